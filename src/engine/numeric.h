@@ -1,0 +1,67 @@
+// The numeric rules every report text depends on, in one place.
+//
+// Orvane's report layouts were fixed by a program whose numbers followed the
+// rules of a classic BASIC runtime: Int is the floor, conversions to whole
+// numbers round halves to even, Str puts a sign column before a number and no
+// zero before its decimal point, Val reads the leading number of a text, and
+// Mod keeps the sign of the dividend.  Every figure in a report passes through
+// these functions, so they are written once here and used everywhere.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvane::num {
+
+// Int(x): the largest whole number not above x (towards minus infinity).
+//   Int(2.7) = 2, Int(-2.3) = -3.
+double Int(double x);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+//   RoundHalfEven(2.5) = 2, RoundHalfEven(3.5) = 4, RoundHalfEven(-2.5) = -2.
+double RoundHalfEven(double x);
+
+// CInt(x): RoundHalfEven into a 16-bit integer.  A value outside the 16-bit
+// range saturates at its bound instead of stopping the program.
+std::int16_t CInt(double x);
+
+// CLng(x): RoundHalfEven into a 32-bit integer, saturating like CInt.
+std::int32_t CLng(double x);
+
+// Round(x, n): x times 10^n in double, rounded half to even, divided by 10^n.
+//   Round(2.805, 2) = 2.8 (2.805 * 100 is 280.49999...), Round(0.125, 2) = 0.12.
+// n is 0..15.  The single-precision overload rounds in double and returns the
+// nearest single, as a single-precision argument keeps its type.
+double Round(double x, int n);
+float Round(float x, int n);
+
+// Str(x) of a double: a blank before a non-negative number, "-" before a
+// negative one, at most 15 significant digits, no zero before the point.
+//   Str(2024) = " 2024", Str(0.5) = " .5", Str(-0.25) = "-.25", Str(1e20) = " 1E+20".
+std::string Str(double x);
+
+// Str(x) of a single-precision value: as above with at most 7 significant digits.
+//   Str(1.23f) = " 1.23" (not " 1.23000001907349").
+std::string Str(float x);
+
+// CStr(x): Str without the blank of a non-negative number.  CStr(33) = "33".
+std::string CStr(double x);
+
+// Val(text): the number at the start of a text, 0 when there is none.  Blanks,
+// tabs and line breaks are skipped wherever they stand; a sign, digits, one
+// decimal point and an exponent (E or D) are read; reading stops at the
+// first other character.  Val("2024") = 2024, Val("-5000") = -5000,
+// Val("20-24") = 20, Val("abc") = 0, Val(" 1 2") = 12.
+double Val(std::string_view text);
+
+// a Mod b: both operands rounded half to even to whole numbers, remainder
+// with the sign of the dividend.  -91 Mod 7 = 0, -10 Mod 7 = -3, 10.5 Mod 4 = 2.
+// b must not round to 0.
+std::int32_t Mod(double a, double b);
+
+// The part of x after its whole number in the "taken modulo m" sense:
+// x - m * Int(x / m), always in [0, m).  Reduce(370, 360) = 10, Reduce(-30, 360) = 330.
+double Reduce(double x, double m);
+
+}  // namespace orvane::num
