@@ -20,3 +20,15 @@ class SilentBeeper final : public Beeper {
 };
 
 }  // namespace orvane
+
+namespace orvane {
+
+// What the engine reads and writes of the main window: the year box (read
+// and corrected by ReadYear) and the beep for a clamped year.
+class EngineHost : public Beeper {
+ public:
+  virtual std::string YearBoxText() const = 0;
+  virtual void SetYearBoxText(const std::string& text) = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,57 @@
+// The core of the main window: the texts of its fields, its check boxes and
+// the handlers of the commands that start the Jerusalem reports.  The desktop
+// window and the command line are views over it; it decides everything that
+// is not drawing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/engine.h"
+#include "engine/host.h"
+
+namespace orvane::app {
+
+class HolyDaysWindow final : public EngineHost {
+ public:
+  explicit HolyDaysWindow(Beeper& beeper);
+
+  // --- The fields the user sees ------------------------------------------------
+  std::string txtYear;   // the year box
+  bool chkEJW = false;   // "East of Israel and west of the International Date Line?"
+
+  // The output pane (txtOut): the text of the last report, CR LF line ends.
+  const std::string& OutputText() const { return engine_.out.main.Text(); }
+  TextPane& OutputPane() { return engine_.out.main; }
+
+  // --- Window state ---------------------------------------------------------------
+  std::string SectionName = "HolyDays";
+  bool MonthsShown = false;      // the new-moon list was the last Jerusalem report
+  std::int16_t SavedYear = 0;    // the year last entered in the single-year sections
+
+  Engine& engine() { return engine_; }
+  EphemerisState& state() { return engine_.st; }
+
+  // Start-up: the line end, the section and the current year in the year box.
+  void Form_Load(int currentYear);
+
+  // --- Commands ---------------------------------------------------------------------
+  void cmdHolyDays_Click();
+  void cmdMonths_Click();
+  // The east-of-Israel box was toggled (chkEJW already holds the new state):
+  // the last Jerusalem report runs again with or without the one-day delay.
+  void chkEJW_Click();
+
+  // --- EngineHost ---------------------------------------------------------------------
+  std::string YearBoxText() const override { return txtYear; }
+  void SetYearBoxText(const std::string& text) override { txtYear = text; }
+  void Beep() override { beeper_.Beep(); }
+
+ private:
+  void SetEveningFlagFromBox() { engine_.st.EveningFlag = chkEJW ? "Y" : ""; }
+
+  Beeper& beeper_;
+  Engine engine_;
+};
+
+}  // namespace orvane::app

@@ -1,0 +1,139 @@
+// The astronomical engine: one EphemerisState and the procedures that work on it.
+//
+// Procedures take no arguments and pass their data through the state, in the
+// order the runs call them: InitEphemeris, then FindNewMoon for a lunation
+// (which writes the evening-by-evening table and leaves the month start in
+// PrintJD with its Verdict), then the date writers.  An Engine reaches the
+// outside world only through its EngineHost (the year box and the beep) and
+// its OutputWriter (the text panes), so any number of independent engines can
+// exist side by side.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/ephemeris_state.h"
+#include "engine/host.h"
+#include "engine/output_writer.h"
+
+namespace orvane {
+
+// Weekday names, index 0 = Sunday; the blank before and the comma and blank
+// after are part of each name.
+inline constexpr std::array<std::string_view, 7> kDayNames = {
+    " Sunday, ", " Monday, ", " Tuesday, ", " Wednesday, ", " Thursday, ", " Friday, ", " Saturday, "};
+// Month abbreviations, index 1..12 (index 0 unused).
+inline constexpr std::array<std::string_view, 13> kMonthNames = {
+    "", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The ordinal ending of a count: "st", "nd", "rd" or "th".  The teens rule
+// looks at the last two digits, so 11, 12, 13 and 111, 112, 113 take "th".
+//   OrdinalSuffix(1) = "st", OrdinalSuffix(22) = "nd", OrdinalSuffix(112) = "th".
+std::string_view OrdinalSuffix(long n);
+
+// A civil date from a day number, in the modified proleptic Gregorian
+// reckoning: Gregorian leap rules for every year and no year 0.
+struct CivilDate {
+  double day = 0;    // 1..31
+  double month = 0;  // 1..12
+  double year = 0;   // historical numbering: -1 is 1 BCE
+};
+
+// The civil date of the day whose noon is the JD's whole part.
+//   DateFromJD(2451545) = 1 Jan 2000; DateFromJD(0) = 24 Nov 4714 BCE;
+//   DateFromJD(1721425) = 31 Dec 1 BCE (year -1).
+CivilDate DateFromJD(double jd);
+
+// The whole JD of a civil day.  The year is astronomical (0 is 1 BCE):
+// callers convert historical years themselves.
+//   JulianDayFromDate(1, 1, 2000) = 2451545.
+double JulianDayFromDate(double day, double month, double year);
+
+class Engine {
+ public:
+  explicit Engine(EngineHost& host) : out(st), host_(host) {}
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  EphemerisState st;
+  OutputWriter out;
+
+  // Appends one piece of report text (no line end is added).
+  void WriteOutputLine(std::string_view piece) { out.WriteOutputLine(piece); }
+
+  // --- Set-up ---------------------------------------------------------------
+  // Prepares the state for a run: the constants, the year (unless a chronology
+  // run or the conversion window has set it), Jerusalem unless the place was
+  // set by the caller (emptying the main pane for a shown Jerusalem run), and
+  // the place converted in place to turns, radians and zone hours.
+  void InitEphemeris();
+  // Reads the year box into YearNumber and YearInt: below -4004 it becomes
+  // -4004 and above 9999 it becomes 9999 (each with a beep and the box
+  // corrected); 0 becomes -1 (1 BCE) without a beep.
+  void ReadYear();
+
+  // --- Dates and number texts ------------------------------------------------
+  // Writes the date of PrintJD, " 5 Apr 2024 CE ", then a line end unless
+  // TableMode; with EveningFlag "Y" it takes one day off PrintJD at the end.
+  void WriteDate();
+  // Writes the weekday of PrintJD (Joshua's long day shifts the cycle by one
+  // on and before JD 1170112, and for every date of the Jordan run), sets
+  // WeekdayIndex, then WriteDate.  With EveningFlag "Y" the day written is
+  // PrintJD + 1 and PrintJD is unchanged afterwards.
+  void WriteDayAndDate();
+  // The year with its era: " 2024 CE ", " 1 BCE   " (padded to 9), or the
+  // bare " 2024" in TableMode.
+  std::string YearText(double year) const;
+  // The number with `width` significant figures and a sign column:
+  //   FormatFigure(0.5, 4) = " 0.50", FormatFigure(12.345, 4) = " 12.3",
+  //   FormatFigure(7, 4) = " 7.00".
+  // Empty when no pane shows text and the one-day table is not running.
+  std::string FormatFigure(double value, int width) const;
+  std::string FormatFigure(float value, int width) const;
+  // Converts ConvertJD into zero-padded DayText ("05"), MonthText ("04") and
+  // YearTextPadded ("2024", "0033", "-0005"), the day carrying the JD's fraction.
+  void JulianDayToDateText();
+
+  // --- Sun ------------------------------------------------------------------
+  // The sun for Centuries; writes the sunset cell ("  5:39", after "   "
+  // unless TableMode).  With EquinoxGap nonzero only the apparent longitude
+  // is computed and nothing is written.
+  void SunPositionAndSunset();
+  // The sun's altitude (degrees, raised by 1.75) at the moonset left by the
+  // last MoonPosition; writes its cell.
+  void SunAltitudeAtMoonset();
+
+  // --- Moon -----------------------------------------------------------------
+  // The moon for Centuries: longitude, latitude, parallax, declination, right
+  // ascension and the moonset of the evening EveningJD.  Writes nothing.
+  void MoonPosition();
+
+  // --- Lunation and evening ---------------------------------------------------
+  // The conjunction of LunationNumber and its first evening, then the
+  // evening-by-evening table until the crescent counts as seen: afterwards
+  // PrintJD is the first day of the month, Verdict its certainty and
+  // MonthStartJD the first month start since the caller reset it.
+  void FindNewMoon();
+  // The conjunction of LunationNumber and its first evening only (no text).
+  void ComputeConjunction();
+  // Writes the date cell of EveningJD and tests that evening and the
+  // following ones, as FindNewMoon does after the conjunction.
+  void WriteEveningDate();
+  // Tests the evening whose date cell is written.  With EquinoxGap nonzero
+  // it only places the sun (for the equinox rule) and returns.
+  void TestEvening();
+
+ private:
+  enum class EveningOutcome { NextEvening, ShowFollowingEvening, Settled };
+
+  void WriteEveningCell();
+  EveningOutcome TestOneEvening();
+  void RunEvenings(bool cellWritten);
+  void SolarPosition();
+  std::string FormatFigureText(double value, int width, bool single) const;
+
+  EngineHost& host_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,131 @@
+// The moon: position by the lunar theory of 'Astronomical Formulae for
+// Calculators' and the moonset of an evening.
+#include <cmath>
+#include <cstdlib>
+#include <span>
+
+#include "engine/engine.h"
+#include "engine/lunar_terms.h"
+#include "engine/numeric.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kHalfPi = 1.570796326795;
+constexpr double kTwoPi = 6.28318530717958;
+constexpr double kHoursPerRadian = 3.8197186342055;
+
+// Every term that depends on the sun's anomaly carries E once per unit of |m|.
+constexpr bool EccentricityPowersMatch(std::span<const LunarTerm> terms) {
+  for (const LunarTerm& t : terms) {
+    if (t.ePower != (t.m < 0 ? -t.m : t.m)) return false;
+  }
+  return true;
+}
+static_assert(EccentricityPowersMatch(kMoonLongitudeTerms));
+static_assert(EccentricityPowersMatch(kMoonLatitudeTerms));
+static_assert(EccentricityPowersMatch(kMoonParallaxTerms));
+static_assert(std::size(kMoonLongitudeTerms) == 50 && std::size(kMoonLatitudeTerms) == 45 &&
+              std::size(kMoonParallaxTerms) == 30);
+
+struct Arguments {
+  double D, M, Mp, F, E;  // radians, and the eccentricity factor
+};
+
+// Sums coefficient * trig(argument) * E^ePower over the terms, in table order.
+template <double (*Trig)(double)>
+double SumSeries(std::span<const LunarTerm> terms, const Arguments& a) {
+  double sum = 0;
+  for (const LunarTerm& t : terms) {
+    const double arg = t.d * a.D + t.m * a.M + t.mp * a.Mp + t.f * a.F;
+    double term = t.coefficient * Trig(arg);
+    for (int i = 0; i < t.ePower; ++i) term *= a.E;
+    sum += term;
+  }
+  return sum;
+}
+
+double Sin(double x) { return std::sin(x); }
+double Cos(double x) { return std::cos(x); }
+
+}  // namespace
+
+// Given Centuries (T), EveningJD, DeltaT (days), Latitude (radians),
+// ZoneCorrection, MoonsetAdjust and the obliquity left by the sun; leaves the
+// moon's mean elements, longitude and latitude (radians), parallax (degrees),
+// declination (radians), right ascension (hours), the sidereal time at 0h of
+// the evening (hours) and the moonset (hours after noon, local mean and zone
+// clock time) with its whole hours and minutes.
+void Engine::MoonPosition() {
+  const double T = st.Centuries;
+  const double rad = st.Rad;
+  auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };
+
+  // Mean elements with their additive terms.
+  st.MoonA1 = reduce(51.2 + 20.2 * T);
+  st.MoonA2 = reduce(346.56 + 132.87 * T - 0.0091731 * T * T);
+  const double add = 0.003964 * std::sin(st.MoonA2);
+  const double omegaDegrees = 259.183275 - 1934.142 * T + 0.002078 * T * T + 2.2e-06 * T * T * T;
+  st.MoonOmega = reduce(omegaDegrees);
+  const double omega2 = reduce(omegaDegrees + 275.05 - 2.3 * T);
+  const double sinA1 = std::sin(st.MoonA1);
+  const double sinOmega = std::sin(st.MoonOmega);
+  st.MoonMPrime = reduce(296.104608 + 477198.8491 * T + 0.009192 * T * T + 1.44e-05 * T * T * T + 0.000817 * sinA1 +
+                         add + 0.002541 * sinOmega);
+  st.MoonLPrime = num::Reduce(270.434164 + 481267.8831 * T - 0.001133 * T * T + 1.9e-06 * T * T * T +
+                                  0.000233 * sinA1 + add + 0.001964 * sinOmega,
+                              360);
+  st.MoonM = reduce(358.475833 + 35999.0498 * T - 0.00015 * T * T - 3.3e-06 * T * T * T - 0.001778 * sinA1);
+  st.MoonD = reduce(350.737486 + 445267.1142 * T - 0.001436 * T * T + 1.9e-06 * T * T * T + 0.002011 * sinA1 + add +
+                    0.001964 * sinOmega);
+  st.MoonF = reduce(11.250889 + 483202.0251 * T - 0.003211 * T * T - 3e-07 * T * T * T + add -
+                    0.024691 * sinOmega - 0.004328 * std::sin(omega2));
+  st.MoonE = 1 - 0.002495 * T - 7.52e-06 * T * T;
+
+  // Periodic series.
+  const Arguments a{st.MoonD, st.MoonM, st.MoonMPrime, st.MoonF, st.MoonE};
+  const double lambda = st.MoonLPrime + SumSeries<Sin>(kMoonLongitudeTerms, a);
+  const double B = SumSeries<Sin>(kMoonLatitudeTerms, a);
+  st.MoonParallax = 0.950724 + SumSeries<Cos>(kMoonParallaxTerms, a);
+  const double beta = B * (1 - 0.0004664 * std::cos(st.MoonOmega) -
+                           0.0000754 * std::cos(st.MoonOmega + (275.05 - 2.3 * T) * rad));
+  st.MoonLongitude = lambda * rad;
+  st.MoonLatitude = beta * rad;
+
+  // Equatorial position.
+  const double eps = st.Obliquity;
+  const double q = std::sin(st.MoonLatitude) * std::cos(eps) +
+                   std::cos(st.MoonLatitude) * std::sin(eps) * std::sin(st.MoonLongitude);
+  st.MoonDeclination = std::atan(q / std::sqrt(1 - q * q));
+  // The moon sets when its centre is 0.7275 p - 34' high: parallax, semidiameter and refraction.
+  const double c = ((0.7275 * st.MoonParallax - 0.5666667) * rad - std::sin(st.Latitude) * std::sin(st.MoonDeclination)) /
+                   (std::cos(st.Latitude) * std::cos(st.MoonDeclination));
+  st.MoonHourAngle = (kHalfPi - std::atan(c / std::sqrt(1 - c * c))) * kHoursPerRadian;
+
+  const double y = std::sin(st.MoonLongitude) * std::cos(eps) - std::tan(st.MoonLatitude) * std::sin(eps);
+  const double x = std::cos(st.MoonLongitude);
+  double alpha = std::atan(y / x);
+  if (y > 0 && x < 0) alpha += kPi;
+  if (y < 0 && x < 0) alpha += kPi;
+  if (y < 0 && x > 0) alpha += kTwoPi;
+  st.MoonRightAscension = alpha * kHoursPerRadian;
+
+  // Moonset.
+  const double T0 = (st.EveningJD - 2415019.5) / 36525;
+  st.SiderealTime0 = num::Reduce(6.6460656 + 2400.051262 * T0 + 2.581e-05 * T0 * T0, 24);
+  double t = st.SiderealTime0 + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
+  t = t <= 0 ? -t : 24 - t;  // hours from noon to the moon's transit
+  st.MoonTransit = t;
+  double moonset = t + st.MoonHourAngle + st.MoonsetAdjust + 0.0241666666;
+  if (moonset > 24) moonset -= 24;
+  st.MoonsetTime = moonset;
+  double clock = st.ZoneCorrection + moonset;
+  if (clock > 24) clock -= 24;
+  st.MoonsetClock = clock;
+  st.MoonsetMinute = num::Int((clock - num::Int(clock)) * 60);
+  st.MoonsetHour = num::Int(clock);
+}
+
+}  // namespace orvane

@@ -1,0 +1,242 @@
+// The new-moon conjunction of a lunation, its first evening, and the
+// evening-by-evening test until the crescent counts as seen.
+#include <cmath>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/numeric.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kHalfPi = 1.570796326795;
+constexpr double kTwoPi = 6.28318530717958;
+constexpr double kHoursPerRadian = 3.8197186342055;
+constexpr double kSiderealRate = 1.002737908;
+
+constexpr std::string_view kTableHeading1 =
+    " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
+constexpr std::string_view kTableHeading2 =
+    "(Evening)                    %    Azimuth Azimuth Altitude   Alt(M)   Number";
+
+}  // namespace
+
+// Given LunationNumber (k, whole lunations since the new moon of 1900
+// January); leaves LunationCenturies, the conjunction instant ConjunctionJD
+// (dynamical time, 40 minutes earlier before Hezekiah's sign), DeltaT (days)
+// and EveningJD, the first evening on which a crescent is looked for.
+//   k = 0: the mean conjunction JD 2415020.75933 plus its periodic correction.
+void Engine::ComputeConjunction() {
+  const double k = st.LunationNumber;
+  const double T = k / 1236.85;
+  st.LunationCenturies = T;
+  const double rad = st.Rad;
+  auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };
+
+  const double a = num::Reduce(166.56 + 132.87 * T - 0.009173 * T * T, 360);
+  const double jd = 2415020.75933 + 29.53058868 * k + 0.0001178 * T * T - 1.55e-07 * T * T * T +
+                    0.00033 * std::sin(a * rad);
+  // The k coefficients are these shorter literals, not the published ones.
+  const double M = reduce(359.2242 + 29.10535608 * k - 3.33e-05 * T * T - 3.47e-06 * T * T * T);
+  const double Mp = reduce(306.0253 + 385.816918 * k + 0.0107306 * T * T + 1.236e-05 * T * T * T);
+  const double F = reduce(21.2964 + 390.6705065 * k - 0.0016528 * T * T - 2.39e-06 * T * T * T);
+  st.ConjM = M;
+  st.ConjMPrime = Mp;
+  st.ConjF = F;
+
+  const double correction = (0.1734 - 0.000393 * T) * std::sin(M) + 0.0021 * std::sin(2 * M) -
+                            0.4068 * std::sin(Mp) + 0.0161 * std::sin(2 * Mp) - 0.0004 * std::sin(3 * Mp) +
+                            0.0104 * std::sin(2 * F) - 0.0051 * std::sin(Mp + M) - 0.0074 * std::sin(M - Mp) +
+                            0.0004 * std::sin(2 * F + M) - 0.0004 * std::sin(2 * F - M) -
+                            0.0006 * std::sin(2 * F + Mp) + 0.0010 * std::sin(2 * F - Mp) +
+                            0.0005 * std::sin(2 * Mp + M);
+  st.ConjunctionJD = jd + correction;
+  // Hezekiah's sign: the shadow went back, so every instant before it is 40 minutes earlier.
+  if (st.ConjunctionJD < kHezekiahJD) st.ConjunctionJD -= 0.02778;
+
+  st.DeltaT = (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
+  const double x = st.ConjunctionJD - st.DeltaT;  // universal time
+  st.EveningJD = num::Int(x);
+  st.ConjunctionFraction = x - num::Int(x);
+  // A conjunction after 04:48 universal time of the next civil day cannot
+  // give a crescent that evening's eve: start with the following evening.
+  if (st.ConjunctionFraction > 0.7) st.EveningJD += 1;
+}
+
+void Engine::FindNewMoon() {
+  WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
+  WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
+  ComputeConjunction();
+  WriteEveningDate();
+}
+
+void Engine::WriteEveningDate() { RunEvenings(false); }
+
+void Engine::TestEvening() {
+  if (st.EquinoxGap != 0) {
+    SunPositionAndSunset();  // places the sun only; nothing is written
+    return;
+  }
+  RunEvenings(true);
+}
+
+// Writes the date cell of EveningJD ("5  Apr", "15 Apr") and sets Centuries
+// to about six hours after local noon of that evening for the sunset.
+void Engine::WriteEveningCell() {
+  const CivilDate date = DateFromJD(st.EveningJD);
+  st.DateDay = date.day;
+  st.DateMonth = date.month;
+  st.YearOfDate = date.year;
+  std::string dayText = num::Str(date.day).substr(1);
+  if (dayText.size() == 1) dayText += ' ';
+  WriteOutputLine(dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]));
+  const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;  // 40 minutes earlier before the sign
+  st.Centuries = ((st.EveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;
+}
+
+// The evening loop.  Each pass writes one table row and decides: not
+// visible (try the next evening), doubtful with the following evening shown
+// too (Jerusalem holy-day runs), or settled.  A doubtful evening whose
+// following evening is shown has its own month start and certainty restored
+// once that evening is settled, innermost first, exactly as if each evening
+// had called the next.
+void Engine::RunEvenings(bool cellWritten) {
+  std::vector<std::int16_t> shownAfterDoubtful;  // the verdicts of doubtful evenings, oldest first
+  bool writeCell = !cellWritten;
+  for (;;) {
+    if (writeCell) WriteEveningCell();
+    writeCell = true;
+    const EveningOutcome outcome = TestOneEvening();
+    if (outcome == EveningOutcome::NextEvening) continue;
+    if (outcome == EveningOutcome::ShowFollowingEvening) {
+      shownAfterDoubtful.push_back(st.Verdict);
+      continue;
+    }
+    break;
+  }
+  if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
+  while (!shownAfterDoubtful.empty()) {
+    const std::int16_t verdict = shownAfterDoubtful.back();
+    shownAfterDoubtful.pop_back();
+    if (verdict == 1) {
+      st.PrintJD = st.EveningJD + 1;  // the crescent counts as seen the evening after the doubtful one
+    } else {
+      st.PrintJD = st.EveningJD;
+    }
+    st.Verdict = verdict;
+    st.MoonsetPassMarker = 0;
+  }
+}
+
+// One evening's row after its date cell: sunset, moonset, illumination,
+// azimuths, altitudes, the visibility number and the verdict.
+Engine::EveningOutcome Engine::TestOneEvening() {
+  SunPositionAndSunset();
+  const double s = st.SunsetOffset;
+  const double S = st.SunsetTime;
+
+  // Sun's azimuth at sunset, from the south towards the west.
+  const double sx = -std::sin(st.SunDeclination) / std::cos(st.Latitude);
+  st.SunAzimuth = (kHalfPi - std::atan(sx / std::sqrt(1 - sx * sx))) / st.Rad;
+  const std::string sunAzimuthText = FormatFigure(st.SunAzimuth, 5);
+
+  // The moon at sunset, then at its first moonset estimate.
+  const double E0 = st.EveningJD < kHezekiahJD ? 2415020.0278 : 2415020.0;
+  st.Centuries = (s / 24 + st.EveningJD + st.DeltaT + st.Longitude - E0) / 36525;
+  MoonPosition();
+  if (st.MoonsetPassMarker == 0) {
+    st.MoonsetPassMarker = st.MoonsetTime / 24;
+    st.SavedMoonLongitude = st.MoonLongitude;
+    st.SavedMoonLatitude = st.MoonLatitude;
+    st.SavedMoonDeclination = st.MoonDeclination;
+    st.SavedMoonRightAscension = st.MoonRightAscension;
+    st.SavedMoonMPrime = st.MoonMPrime;
+    st.SavedSunLongitude = st.SunLongitude;
+    st.SavedSunM = st.MoonM;
+    st.SavedSiderealTime0 = st.SiderealTime0;
+    st.SavedLatitude = st.Latitude;
+    st.Centuries = (st.MoonsetPassMarker + st.EveningJD + st.DeltaT + st.Longitude - E0) / 36525;
+    MoonPosition();
+  }
+
+  // Moonset cell: "   6:05", "  10:05".
+  std::string hourText = num::Str(st.MoonsetHour);
+  if (st.MoonsetHour > 9) hourText = hourText.substr(hourText.size() - 2);
+  const std::string minText = num::Str(st.MoonsetMinute).substr(1);
+  WriteOutputLine("  " + hourText + (st.MoonsetMinute < 10 ? ":0" : ":") + minText);
+
+  // Lag of moonset after sunset, in whole minutes as the table shows them.
+  st.Lag = (st.MoonsetHour * 60 + st.MoonsetMinute) - (st.SunsetHour * 60 + st.SunsetMinute);
+
+  // Elongation, phase angle and illuminated fraction.
+  const double c = std::cos(st.SavedMoonLatitude) * std::cos(st.SavedMoonLongitude - st.SavedSunLongitude);
+  const double psi = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
+  const double i = kPi - psi -
+                   0.1468 * st.Rad * (1 - 0.0549 * std::sin(st.SavedMoonMPrime)) /
+                       (1 - 0.0167 * std::sin(st.SavedSunM)) * std::sin(psi);
+  const float k = static_cast<float>((1 + std::cos(i)) / 2);
+  st.IlluminatedPercent = static_cast<float>(num::CInt(k * 10000) / 100.0);
+  WriteOutputLine("    " + FormatFigure(st.IlluminatedPercent, 4));
+  WriteOutputLine("  " + sunAzimuthText);
+
+  // The moon's hour angle, azimuth and altitude at sunset.
+  const double H = ((S + 12) * kSiderealRate + st.SavedSiderealTime0 - st.ZoneCorrection -
+                    st.SavedMoonRightAscension) /
+                   kHoursPerRadian;
+  const double ay = std::sin(H);
+  const double ax = std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
+  double A = std::atan(ay / ax);
+  if (ay > 0 && ax < 0) A += kPi;
+  if (ay < 0 && ax < 0) A += kPi;
+  if (ay < 0 && ax > 0) A += kTwoPi;
+  st.MoonAzimuth = A / st.Rad;
+  const double q = std::sin(st.Latitude) * std::sin(st.SavedMoonDeclination) +
+                   std::cos(st.Latitude) * std::cos(st.SavedMoonDeclination) * std::cos(H);
+  double h = std::atan(q / std::sqrt(1 - q * q)) / st.Rad;
+  h = num::Int(h * 10000) / 10000;
+  st.MoonAltitude = h;
+  WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));
+  WriteOutputLine("   " + FormatFigure(h, 4));
+
+  SunAltitudeAtMoonset();
+
+  // The crescent visibility number: brightness, time above the horizon after
+  // sunset, height at sunset and darkness of the sky at moonset.
+  const float percentTimes27 = st.IlluminatedPercent * 27;
+  st.VisibilityNumber = (percentTimes27 + st.Lag + h * 5.5 - st.SunAltitudeAtMoonsetDeg * 5) / 1.7;
+  WriteOutputLine("    " + FormatFigure(st.VisibilityNumber, 5));
+
+  // Verdict: every boundary belongs to the lower class.
+  const double v = st.VisibilityNumber;
+  if (v <= 88) {
+    st.EveningJD += 1;
+    st.MoonsetPassMarker = 0;
+    WriteOutputLine("  Not Visible" + st.LineEnd);
+    return EveningOutcome::NextEvening;
+  }
+  if (v <= 112) {
+    const bool probablyNot = v <= 100;
+    // A doubtful evening on the low side counts the crescent as seen the
+    // next evening (possibly one day earlier); on the high side as seen
+    // this evening (possibly one day later).
+    st.PrintJD = st.EveningJD + (probablyNot ? 2 : 1);
+    st.Verdict = probablyNot ? 1 : 2;
+    st.MoonsetPassMarker = 0;
+    if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
+    WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
+    if (st.FixedPlaceMode == 0) {
+      st.EveningJD += 1;
+      if (st.RunName == "HolyDays" && st.LocalMode == 0) return EveningOutcome::ShowFollowingEvening;
+    }
+    return EveningOutcome::Settled;
+  }
+  st.PrintJD = st.EveningJD + 1;
+  st.Verdict = 3;
+  st.MoonsetPassMarker = 0;
+  WriteOutputLine("  Visible" + st.LineEnd);
+  return EveningOutcome::Settled;
+}
+
+}  // namespace orvane
