@@ -102,6 +102,11 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
       app.add_subcommand("newmoons", "The month starts of fourteen lunations from the start of a year at Jerusalem");
   AddYearOptions(newmoons, moons);
 
+  const auto known = app.get_subcommands([&](const CLI::App* c) { return !rawArgs.empty() && c->check_name(rawArgs[0]); });
+  if (!rawArgs.empty() && !rawArgs[0].empty() && rawArgs[0][0] != '-' && known.empty()) {
+    err << "orvane-cli: unknown command '" << rawArgs[0] << "' (see orvane-cli --help)\n";
+    return 2;
+  }
   std::vector<std::string> args = ProtectNegativeNumbers(rawArgs);
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments in reverse order
   try {

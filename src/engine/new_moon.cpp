@@ -23,6 +23,13 @@ constexpr std::string_view kTableHeading2 =
 
 }  // namespace
 
+Visibility ClassifyVisibility(double v) {
+  if (v <= kNotVisibleUpTo) return Visibility::NotVisible;
+  if (v <= kProbablyNotVisibleUpTo) return Visibility::ProbablyNotVisible;
+  if (v <= kProbablyVisibleUpTo) return Visibility::ProbablyVisible;
+  return Visibility::Visible;
+}
+
 // Given LunationNumber (k, whole lunations since the new moon of 1900
 // January); leaves LunationCenturies, the conjunction instant ConjunctionJD
 // (dynamical time, 40 minutes earlier before Hezekiah's sign), DeltaT (days)
@@ -208,16 +215,15 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   st.VisibilityNumber = (percentTimes27 + st.Lag + h * 5.5 - st.SunAltitudeAtMoonsetDeg * 5) / 1.7;
   WriteOutputLine("    " + FormatFigure(st.VisibilityNumber, 5));
 
-  // Verdict: every boundary belongs to the lower class.
-  const double v = st.VisibilityNumber;
-  if (v <= 88) {
+  const Visibility verdict = ClassifyVisibility(st.VisibilityNumber);
+  if (verdict == Visibility::NotVisible) {
     st.EveningJD += 1;
     st.MoonsetPassMarker = 0;
     WriteOutputLine("  Not Visible" + st.LineEnd);
     return EveningOutcome::NextEvening;
   }
-  if (v <= 112) {
-    const bool probablyNot = v <= 100;
+  if (verdict != Visibility::Visible) {
+    const bool probablyNot = verdict == Visibility::ProbablyNotVisible;
     // A doubtful evening on the low side counts the crescent as seen the
     // next evening (possibly one day earlier); on the high side as seen
     // this evening (possibly one day later).

@@ -1,1 +1,0 @@
-// intentionally empty until the conversion code lands
