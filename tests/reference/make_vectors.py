@@ -6,7 +6,7 @@ computed with PyEphem (Debian package python3-ephem).  Run by hand:
 
     /usr/bin/python3 tests/reference/make_vectors.py
 
-It rewrites sun_moon_jerusalem.csv and new_moons.csv next to this file.
+It rewrites sun_moon_jerusalem.csv, new_moons.csv and positions.csv next to this file.
 The output is deterministic for a given ephem version.  See README.md for
 the column definitions and the observer settings.
 """
@@ -166,6 +166,32 @@ def new_moon_rows():
     return rows
 
 
+def positions_rows():
+    """Geocentric apparent ecliptic positions of the sun and the moon (of the
+    equinox of date) at 18:00 dynamical time of each sample date."""
+    sun = ephem.Sun()
+    moon = ephem.Moon()
+    rows = []
+    for d in sample_dates():
+        jd_tt = civil_jd(d) + 0.25
+        djd_tt = jd_tt - DJD_TO_JD
+        # ephem dates are UT: step back by delta T (iterate once; it varies slowly).
+        djd_ut = djd_tt - ephem.delta_t(djd_tt) / 86400.0
+        djd_ut = djd_tt - ephem.delta_t(djd_ut) / 86400.0
+        sun.compute(djd_ut, epoch=djd_ut)
+        moon.compute(djd_ut, epoch=djd_ut)
+        sun_ecl = ephem.Ecliptic(ephem.Equatorial(sun.g_ra, sun.g_dec, epoch=djd_ut), epoch=djd_ut)
+        moon_ecl = ephem.Ecliptic(ephem.Equatorial(moon.g_ra, moon.g_dec, epoch=djd_ut), epoch=djd_ut)
+        distance_km = moon.earth_distance * ephem.meters_per_au / 1000.0
+        parallax = math.degrees(math.asin(6378.14 / distance_km))
+        rows.append(['%.2f' % jd_tt, d.isoformat(),
+                     '%.6f' % math.degrees(sun_ecl.lon),
+                     '%.6f' % math.degrees(moon_ecl.lon),
+                     '%.6f' % math.degrees(moon_ecl.lat),
+                     '%.6f' % parallax])
+    return rows
+
+
 def write_csv(name, header, rows):
     path = os.path.join(HERE, name)
     with open(path, 'w', newline='') as f:
@@ -183,6 +209,9 @@ def main():
     if missing:
         print('  %d dates without a moonset' % missing)
     write_csv('new_moons.csv', ['k', 'jd_ut', 'iso_ut', 'delta_t_s'], new_moon_rows())
+    write_csv('positions.csv',
+              ['jd_tt', 'date', 'sun_lon_deg', 'moon_lon_deg', 'moon_lat_deg', 'moon_parallax_deg'],
+              positions_rows())
 
 
 if __name__ == '__main__':
