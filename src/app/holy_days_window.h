@@ -42,6 +42,12 @@ class HolyDaysWindow final : public EngineHost {
   // the last Jerusalem report runs again with or without the one-day delay.
   void chkEJW_Click();
 
+  // --- Locations, coordinate fields and the tables of a year at a place ----------
+  // (implemented in holy_days_window_locations.cpp)
+
+  // --- Chronology runs ----------------------------------------------------------------
+  // (implemented in holy_days_window_chronology.cpp)
+
   // --- EngineHost ---------------------------------------------------------------------
   std::string YearBoxText() const override { return txtYear; }
   void SetYearBoxText(const std::string& text) override { txtYear = text; }

@@ -1,0 +1,57 @@
+// The commands of orvane-cli.  Each group of commands lives in its own file
+// and adds its subcommands to the parser; RunCli parses the command line and
+// runs the one command given.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+// What a command needs of the world: its two streams and today's year.
+struct CommandContext {
+  std::ostream& out;
+  std::ostream& err;
+  int currentYear;
+};
+
+// A command's action: writes its report to ctx.out and returns the exit
+// status (0 on success; 2 for input it cannot use, with one line on ctx.err
+// and nothing on ctx.out).
+using CommandAction = std::function<int(const CommandContext&)>;
+
+class CommandSet {
+ public:
+  explicit CommandSet(CLI::App& root) : root_(root) {}
+  // Adds a subcommand; the action runs when the command line names it.
+  CLI::App* Add(const std::string& name, const std::string& description, CommandAction action);
+  CLI::App& root() { return root_; }
+  // The action of the subcommand that was parsed, or null.
+  const CommandAction* Parsed() const;
+
+ private:
+  CLI::App& root_;
+  std::vector<std::pair<CLI::App*, CommandAction>> commands_;
+};
+
+// Shared helpers for the command groups.
+namespace detail {
+// The text with CR LF line ends turned into LF unless `crlf` is set.
+std::string WithLineEnds(const std::string& text, bool crlf);
+// Removes the blank that protects a negative number from the option parser.
+std::string Trim(const std::string& s);
+// A validator that accepts an optional sign and up to nine digits.
+CLI::Validator WholeNumber(const std::string& what);
+}  // namespace detail
+
+// The command groups.
+void AddJerusalemCommands(CommandSet& set);   // holydays, newmoons
+void AddLocationCommands(CommandSet& set);    // the location runs and tables
+void AddChronologyCommands(CommandSet& set);  // golgotha, jordan, creation, flood
+void AddConversionCommands(CommandSet& set);  // rabbinical, easter
+
+}  // namespace orvane::cli

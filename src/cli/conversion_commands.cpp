@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace orvane::cli {
+
+void AddConversionCommands(CommandSet& /*set*/) {}
+
+}  // namespace orvane::cli

@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace orvane::cli {
+
+void AddLocationCommands(CommandSet& /*set*/) {}
+
+}  // namespace orvane::cli

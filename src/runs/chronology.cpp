@@ -1,0 +1,1 @@
+// Filled in with the run of this name.
