@@ -34,7 +34,7 @@ inline constexpr std::array<std::string_view, 7> YearTypeNames = {
 };
 
 inline constexpr std::array<std::string_view, 14> HebrewMonthNames = {
-    "",      "Nisan",   "Iyar",   "Sivan", "Tammuz", "AV",     "Elul",
+    "",       "Nisan",   "Iyar",   "Sivan", "Tammuz", "AV",   "Elul",
     "Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar", "Vedar",
 };
 
@@ -45,8 +45,8 @@ inline constexpr std::array<std::string_view, 14> HebrewMonthNamesPadded = {
 };
 
 inline constexpr std::array<std::string_view, 14> BiblicalMonthNames = {
-    "",        "Abib",  "Second", "Third",   "Fourth",   "Fifth",   "Sixth",
-    "Seventh", "Eighth", "Ninth", "Tenth",   "Eleventh", "Twelfth", "Thirteenth",
+    "",        "Abib",   "Second", "Third", "Fourth",   "Fifth",   "Sixth",
+    "Seventh", "Eighth", "Ninth",  "Tenth", "Eleventh", "Twelfth", "Thirteenth",
 };
 
 // Indexed by weekday, 0 = Sunday.

@@ -127,8 +127,9 @@ void HebrewWindowModel::WriteRabbinicalHolyDays(int year) {
   WriteDateLine(trumpets + 20);
   Append("\r\n\r\nLast Great Day is ");
   WriteDateLine(trumpets + 21);
-  Append("\r\n\r\nThe Rabbinical Holy Day dates are frequently wrong.\r\n"
-         "Read the [Help] documentation for details.");
+  Append(
+      "\r\n\r\nThe Rabbinical Holy Day dates are frequently wrong.\r\n"
+      "Read the [Help] documentation for details.");
 }
 
 std::string HebrewWindowModel::ListingFor(std::string_view year_text) {
