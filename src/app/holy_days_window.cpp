@@ -14,8 +14,12 @@ void HolyDaysWindow::Form_Load(int currentYear) {
   st.LineEnd = "\r\n";
   MonthsShown = false;
   st.ShowInMain = kTrue;
+  Caption = SectionCaption(kSections[0]);
+  ShowHelp("HolyDays");
   txtYear = std::to_string(currentYear);
   SavedYear = num::CInt(currentYear);
+  txtYearSelStart = 0;
+  txtYearSelLength = 8;
 }
 
 void HolyDaysWindow::cmdHolyDays_Click() {

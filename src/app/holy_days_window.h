@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include <functional>
+
+#include "app/sections.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 
@@ -42,6 +45,32 @@ class HolyDaysWindow final : public EngineHost {
   // the last Jerusalem report runs again with or without the one-day delay.
   void chkEJW_Click();
 
+  // --- Sections (implemented in holy_days_window_sections.cpp) ----------------------
+  std::string txtYear2;              // the second year field of the range sections
+  int txtYearSelStart = 0;           // the selection in the year box
+  int txtYearSelLength = 0;
+  std::string Caption;               // the window caption
+  bool GregYearQuiet = false;        // a section switch is resetting chkGregYear: no run
+  bool chkGregYear = false;          // "Check if you want to start calculations on the first of the Gregorian Year."
+  const Section& CurrentSection() const { return *section_; }
+  // The help text of a section key ("HolyDays", ...); empty until set.
+  std::function<std::string(std::string_view key)> BuildHelpText;
+
+  // The Mode menu: each switches the window to its section.
+  void mnuHolyDays_Click() { SwitchSection("HolyDays"); }
+  void mnuLocalMoons_Click() { SwitchSection("LocalMoons"); }
+  void mnuSunset_Click() { SwitchSection("Sunset"); }
+  void mnuTimes_Click() { SwitchSection("Times"); }
+  void mnuGolgotha_Click() { SwitchSection("Golgotha"); }
+  void mnuJordan_Click() { SwitchSection("Jordan"); }
+  void mnuFlood_Click() { SwitchSection("Flood"); }
+  void mnuCreation_Click() { SwitchSection("Creation"); }
+  void SwitchSection(std::string_view key);
+  // F1 and Help, Documentation: the help text of the current run in the pane.
+  void mnuDocumentation_Click();
+  // The year box lost the focus: its year becomes the saved year.
+  void txtYear_LostFocus();
+
   // --- Locations, coordinate fields and the tables of a year at a place ----------
   // (implemented in holy_days_window_locations.cpp)
 
@@ -56,8 +85,11 @@ class HolyDaysWindow final : public EngineHost {
  private:
   void SetEveningFlagFromBox() { engine_.st.EveningFlag = chkEJW ? "Y" : ""; }
 
+  void ShowHelp(std::string_view key);
+
   Beeper& beeper_;
   Engine engine_;
+  const Section* section_ = &kSections[0];
 };
 
 }  // namespace orvane::app

@@ -1,0 +1,43 @@
+// The main window's sections and its help.
+#include "app/holy_days_window.h"
+#include "engine/numeric.h"
+
+namespace orvane::app {
+
+void HolyDaysWindow::ShowHelp(std::string_view key) {
+  engine_.out.main.SetText(BuildHelpText ? BuildHelpText(key) : std::string());
+}
+
+void HolyDaysWindow::SwitchSection(std::string_view key) {
+  const Section* next = FindSection(key);
+  if (next == nullptr) return;
+  EphemerisState& st = engine_.st;
+  // A single-year section gets back the year last entered in one.
+  if (!next->range) txtYear = std::to_string(SavedYear);
+  Caption = SectionCaption(*next);
+  st.RunName = std::string(next->key);
+  SectionName = st.RunName;
+  ShowHelp(next->key);
+  if (next->range) {
+    SavedYear = num::CInt(num::Val(txtYear));
+    txtYear = std::to_string(next->startYear);
+    txtYear2 = std::to_string(next->endYear);
+    txtYearSelStart = 0;
+    txtYearSelLength = 6;
+  }
+  section_ = next;
+  if (next->chkGregYearTab != 0) {
+    // Unticking the box must not start a sunset or times run.
+    GregYearQuiet = true;
+    chkGregYear = false;
+    GregYearQuiet = false;
+  }
+}
+
+void HolyDaysWindow::mnuDocumentation_Click() {
+  ShowHelp(engine_.st.RunName.empty() ? std::string_view(SectionName) : std::string_view(engine_.st.RunName));
+}
+
+void HolyDaysWindow::txtYear_LostFocus() { SavedYear = num::CInt(num::Val(txtYear)); }
+
+}  // namespace orvane::app
