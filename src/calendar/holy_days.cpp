@@ -21,6 +21,24 @@ double MarchEquinoxJD(double yearNumber) {
   return 1721139.2855 + 365.2421376 * Y + 0.067919 * y * y - 0.0027879 * y * y * y;
 }
 
+bool EquinoxFallsAfterSunset(Engine& e) {
+  EphemerisState& st = e.st;
+  st.EquinoxYear = Int(st.YearNumber);
+  st.EquinoxJD = MarchEquinoxJD(st.YearNumber);
+  const double gap = std::fabs(st.EquinoxJD - st.EquinoxSunset);
+  if (gap < 1) {
+    // Close to the sighting: refine the equinox by the sun's apparent
+    // longitude (58 days per radian of longitude).
+    st.EquinoxGap = gap != 0 ? gap : 1e-12;  // nonzero: TestEvening only places the sun
+    st.Centuries = (st.EquinoxJD - 2415020) / 36525;
+    if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
+    e.TestEvening();
+    st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.SunLongitude);
+    st.EquinoxGap = 0;
+  }
+  return st.EquinoxJD > st.EquinoxSunset;
+}
+
 namespace {
 
 // "This may be Year 6028 After Creation." and, from the first Jubilee on, the
@@ -68,22 +86,9 @@ void ComputeHolyDays(Engine& e) {
   for (;;) {
     // The first month: its crescent must be seen on or after the March equinox.
     e.FindNewMoon();
-    st.EquinoxYear = Int(st.YearNumber);
-    st.EquinoxJD = MarchEquinoxJD(st.YearNumber);
     // The sunset of the last evening tested, as a JD in universal time.
     st.EquinoxSunset = (st.PrintJD - 1) + (st.SunsetOffset + 0.25) / 24 + st.ZoneHours / 24;
-    const double gap = std::fabs(st.EquinoxJD - st.EquinoxSunset);
-    if (gap < 1) {
-      // Close to the sighting: refine the equinox by the sun's apparent
-      // longitude (58 days per radian of longitude).
-      st.EquinoxGap = gap != 0 ? gap : 1e-12;  // nonzero: TestEvening only places the sun
-      st.Centuries = (st.EquinoxJD - 2415020) / 36525;
-      if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
-      e.TestEvening();
-      st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.SunLongitude);
-      st.EquinoxGap = 0;
-    }
-    if (st.EquinoxJD <= st.EquinoxSunset) {
+    if (!EquinoxFallsAfterSunset(e)) {
       st.BarleyEarly = kFalse;
     } else {
       st.YearShifted = kTrue;

@@ -17,6 +17,14 @@ double FirstLunationOfYear(double yearStart);
 //   MarchEquinoxJD(2000) = 2451624.5 (about 20 Mar 2000 00:00).
 double MarchEquinoxJD(double yearNumber);
 
+// Compares the March equinox of YearNumber with EquinoxSunset, the sunset
+// instant (JD, universal time) of the evening on which the first crescent of
+// a candidate month counts as seen.  Sets EquinoxJD, refined by the sun's
+// apparent longitude (58 days per radian) when it lies within one day of that
+// sunset, and returns true when the equinox falls after the sunset: the
+// crescent was seen before the equinox, so the month cannot be the first.
+bool EquinoxFallsAfterSunset(Engine& engine);
+
 // Writes the holy-day report of the year in the year box, for Jerusalem:
 // the region note, the year after Creation, any Jubilee or Sabbatical note,
 // the new-moon tables of the first and seventh months and every spring and
