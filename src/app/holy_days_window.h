@@ -70,6 +70,8 @@ class HolyDaysWindow final : public EngineHost {
   void mnuDocumentation_Click();
   // The year box lost the focus: its year becomes the saved year.
   void txtYear_LostFocus();
+  // Enter in the year box (the key is consumed): the section's run again.
+  void txtYear_Enter();
 
   // --- Locations, coordinate fields and the tables of a year at a place ----------
   // (implemented in holy_days_window_locations.cpp)

@@ -38,6 +38,19 @@ void HolyDaysWindow::mnuDocumentation_Click() {
   ShowHelp(engine_.st.RunName.empty() ? std::string_view(SectionName) : std::string_view(engine_.st.RunName));
 }
 
+void HolyDaysWindow::txtYear_Enter() {
+  EphemerisState& st = engine_.st;
+  if (st.RunName.empty()) st.RunName = SectionName;
+  if (st.RunName == "HolyDays") {
+    // The holy-days section repeats whichever Jerusalem report was shown last.
+    if (MonthsShown) {
+      cmdMonths_Click();
+    } else {
+      cmdHolyDays_Click();
+    }
+  }
+}
+
 void HolyDaysWindow::txtYear_LostFocus() { SavedYear = num::CInt(num::Val(txtYear)); }
 
 }  // namespace orvane::app
