@@ -1,1 +1,275 @@
-// Filled in with the run of this name.
+// The Golgotha, Jordan and Creation runs.
+#include "runs/chronology.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "calendar/holy_days.h"
+#include "engine/numeric.h"
+#include "runs/year_start.h"
+
+namespace orvane::runs {
+
+namespace {
+
+enum class Chronology { Golgotha, Jordan, Creation };
+
+struct RunTexts {
+  std::string_view rangeHeading;  // the first line of a range list
+  std::string_view title;         // the first line of a one-year report, before the year
+};
+
+RunTexts TextsOf(Chronology run) {
+  switch (run) {
+    case Chronology::Golgotha:
+      return {"The following years may have the Passover sacrifice on Wednesday.",
+              "Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in"};
+    case Chronology::Jordan:
+      return {"The following years may have the Passover sacrifice on the Sabbath.",
+              "Possible Dates for the Jordan Crossing in"};
+    case Chronology::Creation:
+      break;
+  }
+  return {"The following years may have Abib 1 on Sunday.", "Possible Dates for Creation in"};
+}
+
+// The matching years of a range, eight to a line, each as its 9-character
+// year text and two blanks.  In a one-year report nothing is listed: the
+// report itself says whether the year matches.
+class RunYearList {
+ public:
+  explicit RunYearList(Engine& e) : e_(e) {}
+
+  // Given the year (CInt of YearNumber); writes it only while the pane is
+  // closed to the year's report (range mode), opening it for this one piece.
+  void ListRunYear(std::int16_t year) {
+    EphemerisState& st = e_.st;
+    if (st.ShowInMain != 0) return;
+    st.ShowInMain = kTrue;
+    e_.WriteOutputLine(e_.YearText(year) + "  ");
+    ++yearsOnLine_;
+    if (yearsOnLine_ > 7) {
+      yearsOnLine_ = 0;
+      e_.WriteOutputLine(st.LineEnd);
+    }
+    st.ShowInMain = kFalse;
+  }
+
+ private:
+  Engine& e_;
+  int yearsOnLine_ = 0;
+};
+
+void WriteLabelledDay(Engine& e, std::string_view label) {
+  e.WriteOutputLine(label);
+  e.WriteDayAndDate();
+}
+
+// Steps from Abib 15 (PrintJD) to the end of the feast and the Sunday that
+// follows it, given the Wave Offering's JD; writes the feast's last day, the
+// Wave Offering and Pentecost seven weeks later.
+void WriteWaveOfferingAndPentecost(Engine& e, double waveOfferingJD) {
+  EphemerisState& st = e.st;
+  st.PrintJD += 6;  // Abib 21
+  WriteLabelledDay(e, "to");
+  st.PrintJD = waveOfferingJD;
+  WriteLabelledDay(e, "The Wave Offering (the First-Fruit) is");
+  st.PrintJD = waveOfferingJD + 49;
+  WriteLabelledDay(e, "First-Fruits (Pentecost) is");
+}
+
+// The Passover sacrifice (Abib 14) on a Wednesday: Christ's death on a
+// Wednesday and the resurrection three days and three nights later.
+// PrintJD is Abib 1 of the year and Verdict its certainty.
+void GolgothaYear(Engine& e, RunYearList& list) {
+  EphemerisState& st = e.st;
+  const std::int16_t verdict = st.Verdict;
+  if (verdict == 1) {
+    e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+                      st.LineEnd);
+  }
+  if (verdict == 2) {
+    e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
+                      st.LineEnd);
+  }
+  WriteLabelledDay(e, "Abib 1 is");
+  st.PrintJD += 13;
+  WriteLabelledDay(e, "Passover sacrifice is");
+  int w = st.WeekdayIndex;
+  // A Thursday that is possibly one day earlier, or a Tuesday that is
+  // possibly one day later, may be a Wednesday.
+  if (w == 3 || (w == 4 && verdict == 1) || (w == 2 && verdict == 2)) {
+    e.WriteOutputLine(st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
+                      st.LineEnd + st.LineEnd);
+    list.ListRunYear(num::CInt(st.YearNumber));
+  }
+  st.PrintJD += 1;  // Abib 15
+  WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
+  w = st.WeekdayIndex;
+  // The Sunday after Abib 15; a week later when Abib 15 is itself a Sunday.
+  WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+}
+
+// The Passover sacrifice on the Sabbath, so that the Wave Offering is the
+// day after it, as on the crossing of the Jordan.
+void JordanYear(Engine& e, RunYearList& list) {
+  EphemerisState& st = e.st;
+  const std::int16_t verdict = st.Verdict;
+  st.PrintJD += 13;  // Abib 14
+  WriteLabelledDay(e, "Passover sacrifice is");
+  int w = st.WeekdayIndex;
+  if (w == 6) {
+    e.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" + st.LineEnd +
+                      st.LineEnd);
+    list.ListRunYear(num::CInt(st.YearNumber));
+  }
+  if (w == 0 && verdict == 1) {
+    e.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
+    e.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
+                      st.LineEnd);
+    list.ListRunYear(num::CInt(st.YearNumber));
+  }
+  if (w == 5 && verdict == 2) {
+    e.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
+    e.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
+                      st.LineEnd);
+    list.ListRunYear(num::CInt(st.YearNumber));
+  }
+  st.PrintJD += 1;  // Abib 15
+  WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
+  w = st.WeekdayIndex;
+  if (w == 0) {
+    // Abib 15 on a Sunday follows a Sabbath Passover: it is itself the Wave Offering.
+    st.WeekdayIndex = 7;
+    w = 7;
+  }
+  WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+}
+
+// Abib 1 on a Sunday, the first day of the week of Creation.
+void CreationYear(Engine& e, RunYearList& list) {
+  EphemerisState& st = e.st;
+  const std::int16_t verdict = st.Verdict;
+  if (verdict == 1) e.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
+  if (verdict == 2) e.WriteOutputLine("Abib 1 is (though possibly one day later)");
+  if (verdict == 3) e.WriteOutputLine("Abib 1 is");
+  e.WriteDayAndDate();
+  const int w = st.WeekdayIndex;
+  if (w == 0 || (w == 1 && verdict == 1) || (w == 6 && verdict == 2)) {
+    e.WriteOutputLine(st.LineEnd +
+                      "********** This year begins on the correct day of the week for the year of Creation. **********" +
+                      st.LineEnd);
+    list.ListRunYear(num::CInt(st.YearNumber));
+  }
+}
+
+// The first month of the year by the holy-day search: the new-moon tables
+// are those of the holy-day report, with the evening after a doubtful one
+// shown too, so the run keeps the month start it would give.
+void FindMonthAsHolyDays(Engine& e, const std::string& runName) {
+  EphemerisState& st = e.st;
+  st.FixedPlaceMode = kFalse;
+  st.RunName = "HolyDays";
+  e.FindNewMoon();
+  st.RunName = runName;
+  st.FixedPlaceMode = kTrue;
+}
+
+struct Range {
+  double first = 0;
+  double last = 0;
+};
+
+// Corrects the two year boxes to the run's limits and reads the range from
+// them: an empty first box takes the second's year, each box is brought to
+// the nearest limit, a missing second year makes a one-year run, and a
+// reversed range is swapped in the boxes.
+Range ReadRunYears(ChronologyHost& host, double yearMin, double yearMax) {
+  const std::string minText = num::CStr(yearMin);
+  const std::string maxText = num::CStr(yearMax);
+  if (host.FirstYearBox().empty()) {
+    host.SetFirstYearBox(host.SecondYearBox());
+    host.SetSecondYearBox("");
+  }
+  if (num::Val(host.FirstYearBox()) < yearMin || host.FirstYearBox().empty()) host.SetFirstYearBox(minText);
+  if (num::Val(host.FirstYearBox()) > yearMax) host.SetFirstYearBox(maxText);
+  if (!host.SecondYearBox().empty()) {
+    if (num::Val(host.SecondYearBox()) < yearMin) host.SetSecondYearBox(minText);
+    if (num::Val(host.SecondYearBox()) > yearMax) host.SetSecondYearBox(maxText);
+  }
+  Range r;
+  r.first = num::Val(host.FirstYearBox());
+  r.last = host.SecondYearBox().empty() ? r.first : num::Val(host.SecondYearBox());
+  if (r.last < r.first) {
+    host.SetFirstYearBox(num::CStr(r.last));
+    host.SetSecondYearBox(num::CStr(r.first));
+    r.first = num::Val(host.FirstYearBox());
+    r.last = num::Val(host.SecondYearBox());
+  }
+  return r;
+}
+
+}  // namespace
+
+void RunChronology(Engine& e, ChronologyHost& host) {
+  EphemerisState& st = e.st;
+  const std::string runName = st.RunName;
+  Chronology run;
+  if (runName == "Golgotha") {
+    run = Chronology::Golgotha;
+  } else if (runName == "Jordan") {
+    run = Chronology::Jordan;
+  } else if (runName == "Creation") {
+    run = Chronology::Creation;
+  } else {
+    return;
+  }
+  const RunTexts texts = TextsOf(run);
+
+  RunYearList list(e);
+  st.FixedPlaceMode = kTrue;
+  host.UntickEastOfIsrael();
+  st.EveningFlag = "";
+  e.out.main.Clear();
+
+  const double yearMin = run == Chronology::Creation ? kCreationYearMin : kRunYearMin;
+  const Range range = ReadRunYears(host, yearMin, kRunYearMax);
+  // There is no year 0: a run that starts or ends there computes 1 CE in its
+  // place, and its headings name the year computed.
+  const double shownFirst = range.first == 0 ? 1 : range.first;
+  const double shownLast = range.last == 0 ? 1 : range.last;
+
+  if (range.last > range.first) {
+    e.WriteOutputLine(std::string(texts.rangeHeading) + st.LineEnd);
+    e.WriteOutputLine("First year of run is" + e.YearText(shownFirst) + st.LineEnd + "Last year of run is" +
+                      e.YearText(shownLast) + st.LineEnd);
+    e.WriteOutputLine("==============================" + st.LineEnd);
+    st.ShowInMain = kFalse;  // from here on only the list of matching years is shown
+  } else {
+    st.ShowInMain = kTrue;
+  }
+  e.WriteOutputLine(std::string(texts.title) + e.YearText(shownFirst) + st.LineEnd);
+
+  const Place place = run == Chronology::Creation ? kCreationPlace : kJerusalemPlace;
+  for (st.YearNumber = range.first; st.YearNumber <= range.last; st.YearNumber += 1) {
+    if (st.YearNumber == 0) st.YearNumber = 1;
+    StartRunYear(e, place);
+    FindMonthAsHolyDays(e, runName);
+    if (FirstMonthBeginsLater(e)) FindMonthAsHolyDays(e, runName);
+    switch (run) {
+      case Chronology::Golgotha:
+        GolgothaYear(e, list);
+        break;
+      case Chronology::Jordan:
+        JordanYear(e, list);
+        break;
+      case Chronology::Creation:
+        CreationYear(e, list);
+        break;
+    }
+  }
+  st.ShowInMain = kTrue;
+  st.FixedPlaceMode = kFalse;
+}
+
+}  // namespace orvane::runs

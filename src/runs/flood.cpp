@@ -1,1 +1,227 @@
-// Filled in with the run of this name.
+// The Flood run: 150 days from the 17th of the second month to the 17th of
+// the seventh month.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/numeric.h"
+#include "runs/chronology.h"
+#include "runs/year_start.h"
+
+namespace orvane::runs {
+
+namespace {
+
+// Pending window events are handled once every this many years plus one.
+constexpr int kYearsBetweenEvents = 500;
+
+std::string Days(double days) { return num::CStr(days); }
+
+// The marked years of a range, in the order found (ascending).  The lists
+// grow with the range: no marked year is dropped however many there are.
+struct FloodLists {
+  std::vector<float> days150;
+  std::vector<float> days149;
+  std::vector<float> days148;
+
+  void Append(FloodList list, float year) {
+    switch (list) {
+      case FloodList::Days150:
+        days150.push_back(year);
+        break;
+      case FloodList::Days149:
+        days149.push_back(year);
+        break;
+      case FloodList::Days148:
+        days148.push_back(year);
+        break;
+      case FloodList::None:
+        break;
+    }
+  }
+};
+
+// The summary of a range: the run's years, the three column headings and
+// one row per place in the longest list.  A column whose list has ended is
+// filled with blanks (19 in the first column, 15 in the second).
+void WriteFloodSummary(Engine& e, float first, float last, const FloodLists& lists) {
+  EphemerisState& st = e.st;
+  const std::size_t rows = std::max({lists.days150.size(), lists.days149.size(), lists.days148.size()});
+  st.ShowInMain = kTrue;
+  e.WriteOutputLine(" First year of run is" + e.YearText(first) + "          Last year of run is" + e.YearText(last) +
+                    st.LineEnd);
+  e.WriteOutputLine(" 150 days           149(+1)             148(+2)" + st.LineEnd);
+  e.WriteOutputLine(" " + std::string(67, '=') + st.LineEnd);
+  for (std::size_t i = 0; i < rows; ++i) {
+    e.WriteOutputLine(i < lists.days150.size() ? e.YearText(lists.days150[i]) + std::string(10, ' ')
+                                               : std::string(19, ' '));
+    e.WriteOutputLine(i < lists.days149.size() ? e.YearText(lists.days149[i]) + std::string(11, ' ')
+                                               : std::string(15, ' '));
+    e.WriteOutputLine(i < lists.days148.size() ? e.YearText(lists.days148[i]) + st.LineEnd : st.LineEnd);
+  }
+}
+
+// Reads the range from the two year boxes, correcting them: the first as a
+// single-year report reads it (with a beep when clamped), the second clamped
+// alike without a beep; a reversed range is swapped in the boxes.
+void ReadFloodYears(Engine& e, ChronologyHost& host, float& first, float& last) {
+  e.ReadYear();
+  first = static_cast<float>(e.st.YearNumber);
+  if (host.SecondYearBox().empty()) {
+    last = first;
+  } else {
+    last = static_cast<float>(num::Val(host.SecondYearBox()));
+    if (last < kRunYearMin) {
+      last = static_cast<float>(kRunYearMin);
+      host.SetSecondYearBox(num::CStr(kRunYearMin));
+    }
+    if (last == 0) {
+      last = -1;  // there is no year 0: the year before 1 CE is 1 BCE
+      host.SetSecondYearBox("-1");
+    }
+    if (last > kRunYearMax) {
+      last = static_cast<float>(kRunYearMax);
+      host.SetSecondYearBox(num::CStr(kRunYearMax));
+    }
+  }
+  if (first > last) {
+    host.SetFirstYearBox(num::CStr(last));
+    host.SetSecondYearBox(num::CStr(first));
+    first = static_cast<float>(num::Val(host.FirstYearBox()));
+    last = static_cast<float>(num::Val(host.SecondYearBox()));
+  }
+}
+
+// Writes the 17th day of the month just found (PrintJD is its first day)
+// with the month's certainty; returns that day's JD.
+double WriteSeventeenth(Engine& e, const char* month) {
+  EphemerisState& st = e.st;
+  st.PrintJD += 16;
+  const double day17 = st.PrintJD;
+  std::string label = std::string("17th of ") + month + " Month is";
+  if (st.Verdict == 1) label += " (possibly one day earlier)";
+  if (st.Verdict == 2) label += " (possibly one day later)";
+  e.WriteOutputLine(label);
+  e.WriteDayAndDate();
+  return day17;
+}
+
+// The change of the day count a month start can bring: +1 or -1 for a month
+// possibly one day earlier or later, with the sign the month's place in the
+// count gives it (the second month's 17th starts the count, the seventh's ends it).
+int PossibleShift(std::int16_t verdict, int ifEarlier) {
+  if (verdict == 1) return ifEarlier;
+  if (verdict == 2) return -ifEarlier;
+  return 0;
+}
+
+}  // namespace
+
+FloodNoteText FloodNote(double D, int s2, int s7) {
+  FloodNoteText n;
+  const auto possibly = [](double lo, double hi) { return "Possibly " + Days(lo) + " or " + Days(hi) + " days."; };
+  if (s2 == 1 && s7 == -1) {
+    const double lo = D - 1, hi = D + 1;
+    if (hi == 150) {
+      n.list = FloodList::Days149;
+      n.text = "******** " + possibly(lo, hi) + " **********";
+    } else {
+      n.text = possibly(lo, hi);
+    }
+  } else if (s2 == 1 && s7 == 1) {
+    const double lo = D + 1, hi = D + 2;
+    if (hi == 150) {
+      n.list = FloodList::Days148;
+    } else if (lo == 150) {
+      n.list = FloodList::Days149;
+    }
+    n.text = n.list != FloodList::None ? "********** " + possibly(lo, hi) + " ***********" : possibly(lo, hi);
+  } else if ((s2 == 1 && s7 == 0) || (s2 == 0 && s7 == 1)) {
+    const double hi = D + 1;
+    if (hi == 150) {
+      n.list = FloodList::Days149;
+      n.text = "********** Possibly " + Days(hi) + " days. **********";
+    } else {
+      n.text = "Possibly " + Days(hi) + " days.";
+    }
+  } else if (s2 == -1 && s7 == -1) {
+    n.text = possibly(D - 2, D - 1);
+  } else if (s2 == -1 && s7 == 1) {
+    const double lo = D - 1, hi = D + 1;
+    if (hi == 150) {
+      n.list = FloodList::Days149;
+      n.text = "********** " + possibly(lo, hi) + " **********";
+    } else {
+      n.text = possibly(lo, hi);
+    }
+  } else if ((s2 == -1 && s7 == 0) || (s2 == 0 && s7 == -1)) {
+    n.text = "Possibly " + Days(D - 1) + " days.";
+  }
+  return n;
+}
+
+void RunFlood(Engine& e, ChronologyHost& host) {
+  EphemerisState& st = e.st;
+  st.FixedPlaceMode = kTrue;
+  host.UntickEastOfIsrael();
+  st.EveningFlag = "";
+  e.out.main.Clear();
+
+  float first = 0;
+  float last = 0;
+  ReadFloodYears(e, host, first, last);
+  const bool rangeMode = last > first;
+  if (rangeMode) {
+    st.ShowInMain = kFalse;  // only the summary is shown
+    host.SetWorkingVisible(true);
+    host.SetFloodEnabled(false);
+    host.ProcessPendingEvents();
+  } else {
+    st.ShowInMain = kTrue;
+  }
+
+  FloodLists lists;
+  int yearsSinceEvents = 0;
+  for (st.YearNumber = first; st.YearNumber <= last; st.YearNumber += 1) {
+    if (st.YearNumber == 0) st.YearNumber = 1;
+    const float year = static_cast<float>(st.YearNumber);
+    StartRunYear(e, kFloodPlace);
+    e.FindNewMoon();
+    FirstMonthBeginsLater(e);  // a later first month moves the count one lunation on
+
+    st.LunationNumber += 1;
+    e.FindNewMoon();
+    const int s2 = PossibleShift(st.Verdict, +1);
+    const double day17Second = WriteSeventeenth(e, "2nd");
+    st.LunationNumber += 5;
+    e.FindNewMoon();
+    const int s7 = PossibleShift(st.Verdict, -1);
+    const double day17Seventh = WriteSeventeenth(e, "7th");
+
+    const double D = day17Seventh - day17Second;
+    std::string line;
+    if (D == 150) {
+      lists.Append(FloodList::Days150, year);
+      line += st.LineEnd + "******* ";
+    }
+    line += "There are " + Days(D) + " days between these dates. ";
+    if (D == 150) line += " ******* ";
+    const FloodNoteText note = FloodNote(D, s2, s7);
+    lists.Append(note.list, year);
+    e.WriteOutputLine(line + note.text + st.LineEnd);
+
+    if (++yearsSinceEvents > kYearsBetweenEvents) {
+      yearsSinceEvents = 0;
+      host.ProcessPendingEvents();
+    }
+  }
+
+  if (rangeMode) {
+    WriteFloodSummary(e, first, last, lists);
+    host.SetWorkingVisible(false);
+    host.SetFloodEnabled(true);
+  }
+  st.FixedPlaceMode = kFalse;
+}
+
+}  // namespace orvane::runs
