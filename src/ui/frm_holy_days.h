@@ -1,0 +1,110 @@
+// frmHolyDays: the main window, a view over the core's HolyDaysWindow.
+//
+// Every event is forwarded to the core's handler of the same name, and after
+// it the window mirrors the core's texts, flags and section.  The window
+// decides nothing itself.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <map>
+#include <memory>
+
+#include "app/holy_days_window.h"
+#include "app/printing.h"
+#include "app/questions.h"
+
+class QAction;
+class QMenu;
+
+namespace orvane::ui {
+
+class frmHolyDays : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `questions`, `printer` and `beeper` default to the platform's own.
+  explicit frmHolyDays(app::QuestionBox* questions = nullptr, app::PrintService* printer = nullptr,
+                       Beeper* beeper = nullptr, QWidget* parent = nullptr);
+  ~frmHolyDays() override;
+
+  app::HolyDaysWindow& core() { return *core_; }
+
+  // The controls, named as the window's design names them.
+  QLineEdit* txtYear;
+  QLineEdit* txtYear2;
+  QToolButton* cmdHolyDays;
+  QToolButton* cmdMonths;
+  QToolButton* cmdLocMon;
+  QToolButton* cmdSunset;
+  QToolButton* cmdTimes;
+  QToolButton* cmdGolgotha;
+  QToolButton* cmdJordan;
+  QToolButton* cmdFlood;
+  QToolButton* cmdCreation;
+  QCheckBox* chkEJW;
+  QCheckBox* chkGregYear;
+  QLabel* lblChange;
+  QPlainTextEdit* txtOut;
+  QLineEdit* txtVerification;
+  QLineEdit* txtWorking;
+
+  QAction* mnuSave;
+  QAction* mnuPrint;
+  QAction* mnuExit;
+  QAction* mnuHolyDays;
+  QAction* mnuLocalMoons;
+  QAction* mnuSunset;
+  QAction* mnuTimes;
+  QAction* mnuGolgotha;
+  QAction* mnuJordan;
+  QAction* mnuFlood;
+  QAction* mnuCreation;
+  QAction* mnuConversions;
+  QAction* mnuHebrew;
+  QAction* mnuEaster;
+  QAction* mnuDocumentation;
+  QAction* mnuColors;
+  QAction* mnuAbout;
+
+  // The text of the pane as the core holds it (CR LF line ends).
+  QString PaneText() const;
+
+ public slots:
+  void cmdHolyDays_Click();
+  void cmdMonths_Click();
+  void chkEJW_Click();
+  void mnuPrint_Click();
+  void mnuExit_Click();
+  void mnuDocumentation_Click();
+  void SwitchSection(const QString& key);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  // After every handler: the window shows what the core holds.
+  void MirrorCore();
+  template <typename Handler>
+  void Run(Handler handler);
+
+  std::unique_ptr<Beeper> ownBeeper_;
+  std::unique_ptr<app::QuestionBox> ownQuestions_;
+  std::unique_ptr<app::PrintService> ownPrinter_;
+  Beeper* beeper_;
+  app::QuestionBox* questions_;
+  app::PrintService* printer_;
+  std::unique_ptr<app::HolyDaysWindow> core_;
+  std::map<app::Button, QToolButton*> buttons_;
+  bool mirroring_ = false;
+  bool shutDown_ = false;
+};
+
+}  // namespace orvane::ui

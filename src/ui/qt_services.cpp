@@ -1,0 +1,66 @@
+#include "ui/qt_services.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+
+namespace orvane::ui {
+
+void QtBeeper::Beep() { QApplication::beep(); }
+
+app::Answer QtQuestionBox::Ask(const app::Question& q) {
+  QMessageBox box(q.questionIcon ? QMessageBox::Question : QMessageBox::Information, QString::fromStdString(q.title),
+                  QString::fromStdString(q.text), QMessageBox::NoButton, parent_);
+  if (q.buttons == app::Question::Buttons::Ok) {
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return app::Answer::Ok;
+  }
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(q.secondButtonDefault ? QMessageBox::No : QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes ? app::Answer::Yes : app::Answer::No;
+}
+
+bool PaintDocument(QPagedPaintDevice& device, const QString& fontName, int pointSize, const QString& text) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  QFont font(fontName, pointSize);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &device);
+  const double lineHeight = metrics.lineSpacing();
+  const double pageHeight = painter.viewport().height();
+  QString normalized = text;
+  normalized.replace("\r\n", "\n");
+  const QStringList lines = normalized.split('\n');
+  double y = metrics.ascent();
+  for (int i = 0; i < lines.size(); ++i) {
+    // The closing line end of the document starts no new line.
+    if (i == lines.size() - 1 && lines[i].isEmpty()) break;
+    if (y + metrics.descent() > pageHeight) {
+      if (!device.newPage()) return false;
+      y = metrics.ascent();
+    }
+    painter.drawText(QPointF(0, y), lines[i]);
+    y += lineHeight;
+  }
+  return painter.end();
+}
+
+bool QtPrintService::PrintDocument(const std::string& fontName, int pointSize, const std::string& text) {
+  std::unique_ptr<QPagedPaintDevice> device;
+  if (factory_) {
+    device = factory_();
+  } else {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer->isValid()) return false;
+    device = std::move(printer);
+  }
+  if (!device) return false;
+  return PaintDocument(*device, QString::fromStdString(fontName), pointSize, QString::fromStdString(text));
+}
+
+}  // namespace orvane::ui
