@@ -12,10 +12,11 @@
 #include "app/sections.h"
 #include "engine/engine.h"
 #include "engine/host.h"
+#include "runs/chronology.h"
 
 namespace orvane::app {
 
-class HolyDaysWindow final : public EngineHost {
+class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost {
  public:
   explicit HolyDaysWindow(Beeper& beeper);
 
@@ -78,6 +79,36 @@ class HolyDaysWindow final : public EngineHost {
 
   // --- Chronology runs ----------------------------------------------------------------
   // (implemented in holy_days_window_chronology.cpp)
+  bool txtWorkingVisible = false;  // the "WORKING" box, shown while a Flood range computes
+  bool cmdFloodEnabled = true;     // disabled while a Flood range computes
+  // Handles the window's pending events between the years of a long Flood
+  // range (every 501st year); may be empty.
+  std::function<void()> PendingEventsHook;
+
+  // The Golgotha, Jordan and Creation buttons: the section becomes the
+  // run's and the run reads both year boxes (the second may be empty).
+  void cmdGolgotha_Click();
+  void cmdJordan_Click();
+  void cmdCreation_Click();
+  void cmdFlood_Click();
+  // Enter in either year box while a range section is shown: that section's
+  // run again (the Flood with cmdFlood disabled meanwhile).  Returns false,
+  // running nothing, when the section is not a range section.
+  bool RunRangeSectionOnEnter();
+  // Enter in the second year box (the key is consumed).
+  void txtYear2_Enter() { RunRangeSectionOnEnter(); }
+
+  // ChronologyHost: the runs read and correct the year boxes.
+  std::string FirstYearBox() const override { return txtYear; }
+  void SetFirstYearBox(const std::string& text) override { txtYear = text; }
+  std::string SecondYearBox() const override { return txtYear2; }
+  void SetSecondYearBox(const std::string& text) override { txtYear2 = text; }
+  void UntickEastOfIsrael() override { chkEJW = false; }
+  void SetWorkingVisible(bool visible) override { txtWorkingVisible = visible; }
+  void SetFloodEnabled(bool enabled) override { cmdFloodEnabled = enabled; }
+  void ProcessPendingEvents() override {
+    if (PendingEventsHook) PendingEventsHook();
+  }
 
   // --- EngineHost ---------------------------------------------------------------------
   std::string YearBoxText() const override { return txtYear; }

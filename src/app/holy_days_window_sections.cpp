@@ -41,6 +41,7 @@ void HolyDaysWindow::mnuDocumentation_Click() {
 void HolyDaysWindow::txtYear_Enter() {
   EphemerisState& st = engine_.st;
   if (st.RunName.empty()) st.RunName = SectionName;
+  if (RunRangeSectionOnEnter()) return;
   if (st.RunName == "HolyDays") {
     // The holy-days section repeats whichever Jerusalem report was shown last.
     if (MonthsShown) {
