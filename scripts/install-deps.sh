@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libical-dev
   fonts-liberation
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
   python3-ephem
 )
 

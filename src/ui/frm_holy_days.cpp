@@ -84,7 +84,12 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
   txtYear->setFocus();
 }
 
-frmHolyDays::~frmHolyDays() = default;
+frmHolyDays::~frmHolyDays() {
+  // The core goes before the widgets: nothing may reach it while they close.
+  txtYear->removeEventFilter(this);
+  txtYear->disconnect(this);
+  txtYear2->disconnect(this);
+}
 
 void frmHolyDays::BuildControls() {
   auto* client = new QWidget(this);
@@ -184,7 +189,6 @@ void frmHolyDays::BuildControls() {
   connect(txtYear, &QLineEdit::textEdited, this, [this](const QString& text) { core_->txtYear = text.toStdString(); });
   connect(txtYear2, &QLineEdit::textEdited, this,
           [this](const QString& text) { core_->txtYear2 = text.toStdString(); });
-  connect(txtYear, &QLineEdit::editingFinished, this, [this] { Run([this] { core_->txtYear_LostFocus(); }); });
 
   txtYear->installEventFilter(this);
 }
@@ -331,6 +335,7 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
 }
 
 bool frmHolyDays::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtYear && event->type() == QEvent::FocusOut) Run([this] { core_->txtYear_LostFocus(); });
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == txtYear && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
