@@ -1,7 +1,97 @@
+// golgotha, jordan, creation and flood: the chronology runs of the main window.
+#include <memory>
+#include <ostream>
+
+#include "app/holy_days_window.h"
 #include "cli/commands.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
-void AddChronologyCommands(CommandSet& /*set*/) {}
+namespace {
+
+struct RunOptions {
+  std::string first;
+  std::string last;
+  bool crlf = false;
+};
+
+struct RunCommandSpec {
+  const char* name;
+  const char* description;
+  void (app::HolyDaysWindow::*click)();
+  double yearMin;
+};
+
+// Why the boxes hold other years than were typed, for the message on stderr.
+std::string Reasons(const std::string& first, const std::string& last, const RunCommandSpec& spec, bool flood) {
+  std::string reasons;
+  auto add = [&reasons](const std::string& r) { reasons += (reasons.empty() ? "" : "; ") + r; };
+  const auto outside = [&spec](const std::string& text) {
+    const double v = num::Val(text);
+    return !text.empty() && (v < spec.yearMin || v > runs::kRunYearMax);
+  };
+  if (outside(first) || outside(last)) {
+    add("the years run from " + num::CStr(spec.yearMin) + " to " + num::CStr(runs::kRunYearMax));
+  }
+  if (flood && (num::Val(first) == 0 || (!last.empty() && num::Val(last) == 0))) add("there is no year 0");
+  if (!last.empty() && num::Val(last) < num::Val(first)) add("a range runs from the earlier year to the later");
+  return reasons;
+}
+
+// Types the years into the main window's two year boxes, presses the run's
+// button and prints the pane's text; years read differently are reported on
+// stderr.
+int RunChronologyCommand(const RunOptions& o, const RunCommandSpec& spec, const CommandContext& ctx) {
+  SilentBeeper beeper;
+  app::HolyDaysWindow window(beeper);
+  window.Form_Load(ctx.currentYear);
+  const std::string first = detail::Trim(o.first);
+  const std::string last = detail::Trim(o.last);
+  window.txtYear = first;
+  window.txtYear2 = last;
+  (window.*spec.click)();
+  if (window.txtYear != first || window.txtYear2 != last) {
+    const auto shown = [](const std::string& a, const std::string& b) { return b.empty() ? a : a + " to " + b; };
+    const bool range = !last.empty() || !window.txtYear2.empty();
+    ctx.err << "orvane-cli: " << (range ? "years " : "year ") << shown(first, last)
+            << (range ? " were" : " was") << " read as " << shown(window.txtYear, window.txtYear2);
+    const std::string reasons = Reasons(first, last, spec, spec.click == &app::HolyDaysWindow::cmdFlood_Click);
+    if (!reasons.empty()) ctx.err << " (" << reasons << ")";
+    ctx.err << "\n";
+  }
+  ctx.out << detail::WithLineEnds(window.OutputText(), o.crlf);
+  return 0;
+}
+
+void AddRun(CommandSet& set, const RunCommandSpec& spec) {
+  auto o = std::make_shared<RunOptions>();
+  CLI::App* cmd = set.Add(spec.name, spec.description,
+                          [o, spec](const CommandContext& ctx) { return RunChronologyCommand(*o, spec, ctx); });
+  const std::string limits = num::CStr(spec.yearMin) + " to 9999";
+  cmd->add_option("FIRST", o->first,
+                  "First year of the run, " + limits + "; BCE years are negative (-1 is 1 BCE). "
+                  "Alone: the full report of that year.")
+      ->required()
+      ->check(detail::WholeNumber("FIRST"));
+  cmd->add_option("LAST", o->last,
+                  "Last year of the run: the years of the range that match, in a list. "
+                  "A year before FIRST is swapped with it.")
+      ->check(detail::WholeNumber("LAST"));
+  cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
+}
+
+}  // namespace
+
+void AddChronologyCommands(CommandSet& set) {
+  AddRun(set, {"golgotha", "Years in which the Passover sacrifice may fall on a Wednesday, at Jerusalem",
+               &app::HolyDaysWindow::cmdGolgotha_Click, runs::kRunYearMin});
+  AddRun(set, {"jordan", "Years in which the Passover sacrifice may fall on the Sabbath, at Jerusalem",
+               &app::HolyDaysWindow::cmdJordan_Click, runs::kRunYearMin});
+  AddRun(set, {"creation", "Years in which Abib 1 may fall on a Sunday, at 42 E 38.5 N",
+               &app::HolyDaysWindow::cmdCreation_Click, runs::kCreationYearMin});
+  AddRun(set, {"flood", "Years with 150 days from the 17th of the second month to the 17th of the seventh",
+               &app::HolyDaysWindow::cmdFlood_Click, runs::kRunYearMin});
+}
 
 }  // namespace orvane::cli
