@@ -9,14 +9,23 @@
 
 #include <functional>
 
+#include <optional>
+#include <string_view>
+
+#include "app/entry_fields.h"
+#include "app/questions.h"
 #include "app/sections.h"
+#include "app/user_data.h"
+#include "app/user_data_file.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 #include "runs/chronology.h"
+#include "runs/tables_host.h"
+#include "runs/times.h"
 
 namespace orvane::app {
 
-class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost {
+class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, public runs::TablesHost {
  public:
   explicit HolyDaysWindow(Beeper& beeper);
 
@@ -76,6 +85,171 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost {
 
   // --- Locations, coordinate fields and the tables of a year at a place ----------
   // (implemented in holy_days_window_locations.cpp)
+
+  // The seven coordinate boxes (shown in the LocalMoons, Sunset and Times
+  // sections) with their initial texts, length limits and tooltips.
+  TextBox txtLatDeg{"31", 2, 0, 0, "Latitude Degrees (0 to 60)"};
+  TextBox txtLatMin{"47", 2, 0, 0, "Latitude Minutes"};
+  TextBox txtLatDir{"N", 1, 0, 0, "(N)orth or (S)outh"};
+  TextBox txtLongDeg{"35", 3, 0, 0, "Longitude Degrees"};
+  TextBox txtLongMin{"13", 2, 0, 0, "Longitude Minutes"};
+  TextBox txtLonDir{"E", 1, 0, 0, "(E)ast or (W)est"};
+  TextBox txtGMT{"2", 5, 0, 0, "Hour offset from UTC/GMT"};
+  // The stored locations' names; its text is the name being looked at.
+  ComboBox cboLocation;
+  static constexpr std::string_view kLocationToolTip =
+      "To edit, add or delete a location (Press ENTER after the  location name)";
+  static constexpr std::size_t kLocationNameMaxCharacters = 40;
+
+  // The coordinate boxes or the colours differ from the file.  lblChange
+  // ("*") shows the coordinate edits.
+  bool UserDataChanged = false;
+  bool lblChangeVisible = false;
+  bool cmdLocMonEnabled = true;
+  bool cmdSunsetEnabled = true;
+  bool cmdTimesEnabled = true;
+
+  // The locations, the current location's name and the colours.
+  UserData& userData() { return userData_; }
+  const std::string& LocationName() const { return userData_.LocationName; }
+  // Where "UserData.Dat" is read and written (default: the working
+  // directory, else the per-user data folder).
+  void SetUserDataFolders(UserDataFolders folders) { folders_ = std::move(folders); }
+  // With false the file is read but never written (the command line).
+  void SetUserDataWritable(bool writable) { userDataWritable_ = writable; }
+  // Where the location questions and notices are asked; without one every
+  // question is answered No.
+  void SetQuestionBox(QuestionBox* questions) { questions_ = questions; }
+
+  // Reads the file: the locations and colours, the location list, the
+  // current location in the boxes.  A missing or damaged file is rewritten at
+  // once from what could be read (a damaged one kept as "UserData.Dat.bak"
+  // first).  The start-up clears UserDataChanged afterwards.
+  LoadOutcome LoadUserData();
+  // Writes the whole file from the current state and clears UserDataChanged.
+  // A failed write keeps the state and sets UserDataChanged (so that the
+  // next save tries again) and tells the user once.
+  void SaveUserData() override;
+  // The entry named LocationName into the boxes, then ReadCoordinates;
+  // clears UserDataChanged.
+  void ShowCurrentLocation();
+  // The coordinate boxes into the engine's place inputs: Longitude (degrees,
+  // east negative, at most 180), Latitude (degrees, north positive, at most
+  // 60.99 either way) and ZoneHours (12 + the offset, east positive).
+  //   "W" with offset 5 gives ZoneHours 7; "E" with 5.5 gives 17.5.
+  void ReadCoordinates() override;
+  // Enter in cboLocation: add the name typed (Yes to the question), delete
+  // the entry of a name found while no box was changed, or overwrite its
+  // coordinates after a change (each after its question); saves the file.
+  void MaintainLocation();
+  // "(Jerusalem, Israel, 31º47'N 35º13'E GMT +2)" and a line end.
+  void WriteLocationCaption() override;
+  // The command line's place when there is no file: the default entry, as
+  // the next start after a first one installs it.
+  void UseDefaultLocation();
+
+  void cboLocation_Click();
+  void cboLocation_Change();
+  void cboLocation_GotFocus();
+  void cboLocation_KeyPress(int& KeyAscii);
+
+  // Which control has the focus.  SetFocus runs the LostFocus handler of the
+  // old control and the GotFocus handler of the new one.
+  enum class Control {
+    None, txtYear, cboLocation, txtLatDeg, txtLatMin, txtLatDir, txtLongDeg, txtLongMin, txtLonDir, txtGMT,
+    chkGregYear
+  };
+  Control ActiveControl = Control::None;
+  void SetFocus(Control control);
+  // Gives the focus to `control` and types `keys` as the toolkit delivers
+  // them: each key to the control that has the focus then, through its
+  // KeyPress handler and, when it passes, into the text (Change follows).
+  void TypeKeys(Control control, std::string_view keys);
+
+  // The year box: the whole year selected on entry, the arrow keys step the
+  // year (over the year 0), the key filter, Enter runs the section.
+  void txtYear_GotFocus();
+  void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
+  void txtYear_KeyPress(int& KeyAscii);
+
+  // The coordinate boxes: the whole text selected on entry, the key filters
+  // (a blank or comma moves on), UserDataChanged on every change, and the
+  // limits on leaving a degree or minute box.
+  void txtLatDeg_GotFocus() { SelectForTyping(txtLatDeg); }
+  void txtLatMin_GotFocus() { SelectForTyping(txtLatMin); }
+  void txtLatDir_GotFocus() { SelectForTyping(txtLatDir); }
+  void txtLongDeg_GotFocus() { SelectForTyping(txtLongDeg); }
+  void txtLongMin_GotFocus() { SelectForTyping(txtLongMin); }
+  void txtLonDir_GotFocus() { SelectForTyping(txtLonDir); }
+  void txtGMT_GotFocus() { SelectForTyping(txtGMT); }
+  void txtLatDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDeg, KeyAscii); }
+  void txtLatMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatMin, KeyAscii); }
+  void txtLatDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDir, KeyAscii); }
+  void txtLongDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongDeg, KeyAscii); }
+  void txtLongMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongMin, KeyAscii); }
+  void txtLonDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLonDir, KeyAscii); }
+  void txtGMT_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtGMT, KeyAscii); }
+  void txtLatDeg_Change() { CoordinateChanged(); }
+  void txtLatMin_Change() { CoordinateChanged(); }
+  void txtLatDir_Change() { CoordinateChanged(); }
+  void txtLongDeg_Change() { CoordinateChanged(); }
+  void txtLongMin_Change() { CoordinateChanged(); }
+  void txtLonDir_Change() { CoordinateChanged(); }
+  void txtGMT_Change() { CoordinateChanged(); }
+  void txtLatDeg_LostFocus() { LimitOnLeaving(txtLatDeg, 60, "60", "00"); }
+  void txtLatMin_LostFocus() { LimitOnLeaving(txtLatMin, 59, "59", "00"); }
+  void txtLongDeg_LostFocus() { LimitOnLeaving(txtLongDeg, 180, "180", "000"); }
+  void txtLongMin_LostFocus() { LimitOnLeaving(txtLongMin, 59, "59", "00"); }
+  // Sets a coordinate box's text as the program or a paste does (no key
+  // filter); its Change handler runs when the text differs.
+  void SetCoordinateText(TextBox& box, std::string text);
+
+  // The local new moons of the year at the place (fourteen lunations).
+  void cmdLocMon_Click() override;
+  // The sunsets table and the sun and moon times table of the year at the place.
+  void cmdSunset_Click();
+  void cmdTimes_Click();
+  // The Gregorian-year box was toggled: the Sunset or Times section's table
+  // again, unless a section switch is resetting the box.
+  void chkGregYear_Click();
+  // Enter on the Gregorian-year box toggles it (the key is consumed).
+  void chkGregYear_KeyPress(int& KeyAscii);
+  // Enter in the year box in the LocalMoons, Sunset or Times section: that
+  // section's run (the local new moons with cmdLocMon disabled meanwhile).
+  // Returns false, running nothing, in the other sections.
+  bool RunLocationSectionOnEnter();
+  // The times table's state (its day line is also used for single days).
+  runs::SunMoonTimes& modTimes() { return modTimes_; }
+
+  // TablesHost
+  bool GregorianYearTicked() const override { return chkGregYear; }
+  bool UserDataUnsaved() const override { return UserDataChanged; }
+  void SetSunsetEnabled(bool enabled) override { cmdSunsetEnabled = enabled; }
+  void SetTimesEnabled(bool enabled) override { cmdTimesEnabled = enabled; }
+
+ private:
+  TextBox* CoordinateBox(Control control);
+  void SelectForTyping(TextBox& box) {
+    box.SelStart = 0;
+    box.SelLength = 5;
+  }
+  void CoordinateKeyPress(Control field, int& KeyAscii);
+  void CoordinateChanged();
+  void LimitOnLeaving(TextBox& box, double limit, std::string_view limitText, std::string_view belowZeroText);
+  void SetUserDataChanged(bool changed);
+  const UserDataFolders& Folders();
+  Answer Ask(const Question& question);
+  void FillLocationList();
+  Location LocationFromBoxes(std::string name) const;
+
+  UserData userData_;
+  std::optional<UserDataFolders> folders_;
+  bool userDataWritable_ = true;
+  bool saveFailureTold_ = false;
+  QuestionBox* questions_ = nullptr;
+  runs::SunMoonTimes modTimes_;
+
+ public:
 
   // --- Chronology runs ----------------------------------------------------------------
   // (implemented in holy_days_window_chronology.cpp)

@@ -1,1 +1,404 @@
-// Filled in with the main window's locations handlers.
+// The main window's locations, coordinate boxes and the tables of a year at
+// the user's place.
+#include <cctype>
+
+#include "app/holy_days_window.h"
+#include "app/locations.h"
+#include "calendar/holy_days.h"
+#include "engine/numeric.h"
+#include "runs/sunsets.h"
+
+namespace orvane::app {
+
+namespace {
+
+constexpr std::string_view kDegreeMark = "\xC2\xBA";  // U+00BA, the masculine ordinal indicator
+
+}  // namespace
+
+// --- The user data file -------------------------------------------------------------
+
+const UserDataFolders& HolyDaysWindow::Folders() {
+  if (!folders_) folders_ = DefaultUserDataFolders();
+  return *folders_;
+}
+
+Answer HolyDaysWindow::Ask(const Question& question) {
+  if (questions_ != nullptr) return questions_->Ask(question);
+  return question.buttons == Question::Buttons::Ok ? Answer::Ok : Answer::No;
+}
+
+void HolyDaysWindow::SetUserDataChanged(bool changed) {
+  UserDataChanged = changed;
+  lblChangeVisible = changed;
+}
+
+void HolyDaysWindow::FillLocationList() {
+  cboLocation.List.clear();
+  for (const Location& entry : userData_.Locations) cboLocation.List.push_back(entry.name);
+}
+
+LoadOutcome HolyDaysWindow::LoadUserData() {
+  const LoadOutcome outcome = LoadUserDataFile(Folders(), userData_);
+  if (outcome.status != LoadStatus::Read && userDataWritable_) {
+    // The file is rewritten from what could be read.  A damaged one is kept
+    // beside it first: what follows the damage can still be recovered by
+    // hand.  Without that copy it is not written over.
+    bool rewrite = true;
+    if (outcome.status == LoadStatus::Damaged && UserDataSavePath(Folders()) == outcome.path) {
+      const WriteOutcome kept = KeepDamagedCopy(outcome.path);
+      if (!kept.ok) {
+        rewrite = false;
+        Ask(Question{"Locations file damaged",
+                     "The locations file\n" + outcome.path.string() + "\ncould not be read past line " +
+                         std::to_string(outcome.reading.badLine) + " (" + outcome.reading.problem +
+                         "),\nand no copy of it could be kept (" + kept.error +
+                         ").\nIt is left as it is; the locations read before the damage are used.",
+                     Question::Buttons::Ok, false, false});
+      }
+    }
+    if (rewrite) SaveUserData();
+  }
+  FillLocationList();
+  cboLocation.Text = userData_.LocationName;
+  ShowCurrentLocation();
+  return outcome;
+}
+
+void HolyDaysWindow::SaveUserData() {
+  if (!userDataWritable_) return;
+  const WriteOutcome written = SaveUserDataFile(Folders(), userData_);
+  if (!written.ok) {
+    // The state stays in memory and counts as unsaved, so that File, Save
+    // and the exit try again.
+    UserDataChanged = true;
+    if (!saveFailureTold_) {
+      saveFailureTold_ = true;
+      Ask(Question{"Locations not saved",
+                   "Your locations and colours could not be saved in\n" + written.path.string() + "\n(" +
+                       written.error + ").\nThey are kept while the program runs; File, Save tries again.",
+                   Question::Buttons::Ok, false, false});
+    }
+    return;
+  }
+  saveFailureTold_ = false;
+  SetUserDataChanged(false);
+}
+
+void HolyDaysWindow::UseDefaultLocation() {
+  userData_.Locations = {DefaultLocation()};
+  userData_.LocationName = std::string(kDefaultCurrentLocationName);
+  FillLocationList();
+  cboLocation.Text = userData_.LocationName;
+  ShowCurrentLocation();
+}
+
+// --- Locations ----------------------------------------------------------------------
+
+void HolyDaysWindow::ShowCurrentLocation() {
+  for (const Location& entry : userData_.Locations) {
+    if (entry.name != userData_.LocationName) continue;
+    SetCoordinateText(txtLatDeg, std::to_string(WholeDegrees(entry.latitude)));
+    SetCoordinateText(txtLatMin, std::to_string(WholeMinutes(entry.latitude)));
+    SetCoordinateText(txtLongDeg, std::to_string(WholeDegrees(entry.longitude)));
+    SetCoordinateText(txtLongMin, std::to_string(WholeMinutes(entry.longitude)));
+    SetCoordinateText(txtGMT, entry.zone);
+    SetCoordinateText(txtLatDir, entry.latitude >= 0 ? "N" : "S");
+    SetCoordinateText(txtLonDir, entry.longitude >= 0 ? "W" : "E");
+    break;
+  }
+  ReadCoordinates();
+  // Filling the boxes raised their change events: the place shown is the stored one.
+  SetUserDataChanged(false);
+}
+
+void HolyDaysWindow::ReadCoordinates() {
+  EphemerisState& st = engine_.st;
+  st.Longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
+  st.Latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
+  if (st.Longitude > kMaxLongitude) st.Longitude = kMaxLongitude;
+  if (st.Latitude > kMaxLatitude) st.Latitude = kMaxLatitude;
+  // Only negative minutes pasted into a box reach below the limits; they
+  // are held at the same limits, where the sun still sets every day.
+  if (st.Longitude < -kMaxLongitude) st.Longitude = -kMaxLongitude;
+  if (st.Latitude < -kMaxLatitude) st.Latitude = -kMaxLatitude;
+  if (txtLonDir.Text == "E") st.Longitude = -st.Longitude;
+  if (txtLatDir.Text == "S") st.Latitude = -st.Latitude;
+  const double offset = num::Val(txtGMT.Text);
+  st.ZoneHours = txtLonDir.Text != "W" ? 12 + offset : 12 - offset;
+}
+
+Location HolyDaysWindow::LocationFromBoxes(std::string name) const {
+  Location entry;
+  entry.name = std::move(name);
+  entry.latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
+  if (txtLatDir.Text == "S") entry.latitude = -entry.latitude;
+  entry.longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
+  if (txtLonDir.Text == "E") entry.longitude = -entry.longitude;
+  entry.zone = StoredZoneText(txtGMT.Text);
+  return entry;
+}
+
+void HolyDaysWindow::MaintainLocation() {
+  ReadCoordinates();
+  std::vector<Location>& entries = userData_.Locations;
+  const std::string name = cboLocation.Text;
+  std::size_t found = 0;
+  while (found < entries.size() && entries[found].name != name) ++found;
+
+  if (found == entries.size()) {
+    const Answer add = Ask(Question{"Add this location information?",
+                                    "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.",
+                                    Question::Buttons::YesNo, true, false});
+    if (add != Answer::Yes) return;
+    if (entries.size() >= static_cast<std::size_t>(kMaxAddedLocations)) {
+      Ask(Question{"No room to add more locations!", "There is no room to add any more locations!",
+                   Question::Buttons::Ok, false, false});
+      return;
+    }
+    entries.push_back(LocationFromBoxes(name));
+    cboLocation.List.push_back(name);
+    userData_.LocationName = name;
+    ReadCoordinates();
+    SaveUserData();
+    return;
+  }
+
+  if (!UserDataChanged) {
+    const Answer remove = Ask(Question{"Delete this location?", "Do you wish to delete this location?",
+                                       Question::Buttons::YesNo, true, true});
+    if (remove != Answer::Yes) return;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(found));
+    FillLocationList();
+    if (!entries.empty()) {
+      userData_.LocationName = entries.front().name;
+      cboLocation.Text = userData_.LocationName;
+      ShowCurrentLocation();
+    }
+    SaveUserData();
+    return;
+  }
+
+  const Answer edit = Ask(Question{"Edit this location information?",
+                                   "Do you wish to edit this location?\n Selecting [Yes] will change the location information.",
+                                   Question::Buttons::YesNo, true, true});
+  if (edit != Answer::Yes) {
+    SetUserDataChanged(false);  // the boxes keep what the user typed
+    return;
+  }
+  const Location changed = LocationFromBoxes(name);
+  entries[found].latitude = changed.latitude;
+  entries[found].longitude = changed.longitude;
+  entries[found].zone = changed.zone;
+  ReadCoordinates();
+  SaveUserData();
+}
+
+void HolyDaysWindow::WriteLocationCaption() {
+  const std::string sign = txtLonDir.Text == "W" ? "-" : "+";
+  engine_.WriteOutputLine("(" + userData_.LocationName + ", " + txtLatDeg.Text + std::string(kDegreeMark) +
+                          txtLatMin.Text + "'" + txtLatDir.Text + " " + txtLongDeg.Text + std::string(kDegreeMark) +
+                          txtLongMin.Text + "'" + txtLonDir.Text + " GMT " + sign + ZoneCaptionText(txtGMT.Text) +
+                          ")" + engine_.st.LineEnd);
+}
+
+void HolyDaysWindow::cboLocation_Click() {
+  userData_.LocationName = cboLocation.Text;
+  ShowCurrentLocation();
+}
+
+void HolyDaysWindow::cboLocation_Change() {
+  if (CharacterCount(cboLocation.Text) <= kLocationNameMaxCharacters) return;
+  cboLocation.Text = FirstCharacters(cboLocation.Text, kLocationNameMaxCharacters);
+  cboLocation.SelStart = static_cast<int>(cboLocation.Text.size());
+  cboLocation.SelLength = 0;
+}
+
+void HolyDaysWindow::cboLocation_GotFocus() {
+  cboLocation.SelStart = static_cast<int>(cboLocation.Text.size());
+  cboLocation.SelLength = 0;
+}
+
+void HolyDaysWindow::cboLocation_KeyPress(int& KeyAscii) {
+  if (KeyAscii != kKeyEnter) return;
+  KeyAscii = 0;
+  MaintainLocation();
+}
+
+// --- Focus and keys --------------------------------------------------------------
+
+TextBox* HolyDaysWindow::CoordinateBox(Control control) {
+  switch (control) {
+    case Control::txtLatDeg: return &txtLatDeg;
+    case Control::txtLatMin: return &txtLatMin;
+    case Control::txtLatDir: return &txtLatDir;
+    case Control::txtLongDeg: return &txtLongDeg;
+    case Control::txtLongMin: return &txtLongMin;
+    case Control::txtLonDir: return &txtLonDir;
+    case Control::txtGMT: return &txtGMT;
+    default: return nullptr;
+  }
+}
+
+void HolyDaysWindow::SetFocus(Control control) {
+  if (ActiveControl == control) return;
+  switch (ActiveControl) {
+    case Control::txtYear: txtYear_LostFocus(); break;
+    case Control::txtLatDeg: txtLatDeg_LostFocus(); break;
+    case Control::txtLatMin: txtLatMin_LostFocus(); break;
+    case Control::txtLongDeg: txtLongDeg_LostFocus(); break;
+    case Control::txtLongMin: txtLongMin_LostFocus(); break;
+    default: break;
+  }
+  ActiveControl = control;
+  if (control == Control::txtYear) txtYear_GotFocus();
+  if (control == Control::cboLocation) cboLocation_GotFocus();
+  if (TextBox* box = CoordinateBox(control)) SelectForTyping(*box);
+}
+
+void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
+  SetFocus(control);
+  for (char key : keys) {
+    int KeyAscii = static_cast<unsigned char>(key);
+    const Control target = ActiveControl;
+    if (target == Control::txtYear) {
+      txtYear_KeyPress(KeyAscii);
+      if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
+    } else if (target == Control::cboLocation) {
+      cboLocation_KeyPress(KeyAscii);
+      if (KeyAscii != 0 &&
+          ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0, static_cast<char>(KeyAscii))) {
+        cboLocation_Change();
+      }
+    } else if (target == Control::chkGregYear) {
+      chkGregYear_KeyPress(KeyAscii);
+    } else if (TextBox* box = CoordinateBox(target)) {
+      CoordinateKeyPress(target, KeyAscii);
+      if (KeyAscii != 0 && ApplyKey(*box, static_cast<char>(KeyAscii))) CoordinateChanged();
+    }
+  }
+}
+
+void HolyDaysWindow::txtYear_GotFocus() {
+  txtYearSelStart = 0;
+  txtYearSelLength = 8;
+}
+
+void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {
+  if (KeyAscii == kKeyEnter) {
+    KeyAscii = 0;
+    txtYear_Enter();
+    return;
+  }
+  if (YearKeyPasses(KeyAscii)) return;
+  KeyAscii = 0;
+  Beep();
+}
+
+void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
+  if (KeyAscii == kKeyBlank || KeyAscii == kKeyComma) {
+    // A blank or comma moves on to the next box; the key itself is dropped.
+    KeyAscii = 0;
+    switch (field) {
+      case Control::txtLatDeg: SetFocus(Control::txtLatMin); break;
+      case Control::txtLatMin: SetFocus(Control::txtLatDir); break;
+      case Control::txtLatDir: SetFocus(Control::txtLongDeg); break;
+      case Control::txtLongDeg: SetFocus(Control::txtLongMin); break;
+      case Control::txtLongMin: SetFocus(Control::txtLonDir); break;
+      case Control::txtLonDir: SetFocus(Control::txtGMT); break;
+      case Control::txtGMT:
+        if (engine_.st.RunName == "Times" || engine_.st.RunName == "Sunset") SetFocus(Control::chkGregYear);
+        break;
+      default: break;
+    }
+    return;
+  }
+  if (KeyAscii == kKeyBackspace) return;
+  if (field == Control::txtLatDir || field == Control::txtLonDir) {
+    // Either case is typed; the box holds capitals.
+    if (KeyAscii >= 'a' && KeyAscii <= 'z') KeyAscii = KeyAscii - 'a' + 'A';
+    const bool latitude = field == Control::txtLatDir;
+    if (KeyAscii == (latitude ? 'N' : 'E') || KeyAscii == (latitude ? 'S' : 'W')) return;
+  } else if ((KeyAscii >= '0' && KeyAscii <= '9') || (field == Control::txtGMT && KeyAscii == '.')) {
+    return;
+  }
+  KeyAscii = 0;
+  Beep();
+}
+
+void HolyDaysWindow::CoordinateChanged() { SetUserDataChanged(true); }
+
+void HolyDaysWindow::SetCoordinateText(TextBox& box, std::string text) {
+  if (box.Text == text) return;
+  box.Text = std::move(text);
+  box.SelStart = 0;
+  box.SelLength = 0;
+  CoordinateChanged();
+}
+
+void HolyDaysWindow::LimitOnLeaving(TextBox& box, double limit, std::string_view limitText,
+                                    std::string_view belowZeroText) {
+  const double value = num::Val(box.Text);
+  if (value > limit) {
+    SetCoordinateText(box, std::string(limitText));
+  } else if (value < 0) {
+    SetCoordinateText(box, std::string(belowZeroText));
+  }
+}
+
+// --- Runs at the place ----------------------------------------------------------------
+
+void HolyDaysWindow::cmdLocMon_Click() {
+  EphemerisState& st = engine_.st;
+  st.LocalMode = kTrue;
+  if (chkEJW) {
+    chkEJW = false;
+    chkEJW_Click();  // runs nothing while LocalMode is set
+  }
+  st.MonthStartJD = 0;
+  ReadCoordinates();
+  MonthsShown = true;
+  engine_.out.main.Clear();
+  if (UserDataChanged) SaveUserData();
+  SavedYear = num::CInt(num::Val(txtYear));
+  calendar::ListMonthStarts(engine_, [this] { WriteLocationCaption(); });
+  st.LocalMode = kFalse;
+}
+
+void HolyDaysWindow::cmdSunset_Click() { runs::ListSunsets(engine_, *this); }
+
+void HolyDaysWindow::cmdTimes_Click() { modTimes_.ListSunMoonTimes(engine_, *this); }
+
+void HolyDaysWindow::chkGregYear_Click() {
+  if (GregYearQuiet) return;
+  if (engine_.st.RunName == "Sunset") cmdSunset_Click();
+  if (engine_.st.RunName == "Times") cmdTimes_Click();
+}
+
+void HolyDaysWindow::chkGregYear_KeyPress(int& KeyAscii) {
+  if (KeyAscii != kKeyEnter) return;
+  KeyAscii = 0;
+  chkGregYear = !chkGregYear;
+  chkGregYear_Click();
+}
+
+bool HolyDaysWindow::RunLocationSectionOnEnter() {
+  const std::string& run = engine_.st.RunName;
+  if (run == "LocalMoons") {
+    cmdLocMonEnabled = false;
+    cmdLocMon_Click();
+    cmdLocMonEnabled = true;
+    return true;
+  }
+  if (run == "Sunset") {
+    cmdSunset_Click();
+    return true;
+  }
+  if (run == "Times") {
+    cmdTimes_Click();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace orvane::app
