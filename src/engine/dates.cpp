@@ -106,12 +106,14 @@ void Engine::WriteDate() {
   st.DateDay = date.day;
   st.DateMonth = date.month;
   st.YearOfDate = date.year;
-  std::string dayText = Str(date.day).substr(1);
-  while (dayText.size() < 2) dayText.insert(0, 1, ' ');
-  std::string piece = dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) +
-                      YearText(date.year);
-  if (st.TableMode == 0) piece += st.LineEnd;
-  WriteOutputLine(piece);
+  if (Writing()) {
+    std::string dayText = Str(date.day).substr(1);
+    while (dayText.size() < 2) dayText.insert(0, 1, ' ');
+    std::string piece = dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) +
+                        YearText(date.year);
+    if (st.TableMode == 0) piece += st.LineEnd;
+    WriteOutputLine(piece);
+  }
   if (st.EveningFlag == "Y") st.PrintJD -= 1;
 }
 

@@ -70,6 +70,8 @@ class Engine {
 
   // Appends one piece of report text (no line end is added).
   void WriteOutputLine(std::string_view piece) { out.WriteOutputLine(piece); }
+  // Whether written text reaches a pane; silent runs skip building their texts.
+  bool Writing() const { return out.Writing(); }
 
   // --- Set-up ---------------------------------------------------------------
   // Prepares the state for a run: the constants, the year (unless a chronology

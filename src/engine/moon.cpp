@@ -1,5 +1,6 @@
 // The moon: position by the lunar theory of 'Astronomical Formulae for
 // Calculators' and the moonset of an evening.
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <span>
@@ -34,21 +35,101 @@ struct Arguments {
   double D, M, Mp, F, E;  // radians, and the eccentricity factor
 };
 
+inline double ArgumentOf(const LunarTerm& t, const Arguments& a) {
+  return t.d * a.D + t.m * a.M + t.mp * a.Mp + t.f * a.F;
+}
+
+constexpr bool EccentricityPowersAtMostTwo(std::span<const LunarTerm> terms) {
+  for (const LunarTerm& t : terms) {
+    if (t.ePower > 2) return false;
+  }
+  return true;
+}
+static_assert(EccentricityPowersAtMostTwo(kMoonLongitudeTerms) && EccentricityPowersAtMostTwo(kMoonLatitudeTerms) &&
+              EccentricityPowersAtMostTwo(kMoonParallaxTerms));
+
+// Adds coefficient * trig * E^ePower of one term to the sum (E applied once
+// per power, left to right).
+inline void AddTerm(double& sum, const LunarTerm& t, double trig, double E) {
+  double term = t.coefficient * trig;
+  if (t.ePower >= 1) term *= E;
+  if (t.ePower >= 2) term *= E;
+  sum += term;
+}
+
 // Sums coefficient * trig(argument) * E^ePower over the terms, in table order.
 template <double (*Trig)(double)>
 double SumSeries(std::span<const LunarTerm> terms, const Arguments& a) {
   double sum = 0;
-  for (const LunarTerm& t : terms) {
-    const double arg = t.d * a.D + t.m * a.M + t.mp * a.Mp + t.f * a.F;
-    double term = t.coefficient * Trig(arg);
-    for (int i = 0; i < t.ePower; ++i) term *= a.E;
-    sum += term;
-  }
+  for (const LunarTerm& t : terms) AddTerm(sum, t, Trig(ArgumentOf(t, a)), a.E);
   return sum;
 }
 
 double Sin(double x) { return std::sin(x); }
-double Cos(double x) { return std::cos(x); }
+
+// Most parallax terms have the argument of a longitude term: for each
+// parallax term, the index of that longitude term, or -1.
+constexpr auto kParallaxSharesLongitude = [] {
+  std::array<int, std::size(kMoonParallaxTerms)> shared{};
+  for (std::size_t j = 0; j < std::size(kMoonParallaxTerms); ++j) {
+    const LunarTerm& p = kMoonParallaxTerms[j];
+    shared[j] = -1;
+    for (std::size_t i = 0; i < std::size(kMoonLongitudeTerms); ++i) {
+      const LunarTerm& l = kMoonLongitudeTerms[i];
+      if (l.d == p.d && l.m == p.m && l.mp == p.mp && l.f == p.f) shared[j] = static_cast<int>(i);
+    }
+  }
+  return shared;
+}();
+
+// The longitude terms split by whether a parallax term shares their
+// argument, in table order.
+struct LongitudeSplit {
+  std::array<std::size_t, std::size(kMoonLongitudeTerms)> shared{}, alone{};
+  std::size_t sharedCount = 0, aloneCount = 0;
+};
+constexpr LongitudeSplit kLongitudeSplit = [] {
+  std::array<bool, std::size(kMoonLongitudeTerms)> needed{};
+  for (int i : kParallaxSharesLongitude) {
+    if (i >= 0) needed[static_cast<std::size_t>(i)] = true;
+  }
+  LongitudeSplit split;
+  for (std::size_t i = 0; i < needed.size(); ++i) {
+    if (needed[i]) {
+      split.shared[split.sharedCount++] = i;
+    } else {
+      split.alone[split.aloneCount++] = i;
+    }
+  }
+  return split;
+}();
+
+// The longitude series (sines) and the parallax series (cosines).  An
+// argument shared by both has its sine and cosine taken together; each term
+// is the same number, and each series is summed in table order, as when the
+// series are summed one by one.
+void LongitudeAndParallaxSeries(const Arguments& a, double& longitude, double& parallax) {
+  constexpr std::size_t nL = std::size(kMoonLongitudeTerms);
+  std::array<double, nL> sines, cosines;  // every entry used is set below
+  for (std::size_t k = 0; k < kLongitudeSplit.sharedCount; ++k) {
+    const std::size_t i = kLongitudeSplit.shared[k];
+    const double arg = ArgumentOf(kMoonLongitudeTerms[i], a);
+    sines[i] = std::sin(arg);
+    cosines[i] = std::cos(arg);
+  }
+  for (std::size_t k = 0; k < kLongitudeSplit.aloneCount; ++k) {
+    const std::size_t i = kLongitudeSplit.alone[k];
+    sines[i] = std::sin(ArgumentOf(kMoonLongitudeTerms[i], a));
+  }
+  longitude = 0;
+  for (std::size_t i = 0; i < nL; ++i) AddTerm(longitude, kMoonLongitudeTerms[i], sines[i], a.E);
+  parallax = 0;
+  for (std::size_t j = 0; j < std::size(kMoonParallaxTerms); ++j) {
+    const LunarTerm& t = kMoonParallaxTerms[j];
+    const int shared = kParallaxSharesLongitude[j];
+    AddTerm(parallax, t, shared >= 0 ? cosines[static_cast<std::size_t>(shared)] : std::cos(ArgumentOf(t, a)), a.E);
+  }
+}
 
 }  // namespace
 
@@ -86,9 +167,12 @@ void Engine::MoonPosition() {
 
   // Periodic series.
   const Arguments a{st.MoonD, st.MoonM, st.MoonMPrime, st.MoonF, st.MoonE};
-  const double lambda = st.MoonLPrime + SumSeries<Sin>(kMoonLongitudeTerms, a);
+  double longitudeSeries = 0;
+  double parallaxSeries = 0;
+  LongitudeAndParallaxSeries(a, longitudeSeries, parallaxSeries);
+  const double lambda = st.MoonLPrime + longitudeSeries;
   const double B = SumSeries<Sin>(kMoonLatitudeTerms, a);
-  st.MoonParallax = 0.950724 + SumSeries<Cos>(kMoonParallaxTerms, a);
+  st.MoonParallax = 0.950724 + parallaxSeries;
   const double beta = B * (1 - 0.0004664 * std::cos(st.MoonOmega) -
                            0.0000754 * std::cos(st.MoonOmega + (275.05 - 2.3 * T) * rad));
   st.MoonLongitude = lambda * rad;

@@ -73,8 +73,10 @@ void Engine::ComputeConjunction() {
 }
 
 void Engine::FindNewMoon() {
-  WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
-  WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
+  if (Writing()) {
+    WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
+    WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
+  }
   ComputeConjunction();
   WriteEveningDate();
 }
@@ -96,9 +98,11 @@ void Engine::WriteEveningCell() {
   st.DateDay = date.day;
   st.DateMonth = date.month;
   st.YearOfDate = date.year;
-  std::string dayText = num::Str(date.day).substr(1);
-  if (dayText.size() == 1) dayText += ' ';
-  WriteOutputLine(dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]));
+  if (Writing()) {
+    std::string dayText = num::Str(date.day).substr(1);
+    if (dayText.size() == 1) dayText += ' ';
+    WriteOutputLine(dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]));
+  }
   const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;  // 40 minutes earlier before the sign
   st.Centuries = ((st.EveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;
 }
@@ -169,10 +173,12 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   }
 
   // Moonset cell: "   6:05", "  10:05".
-  std::string hourText = num::Str(st.MoonsetHour);
-  if (st.MoonsetHour > 9) hourText = hourText.substr(hourText.size() - 2);
-  const std::string minText = num::Str(st.MoonsetMinute).substr(1);
-  WriteOutputLine("  " + hourText + (st.MoonsetMinute < 10 ? ":0" : ":") + minText);
+  if (Writing()) {
+    std::string hourText = num::Str(st.MoonsetHour);
+    if (st.MoonsetHour > 9) hourText = hourText.substr(hourText.size() - 2);
+    const std::string minText = num::Str(st.MoonsetMinute).substr(1);
+    WriteOutputLine("  " + hourText + (st.MoonsetMinute < 10 ? ":0" : ":") + minText);
+  }
 
   // Lag of moonset after sunset, in whole minutes as the table shows them.
   st.Lag = (st.MoonsetHour * 60 + st.MoonsetMinute) - (st.SunsetHour * 60 + st.SunsetMinute);

@@ -43,6 +43,12 @@ class OutputWriter {
  public:
   explicit OutputWriter(const EphemerisState& flags) : flags_(flags) {}
 
+  // Whether a piece written now reaches any pane.  Texts that no pane would
+  // receive need not be built at all.
+  bool Writing() const {
+    return (flags_.ShowInConversion != 0 && flags_.ShowInConversion2 != 0) || flags_.ShowInMain != 0;
+  }
+
   void WriteOutputLine(std::string_view piece) {
     if (flags_.ShowInConversion != 0 && flags_.ShowInConversion2 != 0) criteria.Append(piece);
     if (flags_.ShowInMain != 0) main.Append(piece);

@@ -75,6 +75,7 @@ void Engine::SunPositionAndSunset() {
   st.SunsetMinute = num::Int((S - num::Int(S)) * 60);
   st.SunsetHour = num::Int(S);
 
+  if (!Writing()) return;
   std::string cell = st.TableMode != 0 ? "" : "   ";
   std::string hourText = num::Str(st.SunsetHour);
   if (st.SunsetHour < 10) hourText.insert(0, 1, ' ');
