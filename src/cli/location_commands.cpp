@@ -1,7 +1,253 @@
+// localmoons, sunsets, times and locations: the runs at the user's place.
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "app/holy_days_window.h"
+#include "app/locations.h"
+#include "app/user_data_file.h"
 #include "cli/commands.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
-void AddLocationCommands(CommandSet& /*set*/) {}
+namespace {
+
+using app::HolyDaysWindow;
+using Control = HolyDaysWindow::Control;
+
+struct PlaceOptions {
+  std::string year;
+  bool gregorian = false;
+  bool crlf = false;
+  std::string location;
+  std::string lat, lon, gmt, name;
+};
+
+class CountingBeeper final : public Beeper {
+ public:
+  void Beep() override { ++beeps; }
+  int beeps = 0;
+};
+
+bool AllDigits(const std::string& s, std::size_t maxDigits) {
+  if (s.empty() || s.size() > maxDigits) return false;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  // "47N": the direction may follow the minutes without a blank.
+  if (words.size() == 2 && words[1].size() > 1) {
+    const char last = words[1].back();
+    if ((last >= 'A' && last <= 'Z') || (last >= 'a' && last <= 'z')) {
+      words[1].pop_back();
+      words.emplace_back(1, last);
+    }
+  }
+  return words;
+}
+
+// The texts of the degree, minute and direction boxes of "DEG MIN DIR", or
+// an error message.  `directions` holds the two letters in capitals.
+bool ParseCoordinate(const std::string& option, const std::string& text, std::size_t degreeDigits,
+                     const char* directions, const char* example, std::string& boxes, std::string& error) {
+  const std::vector<std::string> w = Words(detail::Trim(text));
+  bool ok = w.size() == 3 && AllDigits(w[0], degreeDigits) && AllDigits(w[1], 2) && w[2].size() == 1;
+  char dir = ok ? w[2][0] : ' ';
+  if (dir >= 'a' && dir <= 'z') dir = static_cast<char>(dir - 'a' + 'A');
+  ok = ok && (dir == directions[0] || dir == directions[1]);
+  if (!ok) {
+    error = option + " must be whole degrees (at most " + std::to_string(degreeDigits) +
+            " digits), whole minutes and " + directions[0] + " or " + directions[1] + ", e.g. \"" + example +
+            "\"; not '" + detail::Trim(text) + "'";
+    return false;
+  }
+  boxes = w[0] + " " + w[1] + " " + dir;
+  return true;
+}
+
+bool ParseOffset(const std::string& text, std::string& error) {
+  const std::string t = detail::Trim(text);
+  bool digit = false;
+  bool ok = !t.empty() && t.size() <= 5;
+  for (char c : t) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c != '.') {
+      ok = false;
+    }
+  }
+  if (ok && digit) return true;
+  error = "--gmt must be the hours from UTC without a sign (E or W of --lon gives it), at most 5 characters, "
+          "e.g. 2 or 5.5; not '" + t + "'";
+  return false;
+}
+
+std::string BoxesText(const HolyDaysWindow& w) {
+  return w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + ", " + w.txtLongDeg.Text + " " +
+         w.txtLongMin.Text + " " + w.txtLonDir.Text;
+}
+
+// Reads "UserData.Dat" into the window without ever writing it; reports a
+// damaged file on stderr.  A missing file gives the default entry.
+void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
+  const app::LoadOutcome loaded = w.LoadUserData();
+  if (loaded.status == app::LoadStatus::Missing) {
+    w.UseDefaultLocation();
+  } else if (loaded.status == app::LoadStatus::Damaged) {
+    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read past line " << loaded.reading.badLine
+            << " (" << loaded.reading.problem << "); the locations before it are used\n";
+  }
+}
+
+// Puts the place into the window: a stored location by name, the seven
+// coordinate boxes typed from the options, or the file's current location.
+// Returns false with one line on stderr for a place it cannot use.
+bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, const CommandContext& ctx) {
+  const bool typed = !o.lat.empty() || !o.lon.empty() || !o.gmt.empty();
+  if (!typed) {
+    LoadLocations(w, ctx);
+    if (o.location.empty()) return true;
+    for (const app::Location& entry : w.userData().Locations) {
+      if (entry.name != o.location) continue;
+      w.cboLocation.Text = entry.name;
+      w.cboLocation_Click();
+      return true;
+    }
+    ctx.err << "orvane-cli: no location named '" << o.location << "' in "
+            << app::UserDataSavePath(app::DefaultUserDataFolders()).string() << " (see orvane-cli locations)\n";
+    return false;
+  }
+  if (o.lat.empty() || o.lon.empty() || o.gmt.empty()) {
+    ctx.err << "orvane-cli: --lat, --lon and --gmt give the place together; one is missing\n";
+    return false;
+  }
+  std::string lat, lon, error;
+  if (!ParseCoordinate("--lat", o.lat, 2, "NS", "31 47 N", lat, error) ||
+      !ParseCoordinate("--lon", o.lon, 3, "EW", "35 13 E", lon, error) || !ParseOffset(o.gmt, error)) {
+    ctx.err << "orvane-cli: " << error << "\n";
+    return false;
+  }
+  // Typed as a user types them: a blank moves on to the next box, and each
+  // degree or minute box is held to its limits when it is left.
+  w.TypeKeys(Control::txtLatDeg, lat + " " + lon + " " + detail::Trim(o.gmt));
+  w.SetFocus(Control::None);
+  if (beeper.beeps != 0) {
+    ctx.err << "orvane-cli: the coordinates were not accepted by the coordinate boxes\n";
+    return false;
+  }
+  const std::string given = lat + ", " + lon;
+  if (BoxesText(w) != given) {
+    ctx.err << "orvane-cli: the place " << given << " was read as " << BoxesText(w)
+            << " (latitudes run to 60 degrees, longitudes to 180, minutes to 59)\n";
+  }
+  w.userData().LocationName = o.name;
+  w.cboLocation.Text = o.name;
+  return true;
+}
+
+struct PlaceCommandSpec {
+  const char* name;
+  const char* description;
+  const char* section;
+  void (HolyDaysWindow::*click)();
+  bool gregorianOption;
+};
+
+int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const CommandContext& ctx) {
+  CountingBeeper beeper;
+  HolyDaysWindow w(beeper);
+  w.SetUserDataWritable(false);  // the command line never writes the user's file
+  w.Form_Load(ctx.currentYear);
+  w.SwitchSection(spec.section);
+  if (!SetPlace(w, beeper, o, ctx)) return 2;
+  const std::string typed = o.year.empty() ? w.txtYear : detail::Trim(o.year);
+  w.txtYear = typed;
+  w.chkGregYear = o.gregorian;
+  (w.*spec.click)();
+  if (w.txtYear != typed) {
+    const bool zero = num::Val(typed) == 0;
+    ctx.err << "orvane-cli: year " << typed << " was read as " << w.txtYear
+            << (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)") << "\n";
+  }
+  ctx.out << detail::WithLineEnds(w.OutputText(), o.crlf);
+  return 0;
+}
+
+void AddPlaceCommand(CommandSet& set, const PlaceCommandSpec& spec) {
+  auto o = std::make_shared<PlaceOptions>();
+  CLI::App* cmd =
+      set.Add(spec.name, spec.description, [o, spec](const CommandContext& ctx) { return RunPlaceCommand(*o, spec, ctx); });
+  cmd->add_option("YEAR", o->year,
+                  "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 BCE, 0 is read as -1). "
+                  "Default: the current year.")
+      ->check(detail::WholeNumber("YEAR"));
+  if (spec.gregorianOption) {
+    cmd->add_flag("--gregorian", o->gregorian,
+                  "Start on 1 January instead of the first day of the year's first Biblical month at the place");
+  }
+  CLI::Option* location = cmd->add_option(
+      "--location", o->location,
+      "A location stored in UserData.Dat, by its name (see orvane-cli locations). Default: its current location, "
+      "or Jerusalem when there is no file");
+  CLI::Option* lat = cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
+  CLI::Option* lon = cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
+  CLI::Option* gmt = cmd->add_option("--gmt", o->gmt, "Hours from UTC, without sign (east or west as --lon), e.g. 2 or 5.5");
+  CLI::Option* name = cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
+  location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
+  name->needs(lat);
+  cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
+}
+
+// "31 46 N": a stored coordinate as the boxes show it.
+std::string CoordinateText(double value, char positive, char negative) {
+  return std::to_string(app::WholeDegrees(value)) + " " + std::to_string(app::WholeMinutes(value)) + " " +
+         (value >= 0 ? positive : negative);
+}
+
+int ListLocations(const CommandContext& ctx) {
+  CountingBeeper beeper;
+  HolyDaysWindow w(beeper);
+  w.SetUserDataWritable(false);
+  w.Form_Load(ctx.currentYear);
+  LoadLocations(w, ctx);
+  const std::vector<app::Location>& entries = w.userData().Locations;
+  std::size_t width = 4;
+  for (const app::Location& e : entries) width = std::max(width, app::CharacterCount(e.name));
+  auto pad = [](std::string s, std::size_t n) {
+    const std::size_t count = app::CharacterCount(s);
+    if (count < n) s.append(n - count, ' ');
+    return s;
+  };
+  ctx.out << "  " << pad("NAME", width) << "  LATITUDE  LONGITUDE  UTC OFFSET\n";
+  for (const app::Location& e : entries) {
+    ctx.out << (e.name == w.LocationName() ? "* " : "  ") << pad(e.name, width) << "  "
+            << pad(CoordinateText(e.latitude, 'N', 'S'), 8) << "  " << pad(CoordinateText(e.longitude, 'W', 'E'), 9)
+            << "  " << (e.longitude >= 0 ? "-" : "+") << app::ZoneCaptionText(e.zone) << "\n";
+  }
+  ctx.out << "Current location: " << w.LocationName() << "\n";
+  return 0;
+}
+
+}  // namespace
+
+void AddLocationCommands(CommandSet& set) {
+  AddPlaceCommand(set, {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
+                        "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false});
+  AddPlaceCommand(set, {"sunsets", "The sunsets of a year at a place, four dates to a line", "Sunset",
+                        &HolyDaysWindow::cmdSunset_Click, true});
+  AddPlaceCommand(set, {"times", "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
+                                 "of a year at a place",
+                        "Times", &HolyDaysWindow::cmdTimes_Click, true});
+  set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
+          [](const CommandContext& ctx) { return ListLocations(ctx); });
+}
 
 }  // namespace orvane::cli
