@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <ostream>
-#include <regex>
 
 #include "cli/commands.h"
 
@@ -39,12 +38,22 @@ std::string Trim(const std::string& s) {
   return first == std::string::npos ? std::string() : s.substr(first);
 }
 
+bool IsWholeNumber(const std::string& text, std::size_t maxDigits) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t digits = text.size() - i;
+  if (digits == 0 || digits > maxDigits) return false;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
 CLI::Validator WholeNumber(const std::string& what) {
   return CLI::Validator(
       [what](std::string& v) {
-        static const std::regex integer(R"([+-]?[0-9]{1,9})");
-        return std::regex_match(Trim(v), integer) ? std::string()
-                                                  : what + " must be a whole number, not '" + Trim(v) + "'";
+        const std::string t = Trim(v);
+        return IsWholeNumber(t, 9) ? std::string() : what + " must be a whole number, not '" + t + "'";
       },
       "INTEGER");
 }
@@ -57,10 +66,12 @@ namespace {
 // plain negative number ("holydays -1461").  Such arguments are passed on
 // with a leading blank, which the year reading ignores.
 std::vector<std::string> ProtectNegativeNumbers(const std::vector<std::string>& args) {
-  static const std::regex negative(R"(-[0-9]+(\.[0-9]*)?)");
   std::vector<std::string> out;
   out.reserve(args.size());
-  for (const std::string& a : args) out.push_back(std::regex_match(a, negative) ? " " + a : a);
+  for (const std::string& a : args) {
+    const bool negative = a.size() > 1 && a[0] == '-' && a[1] >= '0' && a[1] <= '9';
+    out.push_back(negative ? " " + a : a);
+  }
   return out;
 }
 

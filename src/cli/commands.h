@@ -44,6 +44,8 @@ namespace detail {
 std::string WithLineEnds(const std::string& text, bool crlf);
 // Removes the blank that protects a negative number from the option parser.
 std::string Trim(const std::string& s);
+// Whether a text is an optional sign and 1..maxDigits digits.
+bool IsWholeNumber(const std::string& text, std::size_t maxDigits);
 // A validator that accepts an optional sign and up to nine digits.
 CLI::Validator WholeNumber(const std::string& what);
 }  // namespace detail
