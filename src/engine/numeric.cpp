@@ -38,6 +38,9 @@ double PowerOfTen(int n) {
 // The mantissa carries no trailing zeros and no zero before the point.
 std::string GeneralForm(double x, int digits) {
   if (x == 0.0) return "0";
+  // Not a number and infinity have no digits to show: their names are shown.
+  if (std::isnan(x)) return "nan";
+  if (std::isinf(x)) return "inf";
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
   // buf is "d.ddddde+XX"

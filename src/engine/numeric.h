@@ -39,6 +39,7 @@ float Round(float x, int n);
 // Str(x) of a double: a blank before a non-negative number, "-" before a
 // negative one, at most 15 significant digits, no zero before the point.
 //   Str(2024) = " 2024", Str(0.5) = " .5", Str(-0.25) = "-.25", Str(1e20) = " 1E+20".
+// A value that is not a finite number shows its name: " nan", " inf", "-inf".
 std::string Str(double x);
 
 // Str(x) of a single-precision value: as above with at most 7 significant digits.
