@@ -1,0 +1,74 @@
+// orvane-screenshots: drives the desktop program through its sections, runs a
+// report in each and saves a picture of the window after each run.
+//   orvane-screenshots OUTPUT_DIR
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+
+#include "ui/frm_holy_days.h"
+
+namespace {
+
+struct Shot {
+  QString file;
+  QAction* orvane::ui::frmHolyDays::*section;
+  QToolButton* orvane::ui::frmHolyDays::*button;
+  QString year;
+  QString year2;
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: orvane-screenshots OUTPUT_DIR\n");
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  QDir().mkpath(out.path());
+
+  using W = orvane::ui::frmHolyDays;
+  orvane::ui::frmHolyDays window;
+  window.show();
+  Settle();
+
+  const Shot shots[] = {
+      {"holydays.png", &W::mnuHolyDays, &W::cmdHolyDays, "2024", ""},
+      {"newmoons.png", &W::mnuHolyDays, &W::cmdMonths, "2024", ""},
+      {"localmoons.png", &W::mnuLocalMoons, &W::cmdLocMon, "2024", ""},
+      {"sunsets.png", &W::mnuSunset, &W::cmdSunset, "2024", ""},
+      {"times.png", &W::mnuTimes, &W::cmdTimes, "2024", ""},
+      {"golgotha.png", &W::mnuGolgotha, &W::cmdGolgotha, "28", "35"},
+      {"jordan.png", &W::mnuJordan, &W::cmdJordan, "-1525", "-1495"},
+      {"flood.png", &W::mnuFlood, &W::cmdFlood, "-2400", "-2300"},
+      {"creation.png", &W::mnuCreation, &W::cmdCreation, "-4040", "-3965"},
+  };
+  int failures = 0;
+  for (const Shot& s : shots) {
+    (window.*s.section)->trigger();
+    Settle();
+    window.txtYear->setText(s.year);
+    emit window.txtYear->textEdited(s.year);
+    if (!s.year2.isEmpty()) {
+      window.txtYear2->setText(s.year2);
+      emit window.txtYear2->textEdited(s.year2);
+    }
+    (window.*s.button)->click();
+    Settle();
+    const QPixmap picture = window.grab();
+    if (!picture.save(out.filePath(s.file))) {
+      std::fprintf(stderr, "could not write %s\n", qPrintable(out.filePath(s.file)));
+      ++failures;
+    }
+  }
+  return failures == 0 ? 0 : 1;
+}
