@@ -62,19 +62,19 @@ void RunFlood(Engine& engine, ChronologyHost& host);
 // Which list of the Flood summary a year joins.
 enum class FloodList { None, Days150, Days149, Days148 };
 
-// The uncertainty note of a Flood year and the list its note marks it for.
+// The uncertainty note of a Flood year and the list it marks the year for.
 // Given D, the days from the 17th of the second month to the 17th of the
 // seventh, and the possible change of D from each month start: s2 = +1 when
 // the second month is possibly one day earlier (D could be one more), -1 when
 // possibly one day later, 0 when sure; s7 = -1 when the seventh month is
 // possibly one day earlier, +1 when possibly one day later, 0 when sure.
-// Only an uncertainty that can raise D to exactly 150 marks the year.
-//   FloodNote(149, 1, 0) = {"********** Possibly 150 days. **********", Days149}
-//   FloodNote(151, 1, -1) = {"Possibly 150 or 152 days.", None}
-struct FloodNoteText {
-  std::string text;
-  FloodList list = FloodList::None;
-};
-FloodNoteText FloodNote(double days, int s2, int s7);
+// Only an uncertainty that can raise D to exactly 150 marks the year: by one
+// day for the 149(+1) list, by two (both months) for the 148(+2) list.
+//   FloodNoteList(149, 1, 0) = Days149; FloodNoteList(151, 1, -1) = None.
+FloodList FloodNoteList(double days, int s2, int s7);
+//   FloodNoteText(149, 1, 0) = "********** Possibly 150 days. **********"
+//   FloodNoteText(151, 1, -1) = "Possibly 150 or 152 days."
+//   FloodNoteText(150, 0, 0) = "" (a sure count has no note).
+std::string FloodNoteText(double days, int s2, int s7);
 
 }  // namespace orvane::runs

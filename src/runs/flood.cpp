@@ -117,47 +117,30 @@ int PossibleShift(std::int16_t verdict, int ifEarlier) {
 
 }  // namespace
 
-FloodNoteText FloodNote(double D, int s2, int s7) {
-  FloodNoteText n;
-  const auto possibly = [](double lo, double hi) { return "Possibly " + Days(lo) + " or " + Days(hi) + " days."; };
-  if (s2 == 1 && s7 == -1) {
-    const double lo = D - 1, hi = D + 1;
-    if (hi == 150) {
-      n.list = FloodList::Days149;
-      n.text = "******** " + possibly(lo, hi) + " **********";
-    } else {
-      n.text = possibly(lo, hi);
-    }
-  } else if (s2 == 1 && s7 == 1) {
-    const double lo = D + 1, hi = D + 2;
-    if (hi == 150) {
-      n.list = FloodList::Days148;
-    } else if (lo == 150) {
-      n.list = FloodList::Days149;
-    }
-    n.text = n.list != FloodList::None ? "********** " + possibly(lo, hi) + " ***********" : possibly(lo, hi);
-  } else if ((s2 == 1 && s7 == 0) || (s2 == 0 && s7 == 1)) {
-    const double hi = D + 1;
-    if (hi == 150) {
-      n.list = FloodList::Days149;
-      n.text = "********** Possibly " + Days(hi) + " days. **********";
-    } else {
-      n.text = "Possibly " + Days(hi) + " days.";
-    }
-  } else if (s2 == -1 && s7 == -1) {
-    n.text = possibly(D - 2, D - 1);
-  } else if (s2 == -1 && s7 == 1) {
-    const double lo = D - 1, hi = D + 1;
-    if (hi == 150) {
-      n.list = FloodList::Days149;
-      n.text = "********** " + possibly(lo, hi) + " **********";
-    } else {
-      n.text = possibly(lo, hi);
-    }
-  } else if ((s2 == -1 && s7 == 0) || (s2 == 0 && s7 == -1)) {
-    n.text = "Possibly " + Days(D - 1) + " days.";
+FloodList FloodNoteList(double D, int s2, int s7) {
+  if (s2 == 1 && s7 == 1) {
+    if (D + 2 == 150) return FloodList::Days148;
+    if (D + 1 == 150) return FloodList::Days149;
+    return FloodList::None;
   }
-  return n;
+  // Every other uncertainty that can add a day: (1, -1), (1, 0), (-1, 1), (0, 1).
+  const bool canAddADay = (s2 == 1 && s7 != 1) || (s7 == 1 && s2 != 1);
+  return canAddADay && D + 1 == 150 ? FloodList::Days149 : FloodList::None;
+}
+
+std::string FloodNoteText(double D, int s2, int s7) {
+  const bool marked = FloodNoteList(D, s2, s7) != FloodList::None;
+  const auto possibly = [](double lo, double hi) { return "Possibly " + Days(lo) + " or " + Days(hi) + " days."; };
+  const auto possiblyOne = [](double days) { return "Possibly " + Days(days) + " days."; };
+  if (s2 == 1 && s7 == -1) return marked ? "******** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if (s2 == 1 && s7 == 1) return marked ? "********** " + possibly(D + 1, D + 2) + " ***********" : possibly(D + 1, D + 2);
+  if ((s2 == 1 && s7 == 0) || (s2 == 0 && s7 == 1)) {
+    return marked ? "********** " + possiblyOne(D + 1) + " **********" : possiblyOne(D + 1);
+  }
+  if (s2 == -1 && s7 == -1) return possibly(D - 2, D - 1);
+  if (s2 == -1 && s7 == 1) return marked ? "********** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if ((s2 == -1 && s7 == 0) || (s2 == 0 && s7 == -1)) return possiblyOne(D - 1);
+  return {};
 }
 
 void RunFlood(Engine& e, ChronologyHost& host) {
@@ -199,16 +182,15 @@ void RunFlood(Engine& e, ChronologyHost& host) {
     const double day17Seventh = WriteSeventeenth(e, "7th");
 
     const double D = day17Seventh - day17Second;
-    std::string line;
-    if (D == 150) {
-      lists.Append(FloodList::Days150, year);
-      line += st.LineEnd + "******* ";
+    if (D == 150) lists.Append(FloodList::Days150, year);
+    lists.Append(FloodNoteList(D, s2, s7), year);
+    if (e.Writing()) {
+      std::string line;
+      if (D == 150) line += st.LineEnd + "******* ";
+      line += "There are " + Days(D) + " days between these dates. ";
+      if (D == 150) line += " ******* ";
+      e.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
     }
-    line += "There are " + Days(D) + " days between these dates. ";
-    if (D == 150) line += " ******* ";
-    const FloodNoteText note = FloodNote(D, s2, s7);
-    lists.Append(note.list, year);
-    e.WriteOutputLine(line + note.text + st.LineEnd);
 
     if (++yearsSinceEvents > kYearsBetweenEvents) {
       yearsSinceEvents = 0;

@@ -25,8 +25,10 @@ bool FirstMonthBeginsLater(Engine& e) {
   const double evening = st.Verdict == 1 ? st.EveningJD + 1 : st.EveningJD;
   st.EquinoxSunset = (st.SunsetOffset + 0.25) / 24 + evening + st.ZoneHours / 24;
   const bool later = calendar::EquinoxFallsAfterSunset(e);
-  e.WriteOutputLine("Vernal Equinox JD: " + num::CStr(num::Int(st.EquinoxJD * 1000) / 1000));
-  e.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) + st.LineEnd);
+  if (e.Writing()) {
+    e.WriteOutputLine("Vernal Equinox JD: " + num::CStr(num::Int(st.EquinoxJD * 1000) / 1000));
+    e.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) + st.LineEnd);
+  }
   if (later) {
     e.WriteOutputLine("Visible New Moon seen before vernal Equinox. Next month begins New Year." + st.LineEnd +
                       st.LineEnd);
