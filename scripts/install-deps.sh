@@ -10,6 +10,7 @@ packages=(
   libical-dev
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
+  desktop-file-utils appstream
   python3-ephem
 )
 
