@@ -6,6 +6,7 @@
 
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
+#include "runs/run_years.h"
 #include "runs/year_start.h"
 
 namespace orvane::runs {
@@ -81,7 +82,7 @@ void WriteWaveOfferingAndPentecost(Engine& e, double waveOfferingJD) {
 // The Passover sacrifice (Abib 14) on a Wednesday: Christ's death on a
 // Wednesday and the resurrection three days and three nights later.
 // PrintJD is Abib 1 of the year and Verdict its certainty.
-void GolgothaYear(Engine& e, RunYearList& list) {
+bool GolgothaYear(Engine& e) {
   EphemerisState& st = e.st;
   const std::int16_t verdict = st.Verdict;
   if (verdict == 1) {
@@ -98,42 +99,45 @@ void GolgothaYear(Engine& e, RunYearList& list) {
   int w = st.WeekdayIndex;
   // A Thursday that is possibly one day earlier, or a Tuesday that is
   // possibly one day later, may be a Wednesday.
-  if (w == 3 || (w == 4 && verdict == 1) || (w == 2 && verdict == 2)) {
+  const bool matches = w == 3 || (w == 4 && verdict == 1) || (w == 2 && verdict == 2);
+  if (matches) {
     e.WriteOutputLine(st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
                       st.LineEnd + st.LineEnd);
-    list.ListRunYear(num::CInt(st.YearNumber));
   }
   st.PrintJD += 1;  // Abib 15
   WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
   w = st.WeekdayIndex;
   // The Sunday after Abib 15; a week later when Abib 15 is itself a Sunday.
   WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+  return matches;
 }
 
 // The Passover sacrifice on the Sabbath, so that the Wave Offering is the
 // day after it, as on the crossing of the Jordan.
-void JordanYear(Engine& e, RunYearList& list) {
+bool JordanYear(Engine& e) {
   EphemerisState& st = e.st;
   const std::int16_t verdict = st.Verdict;
   st.PrintJD += 13;  // Abib 14
   WriteLabelledDay(e, "Passover sacrifice is");
   int w = st.WeekdayIndex;
+  // The three cases need different weekdays: a year matches at most once.
+  bool matches = false;
   if (w == 6) {
     e.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" + st.LineEnd +
                       st.LineEnd);
-    list.ListRunYear(num::CInt(st.YearNumber));
+    matches = true;
   }
   if (w == 0 && verdict == 1) {
     e.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
     e.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
                       st.LineEnd);
-    list.ListRunYear(num::CInt(st.YearNumber));
+    matches = true;
   }
   if (w == 5 && verdict == 2) {
     e.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
     e.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
                       st.LineEnd);
-    list.ListRunYear(num::CInt(st.YearNumber));
+    matches = true;
   }
   st.PrintJD += 1;  // Abib 15
   WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
@@ -144,10 +148,11 @@ void JordanYear(Engine& e, RunYearList& list) {
     w = 7;
   }
   WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+  return matches;
 }
 
 // Abib 1 on a Sunday, the first day of the week of Creation.
-void CreationYear(Engine& e, RunYearList& list) {
+bool CreationYear(Engine& e) {
   EphemerisState& st = e.st;
   const std::int16_t verdict = st.Verdict;
   if (verdict == 1) e.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
@@ -155,12 +160,13 @@ void CreationYear(Engine& e, RunYearList& list) {
   if (verdict == 3) e.WriteOutputLine("Abib 1 is");
   e.WriteDayAndDate();
   const int w = st.WeekdayIndex;
-  if (w == 0 || (w == 1 && verdict == 1) || (w == 6 && verdict == 2)) {
+  const bool matches = w == 0 || (w == 1 && verdict == 1) || (w == 6 && verdict == 2);
+  if (matches) {
     e.WriteOutputLine(st.LineEnd +
                       "********** This year begins on the correct day of the week for the year of Creation. **********" +
                       st.LineEnd);
-    list.ListRunYear(num::CInt(st.YearNumber));
   }
+  return matches;
 }
 
 // The first month of the year by the holy-day search: the new-moon tables
@@ -173,6 +179,27 @@ void FindMonthAsHolyDays(Engine& e, const std::string& runName) {
   e.FindNewMoon();
   st.RunName = runName;
   st.FixedPlaceMode = kTrue;
+}
+
+struct YearMatch {
+  bool matches = false;
+};
+
+// One year of the run at its place (YearNumber set, FixedPlaceMode on): the
+// first month by the equinox rule, then the run's own part.
+YearMatch ChronologyYear(Engine& e, Chronology run, const std::string& runName) {
+  StartRunYear(e, run == Chronology::Creation ? kCreationPlace : kJerusalemPlace);
+  FindMonthAsHolyDays(e, runName);
+  if (FirstMonthBeginsLater(e)) FindMonthAsHolyDays(e, runName);
+  switch (run) {
+    case Chronology::Golgotha:
+      return {GolgothaYear(e)};
+    case Chronology::Jordan:
+      return {JordanYear(e)};
+    case Chronology::Creation:
+      break;
+  }
+  return {CreationYear(e)};
 }
 
 struct Range {
@@ -250,24 +277,14 @@ void RunChronology(Engine& e, ChronologyHost& host) {
   }
   e.WriteOutputLine(std::string(texts.title) + e.YearText(shownFirst) + st.LineEnd);
 
-  const Place place = run == Chronology::Creation ? kCreationPlace : kJerusalemPlace;
-  for (st.YearNumber = range.first; st.YearNumber <= range.last; st.YearNumber += 1) {
-    if (st.YearNumber == 0) st.YearNumber = 1;
-    StartRunYear(e, place);
-    FindMonthAsHolyDays(e, runName);
-    if (FirstMonthBeginsLater(e)) FindMonthAsHolyDays(e, runName);
-    switch (run) {
-      case Chronology::Golgotha:
-        GolgothaYear(e, list);
-        break;
-      case Chronology::Jordan:
-        JordanYear(e, list);
-        break;
-      case Chronology::Creation:
-        CreationYear(e, list);
-        break;
-    }
+  // A range is computed silently; its matching years are listed in order.
+  const std::vector<double> years = RunYears(range.first, range.last);
+  const std::vector<YearMatch> matches =
+      ComputeYears<YearMatch>(e, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
+  for (std::size_t i = 0; i < years.size(); ++i) {
+    if (matches[i].matches) list.ListRunYear(num::CInt(years[i]));
   }
+  if (!years.empty()) st.YearNumber = years.back() + 1;
   st.ShowInMain = kTrue;
   st.FixedPlaceMode = kFalse;
 }

@@ -6,14 +6,15 @@
 
 #include "engine/numeric.h"
 #include "runs/chronology.h"
+#include "runs/run_years.h"
 #include "runs/year_start.h"
 
 namespace orvane::runs {
 
 namespace {
 
-// Pending window events are handled once every this many years plus one.
-constexpr int kYearsBetweenEvents = 500;
+// The window handles its pending events after every 501st year of a range.
+constexpr std::size_t kYearsPerEvents = 501;
 
 std::string Days(double days) { return num::CStr(days); }
 
@@ -115,6 +116,14 @@ int PossibleShift(std::int16_t verdict, int ifEarlier) {
   return 0;
 }
 
+// What one year adds to the range summary.
+struct FloodYear {
+  bool days150 = false;                // the count is 150
+  FloodList note = FloodList::None;   // the list the uncertainty marks the year for
+};
+
+FloodYear ComputeFloodYear(Engine& e);
+
 }  // namespace
 
 FloodList FloodNoteList(double D, int s2, int s7) {
@@ -143,6 +152,39 @@ std::string FloodNoteText(double D, int s2, int s7) {
   return {};
 }
 
+namespace {
+
+// One year at the Flood's place (YearNumber set, FixedPlaceMode on): the
+// first month by the equinox rule, the 17th of the second and of the
+// seventh month, and the days between them with their uncertainty.
+FloodYear ComputeFloodYear(Engine& e) {
+  EphemerisState& st = e.st;
+  StartRunYear(e, kFloodPlace);
+  e.FindNewMoon();
+  FirstMonthBeginsLater(e);  // a later first month moves the count one lunation on
+
+  st.LunationNumber += 1;
+  e.FindNewMoon();
+  const int s2 = PossibleShift(st.Verdict, +1);
+  const double day17Second = WriteSeventeenth(e, "2nd");
+  st.LunationNumber += 5;
+  e.FindNewMoon();
+  const int s7 = PossibleShift(st.Verdict, -1);
+  const double day17Seventh = WriteSeventeenth(e, "7th");
+
+  const double D = day17Seventh - day17Second;
+  if (e.Writing()) {
+    std::string line;
+    if (D == 150) line += st.LineEnd + "******* ";
+    line += "There are " + Days(D) + " days between these dates. ";
+    if (D == 150) line += " ******* ";
+    e.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
+  }
+  return {D == 150, FloodNoteList(D, s2, s7)};
+}
+
+}  // namespace
+
 void RunFlood(Engine& e, ChronologyHost& host) {
   EphemerisState& st = e.st;
   st.FixedPlaceMode = kTrue;
@@ -163,40 +205,22 @@ void RunFlood(Engine& e, ChronologyHost& host) {
     st.ShowInMain = kTrue;
   }
 
+  // The years are computed in blocks, between which the window handles its
+  // pending events.
   FloodLists lists;
-  int yearsSinceEvents = 0;
-  for (st.YearNumber = first; st.YearNumber <= last; st.YearNumber += 1) {
-    if (st.YearNumber == 0) st.YearNumber = 1;
-    const float year = static_cast<float>(st.YearNumber);
-    StartRunYear(e, kFloodPlace);
-    e.FindNewMoon();
-    FirstMonthBeginsLater(e);  // a later first month moves the count one lunation on
-
-    st.LunationNumber += 1;
-    e.FindNewMoon();
-    const int s2 = PossibleShift(st.Verdict, +1);
-    const double day17Second = WriteSeventeenth(e, "2nd");
-    st.LunationNumber += 5;
-    e.FindNewMoon();
-    const int s7 = PossibleShift(st.Verdict, -1);
-    const double day17Seventh = WriteSeventeenth(e, "7th");
-
-    const double D = day17Seventh - day17Second;
-    if (D == 150) lists.Append(FloodList::Days150, year);
-    lists.Append(FloodNoteList(D, s2, s7), year);
-    if (e.Writing()) {
-      std::string line;
-      if (D == 150) line += st.LineEnd + "******* ";
-      line += "There are " + Days(D) + " days between these dates. ";
-      if (D == 150) line += " ******* ";
-      e.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
+  const std::vector<double> years = RunYears(first, last);
+  const std::span<const double> all(years);
+  for (std::size_t begin = 0; begin < years.size(); begin += kYearsPerEvents) {
+    const std::size_t count = std::min(kYearsPerEvents, years.size() - begin);
+    const std::vector<FloodYear> results = ComputeYears<FloodYear>(e, all.subspan(begin, count), ComputeFloodYear);
+    for (std::size_t i = 0; i < count; ++i) {
+      const float year = static_cast<float>(years[begin + i]);
+      if (results[i].days150) lists.Append(FloodList::Days150, year);
+      lists.Append(results[i].note, year);
     }
-
-    if (++yearsSinceEvents > kYearsBetweenEvents) {
-      yearsSinceEvents = 0;
-      host.ProcessPendingEvents();
-    }
+    if (count == kYearsPerEvents) host.ProcessPendingEvents();
   }
+  if (!years.empty()) st.YearNumber = years.back() + 1;
 
   if (rangeMode) {
     WriteFloodSummary(e, first, last, lists);

@@ -1,5 +1,7 @@
 #include "runs/year_start.h"
 
+#include "runs/run_years.h"
+
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
 
@@ -15,6 +17,15 @@ void StartRunYear(Engine& e, const Place& place) {
   // a little later than the holy-day report's + 0.277.
   st.YearStart = st.YearNumber + 0.282;
   st.LunationNumber = calendar::FirstLunationOfYear(st.YearStart);
+}
+
+std::vector<double> RunYears(double first, double last) {
+  std::vector<double> years;
+  for (double year = first; year <= last; year += 1) {
+    if (year == 0) year = 1;  // there is no year 0
+    years.push_back(year);
+  }
+  return years;
 }
 
 bool FirstMonthBeginsLater(Engine& e) {
