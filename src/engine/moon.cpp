@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "engine/lunar_terms.h"
 #include "engine/numeric.h"
+#include "engine/trig.h"
 
 namespace orvane {
 
@@ -182,11 +183,13 @@ void Engine::MoonPosition() {
   const double eps = st.Obliquity;
   const double q = std::sin(st.MoonLatitude) * std::cos(eps) +
                    std::cos(st.MoonLatitude) * std::sin(eps) * std::sin(st.MoonLongitude);
-  st.MoonDeclination = std::atan(q / std::sqrt(1 - q * q));
+  st.MoonDeclination = ArcSine(q);
   // The moon sets when its centre is 0.7275 p - 34' high: parallax, semidiameter and refraction.
   const double c = ((0.7275 * st.MoonParallax - 0.5666667) * rad - std::sin(st.Latitude) * std::sin(st.MoonDeclination)) /
                    (std::cos(st.Latitude) * std::cos(st.MoonDeclination));
-  st.MoonHourAngle = (kHalfPi - std::atan(c / std::sqrt(1 - c * c))) * kHoursPerRadian;
+  // Held defined when the moon stays above (or below) the horizon all day:
+  // 12 hours (or 0) instead of NaN.
+  st.MoonHourAngle = (kHalfPi - ArcSine(c)) * kHoursPerRadian;
 
   const double y = std::sin(st.MoonLongitude) * std::cos(eps) - std::tan(st.MoonLatitude) * std::sin(eps);
   const double x = std::cos(st.MoonLongitude);

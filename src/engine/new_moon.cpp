@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/trig.h"
 
 namespace orvane {
 
@@ -150,7 +151,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
 
   // Sun's azimuth at sunset, from the south towards the west.
   const double sx = -std::sin(st.SunDeclination) / std::cos(st.Latitude);
-  st.SunAzimuth = (kHalfPi - std::atan(sx / std::sqrt(1 - sx * sx))) / st.Rad;
+  st.SunAzimuth = (kHalfPi - ArcSine(sx)) / st.Rad;
   const std::string sunAzimuthText = FormatFigure(st.SunAzimuth, 5);
 
   // The moon at sunset, then at its first moonset estimate.
@@ -185,7 +186,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
 
   // Elongation, phase angle and illuminated fraction.
   const double c = std::cos(st.SavedMoonLatitude) * std::cos(st.SavedMoonLongitude - st.SavedSunLongitude);
-  const double psi = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
+  const double psi = kHalfPi - ArcSine(c);
   const double i = kPi - psi -
                    0.1468 * st.Rad * (1 - 0.0549 * std::sin(st.SavedMoonMPrime)) /
                        (1 - 0.0167 * std::sin(st.SavedSunM)) * std::sin(psi);
@@ -207,7 +208,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   st.MoonAzimuth = A / st.Rad;
   const double q = std::sin(st.Latitude) * std::sin(st.SavedMoonDeclination) +
                    std::cos(st.Latitude) * std::cos(st.SavedMoonDeclination) * std::cos(H);
-  double h = std::atan(q / std::sqrt(1 - q * q)) / st.Rad;
+  double h = ArcSine(q) / st.Rad;
   h = num::Int(h * 10000) / 10000;
   st.MoonAltitude = h;
   WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));

@@ -6,6 +6,7 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/trig.h"
 
 namespace orvane {
 
@@ -62,12 +63,12 @@ void Engine::SunPositionAndSunset() {
   if (st.EquinoxGap != 0) return;  // the equinox rule needs only the longitude
 
   const double q = st.SunSinDeclination;
-  st.SunDeclination = std::atan(q / std::sqrt(1 - q * q));
+  st.SunDeclination = ArcSine(q);
   // -0.01454 is the sine of the standard altitude of the sun's centre at
   // sunset (-0 deg 50', refraction and semidiameter).
   const double c = (-0.01454 - std::sin(st.Latitude) * q) / (std::cos(st.Latitude) * std::cos(st.SunDeclination));
   st.SunCosHourAngle = c;
-  const double H0 = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
+  const double H0 = kHalfPi - ArcSine(c);
   st.SunsetOffset = H0 * kHoursPerRadian - st.EquationOfTime;
   // Half a minute added so that truncating to minutes rounds to the nearest.
   st.SunsetTime = st.ZoneCorrection + st.SunsetOffset + st.SunsetAdjust + 0.00833333333;
@@ -86,7 +87,7 @@ void Engine::SunPositionAndSunset() {
 void Engine::SunAltitudeAtMoonset() {
   SolarPosition();
   const double q = st.SunSinDeclination;
-  st.SunDeclination = std::atan(q / std::sqrt(1 - q * q));
+  st.SunDeclination = ArcSine(q);
 
   const double y = std::sin(st.SunLongitude) * std::cos(st.Obliquity);
   const double x = std::cos(st.SunLongitude);
@@ -104,7 +105,7 @@ void Engine::SunAltitudeAtMoonset() {
                    std::cos(st.Latitude) * std::cos(st.SunDeclination) * std::cos(H);
   // The 1.75 degrees raise every value alike; the visibility number is
   // calibrated on the raised altitude.
-  double h = std::atan(s / std::sqrt(1 - s * s)) / st.Rad + 1.75;
+  double h = ArcSine(s) / st.Rad + 1.75;
   h = num::Int(h * 10000) / 10000;
   st.SunAltitudeAtMoonsetDeg = h;
   WriteOutputLine("      " + FormatFigure(h, 4));
