@@ -42,6 +42,7 @@ void HolyDaysWindow::txtYear_Enter() {
   EphemerisState& st = engine_.st;
   if (st.RunName.empty()) st.RunName = SectionName;
   if (RunRangeSectionOnEnter()) return;
+  if (RunLocationSectionOnEnter()) return;
   if (st.RunName == "HolyDays") {
     // The holy-days section repeats whichever Jerusalem report was shown last.
     if (MonthsShown) {
