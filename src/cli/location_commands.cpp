@@ -102,8 +102,8 @@ void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
   if (loaded.status == app::LoadStatus::Missing) {
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
-    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read past line " << loaded.reading.badLine
-            << " (" << loaded.reading.problem << "); the locations before it are used\n";
+    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line " << loaded.reading.badLine
+            << " on (" << loaded.reading.problem << "); the locations before it are used\n";
   }
 }
 
