@@ -1,11 +1,14 @@
 #include "app/holy_days_window.h"
 
+#include "app/help_texts.h"
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
 
 namespace orvane::app {
 
-HolyDaysWindow::HolyDaysWindow(Beeper& beeper) : beeper_(beeper), engine_(*this) {}
+HolyDaysWindow::HolyDaysWindow(Beeper& beeper) : beeper_(beeper), engine_(*this) {
+  BuildHelpText = &app::BuildHelpText;
+}
 
 void HolyDaysWindow::Form_Load(int currentYear) {
   EphemerisState& st = engine_.st;
