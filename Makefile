@@ -3,11 +3,12 @@
 #   make test   sanitizer build with warnings as errors, then every test through ctest
 #   make build  release build; programs in build/release/bin/
 #   make bench  the benchmarks (release build)
+#   make fuzz   the fuzz targets, FUZZ_SECONDS (60) each
 
 JOBS ?= $(shell nproc)
 CMAKE ?= cmake
 
-.PHONY: all deps build test run bench format clean screenshots
+.PHONY: all deps build test run bench format clean screenshots fuzz
 
 all: build
 
@@ -33,6 +34,18 @@ bench: deps
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# The fuzz targets, built with clang and run for FUZZ_SECONDS each; inputs
+# that crash or hang them are kept in tests/fuzz/*/regressions/.
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -ffp-contract=off -Isrc
+fuzz: deps
+	@mkdir -p build/fuzz/user_data_corpus tests/fuzz/user_data/regressions
+	@clang++ $(FUZZ_FLAGS) tests/fuzz/user_data_fuzzer.cpp src/app/user_data.cpp src/engine/numeric.cpp \
+	  -o build/fuzz/user_data_fuzzer
+	@build/fuzz/user_data_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 -max_len=65536 \
+	  -print_final_stats=1 -artifact_prefix=tests/fuzz/user_data/regressions/ \
+	  build/fuzz/user_data_corpus tests/fuzz/user_data/seeds
 
 clean:
 	rm -rf build

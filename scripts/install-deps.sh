@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick poppler-utils
   desktop-file-utils appstream
   python3-ephem
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -16,6 +16,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// Far beyond any coordinate the boxes can give (999 degrees 99 minutes at
+// most); a larger number is no angle.
+constexpr double kMaxStoredDegrees = 1e6;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Hands out the lines of a text one by one: up to each LF, without the LF
@@ -157,10 +161,12 @@ UserDataReading ReadUserData(std::string_view text, UserData& data) {
       std::optional<double> longitude;
       if (!number(longitude)) return ended();
       if (!longitude) return fail("the longitude is not a number");
+      if (std::fabs(*longitude) > kMaxStoredDegrees) return fail("the longitude is not an angle");
       entry.longitude = *longitude;
       std::optional<double> latitude;
       if (!number(latitude)) return ended();
       if (!latitude) return fail("the latitude is not a number");
+      if (std::fabs(*latitude) > kMaxStoredDegrees) return fail("the latitude is not an angle");
       entry.latitude = *latitude;
       const std::optional<std::string_view> zone = lines.Next();
       if (!zone) return ended();

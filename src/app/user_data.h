@@ -103,7 +103,8 @@ struct UserDataReading {
 // their lines are read.  An index of -1 installs the default entry and makes
 // "Jerusalem, Israel" current.  Reading stops at the first line that is
 // missing or cannot be read: a number line that holds no number (or one out
-// of range), an index below -1 or above 500.  Lines end in LF, with or
+// of range), an index below -1 or above 500, a coordinate beyond a million
+// degrees.  Lines end in LF, with or
 // without CR before it.  Text after the last colour is ignored.
 // The work is linear in the text's length and allocates at most a copy of it.
 UserDataReading ReadUserData(std::string_view text, UserData& data);
