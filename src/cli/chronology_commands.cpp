@@ -75,7 +75,7 @@ void AddRun(CommandSet& set, const RunCommandSpec& spec) {
       ->required()
       ->check(detail::WholeNumber("FIRST"));
   cmd->add_option("LAST", o->last,
-                  "Last year of the run: the years of the range that match, in a list. "
+                  "Last year of a range: the years of the range that qualify, instead of one year's report. "
                   "A year before FIRST is swapped with it.")
       ->check(detail::WholeNumber("LAST"));
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
