@@ -195,7 +195,7 @@ a place, type its name (at most {locationNameLength} characters) into the list b
 coordinates and press Enter in the list box, then answer Yes. To change a stored place, choose it,
 change its coordinates and press Enter in the list box: Yes keeps the change. To delete one, choose
 it and press Enter without changing anything: Yes deletes it. At first the list holds Jerusalem
-only; up to {maxLocations} places can be added. An asterisk beside the list shows coordinates that
+only; it holds at most {maxLocations} places. An asterisk beside the list shows coordinates that
 are not yet saved. The list is kept in the file UserData.Dat, in the folder the program is started
 from (or in your own data folder when that folder cannot be written).
 
@@ -303,7 +303,7 @@ or after the vernal equinox.
 
 To run a range of years, type the first year into the left box and the last into the right box
 (negative for BCE; the section starts with {floodStart} to {floodEnd}), then click the flood
-button or press Enter in either box; the word WORKING shows while a long range is computed. To see
+button or press Enter in either box; the word WORKING shows while a range is computed. To see
 one year in detail, type it into the left box and empty the right box: the pane then shows the
 new-moon tables of the first, second and seventh months, the Julian days of the vernal equinox and
 of the evening the new moon is seen, the two 17th days with their weekdays and the count of days,

@@ -685,7 +685,7 @@ TEST(HelpRuns, LocationLimits) {
   f.w.cboLocation_Change();
   EXPECT_EQ(f.w.cboLocation.Text.size(), static_cast<std::size_t>(Num(name[1])));
 
-  const std::vector<std::string> most = Says(flat, R"(up to (\d+) places can be added)");
+  const std::vector<std::string> most = Says(flat, R"(it holds at most (\d+) places)");
   ASSERT_FALSE(most.empty());
   EXPECT_EQ(Num(most[1]), kMaxAddedLocations);
 }
