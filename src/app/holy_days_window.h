@@ -171,6 +171,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtYear_GotFocus();
   void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
   void txtYear_KeyPress(int& KeyAscii);
+  // The second year box of the range sections: the same arrow keys and filter.
+  void txtYear2_KeyDown(int KeyCode) { txtYear2 = StepYearText(txtYear2, KeyCode); }
+  void txtYear2_KeyPress(int& KeyAscii);
 
   // The coordinate boxes: the whole text selected on entry, the key filters
   // (a blank or comma moves on), UserDataChanged on every change, and the

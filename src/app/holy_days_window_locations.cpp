@@ -295,6 +295,17 @@ void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {
   Beep();
 }
 
+void HolyDaysWindow::txtYear2_KeyPress(int& KeyAscii) {
+  if (KeyAscii == kKeyEnter) {
+    KeyAscii = 0;
+    txtYear2_Enter();
+    return;
+  }
+  if (YearKeyPasses(KeyAscii)) return;
+  KeyAscii = 0;
+  Beep();
+}
+
 void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
   if (KeyAscii == kKeyBlank || KeyAscii == kKeyComma) {
     // A blank or comma moves on to the next box; the key itself is dropped.

@@ -174,6 +174,7 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(6) + Crlf({"red"}), 17, 2, 6},
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14), 25, 2, 14},  // last colour missing
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(3) + Crlf({" 1E999 "}), 14, 2, 3},
+      {Crlf({"Here", " 0 ", "Far", " 1E300 "}), 4, 0, 0},  // a longitude that is no angle
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

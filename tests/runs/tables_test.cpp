@@ -1,6 +1,7 @@
 // The sunsets table and the sun and moon times table of a year at a place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -252,6 +253,68 @@ TEST(Sunsets, ChangedCoordinatesAreSavedFirst) {
   EXPECT_EQ(Lines(f.w.OutputText())[1], "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)");
 }
 
+// --- The local new moons -------------------------------------------------------------
+
+TEST(LocalMoons, TheRunIsAtThePlaceWithoutMonthStartLines) {
+  Window f("New York", kNewYork);
+  f.w.chkEJW = true;
+  f.w.txtYear = "2024";
+  f.w.TypeKeys(Control::txtGMT, "5");  // a change: the file is saved first
+  f.w.cmdLocMon_Click();
+  const std::vector<std::string> lines = Lines(f.w.OutputText());
+  EXPECT_EQ(lines[0], " 2024 CE  CALCULATED NEW MOONS");
+  EXPECT_EQ(lines[1], "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)");
+  EXPECT_EQ(f.w.OutputText().find("First Day of Month"), std::string::npos);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), 14);  // fourteen months, a blank line after each
+  EXPECT_FALSE(f.w.chkEJW);  // unticked without a Jerusalem run
+  EXPECT_TRUE(f.w.MonthsShown);
+  EXPECT_EQ(f.w.SavedYear, 2024);
+  EXPECT_EQ(f.w.state().LocalMode, kFalse);
+  EXPECT_FALSE(f.w.UserDataChanged);
+  EXPECT_TRUE(std::filesystem::exists(f.dir / "UserData.Dat"));
+  // The first month starts after the evening of 9 April at New York, as at Jerusalem.
+  EXPECT_EQ(FirstMonthStart(f.w, 2024), (chr::year_month_day{chr::year{2024}, chr::April, chr::day{10}}));
+}
+
+TEST(LocalMoons, EnterInTheYearBoxRunsTheSectionsRun) {
+  Window f("New York", kNewYork);
+  struct Expectation {
+    const char* section;
+    const char* start;
+    const bool* button;
+  };
+  const Expectation sections[] = {{"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &f.w.cmdLocMonEnabled},
+                                  {"Sunset", " 2023 CE  CALCULATED SUNSETS", &f.w.cmdSunsetEnabled},
+                                  {"Times", "(New York, 40\u00BA43'N", &f.w.cmdTimesEnabled}};
+  for (const Expectation& e : sections) {
+    f.w.SwitchSection(e.section);
+    f.w.SetFocus(Control::None);
+    bool disabled = false;
+    f.w.OutputPane().onChange = [&] { disabled = disabled || !*e.button; };
+    f.w.TypeKeys(Control::txtYear, "2023\r");
+    f.w.OutputPane().onChange = nullptr;
+    EXPECT_EQ(f.w.OutputText().rfind(e.start, 0), 0u) << e.section;
+    EXPECT_TRUE(disabled) << e.section;
+    EXPECT_TRUE(*e.button) << e.section;
+  }
+}
+
+TEST(LocalMoons, TheGregorianBoxRerunsOnlyTheTableSections) {
+  Window f("New York", kNewYork);
+  f.w.OutputPane().SetText("kept");
+  f.w.chkGregYear = true;
+  f.w.chkGregYear_Click();  // the HolyDays section: nothing runs
+  EXPECT_EQ(f.w.OutputText(), "kept");
+  f.w.SwitchSection("Times");
+  f.w.chkGregYear = true;
+  f.w.chkGregYear_Click();
+  EXPECT_EQ(Lines(f.w.OutputText()).size(), 4u + 366u + 13u);
+  f.w.GregYearQuiet = true;
+  f.w.OutputPane().SetText("kept");
+  f.w.chkGregYear_Click();
+  EXPECT_EQ(f.w.OutputText(), "kept");
+}
+
 // --- The times table ------------------------------------------------------------------
 
 struct TimesLine {
@@ -443,6 +506,7 @@ TEST(Times, OneDayLeavesItsIlluminationTextsForTheConversionWindow) {
   w.engine().JulianDayToDateText();
   st.LunationNumber = std::floor((jd - 2415021) / 29.530589);
   w.modTimes().RowCounter = -1;
+  w.OutputPane().Clear();
   w.modTimes().WriteDayTimes(w.engine(), jd);
   EXPECT_EQ(w.OutputText(), "");
   const auto ref = ReferenceYear().at("2024-01-25");
