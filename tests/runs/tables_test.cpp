@@ -8,7 +8,6 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <regex>
 #include <sstream>
 
 #include "app/holy_days_window.h"
@@ -124,16 +123,32 @@ struct SunsetCell {
   double hours;  // clock time of the day
 };
 
-std::vector<SunsetCell> SunsetCells(const std::string& line) {
-  static const std::regex cell(R"(([ \d]\d [A-Z][a-z]{2} \d+)([ \d]{2}\d):(\d\d)PM    )");
-  std::vector<SunsetCell> cells;
-  std::string rest = line;
-  std::smatch m;
-  while (std::regex_search(rest, m, cell) && m.position(0) == 0) {
-    cells.push_back({m[1], std::stoi(m[2]) + 12 + std::stoi(m[3]) / 60.0});
-    rest = m.suffix();
+// Whether every character of `text` is a digit, or a blank where `pattern`
+// has one: Matches("  4:39", "  d:dd").  A "d" stands for a digit, a "b" for
+// a blank or a digit, any other character for itself.
+bool Matches(const std::string& text, const std::string& pattern) {
+  if (text.size() != pattern.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (pattern[i] == 'd' ? !digit : pattern[i] == 'b' ? !(digit || text[i] == ' ') : text[i] != pattern[i]) return false;
   }
-  EXPECT_TRUE(rest.empty()) << line;
+  return true;
+}
+
+// The (date, sunset) cells of a table line: " 1 Jan 2024" and "  4:39",
+// each followed by "PM" and four blanks.
+std::vector<SunsetCell> SunsetCells(const std::string& line) {
+  std::vector<SunsetCell> cells;
+  std::size_t start = 0;
+  for (std::size_t end; (end = line.find("PM    ", start)) != std::string::npos; start = end + 6) {
+    const std::string cell = line.substr(start, end - start);
+    const std::string time = cell.size() >= 6 ? cell.substr(cell.size() - 6) : "";
+    const std::string date = cell.substr(0, cell.size() - time.size());
+    EXPECT_TRUE(Matches(time, "bbd:dd")) << line;
+    EXPECT_TRUE(date.size() >= 8 && Matches(date.substr(0, 3), "bd ") && date[6] == ' ') << line;
+    cells.push_back({date, std::stoi(time.substr(0, 3)) + 12 + std::stoi(time.substr(4)) / 60.0});
+  }
+  EXPECT_EQ(start, line.size()) << line;
   return cells;
 }
 
@@ -191,14 +206,22 @@ chr::year_month_day FirstMonthStart(HolyDaysWindow& w, int year) {
   w.txtYear = std::to_string(year);
   w.cmdLocMon_Click();
   const std::vector<std::string> lines = Lines(w.OutputText());
-  static const std::regex row(R"(^(\d+) +([A-Z][a-z]{2}) .*  (Not Visible|Prob Not Visible|Prob Visible|Visible)$)");
+  auto endsWith = [](const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+  };
   for (const std::string& line : lines) {
-    std::smatch m;
-    if (!std::regex_match(line, m, row) || m[3] == "Not Visible") continue;
+    // An evening row: "9  Apr     6:29   8:00 ...  Visible".
+    if (line.empty() || line[0] < '0' || line[0] > '9' || endsWith(line, "  Not Visible")) continue;
+    const bool probablyNot = endsWith(line, "  Prob Not Visible");
+    if (!probablyNot && !endsWith(line, "  Visible") && !endsWith(line, "  Prob Visible")) continue;
+    std::istringstream cells(line);
+    unsigned day = 0;
+    std::string monthName;
+    cells >> day >> monthName;
     unsigned month = 1;
-    while (m[2] != kMonths[month - 1]) ++month;
-    const chr::year_month_day evening{chr::year{year}, chr::month{month}, chr::day{static_cast<unsigned>(std::stoi(m[1]))}};
-    return DateOf(JD(evening) + (m[3] == "Prob Not Visible" ? 2 : 1));
+    while (month <= 12 && monthName != kMonths[month - 1]) ++month;
+    const chr::year_month_day evening{chr::year{year}, chr::month{month}, chr::day{day}};
+    return DateOf(JD(evening) + (probablyNot ? 2 : 1));
   }
   ADD_FAILURE() << "no month start";
   return {};
@@ -324,13 +347,33 @@ struct TimesLine {
   std::string moonrise, illumRise, moonset, illumSet;
 };
 
+// A day line: "01/01/2024   2460311     7:20      16:39    22:14       68.2    10:52      72.6".
 std::optional<TimesLine> ParseTimesLine(const std::string& line) {
-  static const std::regex day(
-      R"(^(\d\d/\d\d/-?\d{4,5})   (\d{6,7})     (\d{1,2}):(\d\d)      (\d{1,2}):(\d\d)    (\d\d:\d\d|--:--)      (.{5})    (\d\d:\d\d|--:--)     (.{5})$)");
-  std::smatch m;
-  if (!std::regex_match(line, m, day)) return std::nullopt;
-  return TimesLine{m[1], m[2], std::stoi(m[3]) + std::stoi(m[4]) / 60.0, std::stoi(m[5]) + std::stoi(m[6]) / 60.0,
-                   m[7], m[8], m[9], m[10]};
+  const std::size_t n = line.size();
+  if (n < 39 + 28) return std::nullopt;
+  // From the end: the moon's cells have fixed widths.
+  TimesLine t;
+  t.illumSet = line.substr(n - 5);
+  t.moonset = line.substr(n - 15, 5);
+  t.illumRise = line.substr(n - 24, 5);
+  t.moonrise = line.substr(n - 35, 5);
+  const bool moonCells = line.substr(n - 10, 5) == "     " && line.substr(n - 19, 4) == "    " &&
+                         line.substr(n - 30, 6) == "      " && line.substr(n - 39, 4) == "    " &&
+                         (Matches(t.moonrise, "dd:dd") || t.moonrise == "--:--") &&
+                         (Matches(t.moonset, "dd:dd") || t.moonset == "--:--");
+  if (!moonCells) return std::nullopt;
+  std::istringstream front(line.substr(0, n - 39));
+  std::string sunrise, sunset;
+  front >> t.date >> t.jd >> sunrise >> sunset;
+  const bool date = Matches(t.date, "dd/dd/dddd") || Matches(t.date, "dd/dd/-dddd");
+  const bool clocks = (Matches(sunrise, "d:dd") || Matches(sunrise, "dd:dd")) &&
+                      (Matches(sunset, "d:dd") || Matches(sunset, "dd:dd"));
+  if (!date || !clocks || line.substr(0, n - 39) != t.date + "   " + t.jd + "     " + sunrise + "      " + sunset) {
+    return std::nullopt;
+  }
+  t.sunrise = std::stoi(sunrise) + std::stoi(sunrise.substr(sunrise.size() - 2)) / 60.0;
+  t.sunset = std::stoi(sunset) + std::stoi(sunset.substr(sunset.size() - 2)) / 60.0;
+  return t;
 }
 
 double ClockHours(const std::string& hhmm) { return std::stoi(hhmm.substr(0, 2)) + std::stoi(hhmm.substr(3, 2)) / 60.0; }
@@ -477,10 +520,11 @@ TEST(Times, CellsAreWrittenAsTheLayoutSays) {
     // An hour below 10: sunrise "7:05", moonrise "07:05".
     if (t->moonrise[0] == '0') ++earlyRise;
     if (t->sunrise < 10) ++earlySun;
-    // Illumination texts have four figures and a sign column: " 45.3", " 9.50", " 0.20".
+    // Illumination texts have four figures and a sign column: " 45.3", " 9.50", " 0.20";
+    // a whole 100 has no room for its point and is padded with a blank.
     for (const std::string* illum : {&t->illumRise, &t->illumSet}) {
       if (*illum == " ----") continue;
-      EXPECT_TRUE(std::regex_match(*illum, std::regex(R"( (\d\d\.\d|\d\.\d\d|100\.|100 ))"))) << "'" << *illum << "'";
+      EXPECT_TRUE(Matches(*illum, " dd.d") || Matches(*illum, " d.dd") || *illum == " 100 ") << "'" << *illum << "'";
     }
   }
   // About once a month the moon skips a civil day, rising or setting.
