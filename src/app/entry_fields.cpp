@@ -41,15 +41,15 @@ std::string StepYearText(std::string_view text, int keyCode) {
   const double next = keyCode == kKeyUp ? v + 1 : v - 1;
   std::string result = num::CStr(next);
   if (result == "0") {
-    if (v == 1) result = "-1";   // stepping down from 1 CE to 1 BCE
-    if (v == -1) result = "1";   // and up from 1 BCE to 1 CE
+    if (v == 1) result = "-1";  // stepping down from 1 CE to 1 BCE
+    if (v == -1) result = "1";  // and up from 1 BCE to 1 CE
   }
   return result;
 }
 
 std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string FirstCharacters(std::string_view text, std::size_t count) {

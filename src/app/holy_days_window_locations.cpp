@@ -1,7 +1,5 @@
 // The main window's locations, coordinate boxes and the tables of a year at
 // the user's place.
-#include <cctype>
-
 #include "app/holy_days_window.h"
 #include "app/locations.h"
 #include "calendar/holy_days.h"
@@ -147,9 +145,10 @@ void HolyDaysWindow::MaintainLocation() {
   while (found < entries.size() && entries[found].name != name) ++found;
 
   if (found == entries.size()) {
-    const Answer add = Ask(Question{"Add this location information?",
-                                    "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.",
-                                    Question::Buttons::YesNo, true, false});
+    const Answer add =
+        Ask(Question{"Add this location information?",
+                     "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.",
+                     Question::Buttons::YesNo, true, false});
     if (add != Answer::Yes) return;
     if (entries.size() >= static_cast<std::size_t>(kMaxAddedLocations)) {
       Ask(Question{"No room to add more locations!", "There is no room to add any more locations!",
@@ -179,9 +178,10 @@ void HolyDaysWindow::MaintainLocation() {
     return;
   }
 
-  const Answer edit = Ask(Question{"Edit this location information?",
-                                   "Do you wish to edit this location?\n Selecting [Yes] will change the location information.",
-                                   Question::Buttons::YesNo, true, true});
+  const Answer edit = Ask(
+      Question{"Edit this location information?",
+               "Do you wish to edit this location?\n Selecting [Yes] will change the location information.",
+               Question::Buttons::YesNo, true, true});
   if (edit != Answer::Yes) {
     SetUserDataChanged(false);  // the boxes keep what the user typed
     return;
@@ -197,9 +197,9 @@ void HolyDaysWindow::MaintainLocation() {
 void HolyDaysWindow::WriteLocationCaption() {
   const std::string sign = txtLonDir.Text == "W" ? "-" : "+";
   engine_.WriteOutputLine("(" + userData_.LocationName + ", " + txtLatDeg.Text + std::string(kDegreeMark) +
-                          txtLatMin.Text + "'" + txtLatDir.Text + " " + txtLongDeg.Text + std::string(kDegreeMark) +
-                          txtLongMin.Text + "'" + txtLonDir.Text + " GMT " + sign + ZoneCaptionText(txtGMT.Text) +
-                          ")" + engine_.st.LineEnd);
+                          txtLatMin.Text + "'" + txtLatDir.Text + " " + txtLongDeg.Text +
+                          std::string(kDegreeMark) + txtLongMin.Text + "'" + txtLonDir.Text + " GMT " + sign +
+                          ZoneCaptionText(txtGMT.Text) + ")" + engine_.st.LineEnd);
 }
 
 void HolyDaysWindow::cboLocation_Click() {
@@ -229,26 +229,45 @@ void HolyDaysWindow::cboLocation_KeyPress(int& KeyAscii) {
 
 TextBox* HolyDaysWindow::CoordinateBox(Control control) {
   switch (control) {
-    case Control::txtLatDeg: return &txtLatDeg;
-    case Control::txtLatMin: return &txtLatMin;
-    case Control::txtLatDir: return &txtLatDir;
-    case Control::txtLongDeg: return &txtLongDeg;
-    case Control::txtLongMin: return &txtLongMin;
-    case Control::txtLonDir: return &txtLonDir;
-    case Control::txtGMT: return &txtGMT;
-    default: return nullptr;
+    case Control::txtLatDeg:
+      return &txtLatDeg;
+    case Control::txtLatMin:
+      return &txtLatMin;
+    case Control::txtLatDir:
+      return &txtLatDir;
+    case Control::txtLongDeg:
+      return &txtLongDeg;
+    case Control::txtLongMin:
+      return &txtLongMin;
+    case Control::txtLonDir:
+      return &txtLonDir;
+    case Control::txtGMT:
+      return &txtGMT;
+    default:
+      return nullptr;
   }
 }
 
 void HolyDaysWindow::SetFocus(Control control) {
   if (ActiveControl == control) return;
   switch (ActiveControl) {
-    case Control::txtYear: txtYear_LostFocus(); break;
-    case Control::txtLatDeg: txtLatDeg_LostFocus(); break;
-    case Control::txtLatMin: txtLatMin_LostFocus(); break;
-    case Control::txtLongDeg: txtLongDeg_LostFocus(); break;
-    case Control::txtLongMin: txtLongMin_LostFocus(); break;
-    default: break;
+    case Control::txtYear:
+      txtYear_LostFocus();
+      break;
+    case Control::txtLatDeg:
+      txtLatDeg_LostFocus();
+      break;
+    case Control::txtLatMin:
+      txtLatMin_LostFocus();
+      break;
+    case Control::txtLongDeg:
+      txtLongDeg_LostFocus();
+      break;
+    case Control::txtLongMin:
+      txtLongMin_LostFocus();
+      break;
+    default:
+      break;
   }
   ActiveControl = control;
   if (control == Control::txtYear) txtYear_GotFocus();
@@ -266,8 +285,8 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
       if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
     } else if (target == Control::cboLocation) {
       cboLocation_KeyPress(KeyAscii);
-      if (KeyAscii != 0 &&
-          ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0, static_cast<char>(KeyAscii))) {
+      if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
+                                    static_cast<char>(KeyAscii))) {
         cboLocation_Change();
       }
     } else if (target == Control::chkGregYear) {
@@ -311,16 +330,29 @@ void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
     // A blank or comma moves on to the next box; the key itself is dropped.
     KeyAscii = 0;
     switch (field) {
-      case Control::txtLatDeg: SetFocus(Control::txtLatMin); break;
-      case Control::txtLatMin: SetFocus(Control::txtLatDir); break;
-      case Control::txtLatDir: SetFocus(Control::txtLongDeg); break;
-      case Control::txtLongDeg: SetFocus(Control::txtLongMin); break;
-      case Control::txtLongMin: SetFocus(Control::txtLonDir); break;
-      case Control::txtLonDir: SetFocus(Control::txtGMT); break;
+      case Control::txtLatDeg:
+        SetFocus(Control::txtLatMin);
+        break;
+      case Control::txtLatMin:
+        SetFocus(Control::txtLatDir);
+        break;
+      case Control::txtLatDir:
+        SetFocus(Control::txtLongDeg);
+        break;
+      case Control::txtLongDeg:
+        SetFocus(Control::txtLongMin);
+        break;
+      case Control::txtLongMin:
+        SetFocus(Control::txtLonDir);
+        break;
+      case Control::txtLonDir:
+        SetFocus(Control::txtGMT);
+        break;
       case Control::txtGMT:
         if (engine_.st.RunName == "Times" || engine_.st.RunName == "Sunset") SetFocus(Control::chkGregYear);
         break;
-      default: break;
+      default:
+        break;
     }
     return;
   }

@@ -85,8 +85,10 @@ bool ParseOffset(const std::string& text, std::string& error) {
     }
   }
   if (ok && digit) return true;
-  error = "--gmt must be the hours from UTC without a sign (E or W of --lon gives it), at most 5 characters, "
-          "e.g. 2 or 5.5; not '" + t + "'";
+  error =
+      "--gmt must be the hours from UTC without a sign (E or W of --lon gives it), at most 5 characters, "
+      "e.g. 2 or 5.5; not '" +
+      t + "'";
   return false;
 }
 
@@ -102,8 +104,9 @@ void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
   if (loaded.status == app::LoadStatus::Missing) {
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
-    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line " << loaded.reading.badLine
-            << " on (" << loaded.reading.problem << "); the locations before it are used\n";
+    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line "
+            << loaded.reading.badLine << " on (" << loaded.reading.problem
+            << "); the locations before it are used\n";
   }
 }
 
@@ -122,7 +125,8 @@ bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, 
       return true;
     }
     ctx.err << "orvane-cli: no location named '" << o.location << "' in "
-            << app::UserDataSavePath(app::DefaultUserDataFolders()).string() << " (see orvane-cli locations)\n";
+            << app::UserDataSavePath(app::DefaultUserDataFolders()).string()
+            << " (see orvane-cli locations)\n";
     return false;
   }
   if (o.lat.empty() || o.lon.empty() || o.gmt.empty()) {
@@ -183,24 +187,28 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const C
 
 void AddPlaceCommand(CommandSet& set, const PlaceCommandSpec& spec) {
   auto o = std::make_shared<PlaceOptions>();
-  CLI::App* cmd =
-      set.Add(spec.name, spec.description, [o, spec](const CommandContext& ctx) { return RunPlaceCommand(*o, spec, ctx); });
+  CLI::App* cmd = set.Add(spec.name, spec.description,
+                          [o, spec](const CommandContext& ctx) { return RunPlaceCommand(*o, spec, ctx); });
   cmd->add_option("YEAR", o->year,
                   "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 BCE, 0 is read as -1). "
                   "Default: the current year.")
       ->check(detail::WholeNumber("YEAR"));
   if (spec.gregorianOption) {
-    cmd->add_flag("--gregorian", o->gregorian,
-                  "Start on 1 January instead of the first day of the year's first Biblical month at the place");
+    cmd->add_flag(
+        "--gregorian", o->gregorian,
+        "Start on 1 January instead of the first day of the year's first Biblical month at the place");
   }
-  CLI::Option* location = cmd->add_option(
-      "--location", o->location,
-      "A location stored in UserData.Dat, by its name (see orvane-cli locations). Default: its current location, "
-      "or Jerusalem when there is no file");
-  CLI::Option* lat = cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
+  CLI::Option* location = cmd->add_option("--location", o->location,
+                                          "A location stored in UserData.Dat, by its name (see orvane-cli "
+                                          "locations). Default: its current location, "
+                                          "or Jerusalem when there is no file");
+  CLI::Option* lat =
+      cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
   CLI::Option* lon = cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
-  CLI::Option* gmt = cmd->add_option("--gmt", o->gmt, "Hours from UTC, without sign (east or west as --lon), e.g. 2 or 5.5");
-  CLI::Option* name = cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
+  CLI::Option* gmt =
+      cmd->add_option("--gmt", o->gmt, "Hours from UTC, without sign (east or west as --lon), e.g. 2 or 5.5");
+  CLI::Option* name =
+      cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
   location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
   name->needs(lat);
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
@@ -229,8 +237,9 @@ int ListLocations(const CommandContext& ctx) {
   ctx.out << "  " << pad("NAME", width) << "  LATITUDE  LONGITUDE  UTC OFFSET\n";
   for (const app::Location& e : entries) {
     ctx.out << (e.name == w.LocationName() ? "* " : "  ") << pad(e.name, width) << "  "
-            << pad(CoordinateText(e.latitude, 'N', 'S'), 8) << "  " << pad(CoordinateText(e.longitude, 'W', 'E'), 9)
-            << "  " << (e.longitude >= 0 ? "-" : "+") << app::ZoneCaptionText(e.zone) << "\n";
+            << pad(CoordinateText(e.latitude, 'N', 'S'), 8) << "  "
+            << pad(CoordinateText(e.longitude, 'W', 'E'), 9) << "  " << (e.longitude >= 0 ? "-" : "+")
+            << app::ZoneCaptionText(e.zone) << "\n";
   }
   ctx.out << "Current location: " << w.LocationName() << "\n";
   return 0;
@@ -239,12 +248,14 @@ int ListLocations(const CommandContext& ctx) {
 }  // namespace
 
 void AddLocationCommands(CommandSet& set) {
-  AddPlaceCommand(set, {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
-                        "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false});
+  AddPlaceCommand(set,
+                  {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
+                   "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false});
   AddPlaceCommand(set, {"sunsets", "The sunsets of a year at a place, four dates to a line", "Sunset",
                         &HolyDaysWindow::cmdSunset_Click, true});
-  AddPlaceCommand(set, {"times", "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
-                                 "of a year at a place",
+  AddPlaceCommand(set, {"times",
+                        "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
+                        "of a year at a place",
                         "Times", &HolyDaysWindow::cmdTimes_Click, true});
   set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
           [](const CommandContext& ctx) { return ListLocations(ctx); });

@@ -13,7 +13,7 @@ namespace orvane {
 // 12 hours) instead of NaN.  ArcSine(0.5) = 0.5235987755982989 (30 degrees);
 // ArcSine(1) = ArcSine(1.02) = pi / 2.
 inline double ArcSine(double x) {
-  if (x >= 1) return std::atan(HUGE_VAL);    // pi / 2, as x / sqrt(0) gives
+  if (x >= 1) return std::atan(HUGE_VAL);  // pi / 2, as x / sqrt(0) gives
   if (x <= -1) return -std::atan(HUGE_VAL);
   return std::atan(x / std::sqrt(1 - x * x));
 }

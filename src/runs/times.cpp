@@ -55,9 +55,10 @@ double SunMoonTimes::SunHourAngle(Engine& e) {
   st.SunY = y;
   const double L = st.SunL;
   const double M = st.SunM;
-  st.EquationOfTime = (y * std::sin(2 * L) - 2 * e1 * std::sin(M) + 4 * e1 * y * std::sin(M) * std::cos(2 * L) -
-                       0.5 * y * y * std::sin(4 * L) - 1.25 * e1 * e1 * std::sin(2 * M)) *
-                      3.819718634;
+  st.EquationOfTime =
+      (y * std::sin(2 * L) - 2 * e1 * std::sin(M) + 4 * e1 * y * std::sin(M) * std::cos(2 * L) -
+       0.5 * y * y * std::sin(4 * L) - 1.25 * e1 * e1 * std::sin(2 * M)) *
+      3.819718634;
   st.EquationOfCentre = ((1.91946 - 0.004789 * T - 1.4e-05 * T * T) * std::sin(M) +
                          (0.020094 - 0.0001 * T) * std::sin(2 * M) + 0.000293 * std::sin(3 * M)) *
                         rad;
@@ -69,7 +70,8 @@ double SunMoonTimes::SunHourAngle(Engine& e) {
   st.SunSinDeclination = q;
   st.SunDeclination = ArcSine(q);
   // -0.01454 is the sine of the sun's altitude at rising and setting (-50').
-  const double c = (-0.01454 - std::sin(st.Latitude) * q) / (std::cos(st.Latitude) * std::cos(st.SunDeclination));
+  const double c =
+      (-0.01454 - std::sin(st.Latitude) * q) / (std::cos(st.Latitude) * std::cos(st.SunDeclination));
   st.SunCosHourAngle = c;
   return (kHalfPi - ArcSine(c)) * kHoursPerRadian;
 }
@@ -102,8 +104,9 @@ void SunMoonTimes::ComputeIllumination(Engine& e) {
   EphemerisState& st = e.st;
   const double cosd = std::cos(st.MoonLongitude - st.SunLongitude) * std::cos(st.MoonLatitude);
   const double d = kHalfPi - ArcSine(cosd);
-  const double i = kPi - d - (1 - 0.0549 * std::sin(st.MoonMPrime)) / (1 - 0.0167 * std::sin(st.MoonM)) * 0.1468 *
-                                 st.Rad * std::sin(d);
+  const double i = kPi - d -
+                   (1 - 0.0549 * std::sin(st.MoonMPrime)) / (1 - 0.0167 * std::sin(st.MoonM)) * 0.1468 *
+                       st.Rad * std::sin(d);
   const float k = static_cast<float>((1 + std::cos(i)) / 2);
   const float k1000 = k * 1000;
   st.IlluminatedPercent = static_cast<float>(num::Int(k1000 + 0.5) / 10);
@@ -121,7 +124,8 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   }
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
-  e.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) + "     ");
+  e.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
+                    "     ");
 
   // B. The lunation fraction f: how many days later than the sun the moon
   // sets, estimated from the age of the moon (in (-0.75, 0.25]).
@@ -226,8 +230,8 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
     e.WriteOutputLine("    --:--");
     MoonsetIlluminationText = " ----";
   } else {
-    e.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText + (setMinute < 10 ? ":0" : ":") +
-                      MoonsetMinuteText);
+    e.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
+                      (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
   }
   e.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
 }

@@ -45,8 +45,8 @@ class SunMoonTimes {
   // tenth (single precision) and its text IlluminationText (" 45.3").
   void ComputeIllumination(Engine& engine);
 
-  std::string TimesHeader;        // the header line with its line end
-  std::int16_t RowCounter = -1;   // lines written since the last header
+  std::string TimesHeader;       // the header line with its line end
+  std::int16_t RowCounter = -1;  // lines written since the last header
   std::string MoonriseHourText, MoonriseMinuteText;
   std::string MoonsetHourText, MoonsetMinuteText;
   std::string MoonsetIlluminationText;

@@ -1,12 +1,13 @@
 // The location list, the coordinate boxes and their reading into the
 // engine's place.
+#include "app/locations.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "app/holy_days_window.h"
-#include "app/locations.h"
 #include "support/temp_dir.h"
 
 namespace orvane::app {
@@ -55,8 +56,8 @@ struct Window {
     return data;
   }
   std::string Boxes() const {
-    return w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + " " + w.txtLongDeg.Text + " " +
-           w.txtLongMin.Text + " " + w.txtLonDir.Text + " " + w.txtGMT.Text;
+    return w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + " " + w.txtLongDeg.Text +
+           " " + w.txtLongMin.Text + " " + w.txtLonDir.Text + " " + w.txtGMT.Text;
   }
   TempDir dir;
   CountingBeeper beeper;
@@ -99,9 +100,9 @@ TEST(Coordinates, ReadCoordinatesCapsThePlaceAndSignsTheZone) {
       {"31", "47", "N", "35", "13", "E", "2", 31 + 47.0 / 60, -(35 + 13.0 / 60), 14},
       {"40", "43", "N", "74", "0", "W", "5", 40 + 43.0 / 60, 74, 7},
       {"22", "34", "N", "88", "22", "E", "5.5", 22 + 34.0 / 60, -(88 + 22.0 / 60), 17.5},
-      {"75", "0", "S", "190", "0", "W", "0", -60.99, 180, 12},   // past the limits
+      {"75", "0", "S", "190", "0", "W", "0", -60.99, 180, 12},  // past the limits
       {"60", "59", "N", "180", "59", "E", "12", 60.98333333333333, -180, 24},
-      {"61", "", "N", "", "", "E", "", 60.99, 0, 12},             // empty boxes count as 0
+      {"61", "", "N", "", "", "E", "", 60.99, 0, 12},  // empty boxes count as 0
   };
   for (const Case& c : cases) {
     Window f;
@@ -364,7 +365,7 @@ TEST(EntryFields, LeavingABoxAppliesItsLimits) {
 }
 
 TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {
-  const Control boxes[] = {Control::txtLatDeg, Control::txtLatMin, Control::txtLatDir, Control::txtLongDeg,
+  const Control boxes[] = {Control::txtLatDeg,  Control::txtLatMin, Control::txtLatDir, Control::txtLongDeg,
                            Control::txtLongMin, Control::txtLonDir, Control::txtGMT};
   const char* keys[] = {"1", "1", "S", "1", "1", "W", "1"};
   for (int i = 0; i < 7; ++i) {
@@ -389,7 +390,7 @@ TEST(EntryFields, TheYearBoxStepsOverTheYearZero) {
   EXPECT_EQ(StepYearText("", kKeyUp), "1");
   EXPECT_EQ(StepYearText("", kKeyDown), "-1");
   EXPECT_EQ(StepYearText("-4004", kKeyDown), "-4005");  // the runs clamp
-  EXPECT_EQ(StepYearText("99999", kKeyUp), "100000");  // no 16-bit overflow
+  EXPECT_EQ(StepYearText("99999", kKeyUp), "100000");   // no 16-bit overflow
   EXPECT_EQ(StepYearText("17", 65), "17");
 }
 

@@ -1,5 +1,7 @@
 // The user data file: its text, reading damaged files, and where and how it
 // is written.
+#include "app/user_data.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,6 @@
 #include <sstream>
 
 #include "app/holy_days_window.h"
-#include "app/user_data.h"
 #include "app/user_data_file.h"
 #include "support/temp_dir.h"
 
@@ -45,19 +46,12 @@ std::string NumberedColours(int upTo = 15) {
 }
 
 // A file as the program writes it: the layout of the file format, by hand.
-const std::string kTwoPlaces = Crlf({"New York",
-                                     " 1 ",
-                                     "Jerusalem , Israel",
-                                     "-35.2166666666667 ",
-                                     " 31.7833333333333 ",
-                                     "2",
-                                     "New York",
-                                     " 74 ",
-                                     " 40.7166666666667 ",
-                                     "5"}) +
-                               Crlf({" 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ",
-                                     " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ",
-                                     " 12640511 ", " 16761024 ", " 16777215 ", " 16777215 ", " 16761024 "});
+const std::string kTwoPlaces =
+    Crlf({"New York", " 1 ", "Jerusalem , Israel", "-35.2166666666667 ", " 31.7833333333333 ", "2",
+          "New York", " 74 ", " 40.7166666666667 ", "5"}) +
+    Crlf({" 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ", " 16761024 ",
+          " 16761024 ", " 16761024 ", " 16761024 ", " 12640511 ", " 16761024 ", " 16777215 ", " 16777215 ",
+          " 16761024 "});
 
 class QuestionLog final : public QuestionBox {
  public:
@@ -162,13 +156,13 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
   const std::string entry1 = Crlf({"First", " 1 ", " 2 ", "3"});
   const std::string entry2 = Crlf({"Second", " 4 ", " 5 ", "6"});
   const Case cases[] = {
-      {"", 1, 0, 0},                                                       // empty file
-      {Crlf({"Here"}), 2, 0, 0},                                           // ends after the name
-      {Crlf({"Here", "two"}), 2, 0, 0},                                    // index not a number
-      {Crlf({"Here", " 501 "}), 2, 0, 0},                                  // index above 500
-      {Crlf({"Here", " 2000000000 "}), 2, 0, 0},                           // far above
-      {Crlf({"Here", " -2 "}), 2, 0, 0},                                   // below -1
-      {Crlf({"Here", " 2 "}) + entry1 + entry2, 11, 2, 0},                 // third entry missing
+      {"", 1, 0, 0},                                                        // empty file
+      {Crlf({"Here"}), 2, 0, 0},                                            // ends after the name
+      {Crlf({"Here", "two"}), 2, 0, 0},                                     // index not a number
+      {Crlf({"Here", " 501 "}), 2, 0, 0},                                   // index above 500
+      {Crlf({"Here", " 2000000000 "}), 2, 0, 0},                            // far above
+      {Crlf({"Here", " -2 "}), 2, 0, 0},                                    // below -1
+      {Crlf({"Here", " 2 "}) + entry1 + entry2, 11, 2, 0},                  // third entry missing
       {Crlf({"Here", " 1 "}) + entry1 + Crlf({"Second", "abc"}), 8, 1, 0},  // longitude letters
       {Crlf({"Here", " 1 "}) + entry1 + Crlf({"Second", " 4 ", "5N"}), 9, 1, 0},
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(6) + Crlf({"red"}), 17, 2, 6},
@@ -184,7 +178,8 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
     EXPECT_EQ(r.badLine, c.badLine) << r.problem;
     EXPECT_EQ(data.Locations.size(), c.entries);
     for (int i = 0; i < kStoredColourCount; ++i) {
-      const std::int32_t expected = i < c.coloursRead ? i + 1 : ColourSettings().stored[static_cast<std::size_t>(i)];
+      const std::int32_t expected =
+          i < c.coloursRead ? i + 1 : ColourSettings().stored[static_cast<std::size_t>(i)];
       EXPECT_EQ(data.Colours.stored[static_cast<std::size_t>(i)], expected) << "colour " << i + 1;
     }
   }
@@ -230,9 +225,9 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
 
 TEST(UserDataFile, ADamagedFileIsKeptAsBakAndRewrittenWithWhatWasRead) {
   TempDir dir;
-  const std::string damaged = Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6",
-                                    "Third", "junk"}) +
-                              "and whatever follows";
+  const std::string damaged =
+      Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third", "junk"}) +
+      "and whatever follows";
   WriteBytes(dir / "UserData.Dat", damaged);
   Window f({dir.path(), dir / "per-user"});
   const LoadOutcome loaded = f.w.LoadUserData();

@@ -35,7 +35,9 @@ class InFolder : public ::testing::Test {
     const int status = RunCli(args, out, err, 2024);
     return {status, out.str(), err.str()};
   }
-  void WriteFile(const std::string& bytes) { std::ofstream(dir_ / "UserData.Dat", std::ios::binary) << bytes; }
+  void WriteFile(const std::string& bytes) {
+    std::ofstream(dir_ / "UserData.Dat", std::ios::binary) << bytes;
+  }
   std::string ReadFile() const {
     std::ifstream in(dir_ / "UserData.Dat", std::ios::binary);
     std::ostringstream s;
@@ -58,8 +60,8 @@ std::string Lf(const std::string& text) {
 
 // The pane after the window's own handler, with the place typed into its
 // boxes and nothing read or written.
-std::string PaneAfter(const std::string& keys, const std::string& name, const std::string& year, bool gregorian,
-                      void (app::HolyDaysWindow::*click)()) {
+std::string PaneAfter(const std::string& keys, const std::string& name, const std::string& year,
+                      bool gregorian, void (app::HolyDaysWindow::*click)()) {
   TempDir elsewhere;
   SilentBeeper beeper;
   app::HolyDaysWindow w(beeper);
@@ -89,13 +91,16 @@ TEST_F(InFolder, APlaceTypedAsTheBoxesGivesThePaneText) {
                         "--name", "New York"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out, Lf(PaneAfter("40 43 N 74 0 W 5", "New York", "2024", true, &app::HolyDaysWindow::cmdSunset_Click)));
+  EXPECT_EQ(r.out, Lf(PaneAfter("40 43 N 74 0 W 5", "New York", "2024", true,
+                                &app::HolyDaysWindow::cmdSunset_Click)));
   EXPECT_NE(r.out.find("(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)\n"), std::string::npos);
 
   const Result times = Run({"times", "2024", "--lat", "40 43n", "--lon", "74 0 w", "--gmt", "5", "--crlf"});
-  EXPECT_EQ(times.out, PaneAfter("40 43 N 74 0 W 5", "", "2024", false, &app::HolyDaysWindow::cmdTimes_Click));
+  EXPECT_EQ(times.out,
+            PaneAfter("40 43 N 74 0 W 5", "", "2024", false, &app::HolyDaysWindow::cmdTimes_Click));
   const Result moons = Run({"localmoons", "-1", "--lat", "22 34 N", "--lon", "88 22 E", "--gmt", "5.5"});
-  EXPECT_EQ(moons.out, Lf(PaneAfter("22 34 N 88 22 E 5.5", "", "-1", false, &app::HolyDaysWindow::cmdLocMon_Click)));
+  EXPECT_EQ(moons.out,
+            Lf(PaneAfter("22 34 N 88 22 E 5.5", "", "-1", false, &app::HolyDaysWindow::cmdLocMon_Click)));
   EXPECT_EQ(moons.out.substr(0, 30), " 1 BCE    CALCULATED NEW MOONS");
   // The command line never writes the user's file.
   EXPECT_FALSE(FileExists());
@@ -124,7 +129,8 @@ TEST_F(InFolder, StoredLocationsAreUsedByNameOrAsTheCurrentOne) {
   EXPECT_EQ(current.status, 0);
   EXPECT_EQ(current.out.substr(0, current.out.find('\n')), "(Sydney, 33\u00BA52'S 151\u00BA13'E GMT +10)");
   const Result named = Run({"times", "2024", "--gregorian", "--location", "Jerusalem , Israel"});
-  EXPECT_EQ(named.out.substr(0, named.out.find('\n')), "(Jerusalem , Israel, 31\u00BA46'N 35\u00BA13'E GMT +2)");
+  EXPECT_EQ(named.out.substr(0, named.out.find('\n')),
+            "(Jerusalem , Israel, 31\u00BA46'N 35\u00BA13'E GMT +2)");
   const Result list = Run({"locations"});
   EXPECT_EQ(list.out,
             "  NAME                LATITUDE  LONGITUDE  UTC OFFSET\n"
@@ -167,7 +173,8 @@ TEST_F(InFolder, BadPlacesAreRefusedWithOneLine) {
 TEST_F(InFolder, PlacesAndYearsReadDifferentlyAreReported) {
   const Result r = Run({"sunsets", "0", "--lat", "75 70 N", "--lon", "200 0 E", "--gmt", "2"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("the place 75 70 N, 200 0 E was read as 60 59 N, 180 0 E"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("the place 75 70 N, 200 0 E was read as 60 59 N, 180 0 E"), std::string::npos)
+      << r.err;
   EXPECT_NE(r.err.find("year 0 was read as -1 (there is no year 0)"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("(, 60\u00BA59'N 180\u00BA0'E GMT +2)"), std::string::npos);
 }

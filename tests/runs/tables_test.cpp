@@ -24,7 +24,9 @@ namespace chr = std::chrono;
 // Julian day number of a civil date at noon, from the calendar library's
 // day count (proleptic Gregorian, astronomical years: 0 is 1 BCE).
 double JD(const chr::year_month_day& d) { return chr::sys_days(d).time_since_epoch().count() + 2440588.0; }
-chr::year_month_day DateOf(double jd) { return chr::year_month_day(chr::sys_days(chr::days(static_cast<int>(jd) - 2440588))); }
+chr::year_month_day DateOf(double jd) {
+  return chr::year_month_day(chr::sys_days(chr::days(static_cast<int>(jd) - 2440588)));
+}
 
 const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -33,8 +35,8 @@ std::string SunsetDateCell(const chr::year_month_day& d) {
   const int year = static_cast<int>(d.year());
   const int shown = year <= 0 ? 1 - year : year;
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%2u %s %d", static_cast<unsigned>(d.day()), kMonths[static_cast<unsigned>(d.month()) - 1],
-                shown);
+  std::snprintf(buf, sizeof buf, "%2u %s %d", static_cast<unsigned>(d.day()),
+                kMonths[static_cast<unsigned>(d.month()) - 1], shown);
   return buf;
 }
 
@@ -87,7 +89,8 @@ struct RefDay {
 
 double Hours(const std::string& hms) {
   if (hms.empty()) return NAN;
-  return std::stoi(hms.substr(0, 2)) + std::stoi(hms.substr(3, 2)) / 60.0 + std::stoi(hms.substr(6, 2)) / 3600.0;
+  return std::stoi(hms.substr(0, 2)) + std::stoi(hms.substr(3, 2)) / 60.0 +
+         std::stoi(hms.substr(6, 2)) / 3600.0;
 }
 
 std::map<std::string, RefDay> ReferenceYear() {
@@ -101,8 +104,13 @@ std::map<std::string, RefDay> ReferenceYear() {
     std::stringstream s(line);
     for (std::string cell; std::getline(s, cell, ',');) f.push_back(cell);
     f.resize(8);
-    days[f[0]] = {std::stod(f[1]), Hours(f[2]), Hours(f[3]), Hours(f[4]), Hours(f[5]),
-                  f[6].empty() ? NAN : std::stod(f[6]), f[7].empty() ? NAN : std::stod(f[7])};
+    days[f[0]] = {std::stod(f[1]),
+                  Hours(f[2]),
+                  Hours(f[3]),
+                  Hours(f[4]),
+                  Hours(f[5]),
+                  f[6].empty() ? NAN : std::stod(f[6]),
+                  f[7].empty() ? NAN : std::stod(f[7])};
   }
   EXPECT_EQ(days.size(), 366u) << "reference file";
   return days;
@@ -130,7 +138,8 @@ bool Matches(const std::string& text, const std::string& pattern) {
   if (text.size() != pattern.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const bool digit = text[i] >= '0' && text[i] <= '9';
-    if (pattern[i] == 'd' ? !digit : pattern[i] == 'b' ? !(digit || text[i] == ' ') : text[i] != pattern[i]) return false;
+    if (pattern[i] == 'd' ? !digit : pattern[i] == 'b' ? !(digit || text[i] == ' ') : text[i] != pattern[i])
+      return false;
   }
   return true;
 }
@@ -175,7 +184,8 @@ TEST(Sunsets, AGregorianYearIsNinetyTwoLinesOfFourDates) {
       std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(date.year()),
                     static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
       const auto ref = reference.find(iso);
-      if (ref != reference.end()) worst = std::max(worst, MinutesApart(cells[column].hours, ref->second.sunset));
+      if (ref != reference.end())
+        worst = std::max(worst, MinutesApart(cells[column].hours, ref->second.sunset));
     }
   }
   // Rounded to the minute, the low-precision sun stays within a minute and a half.
@@ -289,7 +299,7 @@ TEST(LocalMoons, TheRunIsAtThePlaceWithoutMonthStartLines) {
   EXPECT_EQ(lines[1], "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)");
   EXPECT_EQ(f.w.OutputText().find("First Day of Month"), std::string::npos);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), 14);  // fourteen months, a blank line after each
-  EXPECT_FALSE(f.w.chkEJW);  // unticked without a Jerusalem run
+  EXPECT_FALSE(f.w.chkEJW);                                   // unticked without a Jerusalem run
   EXPECT_TRUE(f.w.MonthsShown);
   EXPECT_EQ(f.w.SavedYear, 2024);
   EXPECT_EQ(f.w.state().LocalMode, kFalse);
@@ -368,7 +378,8 @@ std::optional<TimesLine> ParseTimesLine(const std::string& line) {
   const bool date = Matches(t.date, "dd/dd/dddd") || Matches(t.date, "dd/dd/-dddd");
   const bool clocks = (Matches(sunrise, "d:dd") || Matches(sunrise, "dd:dd")) &&
                       (Matches(sunset, "d:dd") || Matches(sunset, "dd:dd"));
-  if (!date || !clocks || line.substr(0, n - 39) != t.date + "   " + t.jd + "     " + sunrise + "      " + sunset) {
+  if (!date || !clocks ||
+      line.substr(0, n - 39) != t.date + "   " + t.jd + "     " + sunrise + "      " + sunset) {
     return std::nullopt;
   }
   t.sunrise = std::stoi(sunrise) + std::stoi(sunrise.substr(sunrise.size() - 2)) / 60.0;
@@ -376,13 +387,16 @@ std::optional<TimesLine> ParseTimesLine(const std::string& line) {
   return t;
 }
 
-double ClockHours(const std::string& hhmm) { return std::stoi(hhmm.substr(0, 2)) + std::stoi(hhmm.substr(3, 2)) / 60.0; }
+double ClockHours(const std::string& hhmm) {
+  return std::stoi(hhmm.substr(0, 2)) + std::stoi(hhmm.substr(3, 2)) / 60.0;
+}
 
 TEST(Times, AGregorianYearAgreesWithAnIndependentEphemeris) {
   Window f("New York", kNewYork);
   f.Run(false, "2024", true);
   const std::vector<std::string> lines = Lines(f.w.OutputText());
-  const std::string header = "  DATE    JULIAN DAY #  SUNRISE   SUNSET   MOONRISE  % ILLUM.  MOONSET  % ILLUM";
+  const std::string header =
+      "  DATE    JULIAN DAY #  SUNRISE   SUNSET   MOONRISE  % ILLUM.  MOONSET  % ILLUM";
   ASSERT_EQ(lines.size(), 4u + 366u + 13u);
   EXPECT_EQ(lines[0], "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)");
   EXPECT_EQ(lines[1], "Times are not corrected for changes in Daylight Saving.");
@@ -416,15 +430,18 @@ TEST(Times, AGregorianYearAgreesWithAnIndependentEphemeris) {
     char mdy[16], iso[16];
     std::snprintf(mdy, sizeof mdy, "%02u/%02u/%04d", static_cast<unsigned>(date.month()),
                   static_cast<unsigned>(date.day()), static_cast<int>(date.year()));
-    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()));
+    std::snprintf(iso, sizeof iso, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     EXPECT_EQ(t->date, mdy);
     const RefDay& ref = reference.at(iso);
     EXPECT_EQ(t->jd, std::to_string(static_cast<long>(ref.jd)));
-    worstSun = std::max({worstSun, MinutesApart(t->sunrise, ref.sunrise), MinutesApart(t->sunset, ref.sunset)});
+    worstSun =
+        std::max({worstSun, MinutesApart(t->sunrise, ref.sunrise), MinutesApart(t->sunset, ref.sunset)});
 
-    const std::pair<const std::string*, double> events[] = {{&t->moonrise, ref.moonrise}, {&t->moonset, ref.moonset}};
-    const std::pair<const std::string*, double> illums[] = {{&t->illumRise, ref.illumRise}, {&t->illumSet, ref.illumSet}};
+    const std::pair<const std::string*, double> events[] = {{&t->moonrise, ref.moonrise},
+                                                            {&t->moonset, ref.moonset}};
+    const std::pair<const std::string*, double> illums[] = {{&t->illumRise, ref.illumRise},
+                                                            {&t->illumSet, ref.illumSet}};
     const double dayBefore[] = {previous ? previous->moonrise : NAN, previous ? previous->moonset : NAN};
     for (int e = 0; e < 2; ++e) {
       const std::string& cell = *events[e].first;
@@ -524,7 +541,8 @@ TEST(Times, CellsAreWrittenAsTheLayoutSays) {
     // a whole 100 has no room for its point and is padded with a blank.
     for (const std::string* illum : {&t->illumRise, &t->illumSet}) {
       if (*illum == " ----") continue;
-      EXPECT_TRUE(Matches(*illum, " dd.d") || Matches(*illum, " d.dd") || *illum == " 100 ") << "'" << *illum << "'";
+      EXPECT_TRUE(Matches(*illum, " dd.d") || Matches(*illum, " d.dd") || *illum == " 100 ")
+          << "'" << *illum << "'";
     }
   }
   // About once a month the moon skips a civil day, rising or setting.
