@@ -31,8 +31,9 @@ void StartRunYear(Engine& engine, const Place& place);
 // After FindNewMoon for the candidate month (PrintJD, Verdict, EveningJD and
 // the sunset of the last evening tested): compares the March equinox with the
 // sunset of the evening of sighting (EveningJD, one evening later when the
-// month is possibly one day earlier) and writes both JDs, to three decimals:
-//   "Vernal Equinox JD: 1732109.874    Visible New Moon JD: 1732118.645"
+// month is possibly one day earlier) and writes both JDs, cut to three
+// decimals; for Jerusalem in 30 CE:
+//   "Vernal Equinox JD: 1732096.549    Visible New Moon JD: 1732099.185"
 // When the crescent was seen before the equinox it writes so and steps
 // LunationNumber to the next lunation, which becomes the first month, and
 // returns true.

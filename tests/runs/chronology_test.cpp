@@ -564,8 +564,10 @@ TEST(ChronologyRange, ARangeAcrossYearZeroComputes1CEInItsPlace) {
     if (Matches("Golgotha", year)) list += Engine(forText).YearText(year) + "  ";
   }
   EXPECT_EQ(lines.size() > 4 ? lines[4] : "", list);
-  // A year box holding 0 gives the report of 1 CE, the year computed.
+  // A year box holding 0 gives the report of 1 CE, the year computed, and
+  // a range from it names 1 CE as its first year.
   EXPECT_EQ(Pane("Jordan", "0"), Pane("Jordan", "1"));
+  EXPECT_EQ(Lines(Pane("Creation", "0", "3"))[1], "First year of run is 1 CE    ");
 }
 
 // --- The Flood ----------------------------------------------------------------
@@ -749,6 +751,17 @@ TEST(FloodRange, ThreeColumnsOfMarkedYears) {
   EXPECT_EQ(lines[3].size(), 48u);
   EXPECT_FALSE(run.boxes.working);
   EXPECT_TRUE(run.boxes.floodEnabled);
+}
+
+TEST(FloodRange, AColumnThatEndsEarlyIsFilledWithBlanks) {
+  // More years of 150 days than of 149(+1): the second column ends first
+  // and is filled with 15 blanks below it.
+  const std::string text = Pane("Flood", "-2400", "-2300");
+  EXPECT_EQ(text, ExpectedSummary(-2400, -2300));
+  const auto lines = Lines(text);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines.back().size(), 19u + 15u);
+  EXPECT_EQ(lines.back().substr(19), std::string(15, ' '));
 }
 
 TEST(FloodRange, ARangeWithoutMarkedYearsGivesTheHeadingsOnly) {
