@@ -82,6 +82,22 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtYear_LostFocus();
   // Enter in the year box (the key is consumed): the section's run again.
   void txtYear_Enter();
+  // Start-up, after Form_Load: the user data file is read (locations and
+  // colours) and nothing counts as changed yet.
+  void LoadUserDataAtStartUp();
+  // File, Exit and closing the window: the user data saved when it changed.
+  // Runs once; returns false when it had already run.
+  bool ShutDown();
+  // The quick exit: the conversion window's tiny box arms it and shows
+  // txtVerification; a click on that box then ends the program at once,
+  // without saving.  txtVerification_Click returns whether to end now.
+  bool QuickExitArmed = false;
+  bool txtVerificationVisible = false;
+  void txtControl_Click() {
+    QuickExitArmed = true;
+    txtVerificationVisible = true;
+  }
+  bool txtVerification_Click() const { return QuickExitArmed; }
 
   // --- Locations, coordinate fields and the tables of a year at a place ----------
   // (implemented in holy_days_window_locations.cpp)
@@ -300,6 +316,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   Beeper& beeper_;
   Engine engine_;
   const Section* section_ = &kSections[0];
+  bool shutDown_ = false;
 };
 
 }  // namespace orvane::app

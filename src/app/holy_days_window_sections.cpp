@@ -53,6 +53,19 @@ void HolyDaysWindow::txtYear_Enter() {
   }
 }
 
+void HolyDaysWindow::LoadUserDataAtStartUp() {
+  LoadUserData();
+  UserDataChanged = false;
+  lblChangeVisible = false;
+}
+
+bool HolyDaysWindow::ShutDown() {
+  if (shutDown_) return false;
+  shutDown_ = true;
+  if (UserDataChanged) SaveUserData();
+  return true;
+}
+
 void HolyDaysWindow::txtYear_LostFocus() { SavedYear = num::CInt(num::Val(txtYear)); }
 
 }  // namespace orvane::app
