@@ -561,11 +561,13 @@ void ConversionWindowModel::OptionClick(int n) {
 // --- The criteria window --------------------------------------------------------------------
 
 void ConversionWindowModel::ShowCriteria() {
+  if (CriteriaVisible) return;
   CriteriaVisible = true;
   if (hooks_.ShowCriteriaWindow) hooks_.ShowCriteriaWindow(true);
 }
 
 void ConversionWindowModel::HideCriteria() {
+  if (!CriteriaVisible) return;
   CriteriaVisible = false;
   if (hooks_.ShowCriteriaWindow) hooks_.ShowCriteriaWindow(false);
 }

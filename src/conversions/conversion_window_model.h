@@ -91,8 +91,9 @@ struct ConversionWindowHooks {
   std::function<void(bool)> SetStayOnTop;
   // txtControl was clicked: the main window arms its quick exit.
   std::function<void()> ArmQuickExit;
-  // The criteria window is shown (true, brought forward without waiting) or
-  // hidden (false).  Its text is the engine's criteria pane.
+  // The criteria window appears (true, shown without waiting) or disappears
+  // (false).  Its text is the engine's criteria pane, whose onChange tells
+  // when the text changes.
   std::function<void(bool)> ShowCriteriaWindow;
   // The help window is shown without waiting, holding txtHelp.
   std::function<void()> ShowHelpWindow;
