@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <cstdlib>
 
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -54,7 +55,8 @@ QString DisplayText(const std::string& paneText) {
 
 }  // namespace
 
-frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer, Beeper* beeper, QWidget* parent)
+frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer, Beeper* beeper,
+                         std::optional<app::UserDataFolders> folders, QWidget* parent)
     : QMainWindow(parent) {
   InitResources();
   if (beeper == nullptr) {
@@ -79,16 +81,32 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
   BuildControls();
   BuildMenus();
 
+  core_->SetQuestionBox(questions_);
+  if (folders) core_->SetUserDataFolders(*folders);
+  // A long Flood range lets the window repaint and react between its years.
+  core_->PendingEventsHook = [this] {
+    MirrorCore();
+    QApplication::processEvents();
+  };
   core_->Form_Load(QDate::currentDate().year());
+  core_->LoadUserDataAtStartUp();
   MirrorCore();
   txtYear->setFocus();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 frmHolyDays::~frmHolyDays() {
   // The core goes before the widgets: nothing may reach it while they close.
-  txtYear->removeEventFilter(this);
-  txtYear->disconnect(this);
+  disconnect(qApp, nullptr, this, nullptr);
+  for (const auto& [control, field] : fields_) {
+    field->removeEventFilter(this);
+    field->disconnect(this);
+  }
+  txtYear2->removeEventFilter(this);
   txtYear2->disconnect(this);
+  if (cboLocation->lineEdit() != nullptr) cboLocation->lineEdit()->disconnect(this);
+  cboLocation->disconnect(this);
+  core_->PendingEventsHook = nullptr;
 }
 
 void frmHolyDays::BuildControls() {
@@ -183,14 +201,85 @@ void frmHolyDays::BuildControls() {
     box->setPalette(p);
   }
 
+  BuildLocationControls(client);
+
   connect(cmdHolyDays, &QToolButton::clicked, this, &frmHolyDays::cmdHolyDays_Click);
   connect(cmdMonths, &QToolButton::clicked, this, &frmHolyDays::cmdMonths_Click);
+  connect(cmdLocMon, &QToolButton::clicked, this, &frmHolyDays::cmdLocMon_Click);
+  connect(cmdSunset, &QToolButton::clicked, this, &frmHolyDays::cmdSunset_Click);
+  connect(cmdTimes, &QToolButton::clicked, this, &frmHolyDays::cmdTimes_Click);
+  connect(cmdGolgotha, &QToolButton::clicked, this, &frmHolyDays::cmdGolgotha_Click);
+  connect(cmdJordan, &QToolButton::clicked, this, &frmHolyDays::cmdJordan_Click);
+  connect(cmdFlood, &QToolButton::clicked, this, &frmHolyDays::cmdFlood_Click);
+  connect(cmdCreation, &QToolButton::clicked, this, &frmHolyDays::cmdCreation_Click);
   connect(chkEJW, &QCheckBox::clicked, this, &frmHolyDays::chkEJW_Click);
-  connect(txtYear, &QLineEdit::textEdited, this, [this](const QString& text) { core_->txtYear = text.toStdString(); });
-  connect(txtYear2, &QLineEdit::textEdited, this,
-          [this](const QString& text) { core_->txtYear2 = text.toStdString(); });
+  connect(chkGregYear, &QCheckBox::clicked, this, &frmHolyDays::chkGregYear_Click);
+  connect(txtYear2, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!mirroring_) core_->txtYear2 = text.toStdString();
+  });
+  txtYear2->installEventFilter(this);
+  chkEJW->installEventFilter(this);
+  txtVerification->installEventFilter(this);
 
-  txtYear->installEventFilter(this);
+  using C = app::HolyDaysWindow::Control;
+  fields_ = {{C::txtYear, txtYear},       {C::cboLocation, cboLocation}, {C::txtLatDeg, txtLatDeg},
+             {C::txtLatMin, txtLatMin},   {C::txtLatDir, txtLatDir},     {C::txtLongDeg, txtLongDeg},
+             {C::txtLongMin, txtLongMin}, {C::txtLonDir, txtLonDir},     {C::txtGMT, txtGMT},
+             {C::chkGregYear, chkGregYear}};
+  for (const auto& [control, field] : fields_) {
+    const C c = control;
+    QWidget* target = field == cboLocation ? static_cast<QWidget*>(cboLocation->lineEdit()) : field;
+    target->installEventFilter(this);
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+      connect(edit, &QLineEdit::textChanged, this, [this, c](const QString& text) { FieldTextChanged(c, text); });
+    }
+  }
+  connect(cboLocation, &QComboBox::activated, this, &frmHolyDays::cboLocation_Click);
+}
+
+void frmHolyDays::BuildLocationControls(QWidget* client) {
+  cboLocation = new QComboBox(client);
+  cboLocation->setObjectName("cboLocation");
+  cboLocation->setEditable(true);
+  cboLocation->setInsertPolicy(QComboBox::NoInsert);
+  cboLocation->lineEdit()->setMaxLength(static_cast<int>(app::HolyDaysWindow::kLocationNameMaxCharacters));
+  cboLocation->setGeometry(TwipsRect(2040, 120, 3855, 315));
+  cboLocation->setToolTip(QString::fromStdString(std::string(app::HolyDaysWindow::kLocationToolTip)));
+
+  QFont bold = cboLocation->font();
+  bold.setBold(true);
+  auto label = [&](const char* name, const QString& text, int left, int width) {
+    auto* l = new QLabel(text, client);
+    l->setObjectName(name);
+    l->setGeometry(TwipsRect(left, 480, width, 255));
+    l->setFont(bold);
+    return l;
+  };
+  lblLocation = label("lblLocation", "Location", 2640, 2655);
+  lblLocation->setAlignment(Qt::AlignHCenter);
+  lblLat = label("lblLat", "Latitude", 6120, 1140);
+  lblLong = label("lblLong", "Longitude", 7680, 1200);
+  lblGMT = label("lblGMT", "UTC/GMT Offset", 9120, 1800);
+
+  auto box = [&](const char* name, const app::TextBox& model, int left, int width) {
+    auto* b = new QLineEdit(client);
+    b->setObjectName(name);
+    b->setGeometry(TwipsRect(left, 120, width, 285));
+    b->setAlignment(Qt::AlignCenter);
+    b->setMaxLength(static_cast<int>(model.MaxLength));
+    b->setToolTip(QString::fromStdString(model.ToolTipText));
+    return b;
+  };
+  const app::HolyDaysWindow& c = *core_;
+  txtLatDeg = box("txtLatDeg", c.txtLatDeg, 6120, 420);
+  txtLatMin = box("txtLatMin", c.txtLatMin, 6600, 300);
+  txtLatDir = box("txtLatDir", c.txtLatDir, 6960, 300);
+  txtLongDeg = box("txtLongDeg", c.txtLongDeg, 7680, 420);
+  txtLongMin = box("txtLongMin", c.txtLongMin, 8160, 300);
+  txtLonDir = box("txtLonDir", c.txtLonDir, 8520, 300);
+  txtGMT = box("txtGMT", c.txtGMT, 9120, 600);
+  locationWidgets_ = {cboLocation, lblLocation, lblLat,     lblLong,    lblGMT,    txtLatDeg,
+                      txtLatMin,   txtLatDir,   txtLongDeg, txtLongMin, txtLonDir, txtGMT};
 }
 
 void frmHolyDays::BuildMenus() {
@@ -235,6 +324,7 @@ void frmHolyDays::BuildMenus() {
   mnuColors = add(help, "mnuColors", "&Background Colors", QKeySequence("Ctrl+B"));
   mnuAbout = add(help, "mnuAbout", "&About", QKeySequence("Ctrl+A"));
 
+  connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
   connect(mnuPrint, &QAction::triggered, this, &frmHolyDays::mnuPrint_Click);
   connect(mnuExit, &QAction::triggered, this, &frmHolyDays::mnuExit_Click);
   connect(mnuDocumentation, &QAction::triggered, this, &frmHolyDays::mnuDocumentation_Click);
@@ -288,6 +378,39 @@ void frmHolyDays::MirrorCore() {
   if (s.chkEJWTab != 0) setTabOrder(previous, chkEJW);
   if (s.chkGregYearTab != 0) setTabOrder(previous, chkGregYear);
 
+  for (QWidget* w : locationWidgets_) w->setVisible(s.locationFields);
+  const std::pair<QLineEdit*, const app::TextBox*> boxes[] = {
+      {txtLatDeg, &c.txtLatDeg},   {txtLatMin, &c.txtLatMin},   {txtLatDir, &c.txtLatDir}, {txtLongDeg, &c.txtLongDeg},
+      {txtLongMin, &c.txtLongMin}, {txtLonDir, &c.txtLonDir}, {txtGMT, &c.txtGMT}};
+  for (const auto& [widget, model] : boxes) {
+    const QString text = QString::fromStdString(model->Text);
+    if (widget->text() != text) widget->setText(text);
+  }
+  QStringList names;
+  for (const std::string& name : c.cboLocation.List) names << QString::fromStdString(name);
+  QStringList shown;
+  for (int i = 0; i < cboLocation->count(); ++i) shown << cboLocation->itemText(i);
+  if (shown != names) {
+    cboLocation->clear();
+    cboLocation->addItems(names);
+  }
+  const QString location = QString::fromStdString(c.cboLocation.Text);
+  if (cboLocation->currentText() != location) cboLocation->setEditText(location);
+  lblChange->setVisible(c.lblChangeVisible);
+  cmdLocMon->setEnabled(c.cmdLocMonEnabled);
+  cmdSunset->setEnabled(c.cmdSunsetEnabled);
+  cmdTimes->setEnabled(c.cmdTimesEnabled);
+  cmdFlood->setEnabled(c.cmdFloodEnabled);
+  txtWorking->setVisible(c.txtWorkingVisible);
+  txtVerification->setVisible(c.txtVerificationVisible);
+  if (s.locationFields && s.cboLocationTab != 0) setTabOrder(txtYear, cboLocation);
+
+  // The focus follows the core (a blank or comma moves on to the next box).
+  if (QWidget* active = WidgetOf(c.ActiveControl); active != nullptr && active->isVisible() &&
+                                                    QApplication::focusWidget() != active &&
+                                                    QApplication::focusWidget() != nullptr) {
+    active->setFocus();
+  }
   txtOut->setGeometry(TwipsRect(120, s.paneTop, 12135, s.paneHeight));
   const QString pane = DisplayText(c.OutputText());
   if (txtOut->toPlainText() != pane) txtOut->setPlainText(pane);
@@ -302,6 +425,58 @@ void frmHolyDays::cmdHolyDays_Click() {
 
 void frmHolyDays::cmdMonths_Click() {
   Run([this] { core_->cmdMonths_Click(); });
+}
+
+void frmHolyDays::cmdLocMon_Click() {
+  Run([this] { core_->cmdLocMon_Click(); });
+}
+
+void frmHolyDays::cmdSunset_Click() {
+  Run([this] { core_->cmdSunset_Click(); });
+}
+
+void frmHolyDays::cmdTimes_Click() {
+  Run([this] { core_->cmdTimes_Click(); });
+}
+
+void frmHolyDays::cmdGolgotha_Click() {
+  Run([this] { core_->cmdGolgotha_Click(); });
+}
+
+void frmHolyDays::cmdJordan_Click() {
+  Run([this] { core_->cmdJordan_Click(); });
+}
+
+void frmHolyDays::cmdFlood_Click() {
+  Run([this] { core_->cmdFlood_Click(); });
+}
+
+void frmHolyDays::cmdCreation_Click() {
+  Run([this] { core_->cmdCreation_Click(); });
+}
+
+void frmHolyDays::chkGregYear_Click() {
+  Run([this] {
+    core_->chkGregYear = chkGregYear->isChecked();
+    core_->chkGregYear_Click();
+  });
+}
+
+void frmHolyDays::cboLocation_Click(int index) {
+  if (index < 0) return;
+  Run([this, index] {
+    core_->cboLocation.Text = cboLocation->itemText(index).toStdString();
+    core_->cboLocation_Click();
+  });
+}
+
+void frmHolyDays::mnuSave_Click() {
+  Run([this] { core_->SaveUserData(); });
+}
+
+void frmHolyDays::txtVerification_Click() {
+  // The quick exit ends the program at once: nothing is saved or closed.
+  if (core_->txtVerification_Click()) std::_Exit(0);
 }
 
 void frmHolyDays::chkEJW_Click() {
@@ -331,18 +506,189 @@ void frmHolyDays::mnuExit_Click() {
 
 void frmHolyDays::closeEvent(QCloseEvent* event) {
   shutDown_ = true;
+  core_->ShutDown();
+  MirrorCore();
   event->accept();
 }
 
+app::HolyDaysWindow::Control frmHolyDays::ControlOf(const QObject* widget) const {
+  for (const auto& [control, field] : fields_) {
+    if (widget == field || (field == cboLocation && widget == cboLocation->lineEdit())) return control;
+  }
+  return app::HolyDaysWindow::Control::None;
+}
+
+QWidget* frmHolyDays::WidgetOf(app::HolyDaysWindow::Control control) const {
+  for (const auto& [c, field] : fields_) {
+    if (c == control) return field;
+  }
+  return nullptr;
+}
+
+void frmHolyDays::FocusChanged(QWidget* now) {
+  if (mirroring_ || now == nullptr || now->window() != this) return;
+  const auto control = ControlOf(now);
+  if (control == core_->ActiveControl) return;
+  Run([this, control] { core_->SetFocus(control); });
+  // Gaining the focus selects the field's text as the core says.
+  using C = app::HolyDaysWindow::Control;
+  const app::HolyDaysWindow& c = *core_;
+  const std::pair<C, const app::TextBox*> boxes[] = {
+      {C::txtLatDeg, &c.txtLatDeg},   {C::txtLatMin, &c.txtLatMin}, {C::txtLatDir, &c.txtLatDir},
+      {C::txtLongDeg, &c.txtLongDeg}, {C::txtLongMin, &c.txtLongMin}, {C::txtLonDir, &c.txtLonDir},
+      {C::txtGMT, &c.txtGMT}};
+  auto* edit = qobject_cast<QLineEdit*>(WidgetOf(control));
+  if (edit == nullptr) return;
+  const auto length = static_cast<int>(edit->text().size());
+  if (control == C::txtYear) edit->setSelection(c.txtYearSelStart, std::min(c.txtYearSelLength, length));
+  for (const auto& [box, model] : boxes) {
+    if (box == control) edit->setSelection(model->SelStart, std::min(model->SelLength, length));
+  }
+}
+
+void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const QString& text) {
+  if (mirroring_) return;
+  using C = app::HolyDaysWindow::Control;
+  app::HolyDaysWindow& c = *core_;
+  const std::string t = text.toStdString();
+  Run([&] {
+    switch (control) {
+      case C::txtYear:
+        c.txtYear = t;
+        break;
+      case C::cboLocation:
+        if (c.cboLocation.Text != t) {
+          c.cboLocation.Text = t;
+          c.cboLocation_Change();
+        }
+        break;
+      case C::txtLatDeg:
+        c.SetCoordinateText(c.txtLatDeg, t);
+        break;
+      case C::txtLatMin:
+        c.SetCoordinateText(c.txtLatMin, t);
+        break;
+      case C::txtLatDir:
+        c.SetCoordinateText(c.txtLatDir, t);
+        break;
+      case C::txtLongDeg:
+        c.SetCoordinateText(c.txtLongDeg, t);
+        break;
+      case C::txtLongMin:
+        c.SetCoordinateText(c.txtLongMin, t);
+        break;
+      case C::txtLonDir:
+        c.SetCoordinateText(c.txtLonDir, t);
+        break;
+      case C::txtGMT:
+        c.SetCoordinateText(c.txtGMT, t);
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* field, QKeyEvent* key) {
+  using C = app::HolyDaysWindow::Control;
+  app::HolyDaysWindow& c = *core_;
+  if (control == C::txtYear && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+    Run([&] { c.txtYear_KeyDown(key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown); });
+    return true;
+  }
+  int ascii = 0;
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    ascii = app::kKeyEnter;
+  } else if (key->key() == Qt::Key_Backspace) {
+    ascii = app::kKeyBackspace;
+  } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127) {
+    ascii = key->text()[0].unicode();
+  } else {
+    return false;  // caret keys, Tab, shortcuts and other characters: the toolkit's own handling
+  }
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  const int typed = ascii;
+  if (c.ActiveControl != control) c.SetFocus(control);
+  switch (control) {
+    case C::txtYear:
+      c.txtYear_KeyPress(ascii);
+      break;
+    case C::cboLocation:
+      c.cboLocation_KeyPress(ascii);
+      break;
+    case C::txtLatDeg:
+      c.txtLatDeg_KeyPress(ascii);
+      break;
+    case C::txtLatMin:
+      c.txtLatMin_KeyPress(ascii);
+      break;
+    case C::txtLatDir:
+      c.txtLatDir_KeyPress(ascii);
+      break;
+    case C::txtLongDeg:
+      c.txtLongDeg_KeyPress(ascii);
+      break;
+    case C::txtLongMin:
+      c.txtLongMin_KeyPress(ascii);
+      break;
+    case C::txtLonDir:
+      c.txtLonDir_KeyPress(ascii);
+      break;
+    case C::txtGMT:
+      c.txtGMT_KeyPress(ascii);
+      break;
+    case C::chkGregYear:
+      c.chkGregYear_KeyPress(ascii);
+      if (ascii == 0) {
+        MirrorCore();
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+  MirrorCore();
+  if (ascii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
+  if (ascii != typed) {
+    // The handler changed the key (a direction letter in capitals): type that instead.
+    if (auto* edit = qobject_cast<QLineEdit*>(field == cboLocation ? cboLocation->lineEdit() : field)) {
+      edit->insert(QString(QChar(ascii)));
+    }
+    return true;
+  }
+  return false;
+}
+
 bool frmHolyDays::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txtYear && event->type() == QEvent::FocusOut) Run([this] { core_->txtYear_LostFocus(); });
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == txtYear && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-      Run([this] { core_->txtYear_Enter(); });
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == txtYear2) {
+      if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+        Run([&] { core_->txtYear2_KeyDown(key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown); });
+        return true;
+      }
+      if (enter || key->key() == Qt::Key_Backspace ||
+          (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127)) {
+        int ascii = enter ? app::kKeyEnter : key->key() == Qt::Key_Backspace ? app::kKeyBackspace
+                                                                               : key->text()[0].unicode();
+        Run([&] { core_->txtYear2_KeyPress(ascii); });
+        return ascii == 0;
+      }
+      return false;
+    }
+    if (watched == chkEJW && enter) {
+      // Enter on the box toggles it, as a click does.
+      chkEJW->click();
       return true;
     }
+    const auto control = ControlOf(watched);
+    if (control != app::HolyDaysWindow::Control::None) {
+      QWidget* field = WidgetOf(control);
+      return FieldKeyPress(control, field, key);
+    }
   }
+  if (watched == txtVerification && event->type() == QEvent::MouseButtonPress) txtVerification_Click();
   return QMainWindow::eventFilter(watched, event);
 }
 

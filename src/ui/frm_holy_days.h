@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/holy_days_window.h"
 #include "app/printing.h"
@@ -28,8 +30,11 @@ class frmHolyDays : public QMainWindow {
 
  public:
   // `questions`, `printer` and `beeper` default to the platform's own.
+  // `folders` is where "UserData.Dat" is read and written (default: the
+  // working directory, else the per-user data folder).
   explicit frmHolyDays(app::QuestionBox* questions = nullptr, app::PrintService* printer = nullptr,
-                       Beeper* beeper = nullptr, QWidget* parent = nullptr);
+                       Beeper* beeper = nullptr, std::optional<app::UserDataFolders> folders = std::nullopt,
+                       QWidget* parent = nullptr);
   ~frmHolyDays() override;
 
   app::HolyDaysWindow& core() { return *core_; }
@@ -52,6 +57,18 @@ class frmHolyDays : public QMainWindow {
   QPlainTextEdit* txtOut;
   QLineEdit* txtVerification;
   QLineEdit* txtWorking;
+  QComboBox* cboLocation;
+  QLabel* lblLocation;
+  QLabel* lblLat;
+  QLabel* lblLong;
+  QLabel* lblGMT;
+  QLineEdit* txtLatDeg;
+  QLineEdit* txtLatMin;
+  QLineEdit* txtLatDir;
+  QLineEdit* txtLongDeg;
+  QLineEdit* txtLongMin;
+  QLineEdit* txtLonDir;
+  QLineEdit* txtGMT;
 
   QAction* mnuSave;
   QAction* mnuPrint;
@@ -77,7 +94,18 @@ class frmHolyDays : public QMainWindow {
  public slots:
   void cmdHolyDays_Click();
   void cmdMonths_Click();
+  void cmdLocMon_Click();
+  void cmdSunset_Click();
+  void cmdTimes_Click();
+  void cmdGolgotha_Click();
+  void cmdJordan_Click();
+  void cmdFlood_Click();
+  void cmdCreation_Click();
   void chkEJW_Click();
+  void chkGregYear_Click();
+  void cboLocation_Click(int index);
+  void mnuSave_Click();
+  void txtVerification_Click();
   void mnuPrint_Click();
   void mnuExit_Click();
   void mnuDocumentation_Click();
@@ -89,7 +117,16 @@ class frmHolyDays : public QMainWindow {
 
  private:
   void BuildControls();
+  void BuildLocationControls(QWidget* client);
   void BuildMenus();
+  // A key reached one of the fields the core keeps: returns whether the
+  // key was consumed.
+  bool FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* field, QKeyEvent* key);
+  // The text of a field changed without a key (a paste, the toolkit).
+  void FieldTextChanged(app::HolyDaysWindow::Control control, const QString& text);
+  void FocusChanged(QWidget* now);
+  app::HolyDaysWindow::Control ControlOf(const QObject* widget) const;
+  QWidget* WidgetOf(app::HolyDaysWindow::Control control) const;
   // After every handler: the window shows what the core holds.
   void MirrorCore();
   template <typename Handler>
@@ -103,6 +140,8 @@ class frmHolyDays : public QMainWindow {
   app::PrintService* printer_;
   std::unique_ptr<app::HolyDaysWindow> core_;
   std::map<app::Button, QToolButton*> buttons_;
+  std::vector<std::pair<app::HolyDaysWindow::Control, QWidget*>> fields_;
+  std::vector<QWidget*> locationWidgets_;
   bool mirroring_ = false;
   bool shutDown_ = false;
 };

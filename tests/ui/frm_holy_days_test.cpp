@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 #include "app/help_texts.h"
 #include "ui/frm_about.h"
@@ -47,6 +48,12 @@ class CountingBeeper final : public Beeper {
   int beeps = 0;
 };
 
+// Every window of these tests keeps its "UserData.Dat" in a folder of its own.
+app::UserDataFolders TestFolders() {
+  static QTemporaryDir dir;
+  return {std::filesystem::path(dir.path().toStdString()), std::filesystem::path(dir.path().toStdString())};
+}
+
 QString Lf(const std::string& text) {
   QString s = QString::fromStdString(text);
   s.replace("\r\n", "\n");
@@ -67,7 +74,7 @@ class FrmHolyDaysTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void startsWithTheCurrentYearAndNoReport() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     QCOMPARE(w.txtYear->text(), QString::number(QDate::currentDate().year()));
     // The pane holds the holy-days help text, not a report.
     QCOMPARE(w.PaneText(), QString::fromStdString(app::BuildHelpText("HolyDays")));
@@ -80,7 +87,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void aReportFromTheButtonShowsTheCoresText() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     w.txtYear->clear();
     QTest::keyClicks(w.txtYear, "2024");
@@ -90,7 +97,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void enterInTheYearBoxRepeatsTheLastReport() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     w.txtYear->setFocus();
     w.txtYear->selectAll();
@@ -106,7 +113,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void theEastOfIsraelBoxRerunsTheReport() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
     QTest::mouseClick(w.chkEJW, Qt::LeftButton);
@@ -116,7 +123,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void everySectionShowsItsControls() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     struct Expect {
       QAction* action;
@@ -161,7 +168,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void theSavedYearComesBackFromARangeSection() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     w.txtYear->selectAll();
     QTest::keyClicks(w.txtYear, "1999");
@@ -172,7 +179,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void theShortcutsChooseSections() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
@@ -184,7 +191,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void printingAsksFirstAndPrintsThePaneUnchanged() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     printer.documents.clear();
     questions.asked.clear();
     questions.answer = app::Answer::No;
@@ -205,7 +212,7 @@ class FrmHolyDaysTest : public QObject {
   }
 
   void anEmptyPaneAsksAndPrintsNothing() {
-    frmHolyDays w(&questions, &printer, &beeper);
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     w.core().OutputPane().Clear();
     printer.documents.clear();
     questions.asked.clear();
@@ -225,7 +232,7 @@ class FrmHolyDaysTest : public QObject {
       return writer;
     });
     ScriptedQuestions yes;
-    frmHolyDays w(&yes, &pdf, &beeper);
+    frmHolyDays w(&yes, &pdf, &beeper, TestFolders());
     QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
     w.mnuPrint->trigger();
     QVERIFY(yes.asked.size() == 1);  // no failure notice
@@ -266,7 +273,7 @@ class FrmHolyDaysTest : public QObject {
   void aPrinterThatFailsShowsTheMessage() {
     QtPrintService broken([] { return std::make_unique<QPdfWriter>("/nonexistent-folder/report.pdf"); });
     ScriptedQuestions yes;
-    frmHolyDays w(&yes, &broken, &beeper);
+    frmHolyDays w(&yes, &broken, &beeper, TestFolders());
     QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
     w.mnuPrint->trigger();
     QCOMPARE(yes.asked.size(), std::size_t(2));
