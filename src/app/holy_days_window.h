@@ -15,6 +15,7 @@
 #include "app/entry_fields.h"
 #include "app/questions.h"
 #include "app/sections.h"
+#include "app/shown_calendar_run.h"
 #include "app/user_data.h"
 #include "app/user_data_file.h"
 #include "engine/engine.h"
@@ -44,6 +45,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
 
   Engine& engine() { return engine_; }
   EphemerisState& state() { return engine_.st; }
+  // The holy days or month starts of the report the pane shows, as data;
+  // null when the pane shows anything else (a table, a help text, nothing).
+  const CalendarRun* ShownCalendarRun() const { return shownRun_.Shown(); }
 
   // Start-up: the line end, the section and the current year in the year box.
   void Form_Load(int currentYear);
@@ -315,6 +319,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
 
   Beeper& beeper_;
   Engine engine_;
+  app::ShownCalendarRun shownRun_;
   const Section* section_ = &kSections[0];
   bool shutDown_ = false;
 };

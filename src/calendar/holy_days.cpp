@@ -1,8 +1,10 @@
 #include "calendar/holy_days.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "engine/day_recorder.h"
 #include "engine/numeric.h"
 
 namespace orvane::calendar {
@@ -63,6 +65,65 @@ void WriteLabelledDay(Engine& e, const char* label) {
   e.WriteDayAndDate();
 }
 
+// The certainty of a day counted from a month start whose crescent verdict
+// is `verdict`: 1 probably not visible (possibly one day earlier), 2 probably
+// visible (possibly one day later), 3 visible.
+Certainty DayCertainty(std::int16_t verdict) {
+  if (verdict == 1) return Certainty::PossiblyDayEarlier;
+  if (verdict == 2) return Certainty::PossiblyDayLater;
+  return Certainty::Certain;
+}
+
+// Tells the engine's day recorder, when there is one, of a run and of the
+// days it states; does nothing otherwise.
+class RunRecorder {
+ public:
+  // Given the engine after InitEphemeris: announces the run.
+  RunRecorder(Engine& e, ReportKind report) : e_(e) {
+    if (e_.dayRecorder == nullptr) return;
+    const EphemerisState& st = e_.st;
+    RecordedRun run;
+    run.report = report;
+    run.year = st.YearNumber;
+    run.east = st.EveningFlag == "Y";
+    run.local = st.LocalMode != 0;
+    run.shown = st.ShowInMain != 0;
+    run.place = {st.Longitude, st.Latitude, st.ZoneCorrection, -st.ZoneHours};
+    e_.dayRecorder->RunStarted(run);
+  }
+  // The month now begun: its first day (JD, not delayed) and its lunation.
+  void Month(double firstDayJD, double lunation, HarvestReading reading) {
+    monthStart_ = firstDayJD;
+    lunation_ = lunation;
+    reading_ = reading;
+  }
+  // A day of the current month whose date was just written (or, with
+  // `jd` given, the whole JD of one that was found but not written).
+  void Day(DayKind kind, const char* key, const char* name, Certainty certainty,
+           std::optional<double> jd = std::nullopt) {
+    if (e_.dayRecorder == nullptr) return;
+    RecordedDay day;
+    day.kind = kind;
+    day.key = key;
+    day.name = name;
+    day.jd = jd.value_or(e_.LastDateWrittenJD());
+    day.certainty = certainty;
+    day.reading = reading_;
+    day.sightingEveningJD = monthStart_ - 1;
+    day.lunation = lunation_;
+    e_.dayRecorder->DayStated(day);
+  }
+  void Finished() {
+    if (e_.dayRecorder != nullptr) e_.dayRecorder->RunFinished();
+  }
+
+ private:
+  Engine& e_;
+  double monthStart_ = 0;
+  double lunation_ = 0;
+  HarvestReading reading_ = HarvestReading::Only;
+};
+
 }  // namespace
 
 void ComputeHolyDays(Engine& e) {
@@ -80,10 +141,11 @@ void ComputeHolyDays(Engine& e) {
   WriteCreationYearNotes(e);
   e.WriteOutputLine(st.LineEnd);
 
+  RunRecorder record(e, ReportKind::HolyDays);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
 
-  for (;;) {
+  for (int pass = 0;; ++pass) {
     // The first month: its crescent must be seen on or after the March equinox.
     e.FindNewMoon();
     // The sunset of the last evening tested, as a JD in universal time.
@@ -106,61 +168,90 @@ void ComputeHolyDays(Engine& e) {
     }
 
     // Spring.
+    const HarvestReading reading = pass > 0              ? HarvestReading::LateHarvest
+                                   : st.BarleyEarly != 0 ? HarvestReading::EarlyHarvest
+                                                         : HarvestReading::Only;
+    record.Month(st.PrintJD, st.LunationNumber, reading);
+    const Certainty spring = DayCertainty(st.Verdict);
     WriteLabelledDay(e, "Abib 1 is");
+    record.Day(DayKind::MonthStart, "abib-1", "Abib 1", spring);
     st.PrintJD += 13;
     WriteLabelledDay(e, "The Passover sacrifice is");
+    record.Day(DayKind::HolyDay, "passover", "Passover sacrifice", spring);
     st.PrintJD += 1;
     WriteLabelledDay(e, "The Feast of Unleavened Bread goes from ");
+    record.Day(DayKind::HolyDay, "unleavened-bread-first", "Feast of Unleavened Bread, first day", spring);
     st.PrintJD += 6;
     WriteLabelledDay(e, "to");
+    record.Day(DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day", spring);
 
     // The Wave Offering is the Sunday within Unleavened Bread; Pentecost is
     // seven weeks later.  East of Israel both fall on the Monday.
     int w = st.WeekdayIndex;  // of Abib 21
+    double waveOfferingJD = 0;
+    double pentecostJD = 0;
     if (!east) {
       e.WriteOutputLine("The Wave Offering (the First-fruit) is Sunday, ");
       st.PrintJD = st.PrintJD + (7 - w) - 7;
       e.WriteDate();
+      waveOfferingJD = e.LastDateWrittenJD();
       e.WriteOutputLine("First-fruits  (Pentecost) is Sunday, ");
       st.PrintJD += 49;
       e.WriteDate();
+      pentecostJD = e.LastDateWrittenJD();
     } else {
       e.WriteOutputLine("The Wave Offering (the First-fruit) is Monday, ");
       w -= 1;
       if (w < 0) w = 6;
       st.PrintJD = st.PrintJD + (7 - w) - 6;
       e.WriteDate();
+      waveOfferingJD = e.LastDateWrittenJD();
       e.WriteOutputLine("First-fruits  (Pentecost) is Monday, ");
       st.PrintJD += 50;
       e.WriteDate();
+      pentecostJD = e.LastDateWrittenJD();
     }
+    Certainty weeks = Certainty::Certain;
     if (w == 6 && st.Verdict == 2) {
       e.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
+      weeks = Certainty::PossiblyWeekLater;
     }
     if (w == 0 && st.Verdict == 1) {
       e.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
+      weeks = Certainty::PossiblyWeekEarlier;
     }
+    record.Day(DayKind::HolyDay, "wave-offering", "Wave Offering (the First-fruit)", weeks, waveOfferingJD);
+    record.Day(DayKind::HolyDay, "pentecost", "First-fruits (Pentecost)", weeks, pentecostJD);
 
     // Autumn: the seventh month.
     st.LunationNumber += 6;
     e.FindNewMoon();
     if (st.Verdict == 1) e.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
     if (st.Verdict == 2) e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
+    record.Month(st.PrintJD, st.LunationNumber, reading);
+    const Certainty autumn = DayCertainty(st.Verdict);
     WriteLabelledDay(e, "Feast of Trumpets is");
+    record.Day(DayKind::HolyDay, "trumpets", "Feast of Trumpets", autumn);
     st.PrintJD += 9;
     WriteLabelledDay(e, "The Day of Atonement is");
+    record.Day(DayKind::HolyDay, "atonement", "Day of Atonement", autumn);
     st.PrintJD += 5;
     WriteLabelledDay(e, "The Feast of Tabernacles (Ingathering) goes from");
+    record.Day(DayKind::HolyDay, "tabernacles-first", "Feast of Tabernacles (Ingathering), first day",
+               autumn);
     st.PrintJD += 6;
     WriteLabelledDay(e, "to");
+    record.Day(DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day", autumn);
     st.PrintJD += 1;
     WriteLabelledDay(e, "The Great Last Day is");
+    record.Day(DayKind::HolyDay, "great-last-day", "Great Last Day", autumn);
 
     if (st.BarleyEarly == kFalse) break;
     e.WriteOutputLine(st.LineEnd);
     e.WriteOutputLine("For a year with a late spring barley harvest, God's Holy Days are:" + st.LineEnd);
     st.LunationNumber -= 5;  // the lunation after the first candidate
   }
+  record.Finished();
 }
 
 void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaption) {
@@ -182,10 +273,16 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
     e.WriteOutputLine(st.LineEnd);
     if (writeLocationCaption) writeLocationCaption();
   }
+  RunRecorder record(e, ReportKind::MonthStarts);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
   for (int month = 0; month < 14; ++month) {
     e.FindNewMoon();
+    record.Month(st.PrintJD, st.LunationNumber, HarvestReading::Only);
+    // The list states "possibly one day earlier" for any verdict but 2 and 3.
+    const Certainty certainty = st.Verdict == 2   ? Certainty::PossiblyDayLater
+                                : st.Verdict == 3 ? Certainty::Certain
+                                                  : Certainty::PossiblyDayEarlier;
     if (jerusalem) {
       if (st.Verdict == 2) {
         e.WriteOutputLine("First Day of Month is (possibly one day later)");
@@ -195,10 +292,17 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
         e.WriteOutputLine("First Day of Month is (possibly one day earlier)");
       }
       e.WriteDayAndDate();
+      record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty);
+    } else {
+      // The local list prints the evening tables only: the month start is
+      // the day after the evening its crescent counts as seen.
+      record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty,
+                 st.PrintJD + (st.EveningFlag == "Y" ? 1 : 0));
     }
     e.WriteOutputLine(st.LineEnd);
     st.LunationNumber += 1;
   }
+  record.Finished();
 }
 
 }  // namespace orvane::calendar

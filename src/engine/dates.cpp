@@ -102,6 +102,7 @@ std::string Engine::YearText(double year) const {
 }
 
 void Engine::WriteDate() {
+  lastDateWrittenJD_ = st.PrintJD;
   const CivilDate date = DateFromJD(st.PrintJD);
   st.DateDay = date.day;
   st.DateMonth = date.month;

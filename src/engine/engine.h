@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/day_recorder.h"
 #include "engine/ephemeris_state.h"
 #include "engine/host.h"
 #include "engine/output_writer.h"
@@ -67,6 +68,9 @@ class Engine {
 
   EphemerisState st;
   OutputWriter out;
+  // Told of the days the holy-day report and the month-start list state, as
+  // data; none by default.  It only listens: the text is the same without it.
+  DayRecorder* dayRecorder = nullptr;
 
   // Appends one piece of report text (no line end is added).
   void WriteOutputLine(std::string_view piece) { out.WriteOutputLine(piece); }
@@ -93,6 +97,9 @@ class Engine {
   // WeekdayIndex, then WriteDate.  With EveningFlag "Y" the day written is
   // PrintJD + 1 and PrintJD is unchanged afterwards.
   void WriteDayAndDate();
+  // The whole JD of the date the last WriteDate printed (PrintJD as it was
+  // written, before any one-day correction); 0 before the first.
+  double LastDateWrittenJD() const { return lastDateWrittenJD_; }
   // The year with its era: " 2024 CE ", " 1 BCE   " (padded to 9), or the
   // bare " 2024" in TableMode.
   std::string YearText(double year) const;
@@ -145,6 +152,7 @@ class Engine {
   std::string FormatFigureText(double value, int width, bool single) const;
 
   EngineHost& host_;
+  double lastDateWrittenJD_ = 0;
 };
 
 }  // namespace orvane
