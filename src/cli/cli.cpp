@@ -88,6 +88,7 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
   AddLocationCommands(commands);
   AddChronologyCommands(commands);
   AddConversionCommands(commands);
+  AddConvertCommand(commands);
   AddHelpCommand(commands);
 
   const auto known = app.get_subcommands([&](const CLI::App* c) { return !rawArgs.empty() && c->check_name(rawArgs[0]); });

@@ -55,6 +55,7 @@ void AddJerusalemCommands(CommandSet& set);   // holydays, newmoons
 void AddLocationCommands(CommandSet& set);    // the location runs and tables
 void AddChronologyCommands(CommandSet& set);  // golgotha, jordan, creation, flood
 void AddConversionCommands(CommandSet& set);  // rabbinical, easter
+void AddConvertCommand(CommandSet& set);      // convert
 void AddHelpCommand(CommandSet& set);         // help
 
 }  // namespace orvane::cli
