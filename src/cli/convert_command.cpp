@@ -129,9 +129,9 @@ void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
   Row(out, "Molad of Tishri", TrimRight(m.lblMolad1));
   Row(out, "Rules", TrimRight(m.lblRules));
   const int picture = m.MoonPictureIndex;
-  const double lit = conversions::kMoonPictureIllumination.at(static_cast<std::size_t>(picture));
+  const float lit = conversions::kMoonPictureIllumination.at(static_cast<std::size_t>(picture));
   Row(out, "Moon",
-      "picture " + std::to_string(picture) + " of 0..58 (" + num::CStr(lit) + "% lit, " +
+      "picture " + std::to_string(picture) + " of 0..58 (" + num::Str(lit).substr(1) + "% lit, " +
           (picture < conversions::kFirstWaningPicture ? "waxing" : "waning") + ")");
 }
 
