@@ -15,6 +15,7 @@
 #include "app/holy_days_window.h"
 #include "app/locations.h"
 #include "calendar/holy_days.h"
+#include "conversions/conversion_window_model.h"
 #include "conversions/easter_window_model.h"
 #include "conversions/hebrew_calendar.h"
 #include "conversions/hebrew_window_model.h"
@@ -888,6 +889,36 @@ TEST(HelpShown, EachSectionAndWindowShowsItsOwnText) {
   f1 = conversions::kKeyF1;
   easter.Form_KeyDown(f1);
   EXPECT_EQ(easter.OutputText(), BuildHelpText("Easter"));
+}
+
+// F1 on the conversion window shows its help in its own window and leaves
+// the main window's run as it was; the molad and rules shown are in the form
+// the text describes.
+TEST(HelpShown, TheConversionWindowsHelp) {
+  Window f;
+  f.w.SwitchSection("Flood");
+  conversions::ConversionWindowModel conversion(f.w.engine(), f.beeper, &BuildHelpText, [] {
+    return conversions::ClockDate{2024, 4, 9};
+  });
+  int f1 = conversions::kKeyF1;
+  conversion.Form_KeyDown(f1);
+  EXPECT_EQ(f1, 0);
+  EXPECT_TRUE(conversion.HelpVisible);
+  EXPECT_EQ(conversion.txtHelp, BuildHelpText("Conversions"));
+  EXPECT_EQ(f.w.state().RunName, "Flood");
+  EXPECT_EQ(f.w.OutputText(), BuildHelpText("Flood"));
+
+  const std::string flat = FlatHelp("Conversions");
+  const std::vector<std::string> m =
+      Says(flat, R"re(the molad of Tishri in the form (\d+D \d+H \d+P): .* as "(Rule \d)")re");
+  ASSERT_FALSE(m.empty());
+  // 1 Tishri 5784: a Friday molad moved to the Sabbath by rule 4.
+  conversion.txtHYear = "5784";
+  conversion.txtHDay = "1";
+  conversion.SetListIndex(conversions::Column::Hebrew, 6);  // Tishri
+  conversion.cmdHCompute_Click();
+  EXPECT_EQ(conversion.lblMolad1, m[1] + " ");
+  EXPECT_EQ(conversion.lblRules, m[2] + " ");
 }
 
 }  // namespace
