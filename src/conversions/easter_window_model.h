@@ -16,7 +16,8 @@ class EasterWindowModel {
   static constexpr std::string_view kCaption = "Easter";
   static constexpr std::string_view kInitialYearText = "Year";
   static constexpr std::string_view kYearToolTip = "Year to calculate. (1 to 9499)";
-  static constexpr std::string_view kEasterToolTip = "Computes 500 years of dates.";
+  // The list holds sixty years (the tooltip once said 500).
+  static constexpr std::string_view kEasterToolTip = "Computes 60 years of dates.";
   static constexpr std::string_view kHelpKey = "Easter";
   static constexpr int kMinYear = 1;
   static constexpr int kMaxYear = 9499;

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <cstdlib>
 
+#include "ui/frm_about.h"
+#include "ui/listing_window.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
 
@@ -325,6 +327,9 @@ void frmHolyDays::BuildMenus() {
   mnuAbout = add(help, "mnuAbout", "&About", QKeySequence("Ctrl+A"));
 
   connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
+  connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
+  connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
+  connect(mnuAbout, &QAction::triggered, this, &frmHolyDays::mnuAbout_Click);
   connect(mnuPrint, &QAction::triggered, this, &frmHolyDays::mnuPrint_Click);
   connect(mnuExit, &QAction::triggered, this, &frmHolyDays::mnuExit_Click);
   connect(mnuDocumentation, &QAction::triggered, this, &frmHolyDays::mnuDocumentation_Click);
@@ -474,6 +479,31 @@ void frmHolyDays::mnuSave_Click() {
   Run([this] { core_->SaveUserData(); });
 }
 
+namespace {
+// Shows a secondary window without blocking, bringing it forward when it is
+// already open.
+void ShowModeless(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+}  // namespace
+
+void frmHolyDays::mnuHebrew_Click() {
+  if (!hebrew_) hebrew_ = std::make_unique<frmHebrew>(*beeper_);
+  ShowModeless(hebrew_.get());
+}
+
+void frmHolyDays::mnuEaster_Click() {
+  if (!easter_) easter_ = std::make_unique<frmEaster>(*beeper_);
+  ShowModeless(easter_.get());
+}
+
+void frmHolyDays::mnuAbout_Click() {
+  if (!about_) about_ = std::make_unique<frmAbout>();
+  ShowModeless(about_.get());
+}
+
 void frmHolyDays::txtVerification_Click() {
   // The quick exit ends the program at once: nothing is saved or closed.
   if (core_->txtVerification_Click()) std::_Exit(0);
@@ -508,6 +538,10 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   shutDown_ = true;
   core_->ShutDown();
   MirrorCore();
+  // The secondary windows close in a fixed order, then the main window.
+  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), hebrew_.get(), easter_.get()}) {
+    if (w != nullptr) w->close();
+  }
   event->accept();
 }
 

@@ -25,6 +25,10 @@ class QMenu;
 
 namespace orvane::ui {
 
+class frmAbout;
+class frmHebrew;
+class frmEaster;
+
 class frmHolyDays : public QMainWindow {
   Q_OBJECT
 
@@ -106,6 +110,15 @@ class frmHolyDays : public QMainWindow {
   void cboLocation_Click(int index);
   void mnuSave_Click();
   void txtVerification_Click();
+  void mnuHebrew_Click();
+  void mnuEaster_Click();
+  void mnuAbout_Click();
+
+ public:
+  // The secondary windows, created on first use (null before).
+  frmAbout* about() const { return about_.get(); }
+  frmHebrew* hebrew() const { return hebrew_.get(); }
+  frmEaster* easter() const { return easter_.get(); }
   void mnuPrint_Click();
   void mnuExit_Click();
   void mnuDocumentation_Click();
@@ -144,6 +157,9 @@ class frmHolyDays : public QMainWindow {
   std::vector<QWidget*> locationWidgets_;
   bool mirroring_ = false;
   bool shutDown_ = false;
+  std::unique_ptr<frmAbout> about_;
+  std::unique_ptr<frmHebrew> hebrew_;
+  std::unique_ptr<frmEaster> easter_;
 };
 
 }  // namespace orvane::ui

@@ -1,0 +1,72 @@
+// The Rabbinical-year and Easter windows driven through their widgets.
+#include <QtTest>
+
+#include "app/help_texts.h"
+#include "ui/listing_window.h"
+
+using namespace orvane;
+using namespace orvane::ui;
+
+namespace {
+class CountingBeeper final : public Beeper {
+ public:
+  void Beep() override { ++beeps; }
+  int beeps = 0;
+};
+
+QString Lf(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace("\r\n", "\n");
+  return s;
+}
+}  // namespace
+
+class ListingWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theRabbinicalWindowOpensOnItsHelpAndListsAYear() {
+    CountingBeeper beeper;
+    frmHebrew w(beeper);
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Hebrew Calendar - Rabbinic"));
+    QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Rabbinic")));
+    QVERIFY(w.txtOut->font().fixedPitch());
+    w.txtYear->setFocus();
+    w.txtYear->selectAll();
+    QTest::keyClicks(w.txtYear, "2024");
+    QTest::keyClick(w.txtYear, Qt::Key_Return);
+    QCOMPARE(w.txtOut->toPlainText(), Lf(conversions::RabbinicalYearListing("2024")));
+    // A letter is dropped with a beep; the arrows step the year.
+    QTest::keyClick(w.txtYear, Qt::Key_A);
+    QCOMPARE(beeper.beeps, 1);
+    QCOMPARE(w.txtYear->text(), QString("2024"));
+    QTest::keyClick(w.txtYear, Qt::Key_Up);
+    QCOMPARE(w.txtYear->text(), QString("2025"));
+    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Rabbinic")));
+  }
+
+  void theEasterWindowListsSixtyYears() {
+    CountingBeeper beeper;
+    frmEaster w(beeper);
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Easter"));
+    QCOMPARE(w.cmdCompute->text(), QString("Find Easter"));
+    QCOMPARE(w.cmdCompute->toolTip(), QString("Computes 60 years of dates."));
+    QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Easter")));
+    w.txtYear->selectAll();
+    QTest::keyClicks(w.txtYear, "1582");
+    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+    const QStringList lines = w.txtOut->toPlainText().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 60);
+    QVERIFY(lines[0].endsWith(" (Julian)"));
+    QVERIFY(!lines[1].endsWith(" (Julian)"));
+    // F1 anywhere shows the help again.
+    QTest::keyClick(&w, Qt::Key_F1);
+    QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Easter")));
+  }
+};
+
+QTEST_MAIN(ListingWindowsTest)
+#include "listing_windows_test.moc"
