@@ -23,9 +23,10 @@ namespace {
 
 // A name for a scratch file beside `target` that no other writer picks.
 fs::path ScratchPath(const fs::path& target, std::string_view what) {
-  static thread_local std::mt19937_64 random{std::random_device{}()};
+  std::random_device random;
+  const unsigned long long bits = (static_cast<unsigned long long>(random()) << 32) | random();
   char suffix[32];
-  std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+  std::snprintf(suffix, sizeof suffix, "%016llx", bits);
   return target.parent_path() / (target.filename().string() + "." + std::string(what) + "-" + suffix);
 }
 
