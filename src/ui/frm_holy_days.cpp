@@ -1,5 +1,7 @@
 #include "ui/frm_holy_days.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +117,10 @@ void frmHolyDays::BuildControls() {
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(Px(12375), Px(8910));
+  // The layout's positions were made for a small 8-point dialog font.
+  QFont small = client->font();
+  small.setPointSize(8);
+  client->setFont(small);
   client->setAutoFillBackground(true);
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, kWindowColour);
@@ -168,6 +174,8 @@ void frmHolyDays::BuildControls() {
   chkGregYear = new QCheckBox("Check if you want to start calculations on the first of the Gregorian Year.", client);
   chkGregYear->setObjectName("chkGregYear");
   chkGregYear->setGeometry(TwipsRect(240, 720, 5535, 315));
+  // Wider than its place when the platform's font is wider than the design's.
+  chkGregYear->resize(std::max(chkGregYear->width(), chkGregYear->sizeHint().width()), chkGregYear->height());
   chkGregYear->setToolTip(
       "Tick to start the computed year on 1 January instead of the first day of the first Biblical month.");
   chkGregYear->hide();

@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
   QDir().mkpath(out.path());
 
   using W = orvane::ui::frmHolyDays;
+  // A first start writes "UserData.Dat" without locations; the window of the
+  // pictures is the second start, which has the default location.
+  { orvane::ui::frmHolyDays first; }
   orvane::ui::frmHolyDays window;
   window.show();
   Settle();
