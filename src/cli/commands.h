@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/day_recorder.h"
+
 namespace orvane::cli {
 
 // What a command needs of the world: its two streams and today's year.
@@ -48,6 +50,27 @@ std::string Trim(const std::string& s);
 bool IsWholeNumber(const std::string& text, std::size_t maxDigits);
 // A validator that accepts an optional sign and up to nine digits.
 CLI::Validator WholeNumber(const std::string& what);
+
+// --ics FILE and --years A B of the reports of holy days and month starts.
+struct CalendarFileOptions {
+  std::string file;                // empty: no calendar file
+  std::vector<std::string> years;  // empty, or the first and the last year of the span
+};
+// The longest span of years one file takes.
+inline constexpr int kMaxCalendarYears = 1000;
+// Adds --ics and --years to a report command whose YEAR option is `year`;
+// --years takes the place of YEAR and needs --ics.
+void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOptions& o);
+// The year texts a command runs: those of the span of --years, without the
+// year 0, or else the one `year`.  False, with one line on ctx.err, for a
+// span outside -4004..9999, backwards or longer than kMaxCalendarYears.
+bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const CommandContext& ctx,
+                std::vector<std::string>& years);
+// Writes the days of `runs` to the file of --ics (replacing it whole, or
+// leaving it as it was).  False, with one line on ctx.err, when they cannot
+// be written.
+bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
+                       const CommandContext& ctx);
 }  // namespace detail
 
 // The command groups.

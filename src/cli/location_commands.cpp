@@ -23,6 +23,7 @@ struct PlaceOptions {
   bool crlf = false;
   std::string location;
   std::string lat, lon, gmt, name;
+  detail::CalendarFileOptions calendar;
 };
 
 class CountingBeeper final : public Beeper {
@@ -163,6 +164,7 @@ struct PlaceCommandSpec {
   const char* section;
   void (HolyDaysWindow::*click)();
   bool gregorianOption;
+  bool calendarFileOptions;  // --ics and --years
 };
 
 int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const CommandContext& ctx) {
@@ -172,16 +174,27 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const C
   w.Form_Load(ctx.currentYear);
   w.SwitchSection(spec.section);
   if (!SetPlace(w, beeper, o, ctx)) return 2;
-  const std::string typed = o.year.empty() ? w.txtYear : detail::Trim(o.year);
-  w.txtYear = typed;
-  w.chkGregYear = o.gregorian;
-  (w.*spec.click)();
-  if (w.txtYear != typed) {
-    const bool zero = num::Val(typed) == 0;
-    ctx.err << "orvane-cli: year " << typed << " was read as " << w.txtYear
-            << (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)") << "\n";
+  std::vector<std::string> years;
+  if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : detail::Trim(o.year), ctx, years)) {
+    return 2;
   }
-  ctx.out << detail::WithLineEnds(w.OutputText(), o.crlf);
+  std::string report;
+  std::vector<CalendarRun> runs;
+  for (const std::string& typed : years) {
+    w.txtYear = typed;
+    w.chkGregYear = o.gregorian;
+    (w.*spec.click)();
+    if (w.txtYear != typed) {
+      const bool zero = num::Val(typed) == 0;
+      ctx.err << "orvane-cli: year " << typed << " was read as " << w.txtYear
+              << (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)") << "\n";
+    }
+    report += detail::WithLineEnds(w.OutputText(), o.crlf);
+    if (const CalendarRun* run = w.ShownCalendarRun()) runs.push_back(*run);
+  }
+  // With --ics the file is written first; nothing is printed when it cannot be.
+  if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
+  ctx.out << report;
   return 0;
 }
 
@@ -189,10 +202,11 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandSpec& spec) {
   auto o = std::make_shared<PlaceOptions>();
   CLI::App* cmd = set.Add(spec.name, spec.description,
                           [o, spec](const CommandContext& ctx) { return RunPlaceCommand(*o, spec, ctx); });
-  cmd->add_option("YEAR", o->year,
-                  "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 BCE, 0 is read as -1). "
-                  "Default: the current year.")
-      ->check(detail::WholeNumber("YEAR"));
+  CLI::Option* year = cmd->add_option("YEAR", o->year,
+                                      "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 "
+                                      "BCE, 0 is read as -1). Default: the current year.");
+  year->check(detail::WholeNumber("YEAR"));
+  if (spec.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
   if (spec.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,
@@ -250,13 +264,13 @@ int ListLocations(const CommandContext& ctx) {
 void AddLocationCommands(CommandSet& set) {
   AddPlaceCommand(set,
                   {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
-                   "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false});
+                   "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false, true});
   AddPlaceCommand(set, {"sunsets", "The sunsets of a year at a place, four dates to a line", "Sunset",
-                        &HolyDaysWindow::cmdSunset_Click, true});
+                        &HolyDaysWindow::cmdSunset_Click, true, false});
   AddPlaceCommand(set, {"times",
                         "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
                         "of a year at a place",
-                        "Times", &HolyDaysWindow::cmdTimes_Click, true});
+                        "Times", &HolyDaysWindow::cmdTimes_Click, true, false});
   set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
           [](const CommandContext& ctx) { return ListLocations(ctx); });
 }

@@ -1,0 +1,56 @@
+// --ics FILE and --years A B: the holy days and month starts of the reports
+// as an iCalendar file.
+#include <ctime>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "engine/numeric.h"
+#include "export/ical_export.h"
+
+namespace orvane::cli::detail {
+
+void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOptions& o) {
+  CLI::Option* ics = cmd->add_option(
+      "--ics", o.file,
+      "Also write the days the report states to FILE as an iCalendar file, one all-day event per date, "
+      "for import into a calendar program; the report is printed as usual");
+  ics->type_name("FILE");
+  CLI::Option* years =
+      cmd->add_option("--years", o.years,
+                      "Export the years A to B (at most " + std::to_string(kMaxCalendarYears) +
+                          ") into one file instead of one YEAR; the reports are printed one "
+                          "after another");
+  years->expected(2)->type_name("A B")->check(WholeNumber("--years"));
+  years->needs(ics);
+  years->excludes(year);
+}
+
+bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const CommandContext& ctx,
+                std::vector<std::string>& years) {
+  years.clear();
+  if (o.years.empty()) {
+    years.push_back(year);
+    return true;
+  }
+  const double first = num::Val(Trim(o.years[0]));
+  const double last = num::Val(Trim(o.years[1]));
+  if (first < -4004 || last > 9999 || first > last || last - first >= kMaxCalendarYears) {
+    ctx.err << "orvane-cli: --years must give a first and a last year from -4004 to 9999, in that order and "
+            << "spanning at most " << kMaxCalendarYears << " years; not " << Trim(o.years[0]) << " "
+            << Trim(o.years[1]) << "\n";
+    return false;
+  }
+  for (double y = first; y <= last; ++y) {
+    if (y != 0) years.push_back(std::to_string(static_cast<long>(y)));  // there is no year 0
+  }
+  return true;
+}
+
+bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
+                       const CommandContext& ctx) {
+  const ical::ExportOutcome outcome = ical::ExportCalendar(runs, o.file, std::time(nullptr));
+  if (!outcome.ok) ctx.err << "orvane-cli: --ics: " << outcome.error << "\n";
+  return outcome.ok;
+}
+
+}  // namespace orvane::cli::detail

@@ -1,0 +1,77 @@
+// The holy days and month starts of a report as an iCalendar (RFC 5545)
+// file, for the calendar on the user's phone or desktop.
+//
+// One VCALENDAR holds one all-day VEVENT for every date the report states:
+// its name as the summary, its certainty, the evening its month's crescent
+// counts as seen and the sunset that begins it in the description, a
+// category telling holy days from month starts (and the early- or
+// late-harvest reading).  UIDs depend only on the day and its reading, never
+// on the date or on the moment of the export, so importing a new export
+// updates the calendar instead of filling it twice.
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/day_recorder.h"
+
+namespace orvane::app {
+class HolyDaysWindow;
+}
+
+namespace orvane::ical {
+
+// A clock time of the place's zone, without daylight saving.
+struct ClockTime {
+  int hour = 0;    // 0..23
+  int minute = 0;  // 0..59
+};
+
+// The sunset of the evening of the civil day `eveningJD` (whole JD) at
+// `place`, by the engine's solar theory as the new-moon tables and the
+// sunsets table compute it; `lunation` (k) gives the difference of
+// dynamical and universal time as the month's tables use it.
+//   Jerusalem, evening of 30 Mar 2025 (JD 2460765): 17:57, as its new-moon
+//   table's row prints it ("  5:57").
+ClockTime SunsetAt(const RunPlace& place, double eveningJD, double lunation);
+
+// The text of an iCalendar file, or why there is none.
+struct CalendarText {
+  bool ok = false;
+  std::string text;   // CR LF line ends, folded and escaped by libical
+  std::string error;  // one line, when !ok
+  std::size_t events = 0;
+};
+
+// The iCalendar file of the days of `runs`, in their order; a day whose UID
+// an earlier run already gave (the month starts two overlapping month-start
+// lists share) is written once.  `stamp` becomes every DTSTAMP (UTC).  Fails
+// without text when a date lies outside the years 1 to 9999 CE, which the
+// format cannot hold, or when the runs state no day at all.
+CalendarText BuildCalendar(const std::vector<CalendarRun>& runs, std::time_t stamp);
+
+// What an export did.
+struct ExportOutcome {
+  bool ok = false;
+  std::string error;  // one line, when !ok
+  std::size_t events = 0;
+};
+
+// Builds the file and writes it to `path` through a temporary file beside it
+// and one rename, so that an existing file is replaced whole or not at all
+// and a failed export leaves nothing behind.
+ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
+                             std::time_t stamp);
+
+// File, Export to Calendar... of the main window: exports the holy days or
+// month starts of the report its pane shows now (the holy days, the new
+// moons or the local new moons) to `path`.  Fails with a message for the
+// user when the pane shows another report, a help text or nothing, and
+// when the file cannot be written.
+ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesystem::path& path,
+                           std::time_t stamp = std::time(nullptr));
+
+}  // namespace orvane::ical
