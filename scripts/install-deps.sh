@@ -11,7 +11,7 @@ packages=(
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
   desktop-file-utils appstream
-  python3-ephem
+  python3-ephem python3-icalendar
   clang libclang-rt-dev
 )
 
