@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "ui/frm_about.h"
+#include "ui/frm_conversion.h"
 #include "ui/listing_window.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -100,6 +101,8 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
 }
 
 frmHolyDays::~frmHolyDays() {
+  // The conversion window works on the core's engine: it goes first.
+  conversion_.reset();
   // The core goes before the widgets: nothing may reach it while they close.
   disconnect(qApp, nullptr, this, nullptr);
   for (const auto& [control, field] : fields_) {
@@ -337,6 +340,7 @@ void frmHolyDays::BuildMenus() {
   connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
+  connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
   connect(mnuAbout, &QAction::triggered, this, &frmHolyDays::mnuAbout_Click);
   connect(mnuPrint, &QAction::triggered, this, &frmHolyDays::mnuPrint_Click);
   connect(mnuExit, &QAction::triggered, this, &frmHolyDays::mnuExit_Click);
@@ -507,6 +511,16 @@ void frmHolyDays::mnuEaster_Click() {
   ShowModeless(easter_.get());
 }
 
+void frmHolyDays::mnuConversions_Click() {
+  if (!conversion_) {
+    conversion_ = std::make_unique<frmConversion>(core_->engine(), *beeper_, moonPictures_, [this] {
+      core_->txtControl_Click();
+      MirrorCore();
+    });
+  }
+  ShowModeless(conversion_.get());
+}
+
 void frmHolyDays::mnuAbout_Click() {
   if (!about_) about_ = std::make_unique<frmAbout>();
   ShowModeless(about_.get());
@@ -547,7 +561,10 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   core_->ShutDown();
   MirrorCore();
   // The secondary windows close in a fixed order, then the main window.
-  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), hebrew_.get(), easter_.get()}) {
+  frmCriteria* criteria = conversion_ ? conversion_->criteria() : nullptr;
+  frmConversionsHelp* conversionsHelp = conversion_ ? conversion_->conversionsHelp() : nullptr;
+  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), conversion_.get(), conversionsHelp, criteria,
+                                                   hebrew_.get(), easter_.get()}) {
     if (w != nullptr) w->close();
   }
   event->accept();

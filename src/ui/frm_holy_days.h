@@ -19,6 +19,7 @@
 #include "app/holy_days_window.h"
 #include "app/printing.h"
 #include "app/questions.h"
+#include "ui/moon_pictures.h"
 
 class QAction;
 class QMenu;
@@ -28,6 +29,7 @@ namespace orvane::ui {
 class frmAbout;
 class frmHebrew;
 class frmEaster;
+class frmConversion;
 
 class frmHolyDays : public QMainWindow {
   Q_OBJECT
@@ -112,6 +114,7 @@ class frmHolyDays : public QMainWindow {
   void txtVerification_Click();
   void mnuHebrew_Click();
   void mnuEaster_Click();
+  void mnuConversions_Click();
   void mnuAbout_Click();
 
  public:
@@ -119,6 +122,9 @@ class frmHolyDays : public QMainWindow {
   frmAbout* about() const { return about_.get(); }
   frmHebrew* hebrew() const { return hebrew_.get(); }
   frmEaster* easter() const { return easter_.get(); }
+  frmConversion* conversion() const { return conversion_.get(); }
+  // The moon pictures shared by the splash and the conversion window.
+  MoonPictures& moonPictures() { return moonPictures_; }
   void mnuPrint_Click();
   void mnuExit_Click();
   void mnuDocumentation_Click();
@@ -160,6 +166,8 @@ class frmHolyDays : public QMainWindow {
   std::unique_ptr<frmAbout> about_;
   std::unique_ptr<frmHebrew> hebrew_;
   std::unique_ptr<frmEaster> easter_;
+  MoonPictures moonPictures_{128};
+  std::unique_ptr<frmConversion> conversion_;
 };
 
 }  // namespace orvane::ui

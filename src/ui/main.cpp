@@ -12,10 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(ORVANE_VERSION);
   QApplication::setWindowIcon(QIcon(":/icons/orvane.svg"));
 
-  orvane::ui::MoonPictures moonPictures(128);
   orvane::ui::frmHolyDays main;
   // The splash comes first; the main window appears when it closes.
-  auto* splash = new orvane::ui::frmSplash(moonPictures, [&main] { main.show(); });
+  auto* splash = new orvane::ui::frmSplash(main.moonPictures(), [&main] { main.show(); });
   splash->setAttribute(Qt::WA_DeleteOnClose);
   splash->show();
   return QApplication::exec();
