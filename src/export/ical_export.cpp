@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string_view>
@@ -34,8 +33,8 @@ struct ComponentDeleter {
 };
 using ComponentPtr = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
-// The weekday's name of a whole JD after the Gregorian reform's era begins
-// (no long-day shift applies to dates of the common era).
+// The weekday's name of a whole JD of the common era (the long-day shift of
+// the reports concerns dates before it only).
 //   WeekdayName(2451545) = "Saturday" (1 January 2000).
 std::string WeekdayName(double jd) {
   static constexpr std::string_view kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -97,7 +96,7 @@ std::string YearKey(double year) {
 
 // The UID of a day: the same day of the same reading at the same place has
 // the same UID in every export, whatever its date and the region's delay.
-//   "2025-passover-jerusalem@orvane", "2024-passover-late-jerusalem@orvane",
+//   "2025-passover-jerusalem@orvane", "2021-passover-late-jerusalem@orvane",
 //   "lunation1567-month-start-40n43-74w00@orvane".
 std::string Uid(const RecordedRun& run, const RecordedDay& day) {
   std::string uid;
@@ -111,6 +110,7 @@ std::string Uid(const RecordedRun& run, const RecordedDay& day) {
   return uid + "-" + PlaceKey(run) + std::string(kUidDomain);
 }
 
+// The certainty as the reports word it: "certain", "possibly one day earlier".
 std::string CertaintyText(Certainty c) {
   switch (c) {
     case Certainty::PossiblyDayEarlier:
@@ -127,6 +127,7 @@ std::string CertaintyText(Certainty c) {
   return "certain";
 }
 
+// What a summary adds for a reading: "", " (early harvest)" or " (late harvest)".
 std::string ReadingSuffix(HarvestReading r) {
   if (r == HarvestReading::EarlyHarvest) return " (early harvest)";
   if (r == HarvestReading::LateHarvest) return " (late harvest)";
@@ -179,6 +180,8 @@ icaltimetype DateValue(double jd) {
   return t;
 }
 
+// Adds the all-day VEVENT of a day to the calendar, with the given UID and
+// DTSTAMP (UTC).
 void AddEvent(icalcomponent* calendar, const CalendarRun& run, const RecordedDay& day, const std::string& uid,
               icaltimetype stamp) {
   icalcomponent* event = icalcomponent_new_vevent();
