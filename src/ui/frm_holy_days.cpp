@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "ui/frm_about.h"
+#include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/listing_window.h"
 #include "ui/qt_services.h"
@@ -95,6 +96,7 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
   };
   core_->Form_Load(QDate::currentDate().year());
   core_->LoadUserDataAtStartUp();
+  ApplyColours();
   MirrorCore();
   txtYear->setFocus();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
@@ -341,6 +343,7 @@ void frmHolyDays::BuildMenus() {
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
   connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
+  connect(mnuColors, &QAction::triggered, this, &frmHolyDays::mnuColors_Click);
   connect(mnuAbout, &QAction::triggered, this, &frmHolyDays::mnuAbout_Click);
   connect(mnuPrint, &QAction::triggered, this, &frmHolyDays::mnuPrint_Click);
   connect(mnuExit, &QAction::triggered, this, &frmHolyDays::mnuExit_Click);
@@ -502,7 +505,10 @@ void ShowModeless(QWidget* window) {
 }  // namespace
 
 void frmHolyDays::mnuHebrew_Click() {
-  if (!hebrew_) hebrew_ = std::make_unique<frmHebrew>(*beeper_);
+  if (!hebrew_) {
+    hebrew_ = std::make_unique<frmHebrew>(*beeper_);
+    ApplyColours();
+  }
   ShowModeless(hebrew_.get());
 }
 
@@ -517,12 +523,68 @@ void frmHolyDays::mnuConversions_Click() {
       core_->txtControl_Click();
       MirrorCore();
     });
+    ApplyColours();
   }
   ShowModeless(conversion_.get());
 }
 
+void frmHolyDays::mnuColors_Click() {
+  if (!backColor_) {
+    if (colourDialog_ == nullptr) {
+      ownColourDialog_ = std::make_unique<QtColourDialog>();
+      colourDialog_ = ownColourDialog_.get();
+    }
+    backColor_ = std::make_unique<frmBackColor>(
+        core_->userData().Colours, *colourDialog_, [this] { ApplyColours(); },
+        [this] { core_->UserDataChanged = true; });
+  }
+  ShowModeless(backColor_.get());
+}
+
+void frmHolyDays::ApplyColours() {
+  using I = app::ColourItem;
+  const app::ColourSettings& c = core_->userData().Colours;
+  SetBackground(centralWidget(), c[I::MainForm]);
+  for (QWidget* w : std::initializer_list<QWidget*>{chkEJW, lblLat, lblLong, lblGMT, chkGregYear, lblLocation}) {
+    SetBackground(w, c[I::MainForm]);
+  }
+  SetTextBackground(txtVerification, c[I::MainForm]);
+  SetTextBackground(txtWorking, c[I::MainForm]);
+  SetTextBackground(txtOut, c[I::MainText]);
+  if (hebrew_) {
+    SetBackground(hebrew_.get(), c[I::HebrewForm]);
+    SetTextBackground(hebrew_->txtOut, c[I::HebrewText]);
+  }
+  if (about_) {
+    SetBackground(about_.get(), c[I::AboutForm]);
+    SetTextBackground(about_->txtAbout, c[I::AboutText]);
+  }
+  if (conversion_) {
+    frmConversion& v = *conversion_;
+    SetBackground(&v, c[I::ConversionForm]);
+    SetTextBackground(v.txtControl, c[I::ConversionForm]);
+    SetBackground(v.fraGregorian, c[I::GregorianFrame]);
+    SetBackground(v.lblGYearType, c[I::GregorianFrame]);
+    SetBackground(v.fraJulianCal, c[I::JulianCalendarFrame]);
+    SetBackground(v.fraBiblical, c.biblicalFrame);
+    for (QWidget* w : std::initializer_list<QWidget*>{v.fraHebrew, v.lblHYearType, v.lblMolad, v.chkOnTop,
+                                                     v.lblTabInd}) {
+      SetBackground(w, c[I::HebrewFrame]);
+    }
+    SetBackground(v.fraJulian, c[I::JulianDayFrame]);
+    SetBackground(v.lblGDayOfWeek, c[I::GregorianWeekday]);
+    SetBackground(v.lblBDayOfWeek, c[I::BiblicalWeekday]);
+    SetBackground(v.lblMolad1, c[I::Molad]);
+    SetBackground(v.lblRules, c[I::Rules]);
+    SetBackground(v.lblHDay, c[I::Rules]);
+  }
+}
+
 void frmHolyDays::mnuAbout_Click() {
-  if (!about_) about_ = std::make_unique<frmAbout>();
+  if (!about_) {
+    about_ = std::make_unique<frmAbout>();
+    ApplyColours();
+  }
   ShowModeless(about_.get());
 }
 
@@ -563,7 +625,7 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   // The secondary windows close in a fixed order, then the main window.
   frmCriteria* criteria = conversion_ ? conversion_->criteria() : nullptr;
   frmConversionsHelp* conversionsHelp = conversion_ ? conversion_->conversionsHelp() : nullptr;
-  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), conversion_.get(), conversionsHelp, criteria,
+  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), backColor_.get(), conversion_.get(), conversionsHelp, criteria,
                                                    hebrew_.get(), easter_.get()}) {
     if (w != nullptr) w->close();
   }

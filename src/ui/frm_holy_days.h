@@ -30,6 +30,8 @@ class frmAbout;
 class frmHebrew;
 class frmEaster;
 class frmConversion;
+class frmBackColor;
+class ColourDialog;
 
 class frmHolyDays : public QMainWindow {
   Q_OBJECT
@@ -115,6 +117,7 @@ class frmHolyDays : public QMainWindow {
   void mnuHebrew_Click();
   void mnuEaster_Click();
   void mnuConversions_Click();
+  void mnuColors_Click();
   void mnuAbout_Click();
 
  public:
@@ -123,6 +126,11 @@ class frmHolyDays : public QMainWindow {
   frmHebrew* hebrew() const { return hebrew_.get(); }
   frmEaster* easter() const { return easter_.get(); }
   frmConversion* conversion() const { return conversion_.get(); }
+  frmBackColor* backColor() const { return backColor_.get(); }
+  // The colour choice of the colour window (default: the toolkit's dialog).
+  void SetColourDialog(ColourDialog* dialog) { colourDialog_ = dialog; }
+  // Every open window takes its colours and its companions' from the settings.
+  void ApplyColours();
   // The moon pictures shared by the splash and the conversion window.
   MoonPictures& moonPictures() { return moonPictures_; }
   void mnuPrint_Click();
@@ -168,6 +176,9 @@ class frmHolyDays : public QMainWindow {
   std::unique_ptr<frmEaster> easter_;
   MoonPictures moonPictures_{128};
   std::unique_ptr<frmConversion> conversion_;
+  std::unique_ptr<ColourDialog> ownColourDialog_;
+  ColourDialog* colourDialog_ = nullptr;
+  std::unique_ptr<frmBackColor> backColor_;
 };
 
 }  // namespace orvane::ui
