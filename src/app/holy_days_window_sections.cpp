@@ -35,7 +35,8 @@ void HolyDaysWindow::SwitchSection(std::string_view key) {
 }
 
 void HolyDaysWindow::mnuDocumentation_Click() {
-  ShowHelp(engine_.st.RunName.empty() ? std::string_view(SectionName) : std::string_view(engine_.st.RunName));
+  // An unknown run name (one the conversion window emptied) has no help: the pane becomes empty.
+  ShowHelp(engine_.st.RunName);
 }
 
 void HolyDaysWindow::txtYear_Enter() {
