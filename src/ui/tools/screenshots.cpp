@@ -9,7 +9,10 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "ui/frm_back_color.h"
+#include "ui/frm_conversion.h"
 #include "ui/frm_holy_days.h"
+#include "ui/listing_window.h"
 
 namespace {
 
@@ -23,6 +26,21 @@ struct Shot {
 
 void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget* window, const QDir& out, const QString& file) {
+  Settle();
+  if (window->grab().save(out.filePath(file))) return true;
+  std::fprintf(stderr, "could not write %s\n", qPrintable(out.filePath(file)));
+  return false;
+}
+
+// A listing window after a compute of `year`.
+bool SaveListing(orvane::ui::ListingWindow* w, const QString& year, const QDir& out, const QString& file) {
+  w->txtYear->setText(year);
+  emit w->txtYear->textEdited(year);
+  w->cmdCompute->click();
+  return Save(w, out, file);
 }
 
 }  // namespace
@@ -73,5 +91,26 @@ int main(int argc, char** argv) {
       ++failures;
     }
   }
+
+  // The conversion window on the first day of Abib 6009, a month that may
+  // begin a day earlier, with the criteria window open.
+  window.mnuConversions->trigger();
+  Settle();
+  orvane::ui::frmConversion& conversion = *window.conversion();
+  conversion.model().txtBYear = "6009";
+  conversion.model().SetListIndex(orvane::conversions::Column::Biblical, 0);
+  conversion.model().txtBDay = "1";
+  conversion.cmdBCompute_Click();
+  conversion.cmdCriteria_Click();
+  failures += Save(&conversion, out, "conversions.png") ? 0 : 1;
+  failures += Save(conversion.criteria(), out, "criteria.png") ? 0 : 1;
+  conversion.cmdCriteria_Click();
+
+  window.mnuHebrew->trigger();
+  failures += SaveListing(window.hebrew(), "2024", out, "rabbinical.png") ? 0 : 1;
+  window.mnuEaster->trigger();
+  failures += SaveListing(window.easter(), "2024", out, "easter.png") ? 0 : 1;
+  window.mnuColors->trigger();
+  failures += Save(window.backColor(), out, "colors.png") ? 0 : 1;
   return failures == 0 ? 0 : 1;
 }
