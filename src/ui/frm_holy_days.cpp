@@ -15,6 +15,7 @@
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/listing_window.h"
+#include "ui/calendar_export.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
 
@@ -311,6 +312,7 @@ void frmHolyDays::BuildMenus() {
   QMenu* file = bar->addMenu("     &File  ");
   file->setObjectName("mnuFile");
   mnuSave = add(file, "mnuSave", "&Save");
+  mnuExport = add(file, "mnuExport", "Export to &Calendar...");
   mnuPrint = add(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P"));
   mnuExit = add(file, "mnuExit", "E&xit", QKeySequence("Ctrl+X"));
 
@@ -340,6 +342,7 @@ void frmHolyDays::BuildMenus() {
   mnuAbout = add(help, "mnuAbout", "&About", QKeySequence("Ctrl+A"));
 
   connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
+  connect(mnuExport, &QAction::triggered, this, &frmHolyDays::mnuExport_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
   connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
@@ -489,6 +492,8 @@ void frmHolyDays::cboLocation_Click(int index) {
     core_->cboLocation_Click();
   });
 }
+
+void frmHolyDays::mnuExport_Click() { ExportToCalendar(this, *core_, *questions_); }
 
 void frmHolyDays::mnuSave_Click() {
   Run([this] { core_->SaveUserData(); });

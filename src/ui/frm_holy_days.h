@@ -79,6 +79,7 @@ class frmHolyDays : public QMainWindow {
   QLineEdit* txtGMT;
 
   QAction* mnuSave;
+  QAction* mnuExport;
   QAction* mnuPrint;
   QAction* mnuExit;
   QAction* mnuHolyDays;
@@ -113,6 +114,7 @@ class frmHolyDays : public QMainWindow {
   void chkGregYear_Click();
   void cboLocation_Click(int index);
   void mnuSave_Click();
+  void mnuExport_Click();
   void txtVerification_Click();
   void mnuHebrew_Click();
   void mnuEaster_Click();

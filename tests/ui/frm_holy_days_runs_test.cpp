@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ui/calendar_export.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
@@ -211,6 +212,24 @@ class FrmHolyDaysRunsTest : public QObject {
     f.w->close();  // the close box
     QVERIFY(std::filesystem::exists(f.folder() / "UserData.Dat"));
     QVERIFY(!f.w->core().UserDataChanged);
+  }
+
+  void theShownReportExportsToACalendarFile() {
+    Fixture f;
+    const QString path = f.dir.filePath("holy-days.ics");
+    // The help text in the pane is no report: the user is told so and nothing is written.
+    QVERIFY(!ExportToCalendar(f.w.get(), f.w->core(), f.questions, [&] { return path; }));
+    QCOMPARE(f.questions.titles.back(), std::string("Orvane"));
+    QVERIFY(!QFile::exists(path));
+    f.Type(f.w->txtYear, "2025");
+    QTest::mouseClick(f.w->cmdHolyDays, Qt::LeftButton);
+    QVERIFY(ExportToCalendar(f.w.get(), f.w->core(), f.questions, [&] { return path; }));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString ics = QString::fromUtf8(file.readAll());
+    QVERIFY(ics.startsWith("BEGIN:VCALENDAR"));
+    QVERIFY(ics.contains("Feast of Trumpets"));
+    QVERIFY(f.w->findChild<QAction*>("mnuExport") != nullptr);
   }
 
   void exitWritesNothingWhenNothingChanged() {
