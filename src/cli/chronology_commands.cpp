@@ -16,7 +16,7 @@ struct RunOptions {
   bool crlf = false;
 };
 
-struct RunCommandSpec {
+struct RunCommandKind {
   const char* name;
   const char* description;
   void (app::HolyDaysWindow::*click)();
@@ -24,15 +24,15 @@ struct RunCommandSpec {
 };
 
 // Why the boxes hold other years than were typed, for the message on stderr.
-std::string Reasons(const std::string& first, const std::string& last, const RunCommandSpec& spec, bool flood) {
+std::string Reasons(const std::string& first, const std::string& last, const RunCommandKind& kind, bool flood) {
   std::string reasons;
   auto add = [&reasons](const std::string& r) { reasons += (reasons.empty() ? "" : "; ") + r; };
-  const auto outside = [&spec](const std::string& text) {
+  const auto outside = [&kind](const std::string& text) {
     const double v = num::Val(text);
-    return !text.empty() && (v < spec.yearMin || v > runs::kRunYearMax);
+    return !text.empty() && (v < kind.yearMin || v > runs::kRunYearMax);
   };
   if (outside(first) || outside(last)) {
-    add("the years run from " + num::CStr(spec.yearMin) + " to " + num::CStr(runs::kRunYearMax));
+    add("the years run from " + num::CStr(kind.yearMin) + " to " + num::CStr(runs::kRunYearMax));
   }
   if (flood && (num::Val(first) == 0 || (!last.empty() && num::Val(last) == 0))) add("there is no year 0");
   if (!last.empty() && num::Val(last) < num::Val(first)) add("a range runs from the earlier year to the later");
@@ -42,7 +42,7 @@ std::string Reasons(const std::string& first, const std::string& last, const Run
 // Types the years into the main window's two year boxes, presses the run's
 // button and prints the pane's text; years read differently are reported on
 // stderr.
-int RunChronologyCommand(const RunOptions& o, const RunCommandSpec& spec, const CommandContext& ctx) {
+int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, const CommandContext& ctx) {
   SilentBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);
@@ -50,13 +50,13 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandSpec& spec, const 
   const std::string last = detail::Trim(o.last);
   window.txtYear = first;
   window.txtYear2 = last;
-  (window.*spec.click)();
+  (window.*kind.click)();
   if (window.txtYear != first || window.txtYear2 != last) {
     const auto shown = [](const std::string& a, const std::string& b) { return b.empty() ? a : a + " to " + b; };
     const bool range = !last.empty() || !window.txtYear2.empty();
     ctx.err << "orvane-cli: " << (range ? "years " : "year ") << shown(first, last)
             << (range ? " were" : " was") << " read as " << shown(window.txtYear, window.txtYear2);
-    const std::string reasons = Reasons(first, last, spec, spec.click == &app::HolyDaysWindow::cmdFlood_Click);
+    const std::string reasons = Reasons(first, last, kind, kind.click == &app::HolyDaysWindow::cmdFlood_Click);
     if (!reasons.empty()) ctx.err << " (" << reasons << ")";
     ctx.err << "\n";
   }
@@ -64,11 +64,11 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandSpec& spec, const 
   return 0;
 }
 
-void AddRun(CommandSet& set, const RunCommandSpec& spec) {
+void AddRun(CommandSet& set, const RunCommandKind& kind) {
   auto o = std::make_shared<RunOptions>();
-  CLI::App* cmd = set.Add(spec.name, spec.description,
-                          [o, spec](const CommandContext& ctx) { return RunChronologyCommand(*o, spec, ctx); });
-  const std::string limits = num::CStr(spec.yearMin) + " to 9999";
+  CLI::App* cmd = set.Add(kind.name, kind.description,
+                          [o, kind](const CommandContext& ctx) { return RunChronologyCommand(*o, kind, ctx); });
+  const std::string limits = num::CStr(kind.yearMin) + " to 9999";
   cmd->add_option("FIRST", o->first,
                   "First year of the run, " + limits + "; BCE years are negative (-1 is 1 BCE). "
                   "Alone: the full report of that year.")

@@ -158,7 +158,7 @@ bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, 
   return true;
 }
 
-struct PlaceCommandSpec {
+struct PlaceCommandKind {
   const char* name;
   const char* description;
   const char* section;
@@ -167,12 +167,12 @@ struct PlaceCommandSpec {
   bool calendarFileOptions;  // --ics and --years
 };
 
-int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const CommandContext& ctx) {
+int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, const CommandContext& ctx) {
   CountingBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
   w.Form_Load(ctx.currentYear);
-  w.SwitchSection(spec.section);
+  w.SwitchSection(kind.section);
   if (!SetPlace(w, beeper, o, ctx)) return 2;
   std::vector<std::string> years;
   if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : detail::Trim(o.year), ctx, years)) {
@@ -183,7 +183,7 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const C
   for (const std::string& typed : years) {
     w.txtYear = typed;
     w.chkGregYear = o.gregorian;
-    (w.*spec.click)();
+    (w.*kind.click)();
     if (w.txtYear != typed) {
       const bool zero = num::Val(typed) == 0;
       ctx.err << "orvane-cli: year " << typed << " was read as " << w.txtYear
@@ -198,16 +198,16 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandSpec& spec, const C
   return 0;
 }
 
-void AddPlaceCommand(CommandSet& set, const PlaceCommandSpec& spec) {
+void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
   auto o = std::make_shared<PlaceOptions>();
-  CLI::App* cmd = set.Add(spec.name, spec.description,
-                          [o, spec](const CommandContext& ctx) { return RunPlaceCommand(*o, spec, ctx); });
+  CLI::App* cmd = set.Add(kind.name, kind.description,
+                          [o, kind](const CommandContext& ctx) { return RunPlaceCommand(*o, kind, ctx); });
   CLI::Option* year = cmd->add_option("YEAR", o->year,
                                       "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 "
                                       "BCE, 0 is read as -1). Default: the current year.");
   year->check(detail::WholeNumber("YEAR"));
-  if (spec.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
-  if (spec.gregorianOption) {
+  if (kind.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
+  if (kind.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,
         "Start on 1 January instead of the first day of the year's first Biblical month at the place");
