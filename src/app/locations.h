@@ -35,8 +35,8 @@ std::int16_t WholeMinutes(double x);
 std::int16_t BoxInteger(std::string_view text);
 
 // The zone of the caption: the value of the offset box in the general
-// number form, without the blank of a sign column.  ZoneCaptionText("5.5") = "5.5", ZoneCaptionText("") =
-// "0".
+// number form, which keeps the zero before a point.
+//   ZoneCaptionText("5.5") = "5.5", ZoneCaptionText(".5") = "0.5", ZoneCaptionText("") = "0".
 std::string ZoneCaptionText(std::string_view gmtBox);
 
 }  // namespace orvane::app

@@ -1,6 +1,5 @@
 #include "app/user_data.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -83,12 +82,7 @@ std::optional<double> NumberField(std::string_view line) {
   while (i < line.size() && IsBlank(line[i])) ++i;
   if (i < line.size() && line[i] != ',') return std::nullopt;
 
-  const char* first = number.data();
-  if (*first == '+') ++first;  // from_chars takes no plus sign
-  double value = 0;
-  const auto [end, ec] = std::from_chars(first, number.data() + number.size(), value);
-  if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
+  return num::DecimalValue(number);
 }
 
 }  // namespace
@@ -112,7 +106,8 @@ std::string NumberLineText(double value) {
   // A value that is not a finite number cannot come from the boxes or from
   // a file that was read; should one arise, it is stored as 0.
   if (!std::isfinite(value)) value = 0;
-  return num::Str(value) + " ";
+  // The general form with a sign column: " 0.5 ", "-35.2166666666667 ".
+  return (value < 0 ? "" : " ") + num::CStr(value) + " ";
 }
 
 UserDataReading ReadUserData(std::string_view text, UserData& data) {

@@ -113,7 +113,7 @@ UserDataReading ReadUserData(std::string_view text, UserData& data);
 // the same values, and writing those again gives the same bytes.
 std::string WriteUserData(const UserData& data);
 
-// A number line as written: " 31.7833333333333 ", "-35.2166666666667 ",
+// A number line as written: " 31.7833333333333 ", "-35.2166666666667 ", " 0.5 ",
 // " 0 ", " 16761024 " (without the line end).
 std::string NumberLineText(double value);
 
