@@ -5,12 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <cstdlib>
 
+#include "engine/local_clock.h"
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
@@ -95,7 +95,7 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
     MirrorCore();
     QApplication::processEvents();
   };
-  core_->Form_Load(QDate::currentDate().year());
+  core_->Form_Load(LocalToday().year);
   core_->LoadUserDataAtStartUp();
   ApplyColours();
   MirrorCore();
