@@ -49,7 +49,7 @@ LoadOutcome HolyDaysWindow::LoadUserData() {
         rewrite = false;
         Ask(Question{"Locations file damaged",
                      "The locations file\n" + outcome.path.string() + "\ncould not be read past line " +
-                         std::to_string(outcome.reading.badLine) + " (" + outcome.reading.problem +
+                         num::CStr(outcome.reading.badLine) + " (" + outcome.reading.problem +
                          "),\nand no copy of it could be kept (" + kept.error +
                          ").\nIt is left as it is; the locations read before the damage are used.",
                      Question::Buttons::Ok, false, false});
@@ -96,10 +96,10 @@ void HolyDaysWindow::UseDefaultLocation() {
 void HolyDaysWindow::ShowCurrentLocation() {
   for (const Location& entry : userData_.Locations) {
     if (entry.name != userData_.LocationName) continue;
-    SetCoordinateText(txtLatDeg, std::to_string(WholeDegrees(entry.latitude)));
-    SetCoordinateText(txtLatMin, std::to_string(WholeMinutes(entry.latitude)));
-    SetCoordinateText(txtLongDeg, std::to_string(WholeDegrees(entry.longitude)));
-    SetCoordinateText(txtLongMin, std::to_string(WholeMinutes(entry.longitude)));
+    SetCoordinateText(txtLatDeg, num::CStr(WholeDegrees(entry.latitude)));
+    SetCoordinateText(txtLatMin, num::CStr(WholeMinutes(entry.latitude)));
+    SetCoordinateText(txtLongDeg, num::CStr(WholeDegrees(entry.longitude)));
+    SetCoordinateText(txtLongMin, num::CStr(WholeMinutes(entry.longitude)));
     SetCoordinateText(txtGMT, entry.zone);
     SetCoordinateText(txtLatDir, entry.latitude >= 0 ? "N" : "S");
     SetCoordinateText(txtLonDir, entry.longitude >= 0 ? "W" : "E");

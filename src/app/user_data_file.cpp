@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+#include "engine/numeric.h"
+
 namespace orvane::app {
 
 namespace fs = std::filesystem;
@@ -25,9 +27,8 @@ namespace {
 fs::path ScratchPath(const fs::path& target, std::string_view what) {
   std::random_device random;
   const unsigned long long bits = (static_cast<unsigned long long>(random()) << 32) | random();
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, "%016llx", bits);
-  return target.parent_path() / (target.filename().string() + "." + std::string(what) + "-" + suffix);
+  return target.parent_path() /
+         (target.filename().string() + "." + std::string(what) + "-" + num::HexDigits(bits, 16));
 }
 
 std::string ErrnoText() { return std::strerror(errno); }

@@ -15,11 +15,10 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
       "Also write the days the report states to FILE as an iCalendar file, one all-day event per date, "
       "for import into a calendar program; the report is printed as usual");
   ics->type_name("FILE");
-  CLI::Option* years =
-      cmd->add_option("--years", o.years,
-                      "Export the years A to B (at most " + std::to_string(kMaxCalendarYears) +
-                          ") into one file instead of one YEAR; the reports are printed one "
-                          "after another");
+  CLI::Option* years = cmd->add_option("--years", o.years,
+                                       "Export the years A to B (at most " + num::CStr(kMaxCalendarYears) +
+                                           ") into one file instead of one YEAR; the reports are printed one "
+                                           "after another");
   years->expected(2)->type_name("A B")->check(WholeNumber("--years"));
   years->needs(ics);
   years->excludes(year);
@@ -36,12 +35,12 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const Com
   const double last = num::Val(Trim(o.years[1]));
   if (first < -4004 || last > 9999 || first > last || last - first >= kMaxCalendarYears) {
     ctx.err << "orvane-cli: --years must give a first and a last year from -4004 to 9999, in that order and "
-            << "spanning at most " << kMaxCalendarYears << " years; not " << Trim(o.years[0]) << " "
-            << Trim(o.years[1]) << "\n";
+            << "spanning at most " << num::CStr(kMaxCalendarYears) << " years; not " << Trim(o.years[0])
+            << " " << Trim(o.years[1]) << "\n";
     return false;
   }
   for (double y = first; y <= last; ++y) {
-    if (y != 0) years.push_back(std::to_string(static_cast<long>(y)));  // there is no year 0
+    if (y != 0) years.push_back(num::CStr(static_cast<long>(y)));  // there is no year 0
   }
   return true;
 }

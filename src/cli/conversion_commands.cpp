@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "conversions/easter_window_model.h"
 #include "conversions/hebrew_window_model.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
@@ -25,7 +26,7 @@ int RunListing(const ListingOptions& o, const CommandContext& ctx) {
   Model window(beeper, [](std::string_view key) { return app::BuildHelpText(key); },
                [currentYear] { return currentYear; });
   window.Form_Load();
-  const std::string typed = o.year.empty() ? std::to_string(currentYear) : detail::Trim(o.year);
+  const std::string typed = o.year.empty() ? num::CStr(currentYear) : detail::Trim(o.year);
   const std::string listing = window.ListingFor(typed);
   if (window.YearText() != typed) {
     ctx.err << "orvane-cli: year " << typed << " was read as " << window.YearText() << "\n";

@@ -57,7 +57,7 @@ bool ParseDate(const std::string& raw, int maxMonth, TypedDate& date) {
   date.month = text.substr(first + 1, second - first - 1);
   date.day = text.substr(second + 1);
   if (!Digits(date.year.substr(start), 5) || !Digits(date.month, 2) || !Digits(date.day, 4)) return false;
-  const int month = std::stoi(date.month);
+  const double month = num::Val(date.month);
   return month >= 1 && month <= maxMonth;
 }
 
@@ -66,7 +66,7 @@ CLI::Validator DateOf(const std::string& what, int maxMonth) {
       [what, maxMonth](std::string& v) {
         TypedDate date;
         if (ParseDate(v, maxMonth, date)) return std::string();
-        return what + " must be YEAR-MONTH-DAY with the month 1 to " + std::to_string(maxMonth) + ", not '" +
+        return what + " must be YEAR-MONTH-DAY with the month 1 to " + num::CStr(maxMonth) + ", not '" +
                detail::Trim(v) + "'";
       },
       "Y-M-D");
@@ -131,7 +131,7 @@ void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
   const int picture = m.MoonPictureIndex;
   const float lit = conversions::kMoonPictureIllumination.at(static_cast<std::size_t>(picture));
   Row(out, "Moon",
-      "picture " + std::to_string(picture) + " of 0..58 (" + num::Str(lit).substr(1) + "% lit, " +
+      "picture " + num::CStr(picture) + " of 0..58 (" + num::Str(lit).substr(1) + "% lit, " +
           (picture < conversions::kFirstWaningPicture ? "waxing" : "waning") + ")");
 }
 
@@ -158,7 +158,7 @@ int RunConvert(const ConvertOptions& o, const CommandContext& ctx) {
                                                    : m.txtBDay;
     year = date.year;
     day = date.day;
-    m.SetListIndex(column, std::stoi(date.month) - 1);
+    m.SetListIndex(column, num::CInt(num::Val(date.month)) - 1);
   };
   if (!o.jd.empty()) {
     m.txtJDCount = detail::Trim(o.jd);

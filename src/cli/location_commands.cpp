@@ -65,7 +65,7 @@ bool ParseCoordinate(const std::string& option, const std::string& text, std::si
   if (dir >= 'a' && dir <= 'z') dir = static_cast<char>(dir - 'a' + 'A');
   ok = ok && (dir == directions[0] || dir == directions[1]);
   if (!ok) {
-    error = option + " must be whole degrees (at most " + std::to_string(degreeDigits) +
+    error = option + " must be whole degrees (at most " + num::CStr(degreeDigits) +
             " digits), whole minutes and " + directions[0] + " or " + directions[1] + ", e.g. \"" + example +
             "\"; not '" + detail::Trim(text) + "'";
     return false;
@@ -106,7 +106,7 @@ void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
     ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line "
-            << loaded.reading.badLine << " on (" << loaded.reading.problem
+            << num::CStr(loaded.reading.badLine) << " on (" << loaded.reading.problem
             << "); the locations before it are used\n";
   }
 }
@@ -230,7 +230,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
 
 // "31 46 N": a stored coordinate as the boxes show it.
 std::string CoordinateText(double value, char positive, char negative) {
-  return std::to_string(app::WholeDegrees(value)) + " " + std::to_string(app::WholeMinutes(value)) + " " +
+  return num::CStr(app::WholeDegrees(value)) + " " + num::CStr(app::WholeMinutes(value)) + " " +
          (value >= 0 ? positive : negative);
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/help_texts.h"
 #include "conversions/year_box.h"
+#include "engine/numeric.h"
 #include "ui/moon_pictures.h"
 #include "ui/stay_on_top.h"
 
@@ -185,7 +186,7 @@ void frmConversion::BuildControls() {
   for (int i = 0; i < 4; ++i) {
     const auto& opt = model_.optDate[static_cast<std::size_t>(i)];
     auto* o = new QRadioButton(Q(opt.Caption), fraBiblical);
-    o->setObjectName(QString("optDate%1").arg(i + 1));
+    o->setObjectName(QString::fromStdString("optDate" + num::CStr(i + 1)));
     o->setToolTip(Q(opt.ToolTipText));
     o->setAutoExclusive(false);
     o->setGeometry(10 + (i % 2) * 80, 196 + (i / 2) * 24, 78, 22);
