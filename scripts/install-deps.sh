@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream
   python3-ephem python3-icalendar
   clang libclang-rt-dev
+  locales-all  # the comma-decimal locales the tests run under
 )
 
 missing=()
