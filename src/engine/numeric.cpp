@@ -104,7 +104,7 @@ long long DecimalMagnitude(std::string_view number) {
   long long position = 0;
   bool significant = false;
   bool afterPoint = false;
-  for (; i < number.size() && number[i] != 'e'; ++i) {
+  for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
     const char c = number[i];
     if (c == '.') {
       afterPoint = true;

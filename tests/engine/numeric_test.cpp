@@ -139,8 +139,9 @@ TEST(Numeric, DecimalValueReadsOnlyPlainDecimalNumbers) {
   EXPECT_EQ(DecimalValue("+7"), 7.0);
   EXPECT_EQ(DecimalValue(".5"), 0.5);
   EXPECT_EQ(DecimalValue("1.5E3"), 1500.0);
-  EXPECT_EQ(DecimalValue("1e-400"), 0.0);
-  EXPECT_EQ(DecimalValue("1e400"), std::nullopt);
+  EXPECT_EQ(DecimalValue("1E-400"), 0.0);
+  EXPECT_EQ(DecimalValue("-1e-400"), 0.0);
+  EXPECT_EQ(DecimalValue("1E400"), std::nullopt);
   EXPECT_EQ(DecimalValue(std::string(400, '9')), std::nullopt);
   for (const char* text : {"", "-", "2,5", " 1", "inf", "nan", "0x10", "1e", "abc"}) {
     EXPECT_EQ(DecimalValue(text), std::nullopt) << text;
