@@ -79,6 +79,8 @@ TEST(UserDataText, NumbersAreWrittenWithASignColumnAndATrailingBlank) {
   EXPECT_EQ(NumberLineText(-35.2166666666667), "-35.2166666666667 ");
   EXPECT_EQ(NumberLineText(31 + 47.0 / 60), " 31.7833333333333 ");  // 15 significant digits
   EXPECT_EQ(NumberLineText(16761024), " 16761024 ");
+  EXPECT_EQ(NumberLineText(0.5), " 0.5 ");  // the general form, not Str's " .5"
+  EXPECT_EQ(NumberLineText(-0.5), "-0.5 ");
   EXPECT_EQ(Rgb(192, 192, 255), 16761024);
 }
 
