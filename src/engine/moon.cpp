@@ -14,11 +14,6 @@ namespace orvane {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kTwoPi = 6.28318530717958;
-constexpr double kHoursPerRadian = 3.8197186342055;
-
 // Every term that depends on the sun's anomaly carries E once per unit of |m|.
 constexpr bool EccentricityPowersMatch(std::span<const LunarTerm> terms) {
   for (const LunarTerm& t : terms) {
@@ -193,11 +188,7 @@ void Engine::MoonPosition() {
 
   const double y = std::sin(st.MoonLongitude) * std::cos(eps) - std::tan(st.MoonLatitude) * std::sin(eps);
   const double x = std::cos(st.MoonLongitude);
-  double alpha = std::atan(y / x);
-  if (y > 0 && x < 0) alpha += kPi;
-  if (y < 0 && x < 0) alpha += kPi;
-  if (y < 0 && x > 0) alpha += kTwoPi;
-  st.MoonRightAscension = alpha * kHoursPerRadian;
+  st.MoonRightAscension = QuadrantAngle(y, x) * kHoursPerRadian;
 
   // Moonset.
   const double T0 = (st.EveningJD - 2415019.5) / 36525;

@@ -11,12 +11,6 @@ namespace orvane {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kTwoPi = 6.28318530717958;
-constexpr double kHoursPerRadian = 3.8197186342055;
-constexpr double kSiderealRate = 1.002737908;
-
 constexpr std::string_view kTableHeading1 =
     " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
 constexpr std::string_view kTableHeading2 =
@@ -201,11 +195,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
                    kHoursPerRadian;
   const double ay = std::sin(H);
   const double ax = std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
-  double A = std::atan(ay / ax);
-  if (ay > 0 && ax < 0) A += kPi;
-  if (ay < 0 && ax < 0) A += kPi;
-  if (ay < 0 && ax > 0) A += kTwoPi;
-  st.MoonAzimuth = A / st.Rad;
+  st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
   const double q = std::sin(st.Latitude) * std::sin(st.SavedMoonDeclination) +
                    std::cos(st.Latitude) * std::cos(st.SavedMoonDeclination) * std::cos(H);
   double h = ArcSine(q) / st.Rad;

@@ -10,14 +10,6 @@
 
 namespace orvane {
 
-namespace {
-constexpr double kPi = 3.14159265358979;
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kTwoPi = 6.28318530717958;
-constexpr double kHoursPerRadian = 3.8197186342055;
-constexpr double kSiderealRate = 1.002737908;  // sidereal hours per solar hour
-}  // namespace
-
 // Given Centuries (T, Julian centuries from JD 2415020.0); leaves the sun's
 // node, obliquity, perturbation arguments, mean longitude and anomaly,
 // eccentricity, equation of time (hours), equation of centre, apparent
@@ -91,11 +83,7 @@ void Engine::SunAltitudeAtMoonset() {
 
   const double y = std::sin(st.SunLongitude) * std::cos(st.Obliquity);
   const double x = std::cos(st.SunLongitude);
-  double alpha = std::atan(y / x);
-  if (y > 0 && x < 0) alpha += kPi;
-  if (y < 0 && x < 0) alpha += kPi;
-  if (y < 0 && x > 0) alpha += kTwoPi;
-  st.SunRightAscension = alpha * kHoursPerRadian;
+  st.SunRightAscension = QuadrantAngle(y, x) * kHoursPerRadian;
 
   const double H =
       ((st.MoonsetClock + 12) * kSiderealRate + st.SiderealTime0 - st.ZoneCorrection - st.SunRightAscension) /

@@ -9,10 +9,6 @@ namespace orvane::runs {
 
 namespace {
 
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kPi = 3.14159265358979;
-constexpr double kHoursPerRadian = 3.8197186342055;
-
 // A Gregorian table has a line for each of 366 days, a Biblical one 400.
 constexpr int kGregorianDays = 366;
 constexpr int kBiblicalDays = 400;
