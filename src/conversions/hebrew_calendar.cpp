@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/dates.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -134,34 +135,14 @@ PostponementFlags PostponementRules(int hyear, int weekday, int hours, int parts
   return flags;
 }
 
-double GregorianToJD(int month, double day, int year) {
-  double Y = year;
-  double M = month;
-  if (Y <= 0) Y += 1;
-  if (M < 3) {
-    Y -= 1;
-    M += 12;
-  }
-  const double A = Int(Y / 100);
-  const double B = Int(Int(A / 4) + 2 - A);
-  return Int(365.25 * (Y + 4716)) + Int(30.6001 * (M + 1)) + day + B - 1524.5;
-}
+double GregorianToJD(int month, double day, int year) { return MidnightJD(day, month, AstronomicalYear(year)); }
 
 GregorianDateText JDToGregorianText(double jd) {
-  const double Z = Int(jd + 0.5);
-  const double F = jd + 0.5 - Z;
-  const double alpha = Int((Z - 1867216.25) / 36524.25);
-  const double A = Z + 1 + alpha - Int(alpha / 4);
-  const double B = A + 1524;
-  const double C = Int((B - 122.1) / 365.25);
-  const double D = Int(365.25 * C);
-  const double E = Int((B - D) / 30.6001);
-
+  const CivilDate civil = DateFromJD(jd, DayStart::Midnight);
   GregorianDateText date;
-  date.day = static_cast<int>(Int(num::Round(B - D - Int(30.6001 * E) + F, 2)));
-  date.month = static_cast<int>(E < 14 ? E - 1 : E - 13);
-  date.year = static_cast<int>(date.month > 2 ? C - 4716 : C - 4715);
-  if (date.year <= 0) date.year -= 1;  // historical numbering
+  date.day = static_cast<int>(Int(num::Round(civil.day + civil.fraction, 2)));
+  date.month = static_cast<int>(civil.month);
+  date.year = static_cast<int>(civil.year);
   date.day_text = num::ZeroPadded(date.day, 2);
   date.month_text = num::ZeroPadded(date.month, 2);
   date.year_text = num::ZeroPadded(date.year, 4);
@@ -169,29 +150,12 @@ GregorianDateText JDToGregorianText(double jd) {
 }
 
 double JulianToJD(int year, int month, int day) {
-  double Y = year;
-  double M = month;
-  if (Y < 1) Y += 1;
-  if (M < 3) {
-    Y -= 1;
-    M += 12;
-  }
-  return Int(365.25 * (Y + 4716)) + Int(30.6001 * (M + 1) + day) - 1524.5;
+  return MidnightJD(day, month, AstronomicalYear(year), Reckoning::Julian);
 }
 
 JulianDate JDToJulianDate(double jd) {
-  const double Z = Int(jd + 0.5);
-  const double B = Z + 1524;
-  const double C = Int((B - 122.1) / 365.25);
-  const double D = Int(365.25 * C);
-  const double E = Int((B - D) / 30.6001);
-
-  JulianDate date;
-  date.day = static_cast<int>(num::RoundHalfEven(num::Round(B - D - Int(30.6001 * E), 2)));
-  date.month = static_cast<int>(E >= 14 ? E - 13 : E - 1);
-  date.year = static_cast<int>(date.month < 3 ? C - 4715 : C - 4716);
-  if (date.year < 1) date.year -= 1;
-  return date;
+  const CivilDate civil = DateFromJD(jd, DayStart::Midnight, Reckoning::Julian);
+  return {static_cast<int>(civil.year), static_cast<int>(civil.month), static_cast<int>(civil.day)};
 }
 
 bool IsGregorianLeapYear(int year) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/dates.h"
 #include "engine/day_recorder.h"
 #include "engine/ephemeris_state.h"
 #include "engine/host.h"
@@ -41,24 +42,6 @@ inline constexpr double kNotVisibleUpTo = 88;
 inline constexpr double kProbablyNotVisibleUpTo = 100;
 inline constexpr double kProbablyVisibleUpTo = 112;
 Visibility ClassifyVisibility(double visibilityNumber);
-
-// A civil date from a day number, in the modified proleptic Gregorian
-// reckoning: Gregorian leap rules for every year and no year 0.
-struct CivilDate {
-  double day = 0;    // 1..31
-  double month = 0;  // 1..12
-  double year = 0;   // historical numbering: -1 is 1 BCE
-};
-
-// The civil date of the day whose noon is the JD's whole part.
-//   DateFromJD(2451545) = 1 Jan 2000; DateFromJD(0) = 24 Nov 4714 BCE;
-//   DateFromJD(1721425) = 31 Dec 1 BCE (year -1).
-CivilDate DateFromJD(double jd);
-
-// The whole JD of a civil day.  The year is astronomical (0 is 1 BCE):
-// callers convert historical years themselves.
-//   JulianDayFromDate(1, 1, 2000) = 2451545.
-double JulianDayFromDate(double day, double month, double year);
 
 class Engine {
  public:

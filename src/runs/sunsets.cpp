@@ -23,24 +23,11 @@ void ListSunsets(Engine& e, TablesHost& host) {
   host.ReadCoordinates();
   e.InitEphemeris();
 
-  double rows = 0;
-  double step = 0;
-  if (!host.GregorianYearTicked()) {
-    // The year starts with its first month at the place: a silent local
-    // new-moon run finds it (and leaves the place converted for the engine).
-    st.ShowInMain = kFalse;
-    host.cmdLocMon_Click();
-    st.ShowInMain = kTrue;
-    rows = kBiblicalRows;
-    step = kBiblicalStep;
-  } else {
-    double y = st.YearNumber;
-    if (y <= 0) y += 1;  // astronomical numbering: 1 BCE is year 0
-    st.MonthStartJD = JulianDayFromDate(1, 1, y) + 1;
-    rows = kGregorianRows;
-    step = kGregorianStep;
-    e.out.main.Clear();
-  }
+  // The table's first day; the local new-moon run of a Biblical year leaves
+  // the place converted for the engine.
+  const bool gregorian = StartTableYear(e, host);
+  const double rows = gregorian ? kGregorianRows : kBiblicalRows;
+  const double step = gregorian ? kGregorianStep : kBiblicalStep;
   st.LocalMode = kTrue;
   st.TableMode = kFalse;  // the title's year carries its era
   e.WriteOutputLine(e.YearText(st.YearNumber) + " CALCULATED SUNSETS" + st.LineEnd);

@@ -242,21 +242,7 @@ void SunMoonTimes::ListSunMoonTimes(Engine& e, TablesHost& host) {
   st.TableMode = kTrue;
   e.InitEphemeris();
 
-  int days = 0;
-  if (!host.GregorianYearTicked()) {
-    // The year starts with its first month at the place: a silent local
-    // new-moon run finds it.
-    st.ShowInMain = kFalse;
-    host.cmdLocMon_Click();
-    st.ShowInMain = kTrue;
-    days = kBiblicalDays;
-  } else {
-    double y = st.YearNumber;
-    if (st.YearNumber <= 0) y += 1;  // astronomical numbering: 1 BCE is year 0
-    st.MonthStartJD = JulianDayFromDate(1, 1, y) + 1;
-    days = kGregorianDays;
-    e.out.main.Clear();
-  }
+  const int days = StartTableYear(e, host) ? kGregorianDays : kBiblicalDays;
   st.LocalMode = kTrue;
   host.ReadCoordinates();
   e.InitEphemeris();
