@@ -135,7 +135,9 @@ PostponementFlags PostponementRules(int hyear, int weekday, int hours, int parts
   return flags;
 }
 
-double GregorianToJD(int month, double day, int year) { return MidnightJD(day, month, AstronomicalYear(year)); }
+double GregorianToJD(int month, double day, int year) {
+  return MidnightJD(day, month, AstronomicalYear(year));
+}
 
 GregorianDateText JDToGregorianText(double jd) {
   const CivilDate civil = DateFromJD(jd, DayStart::Midnight);

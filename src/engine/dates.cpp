@@ -57,10 +57,12 @@ double MidnightJD(double day, double month, double astronomicalYear, Reckoning r
   return Int(365.25 * (year + 4716)) + Int(30.6001 * (month + 1)) + day + b - 1524.5;
 }
 
-double JulianDayFromDate(double day, double month, double year) { return Int(MidnightJD(day, month, year)) + 1; }
+double JulianDayFromDate(double day, double month, double year) {
+  return Int(MidnightJD(day, month, year)) + 1;
+}
 
 void Engine::InitEphemeris() {
-  st.Rad = 0.01745329251993;
+  st.Rad = kRad;
   st.MoonMPrime = st.MoonLPrime = st.MoonM = st.MoonD = st.MoonF = 0;
   st.MoonLongitude = st.MoonLatitude = 0;
   st.MoonsetPassMarker = 0;

@@ -43,7 +43,8 @@ CivilDate DateFromJD(double jd, DayStart start = DayStart::Noon, Reckoning recko
 // month 1..12, an astronomical year (0 is 1 BCE) and the calendar; returns
 // the JD of the midnight that begins that day (a value ending in .5).
 //   MidnightJD(1, 1, 2000) = 2451544.5; MidnightJD(1, 1, -4712, Reckoning::Julian) = -0.5.
-double MidnightJD(double day, double month, double astronomicalYear, Reckoning reckoning = Reckoning::Gregorian);
+double MidnightJD(double day, double month, double astronomicalYear,
+                  Reckoning reckoning = Reckoning::Gregorian);
 
 // The whole JD (noon) of a Gregorian day; the year is astronomical.
 //   JulianDayFromDate(1, 1, 2000) = 2451545.

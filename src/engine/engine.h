@@ -131,7 +131,6 @@ class Engine {
   void WriteEveningCell();
   EveningOutcome TestOneEvening();
   void RunEvenings(bool cellWritten);
-  void SolarPosition();
   std::string FormatFigureText(double value, int width, bool single) const;
 
   EngineHost& host_;

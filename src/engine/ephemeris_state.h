@@ -14,6 +14,9 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/positions.h"
+#include "engine/trig.h"
+
 namespace orvane {
 
 // 16-bit flags keep the platform's values: True is -1, False is 0.
@@ -28,7 +31,7 @@ inline constexpr double kHezekiahJD = 1483746;
 
 struct EphemerisState {
   // --- Constants ------------------------------------------------------------
-  double Rad = 0.01745329251993;  // degrees to radians (this literal, not pi/180); reset by InitEphemeris
+  double Rad = kRad;  // degrees to radians (this literal, not pi/180); reset by InitEphemeris
 
   // --- Place and clock --------------------------------------------------------
   // On input degrees, east negative (Jerusalem -35.244); after InitEphemeris a
@@ -153,6 +156,42 @@ struct EphemerisState {
   double FirstLunation = 0;       // first candidate lunation of the year
   Flag YearShifted = kFalse;
   Flag ThirteenthMonthFlag = kFalse;
+
+  // Keeps a sun position in the sun's fields (node to the sine of the declination).
+  void KeepSun(const SolarPosition& sun) {
+    SunOmega = sun.node;
+    Obliquity = sun.obliquity;
+    SunA = sun.a;
+    SunB = sun.b;
+    SunC = sun.c;
+    SunD = sun.d;
+    SunE = sun.e;
+    SunL = sun.meanLongitude;
+    SunM = sun.meanAnomaly;
+    SunEccentricity = sun.eccentricity;
+    SunY = sun.y;
+    EquationOfTime = sun.equationOfTime;
+    EquationOfCentre = sun.equationOfCentre;
+    SunLongitude = sun.longitude;
+    SunSinDeclination = sun.sinDeclination;
+  }
+
+  // Keeps a moon position in the moon's fields (mean elements, longitude,
+  // latitude and parallax).
+  void KeepMoon(const LunarPosition& moon) {
+    MoonA1 = moon.a1;
+    MoonA2 = moon.a2;
+    MoonOmega = moon.node;
+    MoonMPrime = moon.meanAnomaly;
+    MoonLPrime = moon.meanLongitudeDeg;
+    MoonM = moon.sunMeanAnomaly;
+    MoonD = moon.elongation;
+    MoonF = moon.argumentOfLatitude;
+    MoonE = moon.eccentricityFactor;
+    MoonLongitude = moon.longitude;
+    MoonLatitude = moon.latitude;
+    MoonParallax = moon.parallaxDeg;
+  }
 };
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/positions.h"
 #include "engine/trig.h"
 
 namespace orvane {
@@ -196,9 +197,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const double ay = std::sin(H);
   const double ax = std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
   st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
-  const double q = std::sin(st.Latitude) * std::sin(st.SavedMoonDeclination) +
-                   std::cos(st.Latitude) * std::cos(st.SavedMoonDeclination) * std::cos(H);
-  double h = ArcSine(q) / st.Rad;
+  double h = AltitudeOf(H, st.SavedMoonDeclination, st.Latitude) / st.Rad;
   h = num::Int(h * 10000) / 10000;
   st.MoonAltitude = h;
   WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));

@@ -2,7 +2,7 @@
 // published formulas write them.
 //
 // The constants are the literals the reports were calibrated with, not the
-// exact values of pi and 12/pi: a figure of a report may differ in its last
+// exact values of pi / 180, pi and 12 / pi: a figure of a report may differ in its last
 // digit with any other, so every procedure takes them from here.
 #pragma once
 
@@ -10,11 +10,12 @@
 
 namespace orvane {
 
-inline constexpr double kPi = 3.14159265358979;           // quadrant corrections
-inline constexpr double kHalfPi = 1.570796326795;         // the arc cosine as pi/2 - arc sine
-inline constexpr double kTwoPi = 6.28318530717958;        // quadrant corrections
+inline constexpr double kRad = 0.01745329251993;            // degrees to radians (not the exact pi / 180)
+inline constexpr double kPi = 3.14159265358979;             // quadrant corrections
+inline constexpr double kHalfPi = 1.570796326795;           // the arc cosine as pi/2 - arc sine
+inline constexpr double kTwoPi = 6.28318530717958;          // quadrant corrections
 inline constexpr double kHoursPerRadian = 3.8197186342055;  // 12 / pi: hour angles and right ascensions
-inline constexpr double kSiderealRate = 1.002737908;      // sidereal hours per solar hour
+inline constexpr double kSiderealRate = 1.002737908;        // sidereal hours per solar hour
 
 // atan(x / sqrt(1 - x^2)), the arc sine of x in radians, written as the
 // formulas of 'Astronomical Formulae for Calculators' write it so that every

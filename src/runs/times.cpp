@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/numeric.h"
+#include "engine/positions.h"
 #include "engine/trig.h"
 
 namespace orvane::runs {
@@ -24,52 +25,20 @@ std::string SunCell(double hour, double minute) {
 
 }  // namespace
 
-// Given Centuries (T, Julian centuries from JD 2415020.0), Latitude
-// (radians) and Rad; the solar theory of the evening test with the mean
-// obliquity (no nutation term) and the true longitude (no aberration and
-// nutation terms).  Leaves the obliquity, mean longitude and anomaly,
-// eccentricity, equation of time (hours), equation of centre, longitude and
-// declination in the state; returns the hour angle of sunrise or sunset in
-// hours (about 6 at the equinoxes), for the sun's centre 50' below the horizon.
+// Given Centuries (T, Julian centuries from JD 2415020.0) and Latitude
+// (radians); the sun of the evening test with the mean obliquity and the
+// true longitude (nutation and aberration left out), kept in the state with
+// its declination.  Returns the hour angle of sunrise or sunset in hours
+// (about 6 at the equinoxes), for the sun's centre 50' below the horizon.
 double SunMoonTimes::SunHourAngle(Engine& e) {
   EphemerisState& st = e.st;
-  const double T = st.Centuries;
-  const double rad = st.Rad;
-  auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };
-
-  st.Obliquity = (23.452294 - 0.0130125 * T - 1.64e-06 * T * T + 5.03e-07 * T * T * T) * rad;
-  st.SunA = reduce(153.23 + 22518.7541 * T);
-  st.SunB = reduce(216.57 + 45037.5082 * T);
-  st.SunC = reduce(312.69 + 32964.3577 * T);
-  st.SunD = reduce(350.74 + 445267.1142 * T - 0.00144 * T * T);
-  st.SunE = reduce(231.19 + 20.2 * T);
-  st.SunL = reduce(279.69668 + 36000.76892 * T + 0.0003025 * T * T);
-  st.SunM = reduce(358.47583 + 35999.04975 * T - 0.00015 * T * T - 3.3e-06 * T * T * T);
-  const double e1 = 0.01675104 - 4.18e-05 * T - 1.26e-07 * T * T;
-  st.SunEccentricity = e1;
-  const double y = std::pow(std::tan(st.Obliquity / 2), 2);
-  st.SunY = y;
-  const double L = st.SunL;
-  const double M = st.SunM;
-  st.EquationOfTime =
-      (y * std::sin(2 * L) - 2 * e1 * std::sin(M) + 4 * e1 * y * std::sin(M) * std::cos(2 * L) -
-       0.5 * y * y * std::sin(4 * L) - 1.25 * e1 * e1 * std::sin(2 * M)) *
-      3.819718634;
-  st.EquationOfCentre = ((1.91946 - 0.004789 * T - 1.4e-05 * T * T) * std::sin(M) +
-                         (0.020094 - 0.0001 * T) * std::sin(2 * M) + 0.000293 * std::sin(3 * M)) *
-                        rad;
-  st.SunLongitude = L + st.EquationOfCentre +
-                    (0.00134 * std::cos(st.SunA) + 0.00154 * std::cos(st.SunB) + 0.002 * std::cos(st.SunC) +
-                     0.00179 * std::sin(st.SunD) + 0.00178 * std::sin(st.SunE)) *
-                        rad;
-  const double q = std::sin(st.SunLongitude) * std::sin(st.Obliquity);
-  st.SunSinDeclination = q;
-  st.SunDeclination = ArcSine(q);
-  // -0.01454 is the sine of the sun's altitude at rising and setting (-50').
-  const double c =
-      (-0.01454 - std::sin(st.Latitude) * q) / (std::cos(st.Latitude) * std::cos(st.SunDeclination));
-  st.SunCosHourAngle = c;
-  return (kHalfPi - ArcSine(c)) * kHoursPerRadian;
+  const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::LeftOut);
+  st.KeepSun(sun);
+  st.SunDeclination = ArcSine(sun.sinDeclination);
+  const HourAngle h =
+      HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
+  st.SunCosHourAngle = h.cosine;
+  return h.hours;
 }
 
 // Given Centuries and the mean obliquity left by the sun; the moon by the
@@ -80,9 +49,7 @@ double SunMoonTimes::SunHourAngle(Engine& e) {
 double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
   EphemerisState& st = e.st;
   e.MoonPosition();
-  const double T0 = (workingJD - 2415019.5) / 36525;
-  const double theta0 = num::Reduce(6.6460656 + 2400.051262 * T0 + 2.581e-05 * T0 * T0, 24);
-  double tau = theta0 + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
+  double tau = SiderealTimeAt0h(workingJD) + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
   if (tau > 24) tau -= 24;
   tau = tau < 0 ? -tau : 24 - tau;  // hours from noon to the moon's transit
   double t = setting ? tau + st.MoonHourAngle + st.MoonsetAdjust + 0.0121 : tau - st.MoonHourAngle;
