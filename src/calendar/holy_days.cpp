@@ -66,11 +66,11 @@ void WriteLabelledDay(Engine& e, const char* label) {
 }
 
 // The certainty of a day counted from a month start whose crescent verdict
-// is `verdict`: 1 probably not visible (possibly one day earlier), 2 probably
-// visible (possibly one day later), 3 visible.
-Certainty DayCertainty(std::int16_t verdict) {
-  if (verdict == 1) return Certainty::PossiblyDayEarlier;
-  if (verdict == 2) return Certainty::PossiblyDayLater;
+// is `verdict`.
+Certainty DayCertainty(Visibility verdict) {
+  const int shift = PossibleDayShift(verdict);
+  if (shift < 0) return Certainty::PossiblyDayEarlier;
+  if (shift > 0) return Certainty::PossiblyDayLater;
   return Certainty::Certain;
 }
 
@@ -158,11 +158,11 @@ void ComputeHolyDays(Engine& e) {
       st.BarleyEarly = kTrue;
     }
     if (st.FirstLunation == 0) st.FirstLunation = st.LunationNumber;
-    if (st.Verdict == 1) {
+    if (st.Verdict == Visibility::ProbablyNotVisible) {
       e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
                         st.LineEnd);
     }
-    if (st.Verdict == 2) {
+    if (st.Verdict == Visibility::ProbablyVisible) {
       e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
                         st.LineEnd);
     }
@@ -212,11 +212,11 @@ void ComputeHolyDays(Engine& e) {
       pentecostJD = e.LastDateWrittenJD();
     }
     Certainty weeks = Certainty::Certain;
-    if (w == 6 && st.Verdict == 2) {
+    if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
       e.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
       weeks = Certainty::PossiblyWeekLater;
     }
-    if (w == 0 && st.Verdict == 1) {
+    if (w == 0 && st.Verdict == Visibility::ProbablyNotVisible) {
       e.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
       weeks = Certainty::PossiblyWeekEarlier;
     }
@@ -226,8 +226,10 @@ void ComputeHolyDays(Engine& e) {
     // Autumn: the seventh month.
     st.LunationNumber += 6;
     e.FindNewMoon();
-    if (st.Verdict == 1) e.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
-    if (st.Verdict == 2) e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
+    if (st.Verdict == Visibility::ProbablyNotVisible)
+      e.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
+    if (st.Verdict == Visibility::ProbablyVisible)
+      e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
     record.Month(st.PrintJD, st.LunationNumber, reading);
     const Certainty autumn = DayCertainty(st.Verdict);
     WriteLabelledDay(e, "Feast of Trumpets is");
@@ -279,14 +281,15 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
   for (int month = 0; month < 14; ++month) {
     e.FindNewMoon();
     record.Month(st.PrintJD, st.LunationNumber, HarvestReading::Only);
-    // The list states "possibly one day earlier" for any verdict but 2 and 3.
-    const Certainty certainty = st.Verdict == 2   ? Certainty::PossiblyDayLater
-                                : st.Verdict == 3 ? Certainty::Certain
-                                                  : Certainty::PossiblyDayEarlier;
+    // The list states "possibly one day earlier" for any verdict but the two
+    // that are probably or surely visible.
+    const Certainty certainty = st.Verdict == Visibility::ProbablyVisible ? Certainty::PossiblyDayLater
+                                : st.Verdict == Visibility::Visible       ? Certainty::Certain
+                                                                          : Certainty::PossiblyDayEarlier;
     if (jerusalem) {
-      if (st.Verdict == 2) {
+      if (st.Verdict == Visibility::ProbablyVisible) {
         e.WriteOutputLine("First Day of Month is (possibly one day later)");
-      } else if (st.Verdict == 3) {
+      } else if (st.Verdict == Visibility::Visible) {
         e.WriteOutputLine("First Day of Month is");
       } else {
         e.WriteOutputLine("First Day of Month is (possibly one day earlier)");

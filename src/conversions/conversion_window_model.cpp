@@ -481,7 +481,7 @@ void ConversionWindowModel::BiblicalToDayCount() {
   int count = 1;
 
   const double J = calendar::BiblicalDateToJD(engine_, BM, BD, BY);
-  const std::int16_t verdict = st.Verdict;
+  const Visibility verdict = st.Verdict;
   const bool yearShifted = st.YearShifted != 0;
   lblBDayOfWeek = BiblicalDayNames[static_cast<std::size_t>(EngineWeekday(DayCount()))];
   // The long day's second civil day keeps its own number in the box.
@@ -490,8 +490,8 @@ void ConversionWindowModel::BiblicalToDayCount() {
   // A doubtful sighting: the month may begin a day earlier (1) or later (2).
   candidateJD_[1] = J;
   candidateMonth_[1] = BM;
-  if (verdict == 1 || verdict == 2) {
-    candidateJD_[2] = verdict == 1 ? J - 1 : J + 1;
+  if (PossibleDayShift(verdict) != 0) {
+    candidateJD_[2] = J + PossibleDayShift(verdict);
     candidateMonth_[2] = BM;
     count = 2;
   }
@@ -499,13 +499,13 @@ void ConversionWindowModel::BiblicalToDayCount() {
   // number earlier.
   if (yearShifted) {
     const double early = calendar::BiblicalDateToJD(engine_, BM - 1, BD, BY);
-    const std::int16_t earlyVerdict = st.Verdict;
+    const Visibility earlyVerdict = st.Verdict;
     const std::size_t slot = candidateJD_[2] == 0 ? 2 : 3;
     candidateJD_[slot] = early;
     candidateMonth_[slot] = BM - 1;
     count += 1;
-    if (earlyVerdict == 1 || earlyVerdict == 2) {
-      candidateJD_[slot + 1] = earlyVerdict == 1 ? early - 1 : early + 1;
+    if (PossibleDayShift(earlyVerdict) != 0) {
+      candidateJD_[slot + 1] = early + PossibleDayShift(earlyVerdict);
       candidateMonth_[slot + 1] = BM - 1;
       count += 1;
     }
@@ -633,8 +633,8 @@ void ConversionWindowModel::WriteCriteriaText() {
   }
 
   engine_.WriteOutputLine("First day of Month is ");
-  if (st.Verdict == 2) engine_.WriteOutputLine("(possibly one day later) ");
-  if (st.Verdict == 1) engine_.WriteOutputLine("(possibly one day earlier) ");
+  if (st.Verdict == Visibility::ProbablyVisible) engine_.WriteOutputLine("(possibly one day later) ");
+  if (st.Verdict == Visibility::ProbablyNotVisible) engine_.WriteOutputLine("(possibly one day earlier) ");
   engine_.WriteDayAndDate();
 
   // The era of the Gregorian year the sentence prints.

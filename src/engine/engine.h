@@ -34,15 +34,6 @@ inline constexpr std::array<std::string_view, 13> kMonthNames = {
 //   OrdinalSuffix(1) = "st", OrdinalSuffix(22) = "nd", OrdinalSuffix(112) = "th".
 std::string_view OrdinalSuffix(long n);
 
-// The four classes of the crescent visibility number.  Every boundary
-// belongs to the lower class: 88 is not visible, 100 probably not visible,
-// 112 probably visible; only a number above 112 is a sure sighting.
-enum class Visibility { NotVisible, ProbablyNotVisible, ProbablyVisible, Visible };
-inline constexpr double kNotVisibleUpTo = 88;
-inline constexpr double kProbablyNotVisibleUpTo = 100;
-inline constexpr double kProbablyVisibleUpTo = 112;
-Visibility ClassifyVisibility(double visibilityNumber);
-
 class Engine {
  public:
   explicit Engine(EngineHost& host) : out(st), host_(host) {}

@@ -29,6 +29,24 @@ inline constexpr double kJoshuaJD = 1170112;
 // Hezekiah's sign: before this JD every computed instant is 40 minutes earlier.
 inline constexpr double kHezekiahJD = 1483746;
 
+// The four classes of the crescent visibility number.  Every boundary
+// belongs to the lower class: 88 is not visible, 100 probably not visible,
+// 112 probably visible; only a number above 112 is a sure sighting.
+enum class Visibility { NotVisible, ProbablyNotVisible, ProbablyVisible, Visible };
+inline constexpr double kNotVisibleUpTo = 88;
+inline constexpr double kProbablyNotVisibleUpTo = 100;
+inline constexpr double kProbablyVisibleUpTo = 112;
+Visibility ClassifyVisibility(double visibilityNumber);
+
+// The day a month start may move by for the verdict of its crescent: -1
+// after a probably-not-visible evening (possibly one day earlier), +1 after
+// a probably-visible one (possibly one day later), 0 for a sure sighting.
+constexpr int PossibleDayShift(Visibility verdict) {
+  if (verdict == Visibility::ProbablyNotVisible) return -1;
+  if (verdict == Visibility::ProbablyVisible) return 1;
+  return 0;
+}
+
 struct EphemerisState {
   // --- Constants ------------------------------------------------------------
   double Rad = kRad;  // degrees to radians (this literal, not pi/180); reset by InitEphemeris
@@ -133,7 +151,7 @@ struct EphemerisState {
   double MoonAzimuth = 0;              // degrees
   double MoonAltitude = 0;             // degrees at sunset
   double VisibilityNumber = 0;
-  std::int16_t Verdict = 0;            // 1 probably not visible, 2 probably visible, 3 visible
+  Visibility Verdict = Visibility::NotVisible;  // of the last month start found; NotVisible before the first
   double PrintJD = 0;                  // the JD a date writer prints
   double MonthStartJD = 0;             // the first month start found since the caller reset it
   double MoonsetPassMarker = 0;        // 0 before the first moon pass of an evening, else moonset / 24

@@ -110,7 +110,7 @@ void Engine::WriteEveningCell() {
 // once that evening is settled, innermost first, exactly as if each evening
 // had called the next.
 void Engine::RunEvenings(bool cellWritten) {
-  std::vector<std::int16_t> shownAfterDoubtful;  // the verdicts of doubtful evenings, oldest first
+  std::vector<Visibility> shownAfterDoubtful;  // the verdicts of doubtful evenings, oldest first
   bool writeCell = !cellWritten;
   for (;;) {
     if (writeCell) WriteEveningCell();
@@ -125,9 +125,9 @@ void Engine::RunEvenings(bool cellWritten) {
   }
   if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
   while (!shownAfterDoubtful.empty()) {
-    const std::int16_t verdict = shownAfterDoubtful.back();
+    const Visibility verdict = shownAfterDoubtful.back();
     shownAfterDoubtful.pop_back();
-    if (verdict == 1) {
+    if (verdict == Visibility::ProbablyNotVisible) {
       st.PrintJD = st.EveningJD + 1;  // the crescent counts as seen the evening after the doubtful one
     } else {
       st.PrintJD = st.EveningJD;
@@ -224,7 +224,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     // next evening (possibly one day earlier); on the high side as seen
     // this evening (possibly one day later).
     st.PrintJD = st.EveningJD + (probablyNot ? 2 : 1);
-    st.Verdict = probablyNot ? 1 : 2;
+    st.Verdict = verdict;
     st.MoonsetPassMarker = 0;
     if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
     WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
@@ -235,7 +235,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     return EveningOutcome::Settled;
   }
   st.PrintJD = st.EveningJD + 1;
-  st.Verdict = 3;
+  st.Verdict = Visibility::Visible;
   st.MoonsetPassMarker = 0;
   WriteOutputLine("  Visible" + st.LineEnd);
   return EveningOutcome::Settled;

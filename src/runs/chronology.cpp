@@ -84,12 +84,12 @@ void WriteWaveOfferingAndPentecost(Engine& e, double waveOfferingJD) {
 // PrintJD is Abib 1 of the year and Verdict its certainty.
 bool GolgothaYear(Engine& e) {
   EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
-  if (verdict == 1) {
+  const Visibility verdict = st.Verdict;
+  if (verdict == Visibility::ProbablyNotVisible) {
     e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
                       st.LineEnd);
   }
-  if (verdict == 2) {
+  if (verdict == Visibility::ProbablyVisible) {
     e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
                       st.LineEnd);
   }
@@ -99,7 +99,8 @@ bool GolgothaYear(Engine& e) {
   int w = st.WeekdayIndex;
   // A Thursday that is possibly one day earlier, or a Tuesday that is
   // possibly one day later, may be a Wednesday.
-  const bool matches = w == 3 || (w == 4 && verdict == 1) || (w == 2 && verdict == 2);
+  const bool matches = w == 3 || (w == 4 && verdict == Visibility::ProbablyNotVisible) ||
+                       (w == 2 && verdict == Visibility::ProbablyVisible);
   if (matches) {
     e.WriteOutputLine(st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
                       st.LineEnd + st.LineEnd);
@@ -116,7 +117,7 @@ bool GolgothaYear(Engine& e) {
 // day after it, as on the crossing of the Jordan.
 bool JordanYear(Engine& e) {
   EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
+  const Visibility verdict = st.Verdict;
   st.PrintJD += 13;  // Abib 14
   WriteLabelledDay(e, "Passover sacrifice is");
   int w = st.WeekdayIndex;
@@ -127,13 +128,13 @@ bool JordanYear(Engine& e) {
                       st.LineEnd);
     matches = true;
   }
-  if (w == 0 && verdict == 1) {
+  if (w == 0 && verdict == Visibility::ProbablyNotVisible) {
     e.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
     e.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
                       st.LineEnd);
     matches = true;
   }
-  if (w == 5 && verdict == 2) {
+  if (w == 5 && verdict == Visibility::ProbablyVisible) {
     e.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
     e.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
                       st.LineEnd);
@@ -154,13 +155,15 @@ bool JordanYear(Engine& e) {
 // Abib 1 on a Sunday, the first day of the week of Creation.
 bool CreationYear(Engine& e) {
   EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
-  if (verdict == 1) e.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
-  if (verdict == 2) e.WriteOutputLine("Abib 1 is (though possibly one day later)");
-  if (verdict == 3) e.WriteOutputLine("Abib 1 is");
+  const Visibility verdict = st.Verdict;
+  if (verdict == Visibility::ProbablyNotVisible)
+    e.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
+  if (verdict == Visibility::ProbablyVisible) e.WriteOutputLine("Abib 1 is (though possibly one day later)");
+  if (verdict == Visibility::Visible) e.WriteOutputLine("Abib 1 is");
   e.WriteDayAndDate();
   const int w = st.WeekdayIndex;
-  const bool matches = w == 0 || (w == 1 && verdict == 1) || (w == 6 && verdict == 2);
+  const bool matches = w == 0 || (w == 1 && verdict == Visibility::ProbablyNotVisible) ||
+                       (w == 6 && verdict == Visibility::ProbablyVisible);
   if (matches) {
     e.WriteOutputLine(st.LineEnd +
                       "********** This year begins on the correct day of the week for the year of Creation. **********" +

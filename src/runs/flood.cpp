@@ -100,8 +100,8 @@ double WriteSeventeenth(Engine& e, const char* month) {
   st.PrintJD += 16;
   const double day17 = st.PrintJD;
   std::string label = std::string("17th of ") + month + " Month is";
-  if (st.Verdict == 1) label += " (possibly one day earlier)";
-  if (st.Verdict == 2) label += " (possibly one day later)";
+  if (st.Verdict == Visibility::ProbablyNotVisible) label += " (possibly one day earlier)";
+  if (st.Verdict == Visibility::ProbablyVisible) label += " (possibly one day later)";
   e.WriteOutputLine(label);
   e.WriteDayAndDate();
   return day17;
@@ -110,11 +110,7 @@ double WriteSeventeenth(Engine& e, const char* month) {
 // The change of the day count a month start can bring: +1 or -1 for a month
 // possibly one day earlier or later, with the sign the month's place in the
 // count gives it (the second month's 17th starts the count, the seventh's ends it).
-int PossibleShift(std::int16_t verdict, int ifEarlier) {
-  if (verdict == 1) return ifEarlier;
-  if (verdict == 2) return -ifEarlier;
-  return 0;
-}
+int PossibleShift(Visibility verdict, int ifEarlier) { return -ifEarlier * PossibleDayShift(verdict); }
 
 // What one year adds to the range summary.
 struct FloodYear {

@@ -33,7 +33,7 @@ bool FirstMonthBeginsLater(Engine& e) {
   // The sunset of the evening on which the crescent counts as seen, in
   // universal time: a doubtful evening on the low side counts the evening
   // after it.
-  const double evening = st.Verdict == 1 ? st.EveningJD + 1 : st.EveningJD;
+  const double evening = st.Verdict == Visibility::ProbablyNotVisible ? st.EveningJD + 1 : st.EveningJD;
   st.EquinoxSunset = (st.SunsetOffset + 0.25) / 24 + evening + st.ZoneHours / 24;
   const bool later = calendar::EquinoxFallsAfterSunset(e);
   if (e.Writing()) {

@@ -183,7 +183,7 @@ std::vector<std::string> Rows(const std::string& text) {
 struct LunationRun {
   std::string pane;
   double printJD, monthStartJD, eveningJD;
-  int verdict;
+  Visibility verdict;
 };
 
 LunationRun SearchLunation(double k, const std::string& runName, Flag fixedPlace, Flag local) {
@@ -212,7 +212,7 @@ TEST(FindNewMoon, ADoubtfulLowEveningShowsTheNextInHolyDayRuns) {
   const double doubtful = 2451816;  // 28 Sep 2000
   EXPECT_EQ(run.printJD, doubtful + 2);
   EXPECT_EQ(run.monthStartJD, doubtful + 2);
-  EXPECT_EQ(run.verdict, 1);
+  EXPECT_EQ(run.verdict, Visibility::ProbablyNotVisible);
 }
 
 TEST(FindNewMoon, ADoubtfulHighEveningShowsTheNextInHolyDayRuns) {
@@ -223,7 +223,7 @@ TEST(FindNewMoon, ADoubtfulHighEveningShowsTheNextInHolyDayRuns) {
   const double doubtful = 2458372;  // 10 Sep 2018
   EXPECT_EQ(run.printJD, doubtful + 1);
   EXPECT_EQ(run.monthStartJD, doubtful + 1);
-  EXPECT_EQ(run.verdict, 2);
+  EXPECT_EQ(run.verdict, Visibility::ProbablyVisible);
 }
 
 TEST(FindNewMoon, OtherRunsStopAtTheDoubtfulEvening) {
@@ -244,11 +244,11 @@ TEST(FindNewMoon, AFixedPlaceRunKeepsTheDoubtfulEvening) {
   EXPECT_EQ(Rows(low.pane).size(), 2u);
   EXPECT_EQ(low.eveningJD, 2451816);
   EXPECT_EQ(low.printJD, 2451816 + 2);
-  EXPECT_EQ(low.verdict, 1);
+  EXPECT_EQ(low.verdict, Visibility::ProbablyNotVisible);
   const LunationRun high = SearchLunation(SeventhMonth(2018), "HolyDays", kTrue, kFalse);
   EXPECT_EQ(high.eveningJD, 2458372);
   EXPECT_EQ(high.printJD, 2458372 + 1);
-  EXPECT_EQ(high.verdict, 2);
+  EXPECT_EQ(high.verdict, Visibility::ProbablyVisible);
 }
 
 TEST(FindNewMoon, MonthStartKeepsTheFirstMonthOfAReport) {
