@@ -76,12 +76,6 @@ class EngineScope {
   Flag localMode_, fixedPlaceMode_, tableMode_;
 };
 
-template <std::size_t N>
-void FillList(MonthListBox& list, const std::array<std::string_view, N>& names) {
-  list.List.clear();
-  for (std::size_t i = 1; i < N; ++i) list.List.emplace_back(names[i]);
-}
-
 }  // namespace
 
 std::string RulesCaption(const PostponementFlags& r) {
@@ -139,60 +133,39 @@ ConversionWindowModel::ConversionWindowModel(Engine& engine, Beeper& beeper, Hel
 
 // --- Fields by column ---------------------------------------------------------------------
 
-std::string& ConversionWindowModel::DayBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGDay;
-    case Column::Julian:
-      return txtJCDay;
-    case Column::Biblical:
-      return txtBDay;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHDay;
-}
+using Model = ConversionWindowModel;
 
-std::string& ConversionWindowModel::MonthBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGMonth;
-    case Column::Julian:
-      return txtJCMonth;
-    case Column::Biblical:
-      return txtBMonth;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHMonth;
-}
+const std::array<Model::ColumnParts, 5> Model::kColumns = {{
+    {&Model::txtGDay, &Model::txtGMonth, &Model::lstGMonth, &Model::txtGYear,
+     std::span(GregorianMonthNames).subspan(1), Control::txtGDay, &Model::GregorianToDayCount,
+     &Model::RefreshGregorian},
+    {&Model::txtJCDay, &Model::txtJCMonth, &Model::lstJCMonth, &Model::txtJCYear,
+     std::span(GregorianMonthNames).subspan(1), Control::txtJCDay, &Model::JulianCalendarToDayCount,
+     &Model::RefreshJulianCalendar},
+    {&Model::txtBDay, &Model::txtBMonth, &Model::lstBMonth, &Model::txtBYear,
+     std::span(BiblicalMonthNames).subspan(1), Control::txtBDay, &Model::BiblicalColumnToDayCount,
+     &Model::RefreshBiblical},
+    {&Model::txtHDay, &Model::txtHMonth, &Model::lstHMonth, &Model::txtHYear,
+     std::span(HebrewMonthNames).subspan(1), Control::txtHDay, &Model::RabbinicalToDayCount,
+     &Model::RefreshRabbinical},
+    {.dayControl = Control::txtJDCount, .toDayCount = &Model::DayCountEntered},
+}};
 
-std::string& ConversionWindowModel::YearBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGYear;
-    case Column::Julian:
-      return txtJCYear;
-    case Column::Biblical:
-      return txtBYear;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHYear;
-}
+namespace {
 
-MonthListBox& ConversionWindowModel::MonthList(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return lstGMonth;
-    case Column::Julian:
-      return lstJCMonth;
-    case Column::Biblical:
-      return lstBMonth;
-    case Column::Hebrew:
-      break;
-  }
-  return lstHMonth;
+// The date columns in the order they are shown from the day count.  The
+// Biblical column goes last: showing it writes the day count back in its
+// shortest form, and the others show the day as it was typed.
+constexpr std::array<Column, 4> kRefreshOrder = {Column::Gregorian, Column::Julian, Column::Hebrew,
+                                                 Column::Biblical};
+
+}  // namespace
+
+void ConversionWindowModel::ShowMonth(Column c, int month) {
+  const MonthListBox& list = MonthList(c);
+  if (month < 1 || month > list.ListCount()) return;
+  MonthBox(c) = list.List[static_cast<std::size_t>(month - 1)];
+  SetListIndex(c, month - 1);
 }
 
 double ConversionWindowModel::DayCount() const { return Value(txtJDCount); }
@@ -239,16 +212,14 @@ int ConversionWindowModel::EngineWeekday(double jd) {
 
 void ConversionWindowModel::Form_Load() {
   calendar_.FillCalendarNames();
-  FillList(lstGMonth, GregorianMonthNames);
-  FillList(lstJCMonth, GregorianMonthNames);
-  FillList(lstHMonth, HebrewMonthNames);
-  FillList(lstBMonth, BiblicalMonthNames);
+  for (const ColumnParts& column : kColumns) {
+    if (column.list == nullptr) continue;
+    MonthListBox& list = this->*column.list;
+    list.List.assign(column.monthNames.begin(), column.monthNames.end());
+  }
   const ClockDate today = clock_ ? clock_() : LocalToday();
   txtGYear = NumberText(today.year);
-  if (today.month >= 1 && today.month <= 12) {
-    txtGMonth = lstGMonth.List[static_cast<std::size_t>(today.month - 1)];
-    SetListIndex(Column::Gregorian, today.month - 1);
-  }
+  ShowMonth(Column::Gregorian, today.month);
   txtGDay = NumberText(today.day);
   cmdGCompute_Click();
 }
@@ -268,64 +239,35 @@ void ConversionWindowModel::Form_KeyDown(int& keyCode) {
 
 // --- Compute buttons ---------------------------------------------------------------------------
 
-void ConversionWindowModel::cmdGCompute_Click() {
+void ConversionWindowModel::cmdGCompute_Click() { Compute(Parts(Column::Gregorian)); }
+void ConversionWindowModel::cmdJCCompute_Click() { Compute(Parts(Column::Julian)); }
+void ConversionWindowModel::cmdBCompute_Click() { Compute(Parts(Column::Biblical)); }
+void ConversionWindowModel::cmdHCompute_Click() { Compute(Parts(Column::Hebrew)); }
+void ConversionWindowModel::cmdJCompute_Click() { Compute(DayCountColumn()); }
+
+void ConversionWindowModel::Compute(const ColumnParts& column) {
   const EngineScope scope(engine_.st);
+  (this->*column.toDayCount)();
+  for (Column shown : kRefreshOrder) (this->*Parts(shown).refresh)();
+  BiblicalToDayCount();
+  CommonEnding();
+}
+
+void ConversionWindowModel::GregorianToDayCount() {
   ClampGregorian();
   SetDayCount(GregorianToJD(lstGMonth.ListIndex + 1, Nearest(txtGDay), Nearest(txtGYear)));
-  RefreshGregorian();
-  RefreshBiblical();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
-  BiblicalToDayCount();
-  CommonEnding();
 }
 
-void ConversionWindowModel::cmdJCCompute_Click() {
-  const EngineScope scope(engine_.st);
-  JulianCalendarToDayCount();
-  RefreshGregorian();
-  RefreshBiblical();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
+void ConversionWindowModel::BiblicalColumnToDayCount() {
+  txtJDCount = "0";  // so that the long day's second civil day is not kept
   BiblicalToDayCount();
-  CommonEnding();
 }
 
-void ConversionWindowModel::cmdBCompute_Click() {
-  const EngineScope scope(engine_.st);
-  txtJDCount = "0";
-  BiblicalToDayCount();
-  RefreshGregorian();
-  RefreshJulianCalendar();
-  RefreshRabbinical();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
-}
-
-void ConversionWindowModel::cmdHCompute_Click() {
-  const EngineScope scope(engine_.st);
-  RabbinicalToDayCount();
-  RefreshGregorian();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
-}
-
-void ConversionWindowModel::cmdJCompute_Click() {
-  const EngineScope scope(engine_.st);
+void ConversionWindowModel::DayCountEntered() {
   // A whole Julian day is noon; the columns work on the day's start.
   const double jd = DayCount();
   if (jd == num::Int(jd)) SetDayCount(jd - 0.5);
   ClampDayCount();
-  RefreshGregorian();
-  RefreshJulianCalendar();
-  RefreshRabbinical();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
 }
 
 void ConversionWindowModel::CommonEnding() {
@@ -337,23 +279,6 @@ void ConversionWindowModel::CommonEnding() {
   ShowMoonPicture();
 }
 
-void ConversionWindowModel::ComputeColumn(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      cmdGCompute_Click();
-      return;
-    case Column::Julian:
-      cmdJCCompute_Click();
-      return;
-    case Column::Biblical:
-      cmdBCompute_Click();
-      return;
-    case Column::Hebrew:
-      cmdHCompute_Click();
-      return;
-  }
-}
-
 // --- Columns from and to the Julian day ----------------------------------------------------------
 
 void ConversionWindowModel::RefreshGregorian() {
@@ -361,11 +286,7 @@ void ConversionWindowModel::RefreshGregorian() {
   const GregorianDateText date = JDToGregorianText(jd);
   txtGDay = NumberText(Value(date.day_text));
   txtGYear = NumberText(Value(date.year_text));
-  const int month = static_cast<int>(Value(date.month_text));
-  if (month >= 1 && month <= lstGMonth.ListCount()) {
-    txtGMonth = lstGMonth.List[static_cast<std::size_t>(month - 1)];
-    SetListIndex(Column::Gregorian, month - 1);
-  }
+  ShowMonth(Column::Gregorian, static_cast<int>(Value(date.month_text)));
   lblGDayOfWeek = GregorianDayNames[static_cast<std::size_t>(EngineWeekday(jd))];
   fraGregorian = jd <= kLastModifiedGregorianJD ? "Modified Gregorian" : "Gregorian";
   lblGYearType = IsGregorianLeapYear(Nearest(txtGYear)) ? "Leap Year (366 days)" : "Normal Year (365 days)";
@@ -376,10 +297,7 @@ void ConversionWindowModel::RefreshJulianCalendar() {
   const JulianDate date = JDToJulianDate(DayCount());
   txtJCDay = NumberText(date.day);
   txtJCYear = NumberText(date.year);
-  if (date.month >= 1 && date.month <= lstJCMonth.ListCount()) {
-    txtJCMonth = lstJCMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Julian, date.month - 1);
-  }
+  ShowMonth(Column::Julian, date.month);
 }
 
 void ConversionWindowModel::RefreshBiblical() {
@@ -388,10 +306,7 @@ void ConversionWindowModel::RefreshBiblical() {
   const calendar::BiblicalDate date = calendar::JDToBiblicalDate(engine_, J);
   txtBDay = NumberText(date.day);
   txtBYear = NumberText(date.creationYear);
-  if (date.month >= 1 && date.month <= lstBMonth.ListCount()) {
-    txtBMonth = lstBMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Biblical, date.month - 1);
-  }
+  ShowMonth(Column::Biblical, date.month);
   lblBDayOfWeek = BiblicalDayNames[static_cast<std::size_t>(EngineWeekday(J))];
   SetDayCount(J);
 }
@@ -400,10 +315,7 @@ void ConversionWindowModel::RefreshRabbinical() {
   const double jd = DayCount();
   const HebrewDate date = calendar_.JDToHebrewDate(jd);
   txtHYear = NumberText(date.year);
-  if (date.month >= 1 && date.month <= lstHMonth.ListCount()) {
-    txtHMonth = lstHMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Hebrew, date.month - 1);
-  }
+  ShowMonth(Column::Hebrew, date.month);
   txtHDay = NumberText(date.day);
 
   // The Rabbinical year begins in the autumn of Gregorian year H - 3761.
@@ -659,22 +571,7 @@ void ConversionWindowModel::MonthBox_KeyDown(Column c, int keyCode) {
 }
 
 void ConversionWindowModel::MonthBox_KeyPress(Column c, int& keyAscii) {
-  if (keyAscii == kKeyEnter) {
-    switch (c) {
-      case Column::Gregorian:
-        SetFocus(Control::txtGDay);
-        break;
-      case Column::Julian:
-        SetFocus(Control::txtJCDay);
-        break;
-      case Column::Biblical:
-        SetFocus(Control::txtBDay);
-        break;
-      case Column::Hebrew:
-        SetFocus(Control::txtHDay);
-        break;
-    }
-  }
+  if (keyAscii == kKeyEnter) SetFocus(Parts(c).dayControl);
   keyAscii = 0;  // the month is chosen from the list, never typed
 }
 
@@ -707,7 +604,7 @@ void ConversionWindowModel::DayBox_KeyDown(Column c, int keyCode) {
 void ConversionWindowModel::DayBox_KeyPress(Column c, int& keyAscii) {
   if (keyAscii == kKeyEnter) {
     keyAscii = 0;
-    ComputeColumn(c);
+    Compute(Parts(c));
     return;
   }
   if (!YearBoxAcceptsKey(keyAscii)) {
