@@ -35,7 +35,7 @@ bool EquinoxFallsAfterSunset(Engine& e) {
     st.Centuries = (st.EquinoxJD - 2415020) / 36525;
     if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
     e.TestEvening();
-    st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.SunLongitude);
+    st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.Sun.longitude);
     st.EquinoxGap = 0;
   }
   return st.EquinoxJD > st.EquinoxSunset;

@@ -63,8 +63,10 @@ double JulianDayFromDate(double day, double month, double year) {
 
 void Engine::InitEphemeris() {
   st.Rad = kRad;
-  st.MoonMPrime = st.MoonLPrime = st.MoonM = st.MoonD = st.MoonF = 0;
-  st.MoonLongitude = st.MoonLatitude = 0;
+  LunarPosition& moon = st.Moon;
+  moon.meanAnomaly = moon.meanLongitudeDeg = moon.sunMeanAnomaly = moon.elongation = moon.argumentOfLatitude =
+      0;
+  moon.longitude = moon.latitude = 0;
   st.MoonsetPassMarker = 0;
   if (st.FixedPlaceMode == 0 && st.ConversionMode == 0) ReadYear();
   if (st.LocalMode == 0 && st.FixedPlaceMode == 0) {

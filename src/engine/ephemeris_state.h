@@ -96,17 +96,10 @@ struct EphemerisState {
   double Centuries = 0;          // T: Julian centuries from JD 2415020.0 of the instant computed
 
   // --- Sun --------------------------------------------------------------------
-  double SunOmega = 0;           // longitude of the moon's node (radians)
-  double Obliquity = 0;          // apparent obliquity of the ecliptic (radians)
-  double SunA = 0, SunB = 0, SunC = 0, SunD = 0, SunE = 0;  // perturbation arguments (radians)
-  double SunL = 0;               // mean longitude (radians)
-  double SunM = 0;               // mean anomaly (radians)
-  double SunEccentricity = 0;
-  double SunY = 0;               // tan^2(obliquity / 2)
-  double EquationOfTime = 0;     // hours
-  double EquationOfCentre = 0;   // radians
-  double SunLongitude = 0;       // apparent longitude lambda (radians)
-  double SunSinDeclination = 0;
+  // The last sun placed (positions.h): node, obliquity (apparent, or mean in
+  // the times table), mean elements, equation of time (hours), longitude
+  // (apparent, or true in the times table) and the sine of the declination.
+  SolarPosition Sun;
   double SunDeclination = 0;     // radians
   double SunCosHourAngle = 0;    // cos of the sunset hour angle
   double SunsetOffset = 0;       // s: sunset hour angle minus equation of time (hours after local mean noon)
@@ -118,17 +111,9 @@ struct EphemerisState {
   double SunAltitudeAtMoonsetDeg = 0;  // degrees, raised by 1.75
 
   // --- Moon -------------------------------------------------------------------
-  double MoonA1 = 0, MoonA2 = 0;  // additive-term arguments (radians)
-  double MoonOmega = 0;          // node (radians)
-  double MoonMPrime = 0;         // mean anomaly M' (radians)
-  double MoonLPrime = 0;         // mean longitude L' (degrees, 0..360)
-  double MoonM = 0;              // sun's mean anomaly of the lunar theory (radians)
-  double MoonD = 0;              // mean elongation (radians)
-  double MoonF = 0;              // argument of latitude (radians)
-  double MoonE = 0;              // eccentricity factor
-  double MoonLongitude = 0;      // lambda (radians at the end)
-  double MoonLatitude = 0;       // beta (radians at the end)
-  double MoonParallax = 0;       // degrees
+  // The last moon placed (positions.h): mean elements M', L', M, D, F and E,
+  // longitude and latitude (radians) and parallax (degrees).
+  LunarPosition Moon;
   double MoonDeclination = 0;    // radians
   double MoonRightAscension = 0; // hours
   double SiderealTime0 = 0;      // Greenwich sidereal time at 0h (hours)
@@ -174,42 +159,6 @@ struct EphemerisState {
   double FirstLunation = 0;       // first candidate lunation of the year
   Flag YearShifted = kFalse;
   Flag ThirteenthMonthFlag = kFalse;
-
-  // Keeps a sun position in the sun's fields (node to the sine of the declination).
-  void KeepSun(const SolarPosition& sun) {
-    SunOmega = sun.node;
-    Obliquity = sun.obliquity;
-    SunA = sun.a;
-    SunB = sun.b;
-    SunC = sun.c;
-    SunD = sun.d;
-    SunE = sun.e;
-    SunL = sun.meanLongitude;
-    SunM = sun.meanAnomaly;
-    SunEccentricity = sun.eccentricity;
-    SunY = sun.y;
-    EquationOfTime = sun.equationOfTime;
-    EquationOfCentre = sun.equationOfCentre;
-    SunLongitude = sun.longitude;
-    SunSinDeclination = sun.sinDeclination;
-  }
-
-  // Keeps a moon position in the moon's fields (mean elements, longitude,
-  // latitude and parallax).
-  void KeepMoon(const LunarPosition& moon) {
-    MoonA1 = moon.a1;
-    MoonA2 = moon.a2;
-    MoonOmega = moon.node;
-    MoonMPrime = moon.meanAnomaly;
-    MoonLPrime = moon.meanLongitudeDeg;
-    MoonM = moon.sunMeanAnomaly;
-    MoonD = moon.elongation;
-    MoonF = moon.argumentOfLatitude;
-    MoonE = moon.eccentricityFactor;
-    MoonLongitude = moon.longitude;
-    MoonLatitude = moon.latitude;
-    MoonParallax = moon.parallaxDeg;
-  }
 };
 
 }  // namespace orvane

@@ -16,8 +16,8 @@ namespace orvane {
 // clock time) with its whole hours and minutes.
 void Engine::MoonPosition() {
   const LunarPosition moon = LunarPositionAt(st.Centuries);
-  st.KeepMoon(moon);
-  const Equatorial place = EquatorialFromEcliptic(moon.longitude, moon.latitude, st.Obliquity);
+  st.Moon = moon;
+  const Equatorial place = EquatorialFromEcliptic(moon.longitude, moon.latitude, st.Sun.obliquity);
   st.MoonDeclination = place.declination;
   st.MoonRightAscension = place.rightAscension;
   // The moon sets when its centre is 0.7275 p - 34' high: parallax,

@@ -155,13 +155,13 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   MoonPosition();
   if (st.MoonsetPassMarker == 0) {
     st.MoonsetPassMarker = st.MoonsetTime / 24;
-    st.SavedMoonLongitude = st.MoonLongitude;
-    st.SavedMoonLatitude = st.MoonLatitude;
+    st.SavedMoonLongitude = st.Moon.longitude;
+    st.SavedMoonLatitude = st.Moon.latitude;
     st.SavedMoonDeclination = st.MoonDeclination;
     st.SavedMoonRightAscension = st.MoonRightAscension;
-    st.SavedMoonMPrime = st.MoonMPrime;
-    st.SavedSunLongitude = st.SunLongitude;
-    st.SavedSunM = st.MoonM;
+    st.SavedMoonMPrime = st.Moon.meanAnomaly;
+    st.SavedSunLongitude = st.Sun.longitude;
+    st.SavedSunM = st.Moon.sunMeanAnomaly;
     st.SavedSiderealTime0 = st.SiderealTime0;
     st.SavedLatitude = st.Latitude;
     st.Centuries = (st.MoonsetPassMarker + st.EveningJD + st.DeltaT + st.Longitude - E0) / 36525;

@@ -9,14 +9,14 @@ namespace orvane {
 
 void Engine::SunPositionAndSunset() {
   const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::Applied);
-  st.KeepSun(sun);
+  st.Sun = sun;
   if (st.EquinoxGap != 0) return;  // the equinox rule needs only the longitude
 
   st.SunDeclination = ArcSine(sun.sinDeclination);
   const HourAngle sunset =
       HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
   st.SunCosHourAngle = sunset.cosine;
-  st.SunsetOffset = sunset.hours - st.EquationOfTime;
+  st.SunsetOffset = sunset.hours - st.Sun.equationOfTime;
   // Half a minute added so that truncating to minutes rounds to the nearest.
   st.SunsetTime = st.ZoneCorrection + st.SunsetOffset + st.SunsetAdjust + 0.00833333333;
   const double S = st.SunsetTime;
@@ -33,7 +33,7 @@ void Engine::SunPositionAndSunset() {
 
 void Engine::SunAltitudeAtMoonset() {
   const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::Applied);
-  st.KeepSun(sun);
+  st.Sun = sun;
   const Equatorial place = EquatorialFromEcliptic(sun.longitude, 0, sun.obliquity);
   st.SunDeclination = place.declination;
   st.SunRightAscension = place.rightAscension;

@@ -33,7 +33,7 @@ std::string SunCell(double hour, double minute) {
 double SunMoonTimes::SunHourAngle(Engine& e) {
   EphemerisState& st = e.st;
   const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::LeftOut);
-  st.KeepSun(sun);
+  st.Sun = sun;
   st.SunDeclination = ArcSine(sun.sinDeclination);
   const HourAngle h =
       HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
@@ -65,11 +65,11 @@ double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
 // about 0; the percentage is kept to a tenth.
 void SunMoonTimes::ComputeIllumination(Engine& e) {
   EphemerisState& st = e.st;
-  const double cosd = std::cos(st.MoonLongitude - st.SunLongitude) * std::cos(st.MoonLatitude);
+  const double cosd = std::cos(st.Moon.longitude - st.Sun.longitude) * std::cos(st.Moon.latitude);
   const double d = kHalfPi - ArcSine(cosd);
   const double i = kPi - d -
-                   (1 - 0.0549 * std::sin(st.MoonMPrime)) / (1 - 0.0167 * std::sin(st.MoonM)) * 0.1468 *
-                       st.Rad * std::sin(d);
+                   (1 - 0.0549 * std::sin(st.Moon.meanAnomaly)) /
+                       (1 - 0.0167 * std::sin(st.Moon.sunMeanAnomaly)) * 0.1468 * st.Rad * std::sin(d);
   const float k = static_cast<float>((1 + std::cos(i)) / 2);
   const float k1000 = k * 1000;
   st.IlluminatedPercent = static_cast<float>(num::Int(k1000 + 0.5) / 10);
@@ -108,13 +108,13 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   const double T = st.Centuries;
   st.DeltaT = (0.41 + 1.2053 * T + 0.4992 * T * T) / 1440;
   st.Centuries = (day + 0.25 + st.Longitude + st.DeltaT - 2415020) / 36525;
-  const double s = SunHourAngle(e) - st.EquationOfTime;
+  const double s = SunHourAngle(e) - st.Sun.equationOfTime;
   const double S = st.ZoneCorrection + s + st.SunsetAdjust + 0.008333333 + 12.0;
   const double sunsetMinute = num::Int((S - num::Int(S)) * 60);
   const double sunsetHour = num::Int(S);
   st.Centuries = st.Centuries - 2 * s / 876600;
   const double H0 = SunHourAngle(e);
-  const double R = -(H0 + st.EquationOfTime) + st.ZoneCorrection + st.SunsetAdjust + 0.0083333333 + 12.0;
+  const double R = -(H0 + st.Sun.equationOfTime) + st.ZoneCorrection + st.SunsetAdjust + 0.0083333333 + 12.0;
   const double sunriseMinute = num::Int((R - num::Int(R)) * 60);
   const double sunriseHour = num::Int(R);
   e.WriteOutputLine(SunCell(sunriseHour, sunriseMinute) + "      ");

@@ -430,7 +430,7 @@ TEST(HelpRules, HezekiahsMinutesAndDate) {
     e.st.EquinoxGap = 1;  // the sun's longitude only
     e.SunPositionAndSunset();
     e.st.EquinoxGap = 0;
-    return e.st.SunLongitude;
+    return e.st.Sun.longitude;
   };
   testing::EngineFixture f;
   EphemerisState& st = f.st();
@@ -440,7 +440,7 @@ TEST(HelpRules, HezekiahsMinutesAndDate) {
     const double equinox = calendar::MarchEquinoxJD(year);
     st.EquinoxSunset = equinox + 0.5;  // within a day: the equinox is refined
     calendar::EquinoxFallsAfterSunset(f.engine);
-    const double used = st.SunLongitude;
+    const double used = st.Sun.longitude;
     const double expected = longitudeAt(f.engine, equinox, equinox < boundary ? minutes : 0);
     const double other = longitudeAt(f.engine, equinox, equinox < boundary ? 0 : minutes);
     EXPECT_NEAR(used, expected, 2e-6);

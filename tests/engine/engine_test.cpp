@@ -152,7 +152,7 @@ TEST(SunPositionAndSunset, OnlyTheLongitudeWhileTheEquinoxIsRefined) {
   EXPECT_EQ(f.pane(), "");
   EXPECT_EQ(f.st().SunsetHour, 0);
   // At the equinox the sun's apparent longitude is 0 (or 2 pi).
-  EXPECT_NEAR(std::sin(f.st().SunLongitude), 0, 0.005);
+  EXPECT_NEAR(std::sin(f.st().Sun.longitude), 0, 0.005);
 }
 
 TEST(ClassifyVisibility, BoundariesBelongToTheLowerClass) {
