@@ -1,44 +1,9 @@
 #include "calendar/biblical_date.h"
 
-#include <string>
-
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
 
 namespace orvane::calendar {
-
-namespace {
-
-// The flags a conversion changes, put back when it ends.
-class SavedRunFlags {
- public:
-  explicit SavedRunFlags(EphemerisState& st)
-      : st_(st),
-        eveningFlag_(st.EveningFlag),
-        runName_(st.RunName),
-        showInMain_(st.ShowInMain),
-        showInConversion2_(st.ShowInConversion2),
-        conversionMode_(st.ConversionMode) {}
-  SavedRunFlags(const SavedRunFlags&) = delete;
-  SavedRunFlags& operator=(const SavedRunFlags&) = delete;
-  ~SavedRunFlags() {
-    st_.EveningFlag = eveningFlag_;
-    st_.RunName = runName_;
-    st_.ShowInMain = showInMain_;
-    st_.ShowInConversion2 = showInConversion2_;
-    st_.ConversionMode = conversionMode_;
-  }
-
- private:
-  EphemerisState& st_;
-  std::string eveningFlag_;
-  std::string runName_;
-  Flag showInMain_;
-  Flag showInConversion2_;
-  Flag conversionMode_;
-};
-
-}  // namespace
 
 double BiblicalDateToJD(Engine& e, int month, int day, double creationYear) {
   EphemerisState& st = e.st;

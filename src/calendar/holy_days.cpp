@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/day_recorder.h"
@@ -124,6 +125,48 @@ class RunRecorder {
   HarvestReading reading_ = HarvestReading::Only;
 };
 
+// A day of a month that the holy-day report states: the days since the
+// day stated before it (the first is the month's first day), the text
+// written before its date, and how the day recorder is told of it.
+struct FeastDay {
+  double daysAfterPrevious;
+  const char* label;
+  DayKind kind;
+  const char* key;
+  const char* name;
+};
+
+// Abib 1, the Passover sacrifice on Abib 14 and the Feast of Unleavened
+// Bread from Abib 15 to 21.
+constexpr FeastDay kSpringDays[] = {
+    {0, "Abib 1 is", DayKind::MonthStart, "abib-1", "Abib 1"},
+    {13, "The Passover sacrifice is", DayKind::HolyDay, "passover", "Passover sacrifice"},
+    {1, "The Feast of Unleavened Bread goes from ", DayKind::HolyDay, "unleavened-bread-first",
+     "Feast of Unleavened Bread, first day"},
+    {6, "to", DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day"},
+};
+
+// The seventh month: Trumpets on the 1st, Atonement on the 10th,
+// Tabernacles from the 15th to the 21st and the Great Last Day on the 22nd.
+constexpr FeastDay kAutumnDays[] = {
+    {0, "Feast of Trumpets is", DayKind::HolyDay, "trumpets", "Feast of Trumpets"},
+    {9, "The Day of Atonement is", DayKind::HolyDay, "atonement", "Day of Atonement"},
+    {5, "The Feast of Tabernacles (Ingathering) goes from", DayKind::HolyDay, "tabernacles-first",
+     "Feast of Tabernacles (Ingathering), first day"},
+    {6, "to", DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day"},
+    {1, "The Great Last Day is", DayKind::HolyDay, "great-last-day", "Great Last Day"},
+};
+
+// Writes the days from PrintJD, the month's first day, on (leaving PrintJD
+// at the last of them), each with the certainty of the month's start.
+void WriteFeastDays(Engine& e, RunRecorder& record, std::span<const FeastDay> days, Certainty certainty) {
+  for (const FeastDay& day : days) {
+    e.st.PrintJD += day.daysAfterPrevious;
+    WriteLabelledDay(e, day.label);
+    record.Day(day.kind, day.key, day.name, certainty);
+  }
+}
+
 }  // namespace
 
 void ComputeHolyDays(Engine& e) {
@@ -172,18 +215,7 @@ void ComputeHolyDays(Engine& e) {
                                    : st.BarleyEarly != 0 ? HarvestReading::EarlyHarvest
                                                          : HarvestReading::Only;
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    const Certainty spring = DayCertainty(st.Verdict);
-    WriteLabelledDay(e, "Abib 1 is");
-    record.Day(DayKind::MonthStart, "abib-1", "Abib 1", spring);
-    st.PrintJD += 13;
-    WriteLabelledDay(e, "The Passover sacrifice is");
-    record.Day(DayKind::HolyDay, "passover", "Passover sacrifice", spring);
-    st.PrintJD += 1;
-    WriteLabelledDay(e, "The Feast of Unleavened Bread goes from ");
-    record.Day(DayKind::HolyDay, "unleavened-bread-first", "Feast of Unleavened Bread, first day", spring);
-    st.PrintJD += 6;
-    WriteLabelledDay(e, "to");
-    record.Day(DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day", spring);
+    WriteFeastDays(e, record, kSpringDays, DayCertainty(st.Verdict));
 
     // The Wave Offering is the Sunday within Unleavened Bread; Pentecost is
     // seven weeks later.  East of Israel both fall on the Monday.
@@ -231,22 +263,7 @@ void ComputeHolyDays(Engine& e) {
     if (st.Verdict == Visibility::ProbablyVisible)
       e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    const Certainty autumn = DayCertainty(st.Verdict);
-    WriteLabelledDay(e, "Feast of Trumpets is");
-    record.Day(DayKind::HolyDay, "trumpets", "Feast of Trumpets", autumn);
-    st.PrintJD += 9;
-    WriteLabelledDay(e, "The Day of Atonement is");
-    record.Day(DayKind::HolyDay, "atonement", "Day of Atonement", autumn);
-    st.PrintJD += 5;
-    WriteLabelledDay(e, "The Feast of Tabernacles (Ingathering) goes from");
-    record.Day(DayKind::HolyDay, "tabernacles-first", "Feast of Tabernacles (Ingathering), first day",
-               autumn);
-    st.PrintJD += 6;
-    WriteLabelledDay(e, "to");
-    record.Day(DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day", autumn);
-    st.PrintJD += 1;
-    WriteLabelledDay(e, "The Great Last Day is");
-    record.Day(DayKind::HolyDay, "great-last-day", "Great Last Day", autumn);
+    WriteFeastDays(e, record, kAutumnDays, DayCertainty(st.Verdict));
 
     if (st.BarleyEarly == kFalse) break;
     e.WriteOutputLine(st.LineEnd);

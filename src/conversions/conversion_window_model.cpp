@@ -35,45 +35,15 @@ std::size_t WeekdayIndex(double wholeDays) {
 // middle of (the Flood run lets the windows handle events between its years).
 class EngineScope {
  public:
-  explicit EngineScope(EphemerisState& st)
-      : st_(st),
-        eveningFlag_(st.EveningFlag),
-        runName_(st.RunName),
-        showInMain_(st.ShowInMain),
-        showInConversion_(st.ShowInConversion),
-        showInConversion2_(st.ShowInConversion2),
-        conversionMode_(st.ConversionMode),
-        conversionTableFlag_(st.ConversionTableFlag),
-        localMode_(st.LocalMode),
-        fixedPlaceMode_(st.FixedPlaceMode),
-        tableMode_(st.TableMode) {
+  explicit EngineScope(EphemerisState& st) : saved_(st) {
     st.ShowInMain = kFalse;
     st.LocalMode = kFalse;
     st.FixedPlaceMode = kFalse;
     st.TableMode = kFalse;
   }
-  EngineScope(const EngineScope&) = delete;
-  EngineScope& operator=(const EngineScope&) = delete;
-  ~EngineScope() {
-    st_.EveningFlag = eveningFlag_;
-    st_.RunName = runName_;
-    st_.ShowInMain = showInMain_;
-    st_.ShowInConversion = showInConversion_;
-    st_.ShowInConversion2 = showInConversion2_;
-    st_.ConversionMode = conversionMode_;
-    st_.ConversionTableFlag = conversionTableFlag_;
-    st_.LocalMode = localMode_;
-    st_.FixedPlaceMode = fixedPlaceMode_;
-    st_.TableMode = tableMode_;
-  }
 
  private:
-  EphemerisState& st_;
-  std::string eveningFlag_;
-  std::string runName_;
-  Flag showInMain_, showInConversion_, showInConversion2_;
-  Flag conversionMode_, conversionTableFlag_;
-  Flag localMode_, fixedPlaceMode_, tableMode_;
+  SavedRunFlags saved_;
 };
 
 }  // namespace

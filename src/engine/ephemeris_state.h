@@ -161,4 +161,44 @@ struct EphemerisState {
   Flag ThirteenthMonthFlag = kFalse;
 };
 
+// The run flags of a state (EveningFlag, RunName and the 16-bit flags from
+// LocalMode to ShowInConversion2), kept while a procedure changes them for a
+// while and put back when it ends, also on an early return.
+class SavedRunFlags {
+ public:
+  explicit SavedRunFlags(EphemerisState& st)
+      : st_(st),
+        eveningFlag_(st.EveningFlag),
+        runName_(st.RunName),
+        localMode_(st.LocalMode),
+        fixedPlaceMode_(st.FixedPlaceMode),
+        conversionMode_(st.ConversionMode),
+        conversionTableFlag_(st.ConversionTableFlag),
+        tableMode_(st.TableMode),
+        showInMain_(st.ShowInMain),
+        showInConversion_(st.ShowInConversion),
+        showInConversion2_(st.ShowInConversion2) {}
+  SavedRunFlags(const SavedRunFlags&) = delete;
+  SavedRunFlags& operator=(const SavedRunFlags&) = delete;
+  ~SavedRunFlags() {
+    st_.EveningFlag = eveningFlag_;
+    st_.RunName = runName_;
+    st_.LocalMode = localMode_;
+    st_.FixedPlaceMode = fixedPlaceMode_;
+    st_.ConversionMode = conversionMode_;
+    st_.ConversionTableFlag = conversionTableFlag_;
+    st_.TableMode = tableMode_;
+    st_.ShowInMain = showInMain_;
+    st_.ShowInConversion = showInConversion_;
+    st_.ShowInConversion2 = showInConversion2_;
+  }
+
+ private:
+  EphemerisState& st_;
+  std::string eveningFlag_;
+  std::string runName_;
+  Flag localMode_, fixedPlaceMode_, conversionMode_, conversionTableFlag_, tableMode_;
+  Flag showInMain_, showInConversion_, showInConversion2_;
+};
+
 }  // namespace orvane
