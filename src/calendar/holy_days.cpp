@@ -218,31 +218,19 @@ void ComputeHolyDays(Engine& e) {
     WriteFeastDays(e, record, kSpringDays, DayCertainty(st.Verdict));
 
     // The Wave Offering is the Sunday within Unleavened Bread; Pentecost is
-    // seven weeks later.  East of Israel both fall on the Monday.
+    // seven weeks later.  East of Israel both are written as the Monday; the
+    // weekday written for Abib 21 there is that of the delayed date.
     int w = st.WeekdayIndex;  // of Abib 21
-    double waveOfferingJD = 0;
-    double pentecostJD = 0;
-    if (!east) {
-      e.WriteOutputLine("The Wave Offering (the First-fruit) is Sunday, ");
-      st.PrintJD = st.PrintJD + (7 - w) - 7;
-      e.WriteDate();
-      waveOfferingJD = e.LastDateWrittenJD();
-      e.WriteOutputLine("First-fruits  (Pentecost) is Sunday, ");
-      st.PrintJD += 49;
-      e.WriteDate();
-      pentecostJD = e.LastDateWrittenJD();
-    } else {
-      e.WriteOutputLine("The Wave Offering (the First-fruit) is Monday, ");
-      w -= 1;
-      if (w < 0) w = 6;
-      st.PrintJD = st.PrintJD + (7 - w) - 6;
-      e.WriteDate();
-      waveOfferingJD = e.LastDateWrittenJD();
-      e.WriteOutputLine("First-fruits  (Pentecost) is Monday, ");
-      st.PrintJD += 50;
-      e.WriteDate();
-      pentecostJD = e.LastDateWrittenJD();
-    }
+    if (east) w = w == 0 ? 6 : w - 1;
+    const std::string weekday = east ? "Monday, " : "Sunday, ";
+    e.WriteOutputLine("The Wave Offering (the First-fruit) is " + weekday);
+    st.PrintJD = st.PrintJD + (7 - w) - (east ? 6 : 7);
+    e.WriteDate();
+    const double waveOfferingJD = e.LastDateWrittenJD();
+    e.WriteOutputLine("First-fruits  (Pentecost) is " + weekday);
+    st.PrintJD += east ? 50 : 49;
+    e.WriteDate();
+    const double pentecostJD = e.LastDateWrittenJD();
     Certainty weeks = Certainty::Certain;
     if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
       e.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
