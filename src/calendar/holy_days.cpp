@@ -24,8 +24,8 @@ double MarchEquinoxJD(double yearNumber) {
   return 1721139.2855 + 365.2421376 * Y + 0.067919 * y * y - 0.0027879 * y * y * y;
 }
 
-bool EquinoxFallsAfterSunset(Engine& e) {
-  EphemerisState& st = e.st;
+bool EquinoxFallsAfterSunset(Engine& engine) {
+  EphemerisState& st = engine.st;
   st.EquinoxYear = Int(st.YearNumber);
   st.EquinoxJD = MarchEquinoxJD(st.YearNumber);
   const double gap = std::fabs(st.EquinoxJD - st.EquinoxSunset);
@@ -35,7 +35,7 @@ bool EquinoxFallsAfterSunset(Engine& e) {
     st.EquinoxGap = gap != 0 ? gap : 1e-12;  // nonzero: TestEvening only places the sun
     st.Centuries = (st.EquinoxJD - 2415020) / 36525;
     if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
-    e.TestEvening();
+    engine.TestEvening();
     st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.Sun.longitude);
     st.EquinoxGap = 0;
   }
@@ -46,24 +46,24 @@ namespace {
 
 // "This may be Year 6028 After Creation." and, from the first Jubilee on, the
 // Jubilee (every 50th year from Creation year 2544) and Sabbatical lines.
-void WriteCreationYearNotes(Engine& e) {
-  EphemerisState& st = e.st;
-  e.WriteOutputLine("This may be Year" + num::Str(st.CreationYear) + " After Creation. " + st.LineEnd);
+void WriteCreationYearNotes(Engine& engine) {
+  EphemerisState& st = engine.st;
+  engine.WriteOutputLine("This may be Year" + num::Str(st.CreationYear) + " After Creation. " + st.LineEnd);
   if (st.CreationYear < 2496 || st.CreationYear > 10000) return;
   const double J = (st.CreationYear - 2544) / 50;
   const std::int32_t r = num::Mod(num::CLng(st.CreationYear - 2544 - 49 - Int(J)), 7);
   const bool jubilee = J == Int(J);
   if (jubilee) {
     const long n = static_cast<long>(J + 1);
-    e.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) + std::string(OrdinalSuffix(n)) + " " +
+    engine.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) + std::string(OrdinalSuffix(n)) + " " +
                       "Jubilee (Yobel) Year." + st.LineEnd);
   }
-  if (r == 0 && !jubilee) e.WriteOutputLine("This may be a Sabbatical (Shemittah) Year." + st.LineEnd);
+  if (r == 0 && !jubilee) engine.WriteOutputLine("This may be a Sabbatical (Shemittah) Year." + st.LineEnd);
 }
 
-void WriteLabelledDay(Engine& e, const char* label) {
-  e.WriteOutputLine(label);
-  e.WriteDayAndDate();
+void WriteLabelledDay(Engine& engine, const char* label) {
+  engine.WriteOutputLine(label);
+  engine.WriteDayAndDate();
 }
 
 // The certainty of a day counted from a month start whose crescent verdict
@@ -80,7 +80,7 @@ Certainty DayCertainty(Visibility verdict) {
 class RunRecorder {
  public:
   // Given the engine after InitEphemeris: announces the run.
-  RunRecorder(Engine& e, ReportKind report) : e_(e) {
+  RunRecorder(Engine& engine, ReportKind report) : e_(engine) {
     if (e_.dayRecorder == nullptr) return;
     const EphemerisState& st = e_.st;
     RecordedRun run;
@@ -159,54 +159,54 @@ constexpr FeastDay kAutumnDays[] = {
 
 // Writes the days from PrintJD, the month's first day, on (leaving PrintJD
 // at the last of them), each with the certainty of the month's start.
-void WriteFeastDays(Engine& e, RunRecorder& record, std::span<const FeastDay> days, Certainty certainty) {
+void WriteFeastDays(Engine& engine, RunRecorder& record, std::span<const FeastDay> days, Certainty certainty) {
   for (const FeastDay& day : days) {
-    e.st.PrintJD += day.daysAfterPrevious;
-    WriteLabelledDay(e, day.label);
+    engine.st.PrintJD += day.daysAfterPrevious;
+    WriteLabelledDay(engine, day.label);
     record.Day(day.kind, day.key, day.name, certainty);
   }
 }
 
 }  // namespace
 
-void ComputeHolyDays(Engine& e) {
-  EphemerisState& st = e.st;
-  e.InitEphemeris();
+void ComputeHolyDays(Engine& engine) {
+  EphemerisState& st = engine.st;
+  engine.InitEphemeris();
   st.CreationYear = st.YearNumber >= 0 ? st.YearNumber + 4004 : st.YearNumber + 4005;
   const bool east = st.EveningFlag == "Y";
   if (east) {
-    e.WriteOutputLine("These Holy Day dates are corrected (delayed one day) for the" + st.LineEnd);
-    e.WriteOutputLine("region east of Israel and west of the International Date Line." + st.LineEnd);
+    engine.WriteOutputLine("These Holy Day dates are corrected (delayed one day) for the" + st.LineEnd);
+    engine.WriteOutputLine("region east of Israel and west of the International Date Line." + st.LineEnd);
   } else {
-    e.WriteOutputLine("These Holy Day dates are for Israel and regions westward to the International Date Line." +
+    engine.WriteOutputLine("These Holy Day dates are for Israel and regions westward to the International Date Line." +
                       st.LineEnd);
   }
-  WriteCreationYearNotes(e);
-  e.WriteOutputLine(st.LineEnd);
+  WriteCreationYearNotes(engine);
+  engine.WriteOutputLine(st.LineEnd);
 
-  RunRecorder record(e, ReportKind::HolyDays);
+  RunRecorder record(engine, ReportKind::HolyDays);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
 
   for (int pass = 0;; ++pass) {
     // The first month: its crescent must be seen on or after the March equinox.
-    e.FindNewMoon();
+    engine.FindNewMoon();
     // The sunset of the last evening tested, as a JD in universal time.
     st.EquinoxSunset = (st.PrintJD - 1) + (st.SunsetOffset + 0.25) / 24 + st.ZoneHours / 24;
-    if (!EquinoxFallsAfterSunset(e)) {
+    if (!EquinoxFallsAfterSunset(engine)) {
       st.BarleyEarly = kFalse;
     } else {
       st.YearShifted = kTrue;
-      e.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " + st.LineEnd);
+      engine.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " + st.LineEnd);
       st.BarleyEarly = kTrue;
     }
     if (st.FirstLunation == 0) st.FirstLunation = st.LunationNumber;
     if (st.Verdict == Visibility::ProbablyNotVisible) {
-      e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+      engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
                         st.LineEnd);
     }
     if (st.Verdict == Visibility::ProbablyVisible) {
-      e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
+      engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
                         st.LineEnd);
     }
 
@@ -215,7 +215,7 @@ void ComputeHolyDays(Engine& e) {
                                    : st.BarleyEarly != 0 ? HarvestReading::EarlyHarvest
                                                          : HarvestReading::Only;
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    WriteFeastDays(e, record, kSpringDays, DayCertainty(st.Verdict));
+    WriteFeastDays(engine, record, kSpringDays, DayCertainty(st.Verdict));
 
     // The Wave Offering is the Sunday within Unleavened Bread; Pentecost is
     // seven weeks later.  East of Israel both are written as the Monday; the
@@ -223,21 +223,21 @@ void ComputeHolyDays(Engine& e) {
     int w = st.WeekdayIndex;  // of Abib 21
     if (east) w = w == 0 ? 6 : w - 1;
     const std::string weekday = east ? "Monday, " : "Sunday, ";
-    e.WriteOutputLine("The Wave Offering (the First-fruit) is " + weekday);
+    engine.WriteOutputLine("The Wave Offering (the First-fruit) is " + weekday);
     st.PrintJD = st.PrintJD + (7 - w) - (east ? 6 : 7);
-    e.WriteDate();
-    const double waveOfferingJD = e.LastDateWrittenJD();
-    e.WriteOutputLine("First-fruits  (Pentecost) is " + weekday);
+    engine.WriteDate();
+    const double waveOfferingJD = engine.LastDateWrittenJD();
+    engine.WriteOutputLine("First-fruits  (Pentecost) is " + weekday);
     st.PrintJD += east ? 50 : 49;
-    e.WriteDate();
-    const double pentecostJD = e.LastDateWrittenJD();
+    engine.WriteDate();
+    const double pentecostJD = engine.LastDateWrittenJD();
     Certainty weeks = Certainty::Certain;
     if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
-      e.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
+      engine.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
       weeks = Certainty::PossiblyWeekLater;
     }
     if (w == 0 && st.Verdict == Visibility::ProbablyNotVisible) {
-      e.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
+      engine.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
       weeks = Certainty::PossiblyWeekEarlier;
     }
     record.Day(DayKind::HolyDay, "wave-offering", "Wave Offering (the First-fruit)", weeks, waveOfferingJD);
@@ -245,46 +245,46 @@ void ComputeHolyDays(Engine& e) {
 
     // Autumn: the seventh month.
     st.LunationNumber += 6;
-    e.FindNewMoon();
+    engine.FindNewMoon();
     if (st.Verdict == Visibility::ProbablyNotVisible)
-      e.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
+      engine.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
     if (st.Verdict == Visibility::ProbablyVisible)
-      e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
+      engine.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    WriteFeastDays(e, record, kAutumnDays, DayCertainty(st.Verdict));
+    WriteFeastDays(engine, record, kAutumnDays, DayCertainty(st.Verdict));
 
     if (st.BarleyEarly == kFalse) break;
-    e.WriteOutputLine(st.LineEnd);
-    e.WriteOutputLine("For a year with a late spring barley harvest, God's Holy Days are:" + st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine("For a year with a late spring barley harvest, God's Holy Days are:" + st.LineEnd);
     st.LunationNumber -= 5;  // the lunation after the first candidate
   }
   record.Finished();
 }
 
-void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaption) {
-  EphemerisState& st = e.st;
+void ListMonthStarts(Engine& engine, const std::function<void()>& writeLocationCaption) {
+  EphemerisState& st = engine.st;
   st.MonthStartJD = 0;
-  e.InitEphemeris();
-  e.WriteOutputLine(e.YearText(st.YearNumber) + " CALCULATED NEW MOONS");
+  engine.InitEphemeris();
+  engine.WriteOutputLine(engine.YearText(st.YearNumber) + " CALCULATED NEW MOONS");
   const bool jerusalem = st.LocalMode == 0;
   if (jerusalem) {
-    e.WriteOutputLine("(Jerusalem)" + st.LineEnd);
+    engine.WriteOutputLine("(Jerusalem)" + st.LineEnd);
     if (st.EveningFlag == "Y") {
-      e.WriteOutputLine("The Month Start dates are corrected (delayed one day)" + st.LineEnd);
-      e.WriteOutputLine("for the region east of Israel and west of the International Date Line." + st.LineEnd);
+      engine.WriteOutputLine("The Month Start dates are corrected (delayed one day)" + st.LineEnd);
+      engine.WriteOutputLine("for the region east of Israel and west of the International Date Line." + st.LineEnd);
     } else {
-      e.WriteOutputLine("These dates are for Israel and regions westward to the International Date Line." +
+      engine.WriteOutputLine("These dates are for Israel and regions westward to the International Date Line." +
                         st.LineEnd);
     }
   } else {
-    e.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
     if (writeLocationCaption) writeLocationCaption();
   }
-  RunRecorder record(e, ReportKind::MonthStarts);
+  RunRecorder record(engine, ReportKind::MonthStarts);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
   for (int month = 0; month < 14; ++month) {
-    e.FindNewMoon();
+    engine.FindNewMoon();
     record.Month(st.PrintJD, st.LunationNumber, HarvestReading::Only);
     // The list states "possibly one day earlier" for any verdict but the two
     // that are probably or surely visible.
@@ -293,13 +293,13 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
                                                                           : Certainty::PossiblyDayEarlier;
     if (jerusalem) {
       if (st.Verdict == Visibility::ProbablyVisible) {
-        e.WriteOutputLine("First Day of Month is (possibly one day later)");
+        engine.WriteOutputLine("First Day of Month is (possibly one day later)");
       } else if (st.Verdict == Visibility::Visible) {
-        e.WriteOutputLine("First Day of Month is");
+        engine.WriteOutputLine("First Day of Month is");
       } else {
-        e.WriteOutputLine("First Day of Month is (possibly one day earlier)");
+        engine.WriteOutputLine("First Day of Month is (possibly one day earlier)");
       }
-      e.WriteDayAndDate();
+      engine.WriteDayAndDate();
       record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty);
     } else {
       // The local list prints the evening tables only: the month start is
@@ -307,7 +307,7 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
       record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty,
                  st.PrintJD + (st.EveningFlag == "Y" ? 1 : 0));
     }
-    e.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
     st.LunationNumber += 1;
   }
   record.Finished();

@@ -2,11 +2,11 @@
 
 namespace orvane::runs {
 
-bool StartTableYear(Engine& e, TablesHost& host) {
-  EphemerisState& st = e.st;
+bool StartTableYear(Engine& engine, TablesHost& host) {
+  EphemerisState& st = engine.st;
   if (host.GregorianYearTicked()) {
     st.MonthStartJD = JulianDayFromDate(1, 1, AstronomicalYear(st.YearNumber)) + 1;
-    e.out.main.Clear();
+    engine.out.main.Clear();
     return true;
   }
   // The local new-moon run empties the pane itself; silent, it leaves the

@@ -30,8 +30,8 @@ std::string SunCell(double hour, double minute) {
 // true longitude (nutation and aberration left out), kept in the state with
 // its declination.  Returns the hour angle of sunrise or sunset in hours
 // (about 6 at the equinoxes), for the sun's centre 50' below the horizon.
-double SunMoonTimes::SunHourAngle(Engine& e) {
-  EphemerisState& st = e.st;
+double SunMoonTimes::SunHourAngle(Engine& engine) {
+  EphemerisState& st = engine.st;
   const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::LeftOut);
   st.Sun = sun;
   st.SunDeclination = ArcSine(sun.sinDeclination);
@@ -46,9 +46,9 @@ double SunMoonTimes::SunHourAngle(Engine& e) {
 // declination, right ascension and the hour angle of its rising or setting),
 // then its transit on the working day: returns the hours after that day's
 // noon of the setting (or the rising), brought into 0..24.
-double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
-  EphemerisState& st = e.st;
-  e.MoonPosition();
+double SunMoonTimes::MoonEventHours(Engine& engine, double workingJD, bool setting) {
+  EphemerisState& st = engine.st;
+  engine.MoonPosition();
   double tau = SiderealTimeAt0h(workingJD) + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
   if (tau > 24) tau -= 24;
   tau = tau < 0 ? -tau : 24 - tau;  // hours from noon to the moon's transit
@@ -63,8 +63,8 @@ double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
 // the sun's true longitude; the phase angle from the elongation, as in
 // 'Astronomical Formulae for Calculators'.  Full moon gives 100, new moon
 // about 0; the percentage is kept to a tenth.
-void SunMoonTimes::ComputeIllumination(Engine& e) {
-  EphemerisState& st = e.st;
+void SunMoonTimes::ComputeIllumination(Engine& engine) {
+  EphemerisState& st = engine.st;
   const double cosd = std::cos(st.Moon.longitude - st.Sun.longitude) * std::cos(st.Moon.latitude);
   const double d = kHalfPi - ArcSine(cosd);
   const double i = kPi - d -
@@ -76,28 +76,28 @@ void SunMoonTimes::ComputeIllumination(Engine& e) {
   st.IlluminationText = num::Str(st.IlluminatedPercent);
 }
 
-void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
-  EphemerisState& st = e.st;
+void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
+  EphemerisState& st = engine.st;
 
   // A. Start of the line.
   RowCounter = static_cast<std::int16_t>(RowCounter + 1);
   if (RowCounter == kLinesPerHeader) {
     RowCounter = 0;
-    e.WriteOutputLine(TimesHeader);
+    engine.WriteOutputLine(TimesHeader);
   }
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
-  e.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
+  engine.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
                     "     ");
 
   // B. The lunation fraction f: how many days later than the sun the moon
   // sets, estimated from the age of the moon (in (-0.75, 0.25]).
   const double day = jd;
-  e.ComputeConjunction();
+  engine.ComputeConjunction();
   double f = (day - st.EveningJD) * 0.0339;
   if (f > 0.96) {
     st.LunationNumber += 1;
-    e.ComputeConjunction();
+    engine.ComputeConjunction();
   }
   if (st.EveningJD <= day) f = (day - st.EveningJD) * 0.0339;
   if (f > 0.25) f -= 1;
@@ -108,17 +108,17 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   const double T = st.Centuries;
   st.DeltaT = (0.41 + 1.2053 * T + 0.4992 * T * T) / 1440;
   st.Centuries = (day + 0.25 + st.Longitude + st.DeltaT - 2415020) / 36525;
-  const double s = SunHourAngle(e) - st.Sun.equationOfTime;
+  const double s = SunHourAngle(engine) - st.Sun.equationOfTime;
   const double S = st.ZoneCorrection + s + st.SunsetAdjust + 0.008333333 + 12.0;
   const double sunsetMinute = num::Int((S - num::Int(S)) * 60);
   const double sunsetHour = num::Int(S);
   st.Centuries = st.Centuries - 2 * s / 876600;
-  const double H0 = SunHourAngle(e);
+  const double H0 = SunHourAngle(engine);
   const double R = -(H0 + st.Sun.equationOfTime) + st.ZoneCorrection + st.SunsetAdjust + 0.0083333333 + 12.0;
   const double sunriseMinute = num::Int((R - num::Int(R)) * 60);
   const double sunriseHour = num::Int(R);
-  e.WriteOutputLine(SunCell(sunriseHour, sunriseMinute) + "      ");
-  e.WriteOutputLine(SunCell(sunsetHour, sunsetMinute) + "    ");
+  engine.WriteOutputLine(SunCell(sunriseHour, sunriseMinute) + "      ");
+  engine.WriteOutputLine(SunCell(sunsetHour, sunsetMinute) + "    ");
 
   // D. The moon: its setting, then its rising.  Each event takes two passes,
   // each placing the moon at the event the last one gave.  An event after
@@ -132,7 +132,7 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   double riseMinute = 0, riseHour = 0, setMinute = 0, setHour = 0;
   for (;;) {
     st.Centuries = centuries;
-    const double t = MoonEventHours(e, workingJD, setting);
+    const double t = MoonEventHours(engine, workingJD, setting);
     ++n;
     double c = st.ZoneCorrection + t;
     if (!steppedBack && c > 12) {
@@ -152,8 +152,8 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
     }
     const bool noEvent = workingJD < day && c >= 22.6;
     if (setting) {
-      ComputeIllumination(e);
-      MoonsetIlluminationText = e.FormatFigure(num::Val(st.IlluminationText), 4);
+      ComputeIllumination(engine);
+      MoonsetIlluminationText = engine.FormatFigure(num::Val(st.IlluminationText), 4);
       if (noEvent) {
         MoonsetHourText = MoonsetMinuteText = "--";
       } else {
@@ -184,53 +184,53 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   }
 
   const bool risen = MoonriseHourText != "--";
-  e.WriteOutputLine(MoonriseHourText + (risen && riseMinute < 10 ? ":0" : ":") + MoonriseMinuteText);
-  ComputeIllumination(e);
-  st.IlluminationText = risen ? e.FormatFigure(st.IlluminatedPercent, 4) : " ----";
-  e.WriteOutputLine("      " + st.IlluminationText);
+  engine.WriteOutputLine(MoonriseHourText + (risen && riseMinute < 10 ? ":0" : ":") + MoonriseMinuteText);
+  ComputeIllumination(engine);
+  st.IlluminationText = risen ? engine.FormatFigure(st.IlluminatedPercent, 4) : " ----";
+  engine.WriteOutputLine("      " + st.IlluminationText);
 
   if (MoonsetHourText == "--") {
-    e.WriteOutputLine("    --:--");
+    engine.WriteOutputLine("    --:--");
     MoonsetIlluminationText = " ----";
   } else {
-    e.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
+    engine.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
                       (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
   }
-  e.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
+  engine.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
 }
 
-void SunMoonTimes::ListSunMoonTimes(Engine& e, TablesHost& host) {
-  EphemerisState& st = e.st;
+void SunMoonTimes::ListSunMoonTimes(Engine& engine, TablesHost& host) {
+  EphemerisState& st = engine.st;
   st.YearInt = num::CInt(num::Val(host.YearBoxText()));
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
   TimesHeader = std::string(kTimesHeader) + st.LineEnd;
   if (host.UserDataUnsaved()) host.SaveUserData();
   st.TableMode = kTrue;
-  e.InitEphemeris();
+  engine.InitEphemeris();
 
-  const int days = StartTableYear(e, host) ? kGregorianDays : kBiblicalDays;
+  const int days = StartTableYear(engine, host) ? kGregorianDays : kBiblicalDays;
   st.LocalMode = kTrue;
   host.ReadCoordinates();
-  e.InitEphemeris();
-  e.out.main.Clear();
+  engine.InitEphemeris();
+  engine.out.main.Clear();
   host.WriteLocationCaption();
-  e.WriteOutputLine("Times are not corrected for changes in Daylight Saving." + st.LineEnd);
-  e.WriteOutputLine("Dates are shown in Month/Day/Year format." + st.LineEnd);
-  e.WriteOutputLine(std::string(79, '_') + st.LineEnd);
-  e.WriteOutputLine(TimesHeader);
+  engine.WriteOutputLine("Times are not corrected for changes in Daylight Saving." + st.LineEnd);
+  engine.WriteOutputLine("Dates are shown in Month/Day/Year format." + st.LineEnd);
+  engine.WriteOutputLine(std::string(79, '_') + st.LineEnd);
+  engine.WriteOutputLine(TimesHeader);
 
   st.EveningJD = st.MonthStartJD - 1;
   st.ConvertJD = st.EveningJD;
-  e.JulianDayToDateText();
+  engine.JulianDayToDateText();
   st.LunationNumber = num::Int((st.ConvertJD - 2415021) / 29.530589);
   RowCounter = -1;
   host.SetTimesEnabled(false);
   for (int i = 0; i < days; ++i) {
     const double day = st.ConvertJD;
-    WriteDayTimes(e, day);
+    WriteDayTimes(engine, day);
     st.ConvertJD = day + 1;
-    e.JulianDayToDateText();
+    engine.JulianDayToDateText();
   }
   host.SetTimesEnabled(true);
   st.TableMode = kFalse;
