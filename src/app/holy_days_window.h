@@ -164,6 +164,10 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void MaintainLocation();
   // "(Jerusalem, Israel, 31º47'N 35º13'E GMT +2)" and a line end.
   void WriteLocationCaption() override;
+  // With this set, an empty location name leaves the caption without a
+  // name, "(31º47'N 35º13'E GMT +2)": the command line's place typed
+  // without one.  The window's own caption always has the name part.
+  bool CaptionOmitsEmptyName = false;
   // The command line's place when there is no file: the default entry, as
   // the next start after a first one installs it.
   void UseDefaultLocation();
@@ -223,6 +227,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtLatMin_LostFocus() { LimitOnLeaving(txtLatMin, 59, "59", "00"); }
   void txtLongDeg_LostFocus() { LimitOnLeaving(txtLongDeg, 180, "180", "000"); }
   void txtLongMin_LostFocus() { LimitOnLeaving(txtLongMin, 59, "59", "00"); }
+  // The offset box left holding no offset of 0 to 14 hours: brought to one,
+  // with a beep.
+  void txtGMT_LostFocus();
   // Sets a coordinate box's text as the program or a paste does (no key
   // filter); its Change handler runs when the text differs.
   void SetCoordinateText(TextBox& box, std::string text);

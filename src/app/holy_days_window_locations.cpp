@@ -196,10 +196,12 @@ void HolyDaysWindow::MaintainLocation() {
 
 void HolyDaysWindow::WriteLocationCaption() {
   const std::string sign = txtLonDir.Text == "W" ? "-" : "+";
-  engine_.WriteOutputLine("(" + userData_.LocationName + ", " + txtLatDeg.Text + std::string(kDegreeMark) +
-                          txtLatMin.Text + "'" + txtLatDir.Text + " " + txtLongDeg.Text +
-                          std::string(kDegreeMark) + txtLongMin.Text + "'" + txtLonDir.Text + " GMT " + sign +
-                          ZoneCaptionText(txtGMT.Text) + ")" + engine_.st.LineEnd);
+  const bool named = !userData_.LocationName.empty() || !CaptionOmitsEmptyName;
+  engine_.WriteOutputLine("(" + (named ? userData_.LocationName + ", " : std::string()) + txtLatDeg.Text +
+                          std::string(kDegreeMark) + txtLatMin.Text + "'" + txtLatDir.Text + " " +
+                          txtLongDeg.Text + std::string(kDegreeMark) + txtLongMin.Text + "'" +
+                          txtLonDir.Text + " GMT " + sign + ZoneCaptionText(txtGMT.Text) + ")" +
+                          engine_.st.LineEnd);
 }
 
 void HolyDaysWindow::cboLocation_Click() {
@@ -265,6 +267,9 @@ void HolyDaysWindow::SetFocus(Control control) {
       break;
     case Control::txtLongMin:
       txtLongMin_LostFocus();
+      break;
+    case Control::txtGMT:
+      txtGMT_LostFocus();
       break;
     default:
       break;
@@ -387,6 +392,13 @@ void HolyDaysWindow::LimitOnLeaving(TextBox& box, double limit, std::string_view
   } else if (value < 0) {
     SetCoordinateText(box, std::string(belowZeroText));
   }
+}
+
+void HolyDaysWindow::txtGMT_LostFocus() {
+  std::string offset = OffsetBoxOnLeaving(txtGMT.Text);
+  if (offset == txtGMT.Text) return;
+  SetCoordinateText(txtGMT, std::move(offset));
+  Beep();
 }
 
 // --- Runs at the place ----------------------------------------------------------------

@@ -1,9 +1,11 @@
 #include "app/user_data.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
 
+#include "app/locations.h"
 #include "engine/numeric.h"
 
 namespace orvane::app {
@@ -96,8 +98,9 @@ std::optional<double> NumberField(std::string_view line) {
 std::string StoredZoneText(std::string_view zone) {
   std::size_t i = 0;
   while (i < zone.size() && IsBlank(zone[i])) ++i;
-  const std::size_t end = zone.find_first_of(",\r\n", i);
-  return std::string(zone.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+  std::size_t end = std::min(zone.find_first_of(",\r\n", i), zone.size());
+  while (end > i && IsBlank(zone[end - 1])) --end;
+  return std::string(zone.substr(i, end - i));
 }
 
 std::string StoredNameText(std::string_view name) {
@@ -171,6 +174,10 @@ UserDataReading ReadUserData(std::string_view text, UserData& data) {
       const std::optional<std::string_view> zone = lines.Next();
       if (!zone) return ended();
       entry.zone = StoredZoneText(*zone);
+      // An emptied offset box is stored as an empty zone, which counts as 0.
+      if (!entry.zone.empty() && !ZoneOffsetHours(entry.zone)) {
+        return fail("the zone is not an offset of 0 to 14 hours from UTC");
+      }
       data.Locations.push_back(std::move(entry));
     }
   }

@@ -104,7 +104,8 @@ struct UserDataReading {
 // "Jerusalem, Israel" current.  Reading stops at the first line that is
 // missing or cannot be read: a number line that holds no number (or one out
 // of range), an index below -1 or above 500, a coordinate beyond a million
-// degrees.  Lines end in LF, with or
+// degrees, a zone that is neither empty nor an offset of 0 to 14 hours
+// (ZoneOffsetHours).  Lines end in LF, with or
 // without CR before it.  Text after the last colour is ignored.
 // The work is linear in the text's length and allocates at most a copy of it.
 UserDataReading ReadUserData(std::string_view text, UserData& data);
@@ -118,8 +119,8 @@ std::string WriteUserData(const UserData& data);
 std::string NumberLineText(double value);
 
 // A zone as the file stores it: the text as its reader takes a text field,
-// leading blanks dropped and cut at the first comma or line break.
-//   StoredZoneText("  5.5") = "5.5", StoredZoneText("2,5") = "2".
+// cut at the first comma or line break, without the blanks around it.
+//   StoredZoneText("  5.5 ") = "5.5", StoredZoneText("2,5") = "2".
 std::string StoredZoneText(std::string_view zone);
 
 // A name as the file stores it: a whole line, so line breaks become blanks.

@@ -169,6 +169,11 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14), 25, 2, 14},  // last colour missing
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(3) + Crlf({" 1E999 "}), 14, 2, 3},
       {Crlf({"Here", " 0 ", "Far", " 1E300 "}), 4, 0, 0},  // a longitude that is no angle
+      // A zone is an offset of 0 to 14 hours, or empty (an emptied box).
+      {Crlf({"Here", " 1 "}) + entry1 + Crlf({"Second", " 4 ", " 5 ", "1e308"}), 10, 1, 0},
+      {Crlf({"Here", " 0 ", "West", " 4 ", " 5 ", "-5"}), 6, 0, 0},
+      {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "10000"}), 6, 0, 0},
+      {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "1.2.3"}), 6, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
