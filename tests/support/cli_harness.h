@@ -56,6 +56,16 @@ inline bool HasControlCharacters(std::string_view text) {
   return false;
 }
 
+// The UserData.Dat of the folder the command lines of the fuzz target run
+// in: two places, one with control characters in its name.
+inline std::string FuzzUserData() {
+  std::string text =
+      "Syd\x1b[2Jney\r\n 1 \r\nJerusalem , Israel\r\n-35.2166666666667 \r\n 31.7833333333333 \r\n2\r\n"
+      "Syd\x1b[2Jney\r\n-151.216666666667 \r\n-33.8666666666667 \r\n10\r\n";
+  for (int i = 0; i < 15; ++i) text += " 16761024 \r\n";
+  return text;
+}
+
 // What is wrong with an answer, or an empty text when it keeps the rules.
 inline std::string ProblemWithAnswer(const CliResult& r) {
   if (HasControlCharacters(r.out)) return "a control character on stdout";
