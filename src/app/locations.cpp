@@ -53,7 +53,9 @@ std::optional<double> ZoneOffsetHours(std::string_view text) {
 
 std::string OffsetBoxOnLeaving(std::string_view text) {
   if (text.empty() || ZoneOffsetHours(text)) return std::string(text);
-  return num::CStr(std::clamp(num::Val(text), 0.0, kMaxZoneOffset));
+  // Rounded to hundredths of an hour, so that the text stays a plain number
+  // (a tiny value would be written with an exponent).
+  return num::CStr(num::Round(std::clamp(num::Val(text), 0.0, kMaxZoneOffset), 2));
 }
 
 std::string ZoneCaptionText(std::string_view gmtBox) { return num::CStr(num::Val(gmtBox)); }

@@ -48,10 +48,12 @@ inline constexpr double kMaxZoneOffset = 14;
 std::optional<double> ZoneOffsetHours(std::string_view text);
 
 // The text the offset box holds once it is left: a text that is no offset
-// by ZoneOffsetHours becomes its value in the general number form, brought
-// into 0..kMaxZoneOffset.  An empty box (no offset, 0) stays empty.
+// by ZoneOffsetHours becomes its value brought into 0..kMaxZoneOffset and
+// rounded to hundredths of an hour, in the general number form.  An empty
+// box (no offset, 0) stays empty.
 //   OffsetBoxOnLeaving("99") = "14", OffsetBoxOnLeaving("1.2.3") = "1.2",
-//   OffsetBoxOnLeaving("-5") = "0", OffsetBoxOnLeaving("5.5") = "5.5".
+//   OffsetBoxOnLeaving("-5") = "0", OffsetBoxOnLeaving("5.5") = "5.5",
+//   OffsetBoxOnLeaving("1E-6") = "0".
 std::string OffsetBoxOnLeaving(std::string_view text);
 
 // The zone of the caption: the value of the offset box in the general

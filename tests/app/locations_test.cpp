@@ -415,10 +415,12 @@ TEST(EntryFields, LeavingABoxAppliesItsLimits) {
     EXPECT_EQ(f.w.txtGMT.Text, left) << typed;
     EXPECT_EQ(f.beeper.beeps - beeps, typed == left ? 0 : 1) << typed;
   }
-  f.w.SetFocus(Control::txtGMT);
-  f.w.SetCoordinateText(f.w.txtGMT, "-5");  // pasted past the filter
-  f.w.SetFocus(Control::None);
-  EXPECT_EQ(f.w.txtGMT.Text, "0");
+  for (const char* pasted : {"-5", " 999E-9{ "}) {  // past the filter
+    f.w.SetFocus(Control::txtGMT);
+    f.w.SetCoordinateText(f.w.txtGMT, pasted);
+    f.w.SetFocus(Control::None);
+    EXPECT_EQ(f.w.txtGMT.Text, "0") << pasted;
+  }
 }
 
 TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {
