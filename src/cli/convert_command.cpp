@@ -295,8 +295,8 @@ void AddConvertCommand(CommandSet& set) {
   // name, and an empty argument was taken as that name.)
   o->days.push_back(
       cmd->add_option("--jd", o->jd,
-                      "Julian day count, 78166.5 to 12313456.5 (a whole number is noon: 2451545 "
-                      "becomes 2451544.5)")
+                      "Julian day count, 78166.5 to 12313456.5; the day it falls in is shown "
+                      "(2451545, noon, is 2451544.5)")
           ->type_name("JD"));
   o->days.push_back(cmd->add_option("--gregorian", o->gregorian,
                                     "Gregorian date YEAR-MONTH-DAY, BCE years negative (-44-3-15)")
