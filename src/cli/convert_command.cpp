@@ -186,7 +186,8 @@ std::string DateReasons(const DateColumn& c, double year, double day, bool clamp
     reasons.push_back("the days run from " + num::CStr(ConversionWindowModel::kMinDay) + " to " +
                       num::CStr(ConversionWindowModel::kMaxDay));
   }
-  if (year == 0 && c.column == Column::Gregorian) reasons.push_back("there is no year 0");
+  const bool christianEra = c.column == Column::Gregorian || c.column == Column::Julian;
+  if (year == 0 && christianEra) reasons.push_back("there is no year 0");
   if (reasons.empty() && clamped) {
     reasons.push_back("the window's days run from Julian day " +
                       num::CStr(ConversionWindowModel::kMinDayCount) + " to " +
