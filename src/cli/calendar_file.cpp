@@ -1,7 +1,6 @@
 // --ics FILE and --years A B: the holy days and month starts of the reports
 // as an iCalendar file.
 #include <ctime>
-#include <ostream>
 
 #include "cli/commands.h"
 #include "engine/numeric.h"
@@ -18,11 +17,10 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
   ics->check(CLI::Validator(
       [](std::string& v) { return v.empty() ? std::string("needs a file name, not ''") : std::string(); },
       "FILE"));
-  CLI::Option* years =
-      cmd->add_option("--years", o.years,
-                      "Export the years A to B (at most " + std::to_string(kMaxCalendarYears) +
-                          ") into one file instead of one YEAR; the reports are printed one "
-                          "after another");
+  CLI::Option* years = cmd->add_option("--years", o.years,
+                                       "Export the years A to B (at most " + num::CStr(kMaxCalendarYears) +
+                                           ") into one file instead of one YEAR; the reports are printed one "
+                                           "after another");
   years->expected(2)->type_name("A B")->check(WholeNumber());
   years->needs(ics);
   years->excludes(year);
@@ -40,11 +38,11 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandCo
   if (first < -4004 || last > 9999 || first > last || last - first >= kMaxCalendarYears) {
     ctx.Fail(
         "--years must give a first and a last year from -4004 to 9999, in that order and spanning at most " +
-        std::to_string(kMaxCalendarYears) + " years; not " + o.years[0] + " " + o.years[1]);
+        num::CStr(kMaxCalendarYears) + " years; not " + o.years[0] + " " + o.years[1]);
     return false;
   }
   for (double y = first; y <= last; ++y) {
-    if (y != 0) years.push_back(std::to_string(static_cast<long>(y)));  // there is no year 0
+    if (y != 0) years.push_back(num::CStr(y));  // there is no year 0
   }
   return true;
 }

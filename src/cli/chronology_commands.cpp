@@ -1,6 +1,5 @@
 // golgotha, jordan, creation and flood: the chronology runs of the main window.
 #include <memory>
-#include <ostream>
 
 #include "app/holy_days_window.h"
 #include "cli/commands.h"
@@ -58,7 +57,7 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, Comman
     ctx.Note((range ? "years " : "year ") + shown(first, last) + (range ? " were" : " was") + " read as " +
              shown(window.txtYear, window.txtYear2) + (reasons.empty() ? "" : " (" + reasons + ")"));
   }
-  ctx.out << detail::WithLineEnds(window.OutputText(), o.crlf);
+  ctx.out += detail::WithLineEnds(window.OutputText(), o.crlf);
   return 0;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <ostream>
-#include <sstream>
 #include <system_error>
 
 #include "cli/commands.h"
@@ -129,13 +128,13 @@ int ParseAndRun(const std::vector<std::string>& args, CommandContext& ctx) {
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    ctx.out << app.help();
+    ctx.out += app.help();
     return 0;
   } catch (const CLI::CallForAllHelp&) {
-    ctx.out << app.help("", CLI::AppFormatMode::All);
+    ctx.out += app.help("", CLI::AppFormatMode::All);
     return 0;
   } catch (const CLI::CallForVersion& e) {
-    ctx.out << e.what() << "\n";
+    ctx.out += std::string(e.what()) + "\n";
     return 0;
   } catch (const CLI::ParseError& e) {
     // An option that took the next option's name as its value is the cause
@@ -156,7 +155,7 @@ int ParseAndRun(const std::vector<std::string>& args, CommandContext& ctx) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int currentYear) {
-  std::ostringstream report;
+  std::string report;
   CommandContext ctx(report, currentYear);
   const int status = ParseAndRun(args, ctx);
   if (status != 0) {
@@ -165,7 +164,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return status;
   }
   errno = 0;
-  out << TerminalText(report.str());
+  out << TerminalText(report);
   out.flush();
   if (!out) {
     const int error = errno;

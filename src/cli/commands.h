@@ -20,9 +20,9 @@ namespace orvane::cli {
 // fails, each message on one line of its own.
 class CommandContext {
  public:
-  CommandContext(std::ostream& out, int currentYear) : out(out), currentYear(currentYear) {}
+  CommandContext(std::string& out, int currentYear) : out(out), currentYear(currentYear) {}
 
-  std::ostream& out;
+  std::string& out;  // the report
   const int currentYear;
 
   // A note for stderr: an entry read differently from how it was typed.

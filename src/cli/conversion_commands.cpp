@@ -1,11 +1,11 @@
 // rabbinical and easter: the listings of the Rabbinical-year and Easter windows.
 #include <memory>
-#include <ostream>
 
 #include "app/help_texts.h"
 #include "cli/commands.h"
 #include "conversions/easter_window_model.h"
 #include "conversions/hebrew_window_model.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
@@ -25,10 +25,10 @@ int RunListing(const ListingOptions& o, CommandContext& ctx) {
   Model window(beeper, [](std::string_view key) { return app::BuildHelpText(key); },
                [currentYear] { return currentYear; });
   window.Form_Load();
-  const std::string typed = o.year.empty() ? std::to_string(currentYear) : o.year;
+  const std::string typed = o.year.empty() ? num::CStr(currentYear) : o.year;
   const std::string listing = window.ListingFor(typed);
   if (window.YearText() != typed) ctx.Note("year " + typed + " was read as " + window.YearText());
-  ctx.out << detail::WithLineEnds(listing, o.crlf);
+  ctx.out += detail::WithLineEnds(listing, o.crlf);
   return 0;
 }
 

@@ -2,7 +2,6 @@
 #include <array>
 #include <cstddef>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -67,9 +66,9 @@ std::string ReadDate(const std::string& option, const std::string& text, int max
     return option + ": the year " + detail::Quoted(date.year) + of +
            " is not a whole number of at most 5 digits";
   }
-  if (!Digits(date.month, 2) || std::stoi(date.month) < 1 || std::stoi(date.month) > maxMonth) {
+  if (!Digits(date.month, 2) || num::Val(date.month) < 1 || num::Val(date.month) > maxMonth) {
     return option + ": the month " + detail::Quoted(date.month) + of + " is not a month number from 1 to " +
-           std::to_string(maxMonth);
+           num::CStr(maxMonth);
   }
   if (!Digits(date.day, 4)) {
     return option + ": the day " + detail::Quoted(date.day) + of + " is not a day number of at most 4 digits";
@@ -96,13 +95,13 @@ std::string TrimRight(std::string s) {
   return s;
 }
 
-void Row(std::ostream& out, const std::string& caption, const std::string& value) {
+void Row(std::string& out, const std::string& caption, const std::string& value) {
   std::string label = caption;
   if (label.size() < 28) label.append(28 - label.size(), ' ');
-  out << label << " " << value << "\n";
+  out += label + " " + value + "\n";
 }
 
-void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
+void PrintColumns(ConversionWindowModel& m, std::string& out) {
   Row(out, m.fraGregorian, DateLine(m.lblGDayOfWeek, m.txtGDay, m.txtGMonth, m.txtGYear));
   Row(out, "", m.lblGYearType);
   Row(out, "Julian", DateLine("", m.txtJCDay, m.txtJCMonth, m.txtJCYear));
@@ -129,7 +128,7 @@ void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
   const int picture = m.MoonPictureIndex;
   const float lit = conversions::kMoonPictureIllumination.at(static_cast<std::size_t>(picture));
   Row(out, "Moon",
-      "picture " + std::to_string(picture) + " of 0..58 (" + num::Str(lit).substr(1) + "% lit, " +
+      "picture " + num::CStr(picture) + " of 0..58 (" + num::Str(lit).substr(1) + "% lit, " +
           (picture < conversions::kFirstWaningPicture ? "waxing" : "waning") + ")");
 }
 
@@ -250,7 +249,7 @@ int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
     const ColumnBoxes boxes = BoxesOf(m, column->column);
     *boxes.year = date.year;
     *boxes.day = date.day;
-    const int month = std::stoi(date.month);
+    const int month = num::CInt(num::Val(date.month));
     m.SetListIndex(column->column, month - 1);
     switch (column->column) {
       case Column::Gregorian:
@@ -277,7 +276,7 @@ int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
 
   PrintColumns(m, ctx.out);
   if (o.criteria) {
-    ctx.out << "\nCriteria\n" << detail::WithLineEnds(m.txtCriteria().Text(), o.crlf) << "\n";
+    ctx.out += "\nCriteria\n" + detail::WithLineEnds(m.txtCriteria().Text(), o.crlf) + "\n";
   }
   return 0;
 }

@@ -2,7 +2,6 @@
 // terminal too.
 #include <cctype>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "app/help_texts.h"
@@ -48,7 +47,7 @@ int PrintHelpText(const HelpOptions& o, bool sectionGiven, CommandContext& ctx) 
   const std::string_view key = FindHelpKey(name);
   if (key.empty()) return ctx.Fail("no help for " + detail::Quoted(name) + "; the sections are " + KeyList());
   // The text has no line end after its last line; a terminal wants one.
-  ctx.out << detail::WithLineEnds(app::BuildHelpText(key) + "\r\n", o.crlf);
+  ctx.out += detail::WithLineEnds(app::BuildHelpText(key) + "\r\n", o.crlf);
   return 0;
 }
 

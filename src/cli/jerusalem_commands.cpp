@@ -1,6 +1,5 @@
 // holydays and newmoons: the Jerusalem reports of the main window.
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,7 +38,7 @@ int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, void (app::H
     if (const CalendarRun* run = window.ShownCalendarRun()) runs.push_back(*run);
   }
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  ctx.out += report;
   return 0;
 }
 

@@ -1,7 +1,6 @@
 // localmoons, sunsets, times and locations: the runs at the user's place.
 #include <algorithm>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "app/holy_days_window.h"
@@ -9,6 +8,7 @@
 #include "app/user_data_file.h"
 #include "cli/commands.h"
 #include "cli/terminal_text.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
@@ -76,7 +76,7 @@ bool ParseCoordinate(const std::string& option, const std::string& text, std::si
   if (dir >= 'a' && dir <= 'z') dir = static_cast<char>(dir - 'a' + 'A');
   ok = ok && (dir == directions[0] || dir == directions[1]);
   if (!ok) {
-    error = option + " must be whole degrees (at most " + std::to_string(degreeDigits) +
+    error = option + " must be whole degrees (at most " + num::CStr(static_cast<double>(degreeDigits)) +
             " digits), whole minutes and " + directions[0] + " or " + directions[1] + ", e.g. \"" + example +
             "\"; not " + detail::Quoted(text);
     return false;
@@ -91,7 +91,7 @@ bool ParseOffset(const std::string& text, std::size_t boxLength, std::string& er
   if (text.size() <= boxLength && app::ZoneOffsetHours(text)) return true;
   error =
       "--gmt must be the hours from UTC, 0 to 14, without a sign (E or W of --lon gives it) and in at most " +
-      std::to_string(boxLength) + " characters, e.g. 2 or 5.5; not " + detail::Quoted(text);
+      num::CStr(static_cast<double>(boxLength)) + " characters, e.g. 2 or 5.5; not " + detail::Quoted(text);
   return false;
 }
 
@@ -107,7 +107,7 @@ void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
   if (loaded.status == app::LoadStatus::Missing) {
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
-    ctx.Note(loaded.path.string() + " cannot be read from line " + std::to_string(loaded.reading.badLine) +
+    ctx.Note(loaded.path.string() + " cannot be read from line " + num::CStr(loaded.reading.badLine) +
              " on (" + loaded.reading.problem + "); the locations before it are used");
   }
 }
@@ -191,7 +191,7 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  ctx.out += report;
   return 0;
 }
 
@@ -229,7 +229,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
 
 // "31 46 N": a stored coordinate as the boxes show it.
 std::string CoordinateText(double value, char positive, char negative) {
-  return std::to_string(app::WholeDegrees(value)) + " " + std::to_string(app::WholeMinutes(value)) + " " +
+  return num::CStr(app::WholeDegrees(value)) + " " + num::CStr(app::WholeMinutes(value)) + " " +
          (value >= 0 ? positive : negative);
 }
 
@@ -250,15 +250,15 @@ int ListLocations(CommandContext& ctx) {
     if (count < n) s.append(n - count, ' ');
     return s;
   };
-  ctx.out << "  " << pad("NAME", width) << "  LATITUDE  LONGITUDE  UTC OFFSET\n";
+  ctx.out += "  " + pad("NAME", width) + "  LATITUDE  LONGITUDE  UTC OFFSET\n";
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const app::Location& e = entries[i];
-    ctx.out << (e.name == w.LocationName() ? "* " : "  ") << pad(names[i], width) << "  "
-            << pad(CoordinateText(e.latitude, 'N', 'S'), 8) << "  "
-            << pad(CoordinateText(e.longitude, 'W', 'E'), 9) << "  " << (e.longitude >= 0 ? "-" : "+")
-            << app::ZoneCaptionText(e.zone) << "\n";
+    ctx.out += (e.name == w.LocationName() ? "* " : "  ") + pad(names[i], width) + "  " +
+               pad(CoordinateText(e.latitude, 'N', 'S'), 8) + "  " +
+               pad(CoordinateText(e.longitude, 'W', 'E'), 9) + "  " + (e.longitude >= 0 ? "-" : "+") +
+               app::ZoneCaptionText(e.zone) + "\n";
   }
-  ctx.out << "Current location: " << w.LocationName() << "\n";
+  ctx.out += "Current location: " + TerminalText(w.LocationName()) + "\n";
   return 0;
 }
 
