@@ -169,6 +169,9 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14), 25, 2, 14},  // last colour missing
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(3) + Crlf({" 1E999 "}), 14, 2, 3},
       {Crlf({"Here", " 0 ", "Far", " 1E300 "}), 4, 0, 0},  // a longitude that is no angle
+      // Cut inside a line: the zone "12" as "1", the last colour as " 167".
+      {Crlf({"Here", " 0 ", "Cut", " 1 ", " 2 "}) + "1", 6, 0, 0},
+      {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14) + " 167", 25, 2, 14},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -327,35 +330,20 @@ TEST(UserDataFile, AFailedSaveKeepsTheStateAndTellsTheUserOnce) {
   EXPECT_TRUE(f.w.UserDataChanged);
 }
 
-TEST(UserDataFile, ADamagedFileThatCannotBeCopiedIsNotWrittenOver) {
-  TempDir dir;
-  fs::create_directory(dir / "program");
-  const std::string damaged = Crlf({"Here", " 3 ", "A", " 1 "});
-  WriteBytes(dir / "program" / "UserData.Dat", damaged);
-  // The .bak cannot be made: a folder of that name is in the way.
-  fs::create_directory(dir / "program" / "UserData.Dat.bak");
-  WriteBytes(dir / "program" / "UserData.Dat.bak" / "keep", "x");
-  Window f({dir / "program", dir / "per-user"});
-  EXPECT_EQ(f.w.LoadUserData().status, LoadStatus::Damaged);
-  EXPECT_EQ(ReadBytes(dir / "program" / "UserData.Dat"), damaged);
-  ASSERT_EQ(f.questions.asked.size(), 1u);
-  EXPECT_EQ(f.questions.asked[0].title, "Locations file damaged");
-}
-
 TEST(UserDataFile, TheReaderStopsAtItsLimit) {
   TempDir dir;
   // A megabyte-long name line, then an index far too large: read without
   // trouble and reported as damage at line 2.
   WriteBytes(dir / "UserData.Dat", std::string(1 << 20, 'x') + "\r\n 2000000000 \r\n");
   UserData data;
-  const LoadOutcome o = LoadUserDataFile({dir.path(), {}}, data);
+  const LoadOutcome o = UserDataFile({dir.path(), {}}).Load(data);
   EXPECT_EQ(o.status, LoadStatus::Damaged);
   EXPECT_EQ(o.reading.badLine, 2);
   // A file past the limit is read up to it.
   WriteBytes(dir / "UserData.Dat", kTwoPlaces + std::string(kMaxUserDataBytes, ' '));
-  EXPECT_EQ(LoadUserDataFile({dir.path(), {}}, data).status, LoadStatus::Read);
+  EXPECT_EQ(UserDataFile({dir.path(), {}}).Load(data).status, LoadStatus::Read);
   WriteBytes(dir / "UserData.Dat", Crlf({std::string(kMaxUserDataBytes, 'y')}) + " 0 \r\n");
-  EXPECT_EQ(LoadUserDataFile({dir.path(), {}}, data).status, LoadStatus::Damaged);
+  EXPECT_EQ(UserDataFile({dir.path(), {}}).Load(data).status, LoadStatus::Damaged);
 }
 
 }  // namespace
