@@ -152,11 +152,10 @@ const Location* Find(const std::map<EntryKey, const Location*>& byKey, const Ent
 }  // namespace
 
 bool MergeOtherCopy(const UserData& base, const UserData& theirs, bool theirsWhole, UserData& ours) {
-  const auto baseEntries = EntriesByKey(base.Locations);
-  const auto theirEntries = EntriesByKey(theirs.Locations);
   std::vector<EntryKey> ourOrder, theirOrder;
+  const auto baseEntries = EntriesByKey(base.Locations);
+  const auto theirEntries = EntriesByKey(theirs.Locations, &theirOrder);
   const auto ourEntries = EntriesByKey(ours.Locations, &ourOrder);
-  EntriesByKey(theirs.Locations, &theirOrder);
 
   std::vector<Location> merged;
   for (const EntryKey& key : ourOrder) {
@@ -184,9 +183,6 @@ bool MergeOtherCopy(const UserData& base, const UserData& theirs, bool theirsWho
   UserData result = ours;
   result.Locations = std::move(merged);
   if (theirsWhole) {
-    if (StoredNameText(ours.LocationName) == StoredNameText(base.LocationName)) {
-      result.LocationName = theirs.LocationName;
-    }
     for (std::size_t i = 0; i < ours.Colours.stored.size(); ++i) {
       if (ours.Colours.stored[i] == base.Colours.stored[i]) {
         result.Colours.stored[i] = theirs.Colours.stored[i];

@@ -142,7 +142,8 @@ std::string StoredNameText(std::string_view name);
 //     removed when the other copy deleted it; this copy's own edits and
 //     additions win over the other's.  An entry this copy deleted stays
 //     deleted unless the other copy changed it meanwhile.
-//   - The current location name and each colour follow the same rule.
+//   - Each colour follows the same rule.  The current location stays this
+//     copy's: it is what this copy's window shows.
 // With `theirsWhole` false (the file was damaged and read only in part),
 // only the other copy's additions are taken: what is missing from a damaged
 // file was not deleted.  The list never grows past 501 entries: this copy's

@@ -198,6 +198,61 @@ TEST(UserDataText, AFullListOf501EntriesIsRead) {
   EXPECT_EQ(WriteUserData(data), text);
 }
 
+TEST(UserDataText, AnotherCopysChangesAreMergedWithoutLosingEither) {
+  // Entries are a name and a version (the longitude); the list is what both
+  // copies read, then what each holds when this copy saves.
+  struct Case {
+    std::string what;
+    std::vector<std::pair<std::string, int>> base, theirs, ours, merged;
+    bool theirsWhole = true;
+  };
+  const std::vector<Case> cases = {
+      {"both added", {{"A", 1}}, {{"A", 1}, {"X", 1}}, {{"A", 1}, {"Y", 1}}, {{"A", 1}, {"Y", 1}, {"X", 1}}},
+      {"they edited", {{"A", 1}, {"B", 1}}, {{"A", 2}, {"B", 1}}, {{"A", 1}, {"B", 1}}, {{"A", 2}, {"B", 1}}},
+      {"both edited: ours wins", {{"A", 1}}, {{"A", 2}}, {{"A", 3}}, {{"A", 3}}},
+      {"they deleted", {{"A", 1}, {"B", 1}}, {{"B", 1}}, {{"A", 1}, {"B", 1}}, {{"B", 1}}},
+      {"they deleted what we edited", {{"A", 1}}, {}, {{"A", 2}}, {{"A", 2}}},
+      {"we deleted", {{"A", 1}, {"B", 1}}, {{"A", 1}, {"B", 1}}, {{"B", 1}}, {{"B", 1}}},
+      {"we deleted what they edited",
+       {{"A", 1}, {"B", 1}},
+       {{"A", 2}, {"B", 1}},
+       {{"B", 1}},
+       {{"B", 1}, {"A", 2}}},
+      {"a name twice", {{"A", 1}}, {{"A", 1}, {"A", 2}}, {{"A", 1}}, {{"A", 1}, {"A", 2}}},
+      {"a damaged file: only additions count",
+       {{"A", 1}, {"B", 1}, {"C", 1}},
+       {{"A", 2}, {"X", 1}},
+       {{"A", 1}, {"B", 1}, {"C", 1}},
+       {{"A", 1}, {"B", 1}, {"C", 1}, {"X", 1}},
+       false},
+  };
+  auto data = [](const std::vector<std::pair<std::string, int>>& entries) {
+    UserData d;
+    d.LocationName = "Mine";
+    for (const auto& [name, version] : entries) d.Locations.push_back({name, double(version), 0, "2"});
+    return d;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    UserData ours = data(c.ours);
+    const bool changed = MergeOtherCopy(data(c.base), data(c.theirs), c.theirsWhole, ours);
+    std::vector<std::pair<std::string, int>> merged;
+    for (const Location& entry : ours.Locations) merged.emplace_back(entry.name, int(entry.longitude));
+    EXPECT_EQ(merged, c.merged);
+    EXPECT_EQ(changed, c.merged != c.ours);
+  }
+  // Colours: each side's change is kept; the current location stays this copy's.
+  UserData base, theirs, ours;
+  theirs.LocationName = "Theirs";
+  ours.LocationName = "Ours";
+  theirs.Colours[ColourItem::MainForm] = Rgb(1, 1, 1);
+  ours.Colours[ColourItem::MainText] = Rgb(2, 2, 2);
+  EXPECT_TRUE(MergeOtherCopy(base, theirs, true, ours));
+  EXPECT_EQ(ours.Colours[ColourItem::MainForm], Rgb(1, 1, 1));
+  EXPECT_EQ(ours.Colours[ColourItem::MainText], Rgb(2, 2, 2));
+  EXPECT_EQ(ours.LocationName, "Ours");
+}
+
 // --- The file on disk -----------------------------------------------------------
 
 TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) {
