@@ -225,18 +225,23 @@ SaveOutcome UserDataFile::Save(UserData& data) {
     }
   }
 
+  // What is written must read back: whole, and as the same values.
   const std::string text = WriteUserData(next);
-  UserData readBack;
-  if (text.size() > kMaxUserDataBytes || !ReadUserData(text, readBack).complete) {
+  if (text.size() > kMaxUserDataBytes) {
     return fail("the locations and colours would take more than the " +
                     std::to_string(kMaxUserDataBytes / (1024 * 1024)) + " MB the file may hold",
                 false);
   }
+  UserDataReading check;
+  UserData readBack = StoredValues(text, check);
+  if (check.defaultInstalled) readBack.LocationName = StoredNameText(next.LocationName);
+  if (!check.complete || WriteUserData(readBack) != text) {
+    return fail("the text to be written would not read back the same", false);
+  }
   const WriteOutcome written = ReplaceFile(home_, text);
   if (!written.ok) return fail(written.error, true);
 
-  UserDataReading reading;
-  base_ = StoredValues(text, reading);
+  base_ = std::move(readBack);
   baseText_ = text;
   data = std::move(next);
   outcome.ok = true;

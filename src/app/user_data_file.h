@@ -18,7 +18,7 @@
 //     the file is merged in (MergeOtherCopy), the copies taking turns under
 //     a lock on the folder;
 //   - what it writes is what it reads back: a text the reader would not
-//     take whole is not written;
+//     take whole, or would read as other values, is not written;
 //   - the file is replaced whole through a temporary file and a rename,
 //     keeping its mode, and written through a symbolic link to it.
 #pragma once
@@ -110,7 +110,8 @@ class UserDataFile {
   // merged state).  Fails, leaving the file as it is and `data` as it was,
   // when the file there could not be read, is damaged and cannot be copied
   // aside, or cannot be replaced (a folder that cannot be written, a full
-  // disk), and when the text would be too large to be read back.
+  // disk), and when the text would be too large or would not read back as
+  // the same values.
   SaveOutcome Save(UserData& data);
 
   // The file saves go to.
