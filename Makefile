@@ -39,13 +39,22 @@ format:
 # that crash or hang them are kept in tests/fuzz/*/regressions/.
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS = -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -ffp-contract=off -Isrc
+USER_DATA_FILE_SOURCES = src/app/user_data.cpp src/app/user_data_file.cpp src/app/safe_file.cpp src/engine/numeric.cpp
 fuzz: deps
-	@mkdir -p build/fuzz/user_data_corpus tests/fuzz/user_data/regressions
+	@mkdir -p build/fuzz/user_data_corpus build/fuzz/user_data_file_corpus \
+	  tests/fuzz/user_data/regressions tests/fuzz/user_data_file/regressions
 	@clang++ $(FUZZ_FLAGS) tests/fuzz/user_data_fuzzer.cpp src/app/user_data.cpp src/engine/numeric.cpp \
 	  -o build/fuzz/user_data_fuzzer
+	@clang++ $(FUZZ_FLAGS) -Itests tests/fuzz/user_data_file_fuzzer.cpp $(USER_DATA_FILE_SOURCES) \
+	  -o build/fuzz/user_data_file_fuzzer
 	@build/fuzz/user_data_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 -max_len=65536 \
 	  -print_final_stats=1 -artifact_prefix=tests/fuzz/user_data/regressions/ \
 	  build/fuzz/user_data_corpus tests/fuzz/user_data/seeds
+	@# Its files go to memory where there is /dev/shm: a save's flush to the disk costs nothing there.
+	@env $$([ -d /dev/shm ] && echo TMPDIR=/dev/shm) \
+	  build/fuzz/user_data_file_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 \
+	  -max_len=65536 -print_final_stats=1 -artifact_prefix=tests/fuzz/user_data_file/regressions/ \
+	  build/fuzz/user_data_file_corpus tests/fuzz/user_data/seeds
 
 clean:
 	rm -rf build

@@ -13,7 +13,9 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
   CLI::Option* ics = cmd->add_option(
       "--ics", o.file,
       "Also write the days the report states to FILE as an iCalendar file, one all-day event per date, "
-      "for import into a calendar program; the report is printed as usual");
+      "for import into a calendar program; the report is printed as usual. FILE is a new or regular "
+      "file (a symbolic link to one is written through); - writes the calendar to standard output "
+      "instead of the report");
   ics->type_name("FILE");
   CLI::Option* years = cmd->add_option("--years", o.years,
                                        "Export the years A to B (at most " + num::CStr(kMaxCalendarYears) +
@@ -47,6 +49,16 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const Com
 
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        const CommandContext& ctx) {
+  if (o.file == kStandardOutput) {
+    const ical::CalendarText calendar = ical::BuildCalendar(runs, std::time(nullptr));
+    if (!calendar.ok) {
+      ctx.err << "orvane-cli: --ics: " << calendar.error << "\n";
+      return false;
+    }
+    ctx.out << calendar.text << std::flush;
+    if (!ctx.out) ctx.err << "orvane-cli: --ics: cannot write the calendar to standard output\n";
+    return static_cast<bool>(ctx.out);
+  }
   const ical::ExportOutcome outcome = ical::ExportCalendar(runs, o.file, std::time(nullptr));
   if (!outcome.ok) ctx.err << "orvane-cli: --ics: " << outcome.error << "\n";
   return outcome.ok;

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/day_recorder.h"
@@ -56,6 +57,9 @@ struct CalendarFileOptions {
   std::string file;                // empty: no calendar file
   std::vector<std::string> years;  // empty, or the first and the last year of the span
 };
+// The --ics file that stands for standard output: the calendar is printed
+// in place of the report.
+inline constexpr std::string_view kStandardOutput = "-";
 // The longest span of years one file takes.
 inline constexpr int kMaxCalendarYears = 1000;
 // Adds --ics and --years to a report command whose YEAR option is `year`;
@@ -67,8 +71,9 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
 bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const CommandContext& ctx,
                 std::vector<std::string>& years);
 // Writes the days of `runs` to the file of --ics (replacing it whole, or
-// leaving it as it was).  False, with one line on ctx.err, when they cannot
-// be written.
+// leaving it as it was), or to ctx.out for "-".  False, with one line on
+// ctx.err, when they cannot be written: a path that is no regular file, a
+// full disk, a failed output stream.
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        const CommandContext& ctx);
 }  // namespace detail

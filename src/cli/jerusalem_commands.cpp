@@ -47,7 +47,7 @@ int RunJerusalemReport(const ReportOptions& o, const CommandContext& ctx,
     if (const CalendarRun* run = window.ShownCalendarRun()) runs.push_back(*run);
   }
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out << report;
   return 0;
 }
 

@@ -104,6 +104,10 @@ void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
   const app::LoadOutcome loaded = w.LoadUserData();
   if (loaded.status == app::LoadStatus::Missing) {
     w.UseDefaultLocation();
+  } else if (loaded.status == app::LoadStatus::Unreadable) {
+    ctx.err << "orvane-cli: " << loaded.path.string() << " is not read (" << loaded.error
+            << "); the default location is used\n";
+    w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
     ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line "
             << num::CStr(loaded.reading.badLine) << " on (" << loaded.reading.problem
@@ -194,7 +198,7 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, const C
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out << report;
   return 0;
 }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/holy_days_window.h"
-#include "app/user_data_file.h"
+#include "app/safe_file.h"
 #include "engine/engine.h"
 #include "engine/numeric.h"
 

@@ -61,8 +61,10 @@ struct ExportOutcome {
 };
 
 // Builds the file and writes it to `path` through a temporary file beside it
-// and one rename, so that an existing file is replaced whole or not at all
-// and a failed export leaves nothing behind.
+// and one rename (app::ReplaceFile), so that an existing file is replaced
+// whole or not at all, keeps its mode, and a failed export leaves nothing
+// behind.  `path` is a new or regular file or a symbolic link to one (written
+// through); a folder, named pipe, device or link to nothing is refused.
 ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
                              std::time_t stamp);
 

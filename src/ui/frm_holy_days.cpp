@@ -89,7 +89,7 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
   BuildMenus();
 
   core_->SetQuestionBox(questions_);
-  if (folders) core_->SetUserDataFolders(*folders);
+  core_->SetUserDataFolders(folders ? *folders : ToolkitUserDataFolders());
   // A long Flood range lets the window repaint and react between its years.
   core_->PendingEventsHook = [this] {
     MirrorCore();

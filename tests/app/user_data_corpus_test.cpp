@@ -1,5 +1,5 @@
-// Replays the inputs kept for the user data reader: the seed files and every
-// input the fuzzer once found to crash or hang it.
+// Replays the inputs kept for the user data fuzz targets: the seed files and
+// every input the fuzzers once found to crash, hang or lose an entry.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,18 +9,22 @@
 #include <sstream>
 
 #include "app/user_data.h"
+#include "support/load_save_check.h"
+#include "support/temp_dir.h"
 
 namespace orvane::app {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(UserDataCorpus, EveryKeptInputIsReadQuickly) {
+TEST(UserDataCorpus, EveryKeptInputIsReadQuicklyAndLosesNothingOnDisk) {
   const char* root = std::getenv("ORVANE_TEST_DATA");
   ASSERT_NE(root, nullptr) << "ORVANE_TEST_DATA names the tests folder";
+  const orvane::testing::TempDir folder;
   int inputs = 0;
-  for (const char* folder : {"fuzz/user_data/seeds", "fuzz/user_data/regressions"}) {
-    const fs::path dir = fs::path(root) / folder;
+  for (const char* kept :
+       {"fuzz/user_data/seeds", "fuzz/user_data/regressions", "fuzz/user_data_file/regressions"}) {
+    const fs::path dir = fs::path(root) / kept;
     if (!fs::exists(dir)) continue;
     for (const auto& entry : fs::directory_iterator(dir)) {
       if (!entry.is_regular_file()) continue;
@@ -42,6 +46,7 @@ TEST(UserDataCorpus, EveryKeptInputIsReadQuickly) {
         EXPECT_TRUE(ReadUserData(written, again).complete);
         EXPECT_EQ(WriteUserData(again), written);
       }
+      EXPECT_EQ(orvane::testing::LoadThenSaveLosesNothing(text, folder.path()), "");
       ++inputs;
     }
   }

@@ -1,5 +1,6 @@
 // orvane-cli holydays, newmoons and localmoons with --ics FILE and --years A B.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -138,6 +139,36 @@ TEST_F(CalendarFile, BadInputIsOneLineAndStatusTwo) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   EXPECT_TRUE(Files().empty()) << "nothing half-written is left behind";
+}
+
+// Standard output on a full disk: it takes nothing.
+class FullOutput final : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(CalendarFile, TheCalendarGoesToStandardOutputOrToARegularFile) {
+  // "-": the calendar in place of the report.
+  const Result toOutput = Run({"holydays", "2025", "--ics", "-"});
+  EXPECT_EQ(toOutput.status, 0) << toOutput.err;
+  const IcsFile file = ReadIcs(toOutput.out);
+  ASSERT_TRUE(file.parsed);
+  EXPECT_EQ(file.events.size(), StatedDates(Run({"holydays", "2025"}).out).size());
+
+  FullOutput full;
+  std::ostream out(&full);
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"holydays", "2025", "--ics", "-"}, out, err, 2025), 2);
+  EXPECT_EQ(err.str(), "orvane-cli: --ics: cannot write the calendar to standard output\n");
+
+  // Anything but a regular file or a new name is refused and left as it is.
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.ics").c_str(), 0644), 0);
+  const Result pipe = Run({"holydays", "2025", "--ics", "pipe.ics"});
+  EXPECT_EQ(pipe.status, 2);
+  EXPECT_EQ(pipe.out, "");
+  EXPECT_EQ(pipe.err, "orvane-cli: --ics: cannot write pipe.ics: it is a named pipe, not a regular file\n");
+  EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ics"));
 }
 
 }  // namespace
