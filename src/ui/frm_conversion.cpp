@@ -109,7 +109,11 @@ frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictu
   Run([this] { model_.Form_Load(); });
 }
 
-frmConversion::~frmConversion() { engine_.out.criteria.onChange = nullptr; }
+frmConversion::~frmConversion() {
+  // Nothing may reach the window while its controls close.
+  disconnect(qApp, nullptr, this, nullptr);
+  engine_.out.criteria.onChange = nullptr;
+}
 
 void frmConversion::CriteriaTextChanged() {
   criteria_->txtCriteria->setPlainText(Display(model_.txtCriteria().Text()));
@@ -132,6 +136,7 @@ void frmConversion::BuildControls() {
   scroll_ = new QScrollArea(this);
   scroll_->setObjectName("scroll");
   scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // a click beside the controls moves no focus
   scroll_->setBackgroundRole(QPalette::Window);
   scroll_->viewport()->setAutoFillBackground(false);
   scroll_->setWidget(page);
@@ -177,6 +182,8 @@ void frmConversion::BuildControls() {
     l->setObjectName(name);
     l->setToolTip(tip);
     l->setGeometry(x, y, 130, 150);
+    // A month chooser drops down from its box: the box keeps the focus.
+    l->setFocusPolicy(Qt::NoFocus);
     l->hide();
     return l;
   };

@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 
+#include "support/window_driver.h"
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
@@ -74,7 +75,7 @@ class FrmBackColorTest : public QObject {
   static void ClickSwatch(frmHolyDays& main, Swatch s) {
     main.mnuColors->trigger();
     QVERIFY(main.backColor() != nullptr && main.backColor()->isVisible());
-    QTest::mouseClick(main.backColor()->swatch(s), Qt::LeftButton);
+    test::Click(main.backColor()->swatch(s));
   }
 
  private slots:
@@ -99,7 +100,7 @@ class FrmBackColorTest : public QObject {
     // The swatches differ where their targets' colours differ.
     QVERIFY(c[app::ColourItem::AboutForm] != c[app::ColourItem::MainText]);
     QVERIFY(Base(w.swatch(Swatch::AboutForm)) != Base(w.swatch(Swatch::MainFormTxt)));
-    QTest::mouseClick(w.chkStayOnTop, Qt::LeftButton);
+    test::Click(w.chkStayOnTop);
     QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(w.isVisible());
   }
