@@ -425,6 +425,7 @@ void frmHolyDays::MirrorCore() {
     setTabOrder(previous, b);
     previous = b;
   }
+  if (s.locationFields && s.cboLocationTab != 0) setTabOrder(previous, cboLocation);
   if (s.chkEJWTab != 0) setTabOrder(previous, chkEJW);
   if (s.chkGregYearTab != 0) setTabOrder(previous, chkGregYear);
 
@@ -453,7 +454,6 @@ void frmHolyDays::MirrorCore() {
   cmdFlood->setEnabled(c.cmdFloodEnabled);
   txtWorking->setVisible(c.txtWorkingVisible);
   txtVerification->setVisible(c.txtVerificationVisible);
-  if (s.locationFields && s.cboLocationTab != 0) setTabOrder(txtYear, cboLocation);
 
   // The focus follows the core (a blank or comma moves on to the next box).
   if (QWidget* active = WidgetOf(c.ActiveControl); active != nullptr && active->isVisible() &&
