@@ -63,7 +63,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   std::string txtYear2;              // the second year field of the range sections
   int txtYearSelStart = 0;           // the selection in the year box
   int txtYearSelLength = 0;
-  int txtYear2SelStart = 0;          // the selection in the second year box
+  int txtYear2SelStart = 0;  // the selection in the second year box
   int txtYear2SelLength = 0;
   std::string Caption;               // the window caption
   bool GregYearQuiet = false;        // a section switch is resetting chkGregYear: no run
@@ -178,7 +178,17 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // Which control has the focus.  SetFocus runs the LostFocus handler of the
   // old control and the GotFocus handler of the new one.
   enum class Control {
-    None, txtYear, txtYear2, cboLocation, txtLatDeg, txtLatMin, txtLatDir, txtLongDeg, txtLongMin, txtLonDir, txtGMT,
+    None,
+    txtYear,
+    txtYear2,
+    cboLocation,
+    txtLatDeg,
+    txtLatMin,
+    txtLatDir,
+    txtLongDeg,
+    txtLongMin,
+    txtLonDir,
+    txtGMT,
     chkGregYear
   };
   Control ActiveControl = Control::None;

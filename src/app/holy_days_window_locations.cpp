@@ -286,7 +286,8 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
       if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
     } else if (target == Control::txtYear2) {
       txtYear2_KeyPress(KeyAscii);
-      if (KeyAscii != 0) ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
+      if (KeyAscii != 0)
+        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
     } else if (target == Control::cboLocation) {
       cboLocation_KeyPress(KeyAscii);
       if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,

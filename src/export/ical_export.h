@@ -70,8 +70,8 @@ ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::fi
 // What the user is told when the main window's pane shows no holy days or
 // month starts to export.
 inline constexpr std::string_view kNothingToExport =
-    "The window shows no holy days or month starts to export: run the holy days, the new moons or the local new "
-    "moons first.";
+    "The window shows no holy days or month starts to export: run the holy days, the new moons or the local "
+    "new moons first.";
 
 // File, Export to Calendar... of the main window: exports the holy days or
 // month starts of the report its pane shows now (the holy days, the new

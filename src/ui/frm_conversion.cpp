@@ -1,13 +1,13 @@
 #include "ui/frm_conversion.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/help_texts.h"
 #include "conversions/year_box.h"

@@ -1,7 +1,5 @@
 #include "ui/frm_holy_days.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,13 +9,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cstdlib>
 
+#include "ui/calendar_export.h"
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/listing_window.h"
-#include "ui/calendar_export.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
@@ -261,10 +260,10 @@ void frmHolyDays::BuildControls() {
   txtOut->installEventFilter(this);
 
   using C = app::HolyDaysWindow::Control;
-  fields_ = {{C::txtYear, txtYear},         {C::txtYear2, txtYear2},     {C::cboLocation, cboLocation},
-             {C::txtLatDeg, txtLatDeg},     {C::txtLatMin, txtLatMin},   {C::txtLatDir, txtLatDir},
-             {C::txtLongDeg, txtLongDeg},   {C::txtLongMin, txtLongMin}, {C::txtLonDir, txtLonDir},
-             {C::txtGMT, txtGMT},           {C::chkGregYear, chkGregYear}};
+  fields_ = {{C::txtYear, txtYear},       {C::txtYear2, txtYear2},      {C::cboLocation, cboLocation},
+             {C::txtLatDeg, txtLatDeg},   {C::txtLatMin, txtLatMin},    {C::txtLatDir, txtLatDir},
+             {C::txtLongDeg, txtLongDeg}, {C::txtLongMin, txtLongMin},  {C::txtLonDir, txtLonDir},
+             {C::txtGMT, txtGMT},         {C::chkGregYear, chkGregYear}};
   for (const auto& [control, field] : fields_) {
     const C c = control;
     // Keys reach the widget that has the focus.  For the location box that
@@ -275,7 +274,8 @@ void frmHolyDays::BuildControls() {
     QLineEdit* edit = field == cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(field);
     if (edit == nullptr) continue;
     if (edit != field) edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this, c](const QString& text) { FieldTextChanged(c, text); });
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, c](const QString& text) { FieldTextChanged(c, text); });
   }
   connect(cboLocation, &QComboBox::activated, this, &frmHolyDays::cboLocation_Click);
 }
@@ -456,10 +456,9 @@ void frmHolyDays::MirrorCore() {
   txtVerification->setVisible(c.txtVerificationVisible);
 
   // The focus follows the core (a blank or comma moves on to the next box).
-  if (QWidget* active = WidgetOf(c.ActiveControl); active != nullptr && active->isVisible() &&
-                                                    QApplication::focusWidget() != active &&
-                                                    QApplication::focusWidget() != nullptr &&
-                                                    QApplication::focusWidget()->window() == this) {
+  if (QWidget* active = WidgetOf(c.ActiveControl);
+      active != nullptr && active->isVisible() && QApplication::focusWidget() != active &&
+      QApplication::focusWidget() != nullptr && QApplication::focusWidget()->window() == this) {
     active->setFocus(Qt::OtherFocusReason);
   }
   txtOut->setGeometry(TwipsRect(120, s.paneTop, 12135, s.paneHeight));
@@ -708,7 +707,8 @@ void frmHolyDays::FocusChanged(QWidget* now) {
 void frmHolyDays::ShowSelection(app::HolyDaysWindow::Control control) {
   using C = app::HolyDaysWindow::Control;
   const app::HolyDaysWindow& c = *core_;
-  QLineEdit* edit = control == C::cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(WidgetOf(control));
+  QLineEdit* edit =
+      control == C::cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(WidgetOf(control));
   if (edit == nullptr) return;
   int start = 0;
   int length = 0;
@@ -798,7 +798,8 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
 bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent* key) {
   using C = app::HolyDaysWindow::Control;
   app::HolyDaysWindow& c = *core_;
-  if ((control == C::txtYear || control == C::txtYear2) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+  if ((control == C::txtYear || control == C::txtYear2) &&
+      (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
     const int code = key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown;
     Run([&] {
       if (control == C::txtYear) {
@@ -809,7 +810,8 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent*
     });
     return true;
   }
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;  // accelerators and editing keys
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    return false;  // accelerators and editing keys
   int ascii = 0;
   if (IsEnter(key)) {
     ascii = app::kKeyEnter;
@@ -867,7 +869,8 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent*
   if (ascii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
   if (ascii != typed) {
     // The handler changed the key (a direction letter in capitals): type that instead.
-    if (auto* edit = control == C::cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(WidgetOf(control))) {
+    if (auto* edit = control == C::cboLocation ? cboLocation->lineEdit()
+                                               : qobject_cast<QLineEdit*>(WidgetOf(control))) {
       edit->insert(QString(QChar(ascii)));
     }
     return true;

@@ -77,7 +77,8 @@ void ShowOnScreen(QWidget* window, const QWidget* near) {
     }
     QRect frame(window->pos(), window->size().grownBy(margins));
     if (firstShow) {
-      const QRect around = near != nullptr && near->isVisible() ? near->frameGeometry() : screen->availableGeometry();
+      const QRect around =
+          near != nullptr && near->isVisible() ? near->frameGeometry() : screen->availableGeometry();
       frame.moveCenter(around.center());
     }
     const QRect placed = PlaceInside(frame, screen->availableGeometry());
@@ -100,7 +101,8 @@ int PaneWidthFor(const QPlainTextEdit* pane, const QString& text) {
   // The layout wraps a line wider than the viewport less the document's
   // margins and the caret's width.
   const double lineWidth = widest + 2 * pane->document()->documentMargin() + pane->cursorWidth() + 2;
-  return static_cast<int>(std::ceil(lineWidth)) + 2 * pane->frameWidth() + pane->verticalScrollBar()->sizeHint().width();
+  return static_cast<int>(std::ceil(lineWidth)) + 2 * pane->frameWidth() +
+         pane->verticalScrollBar()->sizeHint().width();
 }
 
 }  // namespace orvane::ui

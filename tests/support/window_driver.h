@@ -22,7 +22,8 @@ inline QWindow* ActiveWindowOf(QWidget* widget) {
   if (top->windowType() == Qt::Popup) return top->windowHandle();  // a popup has the input while it is open
   if (!top->isVisible()) top->show();
   top->activateWindow();
-  if (!QTest::qWaitForWindowActive(top)) qWarning("window %s did not become active", qPrintable(top->objectName()));
+  if (!QTest::qWaitForWindowActive(top))
+    qWarning("window %s did not become active", qPrintable(top->objectName()));
   return top->windowHandle();
 }
 
@@ -50,7 +51,8 @@ inline void Click(QWidget* widget) {
 
 // A left click at `at` in `widget`'s own coordinates, through its window.
 inline void ClickAt(QWidget* widget, const QPoint& at) {
-  QTest::mouseClick(ActiveWindowOf(widget), Qt::LeftButton, Qt::NoModifier, widget->mapTo(widget->window(), at));
+  QTest::mouseClick(ActiveWindowOf(widget), Qt::LeftButton, Qt::NoModifier,
+                    widget->mapTo(widget->window(), at));
 }
 
 // Clicks into a text field, selects its whole text with Ctrl+A and types

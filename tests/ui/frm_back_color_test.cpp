@@ -1,6 +1,8 @@
 // The colour window: each swatch recolours its target and the target's
 // companions, marks the user data changed only for a real change, and the
 // colours come back at the next start from "UserData.Dat".
+#include "ui/frm_back_color.h"
+
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,7 +11,6 @@
 
 #include "support/window_driver.h"
 #include "ui/frm_about.h"
-#include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/frm_holy_days.h"
 #include "ui/listing_window.h"

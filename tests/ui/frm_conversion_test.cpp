@@ -1,5 +1,7 @@
 // The conversion window and its criteria and help windows, opened from the
 // main window's menu and driven through their top-level windows.
+#include "ui/frm_conversion.h"
+
 #include <QCalendar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -8,7 +10,6 @@
 
 #include "app/help_texts.h"
 #include "support/window_driver.h"
-#include "ui/frm_conversion.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;

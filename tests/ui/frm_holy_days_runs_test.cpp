@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ui/calendar_export.h"
 #include "support/window_driver.h"
+#include "ui/calendar_export.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
@@ -76,8 +76,8 @@ struct Fixture {
   void Section(Qt::Key key) { Press(w.get(), key, Qt::ControlModifier); }
   QStringList Coordinates() const {
     QStringList texts;
-    for (QLineEdit* box : {w->txtLatDeg, w->txtLatMin, w->txtLatDir, w->txtLongDeg, w->txtLongMin, w->txtLonDir,
-                           w->txtGMT}) {
+    for (QLineEdit* box :
+         {w->txtLatDeg, w->txtLatMin, w->txtLatDir, w->txtLongDeg, w->txtLongMin, w->txtLonDir, w->txtGMT}) {
       texts << box->text();
     }
     return texts;

@@ -1,5 +1,7 @@
 // The main window driven through its top-level window on the offscreen
 // platform, as the window system delivers keys and clicks.
+#include "ui/frm_holy_days.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
@@ -14,7 +16,6 @@
 #include "app/help_texts.h"
 #include "support/window_driver.h"
 #include "ui/frm_about.h"
-#include "ui/frm_holy_days.h"
 #include "ui/frm_splash.h"
 #include "ui/qt_services.h"
 #include "ui/window_helpers.h"
@@ -366,11 +367,13 @@ class FrmHolyDaysTest : public QObject {
     QTest::addColumn<QRect>("placed");
     const QRect screen(0, 0, 1280, 1024);
     QTest::newRow("inside stays") << QRect(100, 100, 200, 200) << screen << QRect(100, 100, 200, 200);
-    QTest::newRow("below the bottom edge") << QRect(100, 900, 400, 300) << screen << QRect(100, 724, 400, 300);
+    QTest::newRow("below the bottom edge")
+        << QRect(100, 900, 400, 300) << screen << QRect(100, 724, 400, 300);
     QTest::newRow("past the right edge") << QRect(1000, 100, 400, 300) << screen << QRect(880, 100, 400, 300);
     QTest::newRow("above and left") << QRect(-50, -20, 400, 300) << screen << QRect(0, 0, 400, 300);
     QTest::newRow("wider than the screen") << QRect(10, 10, 1500, 300) << screen << QRect(0, 10, 1280, 300);
-    QTest::newRow("under a top panel") << QRect(0, 0, 100, 100) << QRect(0, 30, 1280, 994) << QRect(0, 30, 100, 100);
+    QTest::newRow("under a top panel")
+        << QRect(0, 0, 100, 100) << QRect(0, 30, 1280, 994) << QRect(0, 30, 100, 100);
     QTest::newRow("second screen") << QRect(1200, 50, 300, 200) << QRect(1280, 0, 1024, 768)
                                    << QRect(1280, 50, 300, 200);
   }
