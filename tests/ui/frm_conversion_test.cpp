@@ -78,6 +78,7 @@ class FrmConversionTest : public QObject {
 
   // Picks month `month` (1 = the first) in an open month list.
   static void PickMonth(QListWidget* list, int month) {
+    list->scrollToItem(list->item(month - 1));  // as a user scrolls to it
     test::ClickAt(list->viewport(), list->visualItemRect(list->item(month - 1)).center());
   }
 
