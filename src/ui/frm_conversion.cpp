@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -93,7 +95,7 @@ frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictu
                  },
                  [this](bool show) {
                    if (show) {
-                     ShowOnScreen(criteria_.get(), this);
+                     ShowOnScreen(criteria_.get(), this, Placement::Below);
                    } else {
                      criteria_->hide();
                    }
@@ -143,8 +145,12 @@ void frmConversion::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);
-  resize(page->size());
-  setMaximumSize(page->size());
+  // Where the screen is narrower than the page, the window keeps the page's
+  // height above the horizontal scroll bar.
+  const int scrollBar = scroll_->horizontalScrollBar()->sizeHint().height();
+  const bool narrow = screen() != nullptr && screen()->availableGeometry().width() < page->width();
+  resize(page->width(), page->height() + (narrow ? scrollBar : 0));
+  setMaximumSize(page->width(), page->height() + scrollBar);
   auto box = [](QWidget* parent, const char* name, const QString& tip, int x, int y, int w) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);

@@ -63,7 +63,7 @@ QRect PlaceInside(const QRect& frame, const QRect& available) {
   return placed;
 }
 
-void ShowOnScreen(QWidget* window, const QWidget* near) {
+void ShowOnScreen(QWidget* window, const QWidget* near, Placement placement) {
   const bool firstShow = !window->property(kPlacedProperty).toBool();
   QScreen* screen = near != nullptr ? near->screen() : window->screen();
   if (screen != nullptr) {
@@ -77,9 +77,10 @@ void ShowOnScreen(QWidget* window, const QWidget* near) {
     }
     QRect frame(window->pos(), window->size().grownBy(margins));
     if (firstShow) {
-      const QRect around =
-          near != nullptr && near->isVisible() ? near->frameGeometry() : screen->availableGeometry();
+      const bool nearShown = near != nullptr && near->isVisible();
+      const QRect around = nearShown ? near->frameGeometry() : screen->availableGeometry();
       frame.moveCenter(around.center());
+      if (nearShown && placement == Placement::Below) frame.moveTop(around.bottom() + 1);
     }
     const QRect placed = PlaceInside(frame, screen->availableGeometry());
     if (placed.size() != frame.size()) window->resize(placed.size().shrunkBy(margins));

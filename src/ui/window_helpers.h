@@ -20,10 +20,14 @@ void ButtonsRunOnEnter(QWidget* window);
 // smaller only where it is larger than the area.
 QRect PlaceInside(const QRect& frame, const QRect& available);
 
+// Where a window shown for the first time goes relative to the window it
+// belongs with: centred on it, or just below it (moved up as far as the
+// screen's bottom edge requires).
+enum class Placement { Centred, Below };
+
 // Shows a top-level window without blocking and brings it forward, inside
-// the available area of its screen (the screen of `near` when given, which
-// a window shown for the first time is also centred on).
-void ShowOnScreen(QWidget* window, const QWidget* near = nullptr);
+// the available area of its screen (the screen of `near` when given).
+void ShowOnScreen(QWidget* window, const QWidget* near = nullptr, Placement placement = Placement::Centred);
 
 // The width `pane` needs to show the longest line of `text` (LF or CR LF
 // line ends) without wrapping it, with its frame and scroll bar.
