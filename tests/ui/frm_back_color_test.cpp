@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_about.h"
 #include "ui/frm_conversion.h"
 #include "ui/frm_holy_days.h"
@@ -17,21 +18,9 @@
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
 
 namespace {
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
-
-class NoQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
-  }
-};
 
 // Answers the colour dialog from a script; nothing scripted is a cancel.
 class ScriptedColours final : public ColourDialog {
@@ -62,7 +51,7 @@ class FrmBackColorTest : public QObject {
 
  private:
   CountingBeeper beeper;
-  NoQuestions questions;
+  test::ScriptedQuestions questions{app::Answer::No};
   ScriptedColours colours;
 
   std::unique_ptr<frmHolyDays> Start(const QTemporaryDir& dir) {

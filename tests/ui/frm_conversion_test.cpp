@@ -10,28 +10,17 @@
 
 #include "app/help_texts.h"
 #include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
 using orvane::test::Click;
 using orvane::test::Press;
 using orvane::test::Retype;
 
 namespace {
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
-
-class NoQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
-  }
-};
 
 QString Lf(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -59,7 +48,7 @@ class FrmConversionTest : public QObject {
  private:
   QTemporaryDir dir;
   CountingBeeper beeper;
-  NoQuestions questions;
+  test::ScriptedQuestions questions{app::Answer::No};
   std::unique_ptr<frmHolyDays> main;
 
   app::UserDataFolders Folders() {

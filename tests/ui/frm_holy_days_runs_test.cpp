@@ -8,40 +8,23 @@
 #include <fstream>
 
 #include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/calendar_export.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
+using orvane::test::ScriptedQuestions;
 using orvane::test::Click;
 using orvane::test::Press;
 using orvane::test::Type;
 
 namespace {
 
-class ScriptedQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    titles.push_back(q.title);
-    texts.push_back(q.text);
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : answer;
-  }
-  app::Answer answer = app::Answer::Yes;
-  std::vector<std::string> titles;
-  std::vector<std::string> texts;
-  std::string LastTitle() const { return titles.empty() ? std::string("(nothing asked)") : titles.back(); }
-  std::string LastText() const { return texts.empty() ? std::string("(nothing asked)") : texts.back(); }
-};
-
 class NoPrinter final : public app::PrintService {
  public:
   bool PrintDocument(const std::string&, int, const std::string&) override { return false; }
-};
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
 };
 
 // A window with "UserData.Dat" in a fresh folder of its own.
@@ -273,7 +256,7 @@ class FrmHolyDaysRunsTest : public QObject {
     std::filesystem::remove(f.folder() / "UserData.Dat");
     f.w->mnuExit->trigger();
     QVERIFY(!std::filesystem::exists(f.folder() / "UserData.Dat"));
-    QVERIFY(f.questions.titles.empty());
+    QVERIFY(f.questions.asked.empty());
   }
 };
 

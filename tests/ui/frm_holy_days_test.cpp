@@ -15,6 +15,7 @@
 
 #include "app/help_texts.h"
 #include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_about.h"
 #include "ui/frm_splash.h"
 #include "ui/qt_services.h"
@@ -22,21 +23,13 @@
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
+using orvane::test::ScriptedQuestions;
 using orvane::test::Click;
 using orvane::test::Press;
 using orvane::test::Type;
 
 namespace {
-
-class ScriptedQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    asked.push_back(q);
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : answer;
-  }
-  app::Answer answer = app::Answer::Yes;
-  std::vector<app::Question> asked;
-};
 
 class RecordingPrinter final : public app::PrintService {
  public:
@@ -49,12 +42,6 @@ class RecordingPrinter final : public app::PrintService {
   std::string fontName;
   int pointSize = 0;
   std::vector<std::string> documents;
-};
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
 };
 
 // Every window of these tests keeps its "UserData.Dat" in a folder of its own.

@@ -4,19 +4,16 @@
 
 #include "app/help_texts.h"
 #include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/listing_window.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
 using orvane::test::Click;
 using orvane::test::Press;
 
 namespace {
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
 
 QString Lf(const std::string& text) {
   QString s = QString::fromStdString(text);
