@@ -63,6 +63,8 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   std::string txtYear2;              // the second year field of the range sections
   int txtYearSelStart = 0;           // the selection in the year box
   int txtYearSelLength = 0;
+  int txtYear2SelStart = 0;  // the selection in the second year box
+  int txtYear2SelLength = 0;
   std::string Caption;               // the window caption
   bool GregYearQuiet = false;        // a section switch is resetting chkGregYear: no run
   bool chkGregYear = false;          // "Check if you want to start calculations on the first of the Gregorian Year."
@@ -183,7 +185,17 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // Which control has the focus.  SetFocus runs the LostFocus handler of the
   // old control and the GotFocus handler of the new one.
   enum class Control {
-    None, txtYear, cboLocation, txtLatDeg, txtLatMin, txtLatDir, txtLongDeg, txtLongMin, txtLonDir, txtGMT,
+    None,
+    txtYear,
+    txtYear2,
+    cboLocation,
+    txtLatDeg,
+    txtLatMin,
+    txtLatDir,
+    txtLongDeg,
+    txtLongMin,
+    txtLonDir,
+    txtGMT,
     chkGregYear
   };
   Control ActiveControl = Control::None;
@@ -198,7 +210,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtYear_GotFocus();
   void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
   void txtYear_KeyPress(int& KeyAscii);
-  // The second year box of the range sections: the same arrow keys and filter.
+  // The second year box of the range sections: the same selection on
+  // entry, arrow keys and filter.
+  void txtYear2_GotFocus();
   void txtYear2_KeyDown(int KeyCode) { txtYear2 = StepYearText(txtYear2, KeyCode); }
   void txtYear2_KeyPress(int& KeyAscii);
 

@@ -277,6 +277,7 @@ void HolyDaysWindow::SetFocus(Control control) {
   }
   ActiveControl = control;
   if (control == Control::txtYear) txtYear_GotFocus();
+  if (control == Control::txtYear2) txtYear2_GotFocus();
   if (control == Control::cboLocation) cboLocation_GotFocus();
   if (TextBox* box = CoordinateBox(control)) SelectForTyping(*box);
 }
@@ -289,6 +290,10 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
     if (target == Control::txtYear) {
       txtYear_KeyPress(KeyAscii);
       if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
+    } else if (target == Control::txtYear2) {
+      txtYear2_KeyPress(KeyAscii);
+      if (KeyAscii != 0)
+        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
     } else if (target == Control::cboLocation) {
       cboLocation_KeyPress(KeyAscii);
       if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
@@ -307,6 +312,11 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
 void HolyDaysWindow::txtYear_GotFocus() {
   txtYearSelStart = 0;
   txtYearSelLength = 8;
+}
+
+void HolyDaysWindow::txtYear2_GotFocus() {
+  txtYear2SelStart = 0;
+  txtYear2SelLength = 8;
 }
 
 void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {

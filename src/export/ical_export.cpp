@@ -299,9 +299,7 @@ ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesys
   const CalendarRun* shown = window.ShownCalendarRun();
   if (shown == nullptr) {
     ExportOutcome outcome;
-    outcome.error =
-        "the window shows no holy days or month starts to export: run the holy days, the new moons or the "
-        "local new moons first";
+    outcome.error = std::string(kNothingToExport);
     return outcome;
   }
   return ExportCalendar({*shown}, path, stamp);

@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/day_recorder.h"
@@ -67,6 +68,12 @@ struct ExportOutcome {
 // through); a folder, named pipe, device or link to nothing is refused.
 ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
                              std::time_t stamp);
+
+// What the user is told when the main window's pane shows no holy days or
+// month starts to export.
+inline constexpr std::string_view kNothingToExport =
+    "The window shows no holy days or month starts to export: run the holy days, the new moons or the local "
+    "new moons first.";
 
 // File, Export to Calendar... of the main window: exports the holy days or
 // month starts of the report its pane shows now (the holy days, the new
