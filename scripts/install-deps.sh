@@ -10,9 +10,11 @@ packages=(
   libical-dev
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
+  openbox xdotool xclip
   desktop-file-utils appstream
   python3-ephem python3-icalendar
   clang libclang-rt-dev
+  locales-all  # the comma-decimal locales the tests run under
 )
 
 missing=()

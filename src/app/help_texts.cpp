@@ -11,7 +11,6 @@
 //   "~"          a blank at which a line is never broken.
 #include "app/help_texts.h"
 
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -691,7 +690,11 @@ std::string Centred(std::string_view text) {
 
 std::string Capitals(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  // Letters a to z only, whatever the process locale: other bytes belong to
+  // UTF-8 sequences, which a single-byte locale's upper-casing would break.
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
   return out;
 }
 

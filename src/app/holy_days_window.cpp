@@ -24,7 +24,7 @@ void HolyDaysWindow::Form_Load(int currentYear) {
   st.ShowInMain = kTrue;
   Caption = SectionCaption(kSections[0]);
   ShowHelp("HolyDays");
-  txtYear = std::to_string(currentYear);
+  txtYear = num::CStr(currentYear);
   SavedYear = num::CInt(currentYear);
   txtYearSelStart = 0;
   txtYearSelLength = 8;

@@ -13,15 +13,15 @@ void HolyDaysWindow::SwitchSection(std::string_view key) {
   if (next == nullptr) return;
   EphemerisState& st = engine_.st;
   // A single-year section gets back the year last entered in one.
-  if (!next->range) txtYear = std::to_string(SavedYear);
+  if (!next->range) txtYear = num::CStr(SavedYear);
   Caption = SectionCaption(*next);
   st.RunName = std::string(next->key);
   SectionName = st.RunName;
   ShowHelp(next->key);
   if (next->range) {
     SavedYear = num::CInt(num::Val(txtYear));
-    txtYear = std::to_string(next->startYear);
-    txtYear2 = std::to_string(next->endYear);
+    txtYear = num::CStr(next->startYear);
+    txtYear2 = num::CStr(next->endYear);
     txtYearSelStart = 0;
     txtYearSelLength = 6;
   }

@@ -57,8 +57,8 @@ std::optional<double> ZoneOffsetHours(std::string_view text);
 std::string OffsetBoxOnLeaving(std::string_view text);
 
 // The zone of the caption: the value of the offset box in the general
-// number form, without the blank of a sign column.  ZoneCaptionText("5.5") = "5.5", ZoneCaptionText("") =
-// "0".
+// number form, which keeps the zero before a point.
+//   ZoneCaptionText("5.5") = "5.5", ZoneCaptionText(".5") = "0.5", ZoneCaptionText("") = "0".
 std::string ZoneCaptionText(std::string_view gmtBox);
 
 }  // namespace orvane::app

@@ -12,7 +12,9 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
   CLI::Option* ics = cmd->add_option(
       "--ics", o.file,
       "Also write the days the report states to FILE as an iCalendar file, one all-day event per date, "
-      "for import into a calendar program; the report is printed as usual");
+      "for import into a calendar program; the report is printed as usual. FILE is a new or regular "
+      "file (a symbolic link to one is written through); - writes the calendar to standard output "
+      "instead of the report");
   ics->type_name("FILE");
   ics->check(CLI::Validator(
       [](std::string& v) { return v.empty() ? std::string("needs a file name, not ''") : std::string(); },
@@ -49,6 +51,16 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandCo
 
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        CommandContext& ctx) {
+  if (o.file == kStandardOutput) {
+    const ical::CalendarText calendar = ical::BuildCalendar(runs, std::time(nullptr));
+    if (!calendar.ok) {
+      ctx.Fail("--ics: " + calendar.error);
+      return false;
+    }
+    ctx.out += calendar.text;
+    ctx.output = CommandContext::Output::Calendar;
+    return true;
+  }
   const ical::ExportOutcome outcome = ical::ExportCalendar(runs, o.file, std::time(nullptr));
   if (!outcome.ok) ctx.Fail("--ics: " + outcome.error);
   return outcome.ok;

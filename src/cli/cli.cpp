@@ -163,12 +163,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "orvane-cli: " << OneLine(error) << "\n";
     return status;
   }
+  // The calendar of --ics - too: it holds no control characters but its
+  // line ends (its folded lines keep UTF-8 whole) unless a place's name
+  // brought one, which the terminal must not obey.
   errno = 0;
   out << TerminalText(report);
   out.flush();
   if (!out) {
     const int error = errno;
-    err << "orvane-cli: the report could not be written to standard output"
+    const bool calendar = ctx.output == CommandContext::Output::Calendar;
+    err << "orvane-cli: the " << (calendar ? "calendar" : "report")
+        << " could not be written to standard output"
         << (error != 0 ? " (" + std::generic_category().message(error) + ")" : std::string()) << "\n";
     return 1;
   }

@@ -8,13 +8,14 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/day_recorder.h"
 
 namespace orvane::cli {
 
-// What a command needs of the world: the stream of its report, today's
+// What a command needs of the world: the text of its report, today's
 // year, and where its notes and its error go.  RunCli prints the report and
 // the notes only when the command succeeds, and the error alone when it
 // fails, each message on one line of its own.
@@ -22,8 +23,13 @@ class CommandContext {
  public:
   CommandContext(std::string& out, int currentYear) : out(out), currentYear(currentYear) {}
 
-  std::string& out;  // the report
+  std::string& out;  // the report (or the calendar of --ics -)
   const int currentYear;
+
+  // What `out` holds, as the message names it when it cannot be written: a
+  // report, or the calendar of --ics - in its place.
+  enum class Output { Report, Calendar };
+  Output output = Output::Report;
 
   // A note for stderr: an entry read differently from how it was typed.
   // The message has no "orvane-cli: " and no line end.
@@ -81,6 +87,9 @@ struct CalendarFileOptions {
   std::string file;                // empty: no calendar file
   std::vector<std::string> years;  // empty, or the first and the last year of the span
 };
+// The --ics file that stands for standard output: the calendar is printed
+// in place of the report.
+inline constexpr std::string_view kStandardOutput = "-";
 // The longest span of years one file takes.
 inline constexpr int kMaxCalendarYears = 1000;
 // Adds --ics and --years to a report command whose YEAR option is `year`;
@@ -92,8 +101,8 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
 bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandContext& ctx,
                 std::vector<std::string>& years);
 // Writes the days of `runs` to the file of --ics (replacing it whole, or
-// leaving it as it was).  False, after ctx.Fail, when they cannot be
-// written.
+// leaving it as it was), or to ctx.out for "-".  False, after ctx.Fail,
+// when they cannot be written: a path that is no regular file, a full disk.
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        CommandContext& ctx);
 }  // namespace detail

@@ -38,7 +38,7 @@ int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, void (app::H
     if (const CalendarRun* run = window.ShownCalendarRun()) runs.push_back(*run);
   }
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out += report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
   return 0;
 }
 

@@ -76,7 +76,7 @@ bool ParseCoordinate(const std::string& option, const std::string& text, std::si
   if (dir >= 'a' && dir <= 'z') dir = static_cast<char>(dir - 'a' + 'A');
   ok = ok && (dir == directions[0] || dir == directions[1]);
   if (!ok) {
-    error = option + " must be whole degrees (at most " + num::CStr(static_cast<double>(degreeDigits)) +
+    error = option + " must be whole degrees (at most " + num::CStr(degreeDigits) +
             " digits), whole minutes and " + directions[0] + " or " + directions[1] + ", e.g. \"" + example +
             "\"; not " + detail::Quoted(text);
     return false;
@@ -101,10 +101,14 @@ std::string BoxesText(const HolyDaysWindow& w) {
 }
 
 // Reads "UserData.Dat" into the window without ever writing it; notes a
-// damaged file.  A missing file gives the default entry.
+// damaged or unreadable file.  A missing or unreadable file gives the
+// default entry.
 void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
   const app::LoadOutcome loaded = w.LoadUserData();
   if (loaded.status == app::LoadStatus::Missing) {
+    w.UseDefaultLocation();
+  } else if (loaded.status == app::LoadStatus::Unreadable) {
+    ctx.Note(loaded.path.string() + " is not read (" + loaded.error + "); the default location is used");
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
     ctx.Note(loaded.path.string() + " cannot be read from line " + num::CStr(loaded.reading.badLine) +
@@ -191,7 +195,7 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out += report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
   return 0;
 }
 

@@ -1,8 +1,6 @@
 #include "conversions/conversion_window_model.h"
 
-#include <chrono>
 #include <cmath>
-#include <ctime>
 #include <utility>
 
 #include "calendar/biblical_date.h"
@@ -85,17 +83,6 @@ void FillList(MonthListBox& list, const std::array<std::string_view, N>& names) 
 }
 
 }  // namespace
-
-ClockDate TodayFromClock() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
 
 std::string RulesCaption(const PostponementFlags& r) {
   const int set = int{r.rule1} + int{r.rule2} + int{r.rule3} + int{r.rule4};
@@ -256,7 +243,7 @@ void ConversionWindowModel::Form_Load() {
   FillList(lstJCMonth, GregorianMonthNames);
   FillList(lstHMonth, HebrewMonthNames);
   FillList(lstBMonth, BiblicalMonthNames);
-  const ClockDate today = clock_ ? clock_() : TodayFromClock();
+  const ClockDate today = clock_ ? clock_() : LocalToday();
   txtGYear = NumberText(today.year);
   if (today.month >= 1 && today.month <= 12) {
     txtGMonth = lstGMonth.List[static_cast<std::size_t>(today.month - 1)];

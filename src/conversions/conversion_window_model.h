@@ -28,22 +28,15 @@
 #include "conversions/year_box.h"
 #include "engine/engine.h"
 #include "engine/host.h"
+#include "engine/local_clock.h"
 #include "runs/times.h"
 
 namespace orvane::conversions {
 
-// A calendar date of the system clock.
-struct ClockDate {
-  int year = 0;
-  int month = 0;  // 1..12
-  int day = 0;    // 1..31
-};
+using ::orvane::ClockDate;
 
 // Gives today's date, read when the window opens.
 using DateClock = std::function<ClockDate()>;
-
-// Today's date by the system clock, local time.
-ClockDate TodayFromClock();
 
 // A hidden list box used as a month chooser: list position = month - 1.
 struct MonthListBox {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/local_clock.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -17,7 +18,7 @@ EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, YearCloc
     : beeper_(beeper), help_(std::move(help)), clock_(std::move(clock)) {}
 
 void EasterWindowModel::Form_Load() {
-  year_text_ = num::CStr(static_cast<double>(clock_ ? clock_() : CurrentYearFromClock()));
+  year_text_ = num::CStr(clock_ ? clock_() : LocalToday().year);
   cmdHelp_Click();
 }
 

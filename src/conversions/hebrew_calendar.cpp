@@ -17,14 +17,6 @@ int NonNegativeMod(double x, int n) {
   return r < 0 ? r + n : r;
 }
 
-// A whole number as text with at least `width` digits after an optional minus
-// sign.  PaddedNumber(-44, 4) = "-0044", PaddedNumber(5, 2) = "05".
-std::string PaddedNumber(int value, std::size_t width) {
-  std::string digits = std::to_string(std::abs(static_cast<long>(value)));
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return value < 0 ? "-" + digits : digits;
-}
-
 // Time units of the molad reckoning.
 constexpr double kPartsPerHour = 1080;
 constexpr double kHoursPerDay = 24;
@@ -170,9 +162,9 @@ GregorianDateText JDToGregorianText(double jd) {
   date.month = static_cast<int>(E < 14 ? E - 1 : E - 13);
   date.year = static_cast<int>(date.month > 2 ? C - 4716 : C - 4715);
   if (date.year <= 0) date.year -= 1;  // historical numbering
-  date.day_text = PaddedNumber(date.day, 2);
-  date.month_text = PaddedNumber(date.month, 2);
-  date.year_text = PaddedNumber(date.year, 4);
+  date.day_text = num::ZeroPadded(date.day, 2);
+  date.month_text = num::ZeroPadded(date.month, 2);
+  date.year_text = num::ZeroPadded(date.year, 4);
   return date;
 }
 

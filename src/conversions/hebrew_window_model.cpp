@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "engine/local_clock.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -20,7 +21,7 @@ HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, YearCloc
 
 void HebrewWindowModel::Form_Load() {
   calendar_.FillCalendarNames();
-  year_text_ = WholeNumberText(clock_ ? clock_() : CurrentYearFromClock());
+  year_text_ = WholeNumberText(clock_ ? clock_() : LocalToday().year);
   cmdHelp_Click();
 }
 

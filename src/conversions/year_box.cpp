@@ -1,22 +1,8 @@
 #include "conversions/year_box.h"
 
-#include <chrono>
-#include <ctime>
-
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
-
-int CurrentYearFromClock() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return local.tm_year + 1900;
-}
 
 bool YearBoxAcceptsKey(int key_ascii) {
   return (key_ascii >= '0' && key_ascii <= '9') || key_ascii == '-' || key_ascii == kKeyBackspace;

@@ -21,9 +21,6 @@ using HelpProvider = std::function<std::string(std::string_view key)>;
 // Gives the current calendar year.
 using YearClock = std::function<int()>;
 
-// The calendar year of the system clock, local time.
-int CurrentYearFromClock();
-
 // True when a typed character may enter a year box: a digit, "-" or Backspace.
 bool YearBoxAcceptsKey(int key_ascii);
 

@@ -1,9 +1,9 @@
 #include "engine/numeric.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace orvane::num {
 
@@ -33,44 +33,99 @@ double PowerOfTen(int n) {
   return p;
 }
 
-// Formats |x| with `digits` significant digits in the general form: fixed
-// notation for decimal exponents from -5 up to digits - 1, otherwise "dE+xx".
-// The mantissa carries no trailing zeros and no zero before the point.
-std::string GeneralForm(double x, int digits) {
+// The digits of |x| rounded to `digits` significant figures (trailing zeros
+// dropped) and the decimal exponent of the first one: 1234.5 to 3 figures is
+// {"123", 3}.  std::to_chars rounds the exact binary value correctly, halves
+// to even, and never looks at the process locale.
+struct Figures {
+  std::string digits;
+  int exponent = 0;
+};
+
+Figures SignificantFigures(double x, int digits) {
+  char buf[64];
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, digits - 1);
+  // buf is "d.dddde+XX" ("de+XX" for one figure); 64 characters always suffice.
+  Figures f;
+  const char* p = buf;
+  for (; p != end && *p != 'e'; ++p) {
+    if (*p != '.') f.digits.push_back(*p);
+  }
+  if (p != end) {
+    const char* q = p + 1;
+    if (q != end && *q == '+') ++q;
+    std::from_chars(q, end, f.exponent);
+  }
+  while (f.digits.size() > 1 && f.digits.back() == '0') f.digits.pop_back();
+  return f;
+}
+
+// |x| with `digits` significant digits in the general form: fixed notation
+// for decimal exponents from -5 up to digits - 1, otherwise "dE+xx".  The
+// mantissa carries no trailing zeros; `leadingZero` puts "0" before a point
+// that would otherwise start the text (".5" or "0.5").
+std::string GeneralForm(double x, int digits, bool leadingZero) {
   if (x == 0.0) return "0";
   // Not a number and infinity have no digits to show: their names are shown.
   if (std::isnan(x)) return "nan";
   if (std::isinf(x)) return "inf";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
-  // buf is "d.ddddde+XX"
-  std::string mant;
-  const char* p = buf;
-  for (; *p != 'e'; ++p) {
-    if (*p != '.') mant.push_back(*p);
-  }
-  const int exp10 = std::atoi(p + 1);
-  while (mant.size() > 1 && mant.back() == '0') mant.pop_back();
+  const Figures f = SignificantFigures(x, digits);
+  const std::string& mant = f.digits;
+  const int exp10 = f.exponent;
 
-  std::string out;
   if (exp10 >= digits || exp10 < -5) {
-    out = mant.substr(0, 1);
+    std::string out = mant.substr(0, 1);
     if (mant.size() > 1) out += "." + mant.substr(1);
-    char e[16];
-    std::snprintf(e, sizeof e, "E%c%02d", exp10 < 0 ? '-' : '+', std::abs(exp10));
-    return out + e;
+    out += exp10 < 0 ? "E-" : "E+";
+    out += ZeroPadded(exp10 < 0 ? -exp10 : exp10, 2);
+    return out;
   }
   if (exp10 < 0) {
-    out = "." + std::string(static_cast<std::size_t>(-exp10 - 1), '0') + mant;
-  } else {
-    const std::size_t intDigits = static_cast<std::size_t>(exp10) + 1;
-    if (mant.size() <= intDigits) {
-      out = mant + std::string(intDigits - mant.size(), '0');
-    } else {
-      out = mant.substr(0, intDigits) + "." + mant.substr(intDigits);
+    return (leadingZero ? "0." : ".") + std::string(static_cast<std::size_t>(-exp10 - 1), '0') + mant;
+  }
+  const std::size_t intDigits = static_cast<std::size_t>(exp10) + 1;
+  if (mant.size() <= intDigits) return mant + std::string(intDigits - mant.size(), '0');
+  return mant.substr(0, intDigits) + "." + mant.substr(intDigits);
+}
+
+std::string WithZerosInFront(std::string digits, int width) {
+  const std::size_t wanted = width < 0 ? 0 : static_cast<std::size_t>(width);
+  if (digits.size() < wanted) digits.insert(0, wanted - digits.size(), '0');
+  return digits;
+}
+
+// The decimal magnitude of a number text that from_chars found out of range:
+// the position of its first significant digit plus its exponent.  Above 0
+// the number overflowed, otherwise it underflowed.
+long long DecimalMagnitude(std::string_view number) {
+  std::size_t i = 0;
+  if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+  long long position = 0;
+  bool significant = false;
+  bool afterPoint = false;
+  for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+    const char c = number[i];
+    if (c == '.') {
+      afterPoint = true;
+    } else if (!significant && c == '0') {
+      if (afterPoint) --position;
+    } else if (!significant) {
+      significant = true;
+      if (!afterPoint) position = 1;
+    } else if (!afterPoint) {
+      ++position;
     }
   }
-  return out;
+  long long exponent = 0;
+  if (i < number.size()) {
+    const char* first = number.data() + i + 1;
+    if (first != number.data() + number.size() && *first == '+') ++first;
+    const auto [end, ec] = std::from_chars(first, number.data() + number.size(), exponent);
+    // An exponent too large for its type is far beyond either bound.
+    if (ec == std::errc::result_out_of_range) exponent = *first == '-' ? -1000000 : 1000000;
+  }
+  return position + exponent;
 }
 
 }  // namespace
@@ -88,20 +143,52 @@ double Round(double x, int n) {
 float Round(float x, int n) { return static_cast<float>(Round(static_cast<double>(x), n)); }
 
 std::string Str(double x) {
-  if (x < 0) return "-" + GeneralForm(-x, 15);
-  return " " + GeneralForm(x, 15);
+  if (x < 0) return "-" + GeneralForm(-x, 15, false);
+  return " " + GeneralForm(x, 15, false);
 }
 
 std::string Str(float x) {
   const double d = static_cast<double>(x);
-  if (d < 0) return "-" + GeneralForm(-d, 7);
-  return " " + GeneralForm(d, 7);
+  if (d < 0) return "-" + GeneralForm(-d, 7, false);
+  return " " + GeneralForm(d, 7, false);
 }
 
 std::string CStr(double x) {
-  std::string s = Str(x);
-  if (!s.empty() && s[0] == ' ') s.erase(0, 1);
-  return s;
+  if (x < 0) return "-" + GeneralForm(-x, 15, true);
+  return GeneralForm(x, 15, true);
+}
+
+std::string ZeroPadded(long long value, int width) {
+  const unsigned long long magnitude =
+      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  const std::string digits = WithZerosInFront(CStr(magnitude), width);
+  return value < 0 ? "-" + digits : digits;
+}
+
+std::string HexDigits(std::uint64_t value, int width) {
+  char buf[24];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, 16);
+  return WithZerosInFront(std::string(buf, end), width);
+}
+
+std::optional<double> DecimalValue(std::string_view number) {
+  const char* first = number.data();
+  const char* last = number.data() + number.size();
+  if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
+  // Only what the lexers produce: no blanks, no "inf" or "nan", no hexadecimal.
+  for (const char* p = first; p != last; ++p) {
+    const bool digit = *p >= '0' && *p <= '9';
+    if (!digit && *p != '.' && *p != 'e' && *p != 'E' && *p != '-' && *p != '+') return std::nullopt;
+  }
+  double value = 0;
+  const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (end != last) return std::nullopt;
+  if (ec == std::errc::result_out_of_range) {
+    if (DecimalMagnitude(number) > 0) return std::nullopt;
+    return *first == '-' ? -0.0 : 0.0;
+  }
+  if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 double Val(std::string_view text) {
@@ -137,8 +224,11 @@ double Val(std::string_view text) {
     }
     if (expDigits) number += exponent;
   }
-  const double v = std::strtod(number.c_str(), nullptr);
-  return std::isfinite(v) ? v : (v > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max());
+  // The text is a well-formed number, so only a value beyond the range of a
+  // double is refused: it becomes the largest double of its sign.
+  const std::optional<double> v = DecimalValue(number);
+  if (v) return *v;
+  return number[0] == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
 }
 
 std::int32_t Mod(double a, double b) {

@@ -6,9 +6,17 @@
 // zero before its decimal point, Val reads the leading number of a text, and
 // Mod keeps the sign of the dividend.  Every figure in a report passes through
 // these functions, so they are written once here and used everywhere.
+//
+// Every number the program writes or reads as text goes through this module,
+// and nothing here consults the process locale: the decimal separator is
+// always ".", whatever the user's language (the desktop toolkit switches the
+// process to the user's locale, where a comma may be the separator).
 #pragma once
 
+#include <charconv>
+#include <concepts>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,8 +54,38 @@ std::string Str(double x);
 //   Str(1.23f) = " 1.23" (not " 1.23000001907349").
 std::string Str(float x);
 
-// CStr(x): Str without the blank of a non-negative number.  CStr(33) = "33".
+// CStr(x): the general form of a number, the form in which numbers are
+// written as text: at most 15 significant digits, "." as the decimal point,
+// "-" before a negative number and nothing before another, and a zero before
+// a point that would otherwise start the text.
+//   CStr(33) = "33", CStr(5.5) = "5.5", CStr(0.5) = "0.5", CStr(-0.25) = "-0.25",
+//   CStr(1e20) = "1E+20".
+// It differs from Str only in the sign column and the zero before the point.
 std::string CStr(double x);
+
+// CStr of a whole number: all its digits, "-" before a negative one.
+//   CStr(2024) = "2024", CStr(-5) = "-5".
+template <std::integral T>
+std::string CStr(T x) {
+  char buf[24];
+  const auto result = std::to_chars(buf, buf + sizeof buf, x);
+  return std::string(buf, result.ptr);
+}
+
+// A whole number with zeros in front up to `width` digits (after the "-" of
+// a negative one).  ZeroPadded(5, 2) = "05", ZeroPadded(123, 2) = "123".
+std::string ZeroPadded(long long value, int width);
+
+// Lower-case hexadecimal digits with zeros in front up to `width`.
+//   HexDigits(255, 4) = "00ff".
+std::string HexDigits(std::uint64_t value, int width);
+
+// The value of a decimal number text as the lexers of Val and of the user
+// data file cut it out: an optional sign, digits with at most one decimal
+// point, an optional exponent "e" or "E" with its own sign.  Nothing when
+// the text is anything else or the value is beyond the range of a double; a
+// value too small for a double is 0.  DecimalValue("-35.25") = -35.25.
+std::optional<double> DecimalValue(std::string_view number);
 
 // Val(text): the number at the start of a text, 0 when there is none.  Blanks,
 // tabs and line breaks are skipped wherever they stand; a sign, digits, one

@@ -3,13 +3,12 @@
 #include <libical/ical.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <set>
 #include <string_view>
 
 #include "app/holy_days_window.h"
-#include "app/user_data_file.h"
+#include "app/safe_file.h"
 #include "engine/engine.h"
 #include "engine/numeric.h"
 
@@ -47,28 +46,20 @@ std::string WeekdayName(double jd) {
 // common era ("5 Apr 30 BCE", without the weekday, before it).
 std::string DateText(double jd) {
   const CivilDate d = DateFromJD(jd);
-  const std::string date = std::to_string(static_cast<int>(d.day)) + " " +
+  const std::string date = num::CStr(static_cast<int>(d.day)) + " " +
                            std::string(kMonthNames[static_cast<std::size_t>(d.month)]) + " " +
-                           std::to_string(static_cast<int>(std::fabs(d.year)));
+                           num::CStr(static_cast<int>(std::fabs(d.year)));
   return d.year < 0 ? date + " BCE" : WeekdayName(jd) + ", " + date;
 }
 
 // "19:05".
-std::string ClockText(ClockTime t) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
-  return text;
-}
+std::string ClockText(ClockTime t) { return num::ZeroPadded(t.hour, 2) + ":" + num::ZeroPadded(t.minute, 2); }
 
 // "UTC+2", "UTC-5", "UTC+5:30": the zone's offset from UTC (hours, east positive).
 std::string ZoneText(double offsetHours) {
   const long minutes = std::lround(std::fabs(offsetHours) * 60);
-  std::string text = std::string("UTC") + (offsetHours < 0 ? "-" : "+") + std::to_string(minutes / 60);
-  if (minutes % 60 != 0) {
-    char part[8];
-    std::snprintf(part, sizeof part, ":%02ld", minutes % 60);
-    text += part;
-  }
+  std::string text = std::string("UTC") + (offsetHours < 0 ? "-" : "+") + num::CStr(minutes / 60);
+  if (minutes % 60 != 0) text += ":" + num::ZeroPadded(minutes % 60, 2);
   return text;
 }
 
@@ -80,10 +71,7 @@ std::string PlaceKey(const RecordedRun& run) {
   const double longitude = run.place.longitudeTurns * 360;               // degrees, east negative
   auto part = [](double degrees, char positive, char negative) {
     const long minutes = std::lround(std::fabs(degrees) * 60);
-    char text[24];
-    std::snprintf(text, sizeof text, "%ld%c%02ld", minutes / 60, degrees >= 0 ? positive : negative,
-                  minutes % 60);
-    return std::string(text);
+    return num::CStr(minutes / 60) + (degrees >= 0 ? positive : negative) + num::ZeroPadded(minutes % 60, 2);
   };
   return part(latitude, 'n', 's') + "-" + part(longitude, 'w', 'e');
 }
@@ -91,7 +79,7 @@ std::string PlaceKey(const RecordedRun& run) {
 // A year in a UID: "2025", "1bce".
 std::string YearKey(double year) {
   const long y = std::lround(year);
-  return y < 0 ? std::to_string(-y) + "bce" : std::to_string(y);
+  return y < 0 ? num::CStr(-y) + "bce" : num::CStr(y);
 }
 
 // The UID of a day: the same day of the same reading at the same place has
@@ -101,7 +89,7 @@ std::string YearKey(double year) {
 std::string Uid(const RecordedRun& run, const RecordedDay& day) {
   std::string uid;
   if (run.report == ReportKind::MonthStarts) {
-    uid = "lunation" + std::to_string(std::lround(day.lunation)) + "-" + day.key;
+    uid = "lunation" + num::CStr(std::lround(day.lunation)) + "-" + day.key;
   } else {
     uid = YearKey(run.year) + "-" + day.key;
     if (day.reading == HarvestReading::EarlyHarvest) uid += "-early";
@@ -139,7 +127,7 @@ std::string CalendarName(const CalendarRun& first, const CalendarRun& last) {
   std::string name =
       first.run.report == ReportKind::HolyDays ? "Orvane: holy days " : "Orvane: month starts ";
   auto year = [](double y) {
-    return y < 0 ? std::to_string(std::lround(-y)) + " BCE" : std::to_string(std::lround(y));
+    return y < 0 ? num::CStr(std::lround(-y)) + " BCE" : num::CStr(std::lround(y));
   };
   name += year(first.run.year);
   if (last.run.year != first.run.year) name += " to " + year(last.run.year);
@@ -311,9 +299,7 @@ ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesys
   const CalendarRun* shown = window.ShownCalendarRun();
   if (shown == nullptr) {
     ExportOutcome outcome;
-    outcome.error =
-        "the window shows no holy days or month starts to export: run the holy days, the new moons or the "
-        "local new moons first";
+    outcome.error = std::string(kNothingToExport);
     return outcome;
   }
   return ExportCalendar({*shown}, path, stamp);

@@ -162,16 +162,21 @@ TEST(Coordinates, TheCaptionShowsTheBoxes) {
   f.w.txtGMT.Text = "";
   f.w.WriteLocationCaption();
   EXPECT_EQ(f.w.OutputText(), "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'W GMT -0)\r\n");
+  // The zone in the general form keeps its zero before the point.
+  f.w.OutputPane().Clear();
+  f.w.txtGMT.Text = ".5";
+  f.w.WriteLocationCaption();
+  EXPECT_EQ(f.w.OutputText(), "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
   // Without a name the window keeps the name's place; the command line's
   // caption of a place typed without one leaves it out.
   f.w.userData().LocationName = "";
   f.w.OutputPane().Clear();
   f.w.WriteLocationCaption();
-  EXPECT_EQ(f.w.OutputText(), "(, 31\u00BA47'N 35\u00BA13'W GMT -0)\r\n");
+  EXPECT_EQ(f.w.OutputText(), "(, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
   f.w.CaptionOmitsEmptyName = true;
   f.w.OutputPane().Clear();
   f.w.WriteLocationCaption();
-  EXPECT_EQ(f.w.OutputText(), "(31\u00BA47'N 35\u00BA13'W GMT -0)\r\n");
+  EXPECT_EQ(f.w.OutputText(), "(31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
 }
 
 // --- The location list ------------------------------------------------------------

@@ -210,15 +210,26 @@ class FailingBuffer final : public std::streambuf {
 };
 
 TEST(Cli, AReportThatCannotBeWrittenIsAFailure) {
-  FailingBuffer failing;
-  std::ostream out(&failing);
-  std::ostringstream err;
-  EXPECT_EQ(RunCli({"holydays", "0"}, out, err, 2024), 1);
-  // One line, without the note on the year.
-  const std::string message = err.str();
-  EXPECT_TRUE(message.starts_with("orvane-cli: the report could not be written to standard output"))
-      << message;
-  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      // One line, without the note on the year.
+      {{"holydays", "0"}, "orvane-cli: the report could not be written to standard output"},
+      {{"holydays", "2025", "--ics", "-"},
+       "orvane-cli: the calendar could not be written to standard output"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    FailingBuffer failing;
+    std::ostream out(&failing);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(c.args, out, err, 2024), 1);
+    const std::string message = err.str();
+    EXPECT_TRUE(message.starts_with(c.message)) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  }
 }
 
 TEST(Cli, HelpAndVersion) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+#include <string>
+
 namespace orvane::num {
 namespace {
 
@@ -63,9 +67,50 @@ TEST(Numeric, StrOfSinglesKeepsSevenDigits) {
   EXPECT_EQ(Str(static_cast<double>(1.23f)), " 1.23000001907349");  // the same value read as a double
 }
 
-TEST(Numeric, CStrDropsTheSignColumn) {
-  EXPECT_EQ(CStr(33.0), "33");
-  EXPECT_EQ(CStr(-5.0), "-5");
+// The general form in which numbers are written as text: the zone of a place
+// caption ("2", "5.5", "0"), the number lines of the user data file without
+// their blanks ("-35.2166666666667", "31.7833333333333", "16761024"), and a
+// zero before a leading point, unlike Str.
+TEST(Numeric, CStrIsTheGeneralFormWithItsLeadingZero) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {2, "2"},
+      {5.5, "5.5"},
+      {0, "0"},
+      {-0.0, "0"},
+      {33, "33"},
+      {-5, "-5"},
+      {0.5, "0.5"},
+      {-0.5, "-0.5"},
+      {-0.25, "-0.25"},
+      {0.0001, "0.0001"},
+      {1.0 / 3.0, "0.333333333333333"},
+      {-2.0 / 3.0, "-0.666666666666667"},
+      {-35.2166666666667, "-35.2166666666667"},
+      {31.7833333333333, "31.7833333333333"},
+      {16761024, "16761024"},
+      {2460390.25, "2460390.25"},
+      {123456789012345.0, "123456789012345"},
+      {1234567890123456.0, "1.23456789012346E+15"},
+      {1e20, "1E+20"},
+      {-1.5e-7, "-1.5E-07"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CStr(c.value), c.text) << c.value;
+  // Whole numbers of every integer type give all their digits.
+  EXPECT_EQ(CStr(2024), "2024");
+  EXPECT_EQ(CStr(std::int16_t{-4004}), "-4004");
+  EXPECT_EQ(CStr(9007199254740993LL), "9007199254740993");
+}
+
+TEST(Numeric, PaddedWholeNumbers) {
+  EXPECT_EQ(ZeroPadded(5, 2), "05");
+  EXPECT_EQ(ZeroPadded(0, 2), "00");
+  EXPECT_EQ(ZeroPadded(123, 2), "123");
+  EXPECT_EQ(ZeroPadded(-44, 4), "-0044");
+  EXPECT_EQ(HexDigits(255, 4), "00ff");
+  EXPECT_EQ(HexDigits(0xfedcba9876543210ULL, 16), "fedcba9876543210");
 }
 
 TEST(Numeric, ValReadsTheLeadingNumber) {
@@ -82,6 +127,25 @@ TEST(Numeric, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("1e3"), 1000.0);
   EXPECT_EQ(Val("1e"), 1.0);
   EXPECT_EQ(Val("+7"), 7.0);
+  EXPECT_EQ(Val("2,5"), 2.0);  // the comma of a German or French number is no decimal point
+  EXPECT_EQ(Val("1e400"), std::numeric_limits<double>::max());
+  EXPECT_EQ(Val("-1d400"), -std::numeric_limits<double>::max());
+  EXPECT_EQ(Val("1e-400"), 0.0);
+  EXPECT_EQ(Val("." + std::string(400, '0') + "1"), 0.0);
+}
+
+TEST(Numeric, DecimalValueReadsOnlyPlainDecimalNumbers) {
+  EXPECT_EQ(DecimalValue("-35.25"), -35.25);
+  EXPECT_EQ(DecimalValue("+7"), 7.0);
+  EXPECT_EQ(DecimalValue(".5"), 0.5);
+  EXPECT_EQ(DecimalValue("1.5E3"), 1500.0);
+  EXPECT_EQ(DecimalValue("1E-400"), 0.0);
+  EXPECT_EQ(DecimalValue("-1e-400"), 0.0);
+  EXPECT_EQ(DecimalValue("1E400"), std::nullopt);
+  EXPECT_EQ(DecimalValue(std::string(400, '9')), std::nullopt);
+  for (const char* text : {"", "-", "2,5", " 1", "inf", "nan", "0x10", "1e", "abc"}) {
+    EXPECT_EQ(DecimalValue(text), std::nullopt) << text;
+  }
 }
 
 TEST(Numeric, ModKeepsTheSignOfTheDividend) {

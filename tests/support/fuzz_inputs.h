@@ -13,7 +13,7 @@
 
 namespace orvane::testing {
 
-// The name and bytes of each kept input of `target` ("cli", "text_box"),
+// The name and bytes of each kept input of `target` ("user_data", "cli"),
 // read from the tests folder that ORVANE_TEST_DATA names; none without it.
 inline std::vector<std::pair<std::string, std::string>> KeptFuzzInputs(const std::string& target) {
   namespace fs = std::filesystem;

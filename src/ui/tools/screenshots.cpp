@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QToolButton>
-#include <cstdio>
+#include <iostream>
 
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
@@ -31,7 +31,7 @@ void Settle() {
 bool Save(QWidget* window, const QDir& out, const QString& file) {
   Settle();
   if (window->grab().save(out.filePath(file))) return true;
-  std::fprintf(stderr, "could not write %s\n", qPrintable(out.filePath(file)));
+  std::cerr << "could not write " << qPrintable(out.filePath(file)) << "\n";
   return false;
 }
 
@@ -48,7 +48,7 @@ bool SaveListing(orvane::ui::ListingWindow* w, const QString& year, const QDir& 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: orvane-screenshots OUTPUT_DIR\n");
+    std::cerr << "usage: orvane-screenshots OUTPUT_DIR\n";
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     Settle();
     const QPixmap picture = window.grab();
     if (!picture.save(out.filePath(s.file))) {
-      std::fprintf(stderr, "could not write %s\n", qPrintable(out.filePath(s.file)));
+      std::cerr << "could not write " << qPrintable(out.filePath(s.file)) << "\n";
       ++failures;
     }
   }
