@@ -35,17 +35,27 @@ bench: deps
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-# The fuzz targets, built with clang and run for FUZZ_SECONDS each; inputs
-# that crash or hang them are kept in tests/fuzz/*/regressions/.
+# The fuzz targets, built with clang by the fuzz preset and run one after
+# another for FUZZ_SECONDS each; inputs that crash or hang them are kept in
+# tests/fuzz/*/regressions/, which make test replays.  (The command-line
+# target works in a folder of its own, so its paths are absolute.)
 FUZZ_SECONDS ?= 60
-FUZZ_FLAGS = -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -ffp-contract=off -Isrc
+FUZZ_RUN = -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1
 fuzz: deps
-	@mkdir -p build/fuzz/user_data_corpus tests/fuzz/user_data/regressions
-	@clang++ $(FUZZ_FLAGS) tests/fuzz/user_data_fuzzer.cpp src/app/user_data.cpp src/engine/numeric.cpp \
-	  -o build/fuzz/user_data_fuzzer
-	@build/fuzz/user_data_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 -max_len=65536 \
-	  -print_final_stats=1 -artifact_prefix=tests/fuzz/user_data/regressions/ \
-	  build/fuzz/user_data_corpus tests/fuzz/user_data/seeds
+	@$(CMAKE) --preset fuzz >/dev/null
+	@$(CMAKE) --build --preset fuzz -j $(JOBS)
+	@for t in user_data user_data_file cli text_box; do mkdir -p build/fuzz/corpus/$$t tests/fuzz/$$t/regressions; done
+	@build/fuzz/bin/user_data_fuzzer $(FUZZ_RUN) -timeout=10 -max_len=65536 \
+	  -artifact_prefix=tests/fuzz/user_data/regressions/ build/fuzz/corpus/user_data tests/fuzz/user_data/seeds
+	@# The file target starts from the reader's seeds.  Its files go to memory
+	@# where there is /dev/shm: a save's flush to the disk costs nothing there.
+	@env $$([ -d /dev/shm ] && echo TMPDIR=/dev/shm) \
+	  build/fuzz/bin/user_data_file_fuzzer $(FUZZ_RUN) -timeout=10 -max_len=65536 \
+	  -artifact_prefix=tests/fuzz/user_data_file/regressions/ build/fuzz/corpus/user_data_file tests/fuzz/user_data/seeds
+	@build/fuzz/bin/cli_fuzzer $(FUZZ_RUN) -timeout=60 -max_len=256 -dict=$(CURDIR)/tests/fuzz/cli.dict \
+	  -artifact_prefix=$(CURDIR)/tests/fuzz/cli/regressions/ $(CURDIR)/build/fuzz/corpus/cli $(CURDIR)/tests/fuzz/cli/seeds
+	@build/fuzz/bin/text_box_fuzzer $(FUZZ_RUN) -timeout=10 -max_len=24 -dict=tests/fuzz/text_box.dict \
+	  -artifact_prefix=tests/fuzz/text_box/regressions/ build/fuzz/corpus/text_box tests/fuzz/text_box/seeds
 
 clean:
 	rm -rf build

@@ -10,6 +10,7 @@ packages=(
   libical-dev
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
+  openbox xdotool xclip
   desktop-file-utils appstream
   python3-ephem python3-icalendar
   clang libclang-rt-dev

@@ -63,6 +63,8 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   std::string txtYear2;              // the second year field of the range sections
   int txtYearSelStart = 0;           // the selection in the year box
   int txtYearSelLength = 0;
+  int txtYear2SelStart = 0;  // the selection in the second year box
+  int txtYear2SelLength = 0;
   std::string Caption;               // the window caption
   bool GregYearQuiet = false;        // a section switch is resetting chkGregYear: no run
   bool chkGregYear = false;          // "Check if you want to start calculations on the first of the Gregorian Year."
@@ -134,7 +136,10 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   const std::string& LocationName() const { return userData_.LocationName; }
   // Where "UserData.Dat" is read and written (default: the working
   // directory, else the per-user data folder).
-  void SetUserDataFolders(UserDataFolders folders) { folders_ = std::move(folders); }
+  void SetUserDataFolders(UserDataFolders folders) {
+    folders_ = std::move(folders);
+    file_.reset();
+  }
   // With false the file is read but never written (the command line).
   void SetUserDataWritable(bool writable) { userDataWritable_ = writable; }
   // Where the location questions and notices are asked; without one every
@@ -142,13 +147,17 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void SetQuestionBox(QuestionBox* questions) { questions_ = questions; }
 
   // Reads the file: the locations and colours, the location list, the
-  // current location in the boxes.  A missing or damaged file is rewritten at
-  // once from what could be read (a damaged one kept as "UserData.Dat.bak"
-  // first).  The start-up clears UserDataChanged afterwards.
+  // current location in the boxes.  A missing, damaged or unreadable file is
+  // rewritten at once from what could be read (a damaged one kept as
+  // "UserData.Dat.bak" first; an unreadable one never replaced, see
+  // SaveUserData).  The start-up clears UserDataChanged afterwards.
   LoadOutcome LoadUserData();
-  // Writes the whole file from the current state and clears UserDataChanged.
-  // A failed write keeps the state and sets UserDataChanged (so that the
-  // next save tries again) and tells the user once.
+  // Writes the whole file from the current state, with what another running
+  // copy of the program saved meanwhile merged in (the location list shows
+  // it), and clears UserDataChanged.  When the file cannot be saved where it
+  // is, the state stays in memory and counts as unsaved (so that the next
+  // save tries again), and the user is told once, with the reason, and
+  // offered the per-user data folder instead.
   void SaveUserData() override;
   // The entry named LocationName into the boxes, then ReadCoordinates;
   // clears UserDataChanged.
@@ -164,6 +173,10 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void MaintainLocation();
   // "(Jerusalem, Israel, 31º47'N 35º13'E GMT +2)" and a line end.
   void WriteLocationCaption() override;
+  // With this set, an empty location name leaves the caption without a
+  // name, "(31º47'N 35º13'E GMT +2)": the command line's place typed
+  // without one.  The window's own caption always has the name part.
+  bool CaptionOmitsEmptyName = false;
   // The command line's place when there is no file: the default entry, as
   // the next start after a first one installs it.
   void UseDefaultLocation();
@@ -176,7 +189,17 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // Which control has the focus.  SetFocus runs the LostFocus handler of the
   // old control and the GotFocus handler of the new one.
   enum class Control {
-    None, txtYear, cboLocation, txtLatDeg, txtLatMin, txtLatDir, txtLongDeg, txtLongMin, txtLonDir, txtGMT,
+    None,
+    txtYear,
+    txtYear2,
+    cboLocation,
+    txtLatDeg,
+    txtLatMin,
+    txtLatDir,
+    txtLongDeg,
+    txtLongMin,
+    txtLonDir,
+    txtGMT,
     chkGregYear
   };
   Control ActiveControl = Control::None;
@@ -191,7 +214,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtYear_GotFocus();
   void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
   void txtYear_KeyPress(int& KeyAscii);
-  // The second year box of the range sections: the same arrow keys and filter.
+  // The second year box of the range sections: the same selection on
+  // entry, arrow keys and filter.
+  void txtYear2_GotFocus();
   void txtYear2_KeyDown(int KeyCode) { txtYear2 = StepYearText(txtYear2, KeyCode); }
   void txtYear2_KeyPress(int& KeyAscii);
 
@@ -223,6 +248,9 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtLatMin_LostFocus() { LimitOnLeaving(txtLatMin, 59, "59", "00"); }
   void txtLongDeg_LostFocus() { LimitOnLeaving(txtLongDeg, 180, "180", "000"); }
   void txtLongMin_LostFocus() { LimitOnLeaving(txtLongMin, 59, "59", "00"); }
+  // The offset box left holding no offset of 0 to 14 hours: brought to one,
+  // with a beep.
+  void txtGMT_LostFocus();
   // Sets a coordinate box's text as the program or a paste does (no key
   // filter); its Change handler runs when the text differs.
   void SetCoordinateText(TextBox& box, std::string text);
@@ -260,13 +288,15 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void CoordinateChanged();
   void LimitOnLeaving(TextBox& box, double limit, std::string_view limitText, std::string_view belowZeroText);
   void SetUserDataChanged(bool changed);
-  const UserDataFolders& Folders();
+  UserDataFile& File();
   Answer Ask(const Question& question);
+  void TellSaveFailed(const SaveOutcome& failed);
   void FillLocationList();
   Location LocationFromBoxes(std::string name) const;
 
   UserData userData_;
   std::optional<UserDataFolders> folders_;
+  std::optional<UserDataFile> file_;
   bool userDataWritable_ = true;
   bool saveFailureTold_ = false;
   QuestionBox* questions_ = nullptr;

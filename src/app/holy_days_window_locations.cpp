@@ -16,9 +16,9 @@ constexpr std::string_view kDegreeMark = "\xC2\xBA";  // U+00BA, the masculine o
 
 // --- The user data file -------------------------------------------------------------
 
-const UserDataFolders& HolyDaysWindow::Folders() {
-  if (!folders_) folders_ = DefaultUserDataFolders();
-  return *folders_;
+UserDataFile& HolyDaysWindow::File() {
+  if (!file_) file_.emplace(folders_ ? *folders_ : DefaultUserDataFolders());
+  return *file_;
 }
 
 Answer HolyDaysWindow::Ask(const Question& question) {
@@ -37,26 +37,10 @@ void HolyDaysWindow::FillLocationList() {
 }
 
 LoadOutcome HolyDaysWindow::LoadUserData() {
-  const LoadOutcome outcome = LoadUserDataFile(Folders(), userData_);
-  if (outcome.status != LoadStatus::Read && userDataWritable_) {
-    // The file is rewritten from what could be read.  A damaged one is kept
-    // beside it first: what follows the damage can still be recovered by
-    // hand.  Without that copy it is not written over.
-    bool rewrite = true;
-    if (outcome.status == LoadStatus::Damaged && UserDataSavePath(Folders()) == outcome.path) {
-      const WriteOutcome kept = KeepDamagedCopy(outcome.path);
-      if (!kept.ok) {
-        rewrite = false;
-        Ask(Question{"Locations file damaged",
-                     "The locations file\n" + outcome.path.string() + "\ncould not be read past line " +
-                         num::CStr(outcome.reading.badLine) + " (" + outcome.reading.problem +
-                         "),\nand no copy of it could be kept (" + kept.error +
-                         ").\nIt is left as it is; the locations read before the damage are used.",
-                     Question::Buttons::Ok, false, false});
-      }
-    }
-    if (rewrite) SaveUserData();
-  }
+  const LoadOutcome outcome = File().Load(userData_);
+  // The file is rewritten at once from what could be read; the save keeps
+  // a damaged file aside first and never replaces one it could not read.
+  if (outcome.status != LoadStatus::Read && userDataWritable_) SaveUserData();
   FillLocationList();
   cboLocation.Text = userData_.LocationName;
   ShowCurrentLocation();
@@ -65,22 +49,44 @@ LoadOutcome HolyDaysWindow::LoadUserData() {
 
 void HolyDaysWindow::SaveUserData() {
   if (!userDataWritable_) return;
-  const WriteOutcome written = SaveUserDataFile(Folders(), userData_);
-  if (!written.ok) {
+  SaveOutcome saved = File().Save(userData_);
+  if (!saved.ok && !saveFailureTold_) {
+    saveFailureTold_ = true;
+    const std::filesystem::path failedAt = saved.path;
+    TellSaveFailed(saved);
+    if (File().Path() != failedAt) {
+      // Yes to the per-user folder: saves go there from now on.
+      saved = File().Save(userData_);
+      if (!saved.ok) TellSaveFailed(saved);
+    }
+  }
+  if (saved.merged) FillLocationList();
+  if (!saved.ok) {
     // The state stays in memory and counts as unsaved, so that File, Save
     // and the exit try again.
     UserDataChanged = true;
-    if (!saveFailureTold_) {
-      saveFailureTold_ = true;
-      Ask(Question{"Locations not saved",
-                   "Your locations and colours could not be saved in\n" + written.path.string() + "\n(" +
-                       written.error + ").\nThey are kept while the program runs; File, Save tries again.",
-                   Question::Buttons::Ok, false, false});
-    }
     return;
   }
   saveFailureTold_ = false;
   SetUserDataChanged(false);
+}
+
+void HolyDaysWindow::TellSaveFailed(const SaveOutcome& failed) {
+  const std::string said = "Your locations and colours cannot be saved in\n" + failed.path.string() +
+                           "\nbecause " + failed.error + ".\n";
+  const std::optional<std::filesystem::path> perUser = File().PerUserPath();
+  if (!failed.perUserMayHelp || !perUser) {
+    Ask(Question{"Locations not saved",
+                 said + "They are kept while the program runs; File, Save tries again.",
+                 Question::Buttons::Ok, false, false});
+    return;
+  }
+  const Answer elsewhere = Ask(Question{
+      "Locations not saved",
+      said + "They are kept while the program runs.\n\nSave them in your own data folder instead?\n" +
+          perUser->parent_path().string(),
+      Question::Buttons::YesNo, true, false});
+  if (elsewhere == Answer::Yes) File().UsePerUserFolder();
 }
 
 void HolyDaysWindow::UseDefaultLocation() {
@@ -196,10 +202,12 @@ void HolyDaysWindow::MaintainLocation() {
 
 void HolyDaysWindow::WriteLocationCaption() {
   const std::string sign = txtLonDir.Text == "W" ? "-" : "+";
-  engine_.WriteOutputLine("(" + userData_.LocationName + ", " + txtLatDeg.Text + std::string(kDegreeMark) +
-                          txtLatMin.Text + "'" + txtLatDir.Text + " " + txtLongDeg.Text +
-                          std::string(kDegreeMark) + txtLongMin.Text + "'" + txtLonDir.Text + " GMT " + sign +
-                          ZoneCaptionText(txtGMT.Text) + ")" + engine_.st.LineEnd);
+  const bool named = !userData_.LocationName.empty() || !CaptionOmitsEmptyName;
+  engine_.WriteOutputLine("(" + (named ? userData_.LocationName + ", " : std::string()) + txtLatDeg.Text +
+                          std::string(kDegreeMark) + txtLatMin.Text + "'" + txtLatDir.Text + " " +
+                          txtLongDeg.Text + std::string(kDegreeMark) + txtLongMin.Text + "'" +
+                          txtLonDir.Text + " GMT " + sign + ZoneCaptionText(txtGMT.Text) + ")" +
+                          engine_.st.LineEnd);
 }
 
 void HolyDaysWindow::cboLocation_Click() {
@@ -266,11 +274,15 @@ void HolyDaysWindow::SetFocus(Control control) {
     case Control::txtLongMin:
       txtLongMin_LostFocus();
       break;
+    case Control::txtGMT:
+      txtGMT_LostFocus();
+      break;
     default:
       break;
   }
   ActiveControl = control;
   if (control == Control::txtYear) txtYear_GotFocus();
+  if (control == Control::txtYear2) txtYear2_GotFocus();
   if (control == Control::cboLocation) cboLocation_GotFocus();
   if (TextBox* box = CoordinateBox(control)) SelectForTyping(*box);
 }
@@ -283,6 +295,10 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
     if (target == Control::txtYear) {
       txtYear_KeyPress(KeyAscii);
       if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
+    } else if (target == Control::txtYear2) {
+      txtYear2_KeyPress(KeyAscii);
+      if (KeyAscii != 0)
+        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
     } else if (target == Control::cboLocation) {
       cboLocation_KeyPress(KeyAscii);
       if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
@@ -301,6 +317,11 @@ void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
 void HolyDaysWindow::txtYear_GotFocus() {
   txtYearSelStart = 0;
   txtYearSelLength = 8;
+}
+
+void HolyDaysWindow::txtYear2_GotFocus() {
+  txtYear2SelStart = 0;
+  txtYear2SelLength = 8;
 }
 
 void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {
@@ -387,6 +408,13 @@ void HolyDaysWindow::LimitOnLeaving(TextBox& box, double limit, std::string_view
   } else if (value < 0) {
     SetCoordinateText(box, std::string(belowZeroText));
   }
+}
+
+void HolyDaysWindow::txtGMT_LostFocus() {
+  std::string offset = OffsetBoxOnLeaving(txtGMT.Text);
+  if (offset == txtGMT.Text) return;
+  SetCoordinateText(txtGMT, std::move(offset));
+  Beep();
 }
 
 // --- Runs at the place ----------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "app/locations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -31,6 +32,31 @@ std::int16_t WholeMinutes(double x) {
 }
 
 std::int16_t BoxInteger(std::string_view text) { return num::CInt(num::Val(text)); }
+
+std::optional<double> ZoneOffsetHours(std::string_view text) {
+  bool digit = false;
+  bool point = false;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit) return std::nullopt;
+  const double hours = num::Val(text);
+  if (hours > kMaxZoneOffset) return std::nullopt;
+  return hours;
+}
+
+std::string OffsetBoxOnLeaving(std::string_view text) {
+  if (text.empty() || ZoneOffsetHours(text)) return std::string(text);
+  // Rounded to hundredths of an hour, so that the text stays a plain number
+  // (a tiny value would be written with an exponent).
+  return num::CStr(num::Round(std::clamp(num::Val(text), 0.0, kMaxZoneOffset), 2));
+}
 
 std::string ZoneCaptionText(std::string_view gmtBox) { return num::CStr(num::Val(gmtBox)); }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,27 @@ std::int16_t WholeMinutes(double x);
 // empty box, saturated to the 16-bit range.
 //   BoxInteger("47") = 47, BoxInteger("") = 0.
 std::int16_t BoxInteger(std::string_view text);
+
+// The largest offset of a zone's standard time from UTC, hours.  The zones
+// of the earth lie from 12 hours west (Baker Island) to 14 east (Kiribati);
+// the offset box holds the hours without a sign.
+inline constexpr double kMaxZoneOffset = 14;
+
+// The hours of an offset text as the offset box and the data file hold it:
+// an unsigned number, digits with at most one decimal point, from 0 to
+// kMaxZoneOffset.  Nothing for any other text.
+//   ZoneOffsetHours("5.5") = 5.5, ZoneOffsetHours("14") = 14, ZoneOffsetHours(".5") = 0.5;
+//   nothing for "15", "-5", "1.2.3", "1e308", " 2", "." and "".
+std::optional<double> ZoneOffsetHours(std::string_view text);
+
+// The text the offset box holds once it is left: a text that is no offset
+// by ZoneOffsetHours becomes its value brought into 0..kMaxZoneOffset and
+// rounded to hundredths of an hour, in the general number form.  An empty
+// box (no offset, 0) stays empty.
+//   OffsetBoxOnLeaving("99") = "14", OffsetBoxOnLeaving("1.2.3") = "1.2",
+//   OffsetBoxOnLeaving("-5") = "0", OffsetBoxOnLeaving("5.5") = "5.5",
+//   OffsetBoxOnLeaving("1E-6") = "0".
+std::string OffsetBoxOnLeaving(std::string_view text);
 
 // The zone of the caption: the value of the offset box in the general
 // number form, which keeps the zero before a point.

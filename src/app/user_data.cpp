@@ -1,8 +1,12 @@
 #include "app/user_data.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <utility>
 
+#include "app/locations.h"
 #include "engine/numeric.h"
 
 namespace orvane::app {
@@ -22,28 +26,36 @@ constexpr double kMaxStoredDegrees = 1e6;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Hands out the lines of a text one by one: up to each LF, without the LF
-// and without one CR before it; the last line may lack its line end.
+// and without one CR before it.  A last line without its LF was cut off: it
+// is not handed out.
 class LineReader {
  public:
   explicit LineReader(std::string_view text) : text_(text) {}
 
-  // The next line, or nothing at the end of the text.
+  // The next line, or nothing at the end of the text or at a cut line.
   std::optional<std::string_view> Next() {
     if (pos_ >= text_.size()) return std::nullopt;
     ++number_;
     const std::size_t end = text_.find('\n', pos_);
-    std::string_view line =
-        end == std::string_view::npos ? text_.substr(pos_) : text_.substr(pos_, end - pos_);
-    pos_ = end == std::string_view::npos ? text_.size() : end + 1;
+    if (end == std::string_view::npos) {
+      pos_ = text_.size();
+      cut_ = true;
+      return std::nullopt;
+    }
+    std::string_view line = text_.substr(pos_, end - pos_);
+    pos_ = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
   }
   int number() const { return number_; }
+  // The text ended inside line number().
+  bool cut() const { return cut_; }
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
   int number_ = 0;
+  bool cut_ = false;
 };
 
 // A number field: blanks, then a number (sign, digits with at most one
@@ -90,16 +102,93 @@ std::optional<double> NumberField(std::string_view line) {
 std::string StoredZoneText(std::string_view zone) {
   std::size_t i = 0;
   while (i < zone.size() && IsBlank(zone[i])) ++i;
-  const std::size_t end = zone.find_first_of(",\r\n", i);
-  return std::string(zone.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i));
+  std::size_t end = std::min(zone.find_first_of(",\r\n", i), zone.size());
+  while (end > i && IsBlank(zone[end - 1])) --end;
+  return std::string(zone.substr(i, end - i));
 }
 
 std::string StoredNameText(std::string_view name) {
   std::string s(name);
   for (char& c : s) {
-    if (c == '\r' || c == '\n') c = ' ';
+    if (c == '\n') c = ' ';
   }
   return s;
+}
+
+bool SameStoredEntry(const Location& a, const Location& b) {
+  return StoredNameText(a.name) == StoredNameText(b.name) &&
+         StoredZoneText(a.zone) == StoredZoneText(b.zone) &&
+         NumberLineText(a.longitude) == NumberLineText(b.longitude) &&
+         NumberLineText(a.latitude) == NumberLineText(b.latitude);
+}
+
+namespace {
+
+// An entry's identity across copies of the list: its name and how many
+// entries of that name come before it.
+using EntryKey = std::pair<std::string, int>;
+
+std::map<EntryKey, const Location*> EntriesByKey(const std::vector<Location>& list,
+                                                 std::vector<EntryKey>* order = nullptr) {
+  std::map<EntryKey, const Location*> byKey;
+  std::map<std::string, int> seen;
+  for (const Location& entry : list) {
+    const std::string name = StoredNameText(entry.name);
+    const EntryKey key{name, seen[name]++};
+    byKey.emplace(key, &entry);
+    if (order != nullptr) order->push_back(key);
+  }
+  return byKey;
+}
+
+const Location* Find(const std::map<EntryKey, const Location*>& byKey, const EntryKey& key) {
+  const auto it = byKey.find(key);
+  return it == byKey.end() ? nullptr : it->second;
+}
+
+}  // namespace
+
+bool MergeOtherCopy(const UserData& base, const UserData& theirs, bool theirsWhole, UserData& ours) {
+  std::vector<EntryKey> ourOrder, theirOrder;
+  const auto baseEntries = EntriesByKey(base.Locations);
+  const auto theirEntries = EntriesByKey(theirs.Locations, &theirOrder);
+  const auto ourEntries = EntriesByKey(ours.Locations, &ourOrder);
+
+  std::vector<Location> merged;
+  for (const EntryKey& key : ourOrder) {
+    const Location& mine = *Find(ourEntries, key);
+    const Location* was = Find(baseEntries, key);
+    const Location* other = Find(theirEntries, key);
+    const bool untouched = was != nullptr && SameStoredEntry(mine, *was);
+    if (!theirsWhole || !untouched) {
+      merged.push_back(mine);  // ours: added or edited here, or the other file is damaged
+    } else if (other != nullptr) {
+      merged.push_back(*other);  // unchanged here: the other copy's version
+    }
+    // else: unchanged here and deleted by the other copy
+  }
+  for (const EntryKey& key : theirOrder) {
+    if (Find(ourEntries, key) != nullptr) continue;
+    const Location& other = *Find(theirEntries, key);
+    const Location* was = Find(baseEntries, key);
+    if (was == nullptr || (theirsWhole && !SameStoredEntry(other, *was))) {
+      // Added by the other copy, or changed there after this copy deleted it.
+      if (merged.size() < static_cast<std::size_t>(kLastPossibleIndex + 1)) merged.push_back(other);
+    }
+  }
+
+  UserData result = ours;
+  result.Locations = std::move(merged);
+  if (theirsWhole) {
+    for (std::size_t i = 0; i < ours.Colours.stored.size(); ++i) {
+      if (ours.Colours.stored[i] == base.Colours.stored[i]) {
+        result.Colours.stored[i] = theirs.Colours.stored[i];
+      }
+    }
+  }
+  const bool changed = WriteUserData(result) != WriteUserData(ours);
+  ours = std::move(result);
+  return changed;
 }
 
 std::string NumberLineText(double value) {
@@ -120,8 +209,13 @@ UserDataReading ReadUserData(std::string_view text, UserData& data) {
     return reading;
   };
   auto ended = [&]() {
-    reading.badLine = lines.number() + 1;
-    reading.problem = "the file ends";
+    if (lines.cut()) {
+      reading.badLine = lines.number();
+      reading.problem = "the file ends inside this line";
+    } else {
+      reading.badLine = lines.number() + 1;
+      reading.problem = "the file ends";
+    }
     return reading;
   };
   auto number = [&](std::optional<double>& out) -> bool {
@@ -145,6 +239,7 @@ UserDataReading ReadUserData(std::string_view text, UserData& data) {
   if (last < -1) return fail("the index of the last location is below -1");
 
   if (last == -1) {
+    reading.defaultInstalled = true;
     data.Locations.push_back(DefaultLocation());
     data.LocationName = std::string(kDefaultCurrentLocationName);
   } else {
@@ -166,6 +261,10 @@ UserDataReading ReadUserData(std::string_view text, UserData& data) {
       const std::optional<std::string_view> zone = lines.Next();
       if (!zone) return ended();
       entry.zone = StoredZoneText(*zone);
+      // An emptied offset box is stored as an empty zone, which counts as 0.
+      if (!entry.zone.empty() && !ZoneOffsetHours(entry.zone)) {
+        return fail("the zone is not an offset of 0 to 14 hours from UTC");
+      }
       data.Locations.push_back(std::move(entry));
     }
   }

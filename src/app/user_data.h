@@ -27,6 +27,10 @@ struct Location {
   std::string zone;      // the offset from UTC as typed, unsigned ("2", "5.5"): the E/W letter gives its sign
 };
 
+// Whether two entries are the same once stored: the same name, zone and
+// coordinates as the file writes them (15 significant digits).
+bool SameStoredEntry(const Location& a, const Location& b);
+
 // The entry installed when the file says the list is empty, and the name
 // that becomes current with it (the entry's name has a blank before the
 // comma, the current name has none).
@@ -92,9 +96,10 @@ struct UserData {
 
 // What reading a file found.
 struct UserDataReading {
-  bool complete = false;  // every line up to the last colour was read
-  int badLine = 0;        // the first line that could not be read (from 1); 0 when complete
-  std::string problem;    // what was wrong there, e.g. "the file ends"
+  bool complete = false;          // every line up to the last colour was read
+  int badLine = 0;                // the first line that could not be read (from 1); 0 when complete
+  std::string problem;            // what was wrong there, e.g. "the file ends"
+  bool defaultInstalled = false;  // the index said -1: the list is the default entry
 };
 
 // Reads the text of a user data file into `data`, in file order, as far as
@@ -104,8 +109,12 @@ struct UserDataReading {
 // "Jerusalem, Israel" current.  Reading stops at the first line that is
 // missing or cannot be read: a number line that holds no number (or one out
 // of range), an index below -1 or above 500, a coordinate beyond a million
-// degrees.  Lines end in LF, with or
-// without CR before it.  Text after the last colour is ignored.
+// degrees, a zone that is neither empty nor an offset of 0 to 14 hours
+// (ZoneOffsetHours), or a line cut off by the end of the text.  Lines end in
+// LF, with or without CR before it; every line up to the last colour must
+// have its line end, so that a file cut inside its last line counts as
+// damaged instead of passing a cut value ("1" for "12").  Text after the
+// last colour is ignored.
 // The work is linear in the text's length and allocates at most a copy of it.
 UserDataReading ReadUserData(std::string_view text, UserData& data);
 
@@ -118,11 +127,28 @@ std::string WriteUserData(const UserData& data);
 std::string NumberLineText(double value);
 
 // A zone as the file stores it: the text as its reader takes a text field,
-// leading blanks dropped and cut at the first comma or line break.
-//   StoredZoneText("  5.5") = "5.5", StoredZoneText("2,5") = "2".
+// cut at the first comma or line break, without the blanks around it.
+//   StoredZoneText("  5.5 ") = "5.5", StoredZoneText("2,5") = "2".
 std::string StoredZoneText(std::string_view zone);
 
-// A name as the file stores it: a whole line, so line breaks become blanks.
+// A name as the file stores it: a whole line, so a line feed becomes a
+// blank (a carriage return stays: the reader gives it back).
 std::string StoredNameText(std::string_view name);
+
+// Takes into `ours` what another running copy of the program changed in the
+// file since both read it as `base`: the file now holds `theirs`.
+//   - Entries (told apart by name, and by their order among entries of the
+//     same name) that only the other copy added are appended.
+//   - An entry this copy left as it was takes the other copy's edit, and is
+//     removed when the other copy deleted it; this copy's own edits and
+//     additions win over the other's.  An entry this copy deleted stays
+//     deleted unless the other copy changed it meanwhile.
+//   - Each colour follows the same rule.  The current location stays this
+//     copy's: it is what this copy's window shows.
+// With `theirsWhole` false (the file was damaged and read only in part),
+// only the other copy's additions are taken: what is missing from a damaged
+// file was not deleted.  The list never grows past 501 entries: this copy's
+// come first.  Returns whether `ours` changed.
+bool MergeOtherCopy(const UserData& base, const UserData& theirs, bool theirsWhole, UserData& ours);
 
 }  // namespace orvane::app

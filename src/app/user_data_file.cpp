@@ -1,19 +1,12 @@
 #include "app/user_data_file.h"
 
-#include <algorithm>
-#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <random>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "engine/numeric.h"
 
@@ -23,19 +16,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A name for a scratch file beside `target` that no other writer picks.
-fs::path ScratchPath(const fs::path& target, std::string_view what) {
-  std::random_device random;
-  const unsigned long long bits = (static_cast<unsigned long long>(random()) << 32) | random();
-  return target.parent_path() /
-         (target.filename().string() + "." + std::string(what) + "-" + num::HexDigits(bits, 16));
-}
-
-std::string ErrnoText() { return std::strerror(errno); }
-
 std::string EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);
   return value == nullptr ? std::string() : std::string(value);
+}
+
+// The values of a file's text as a merge compares them: the list as the
+// file states it (an index of -1 is an empty list, not the default entry).
+UserData StoredValues(std::string_view text, UserDataReading& reading) {
+  UserData data;
+  reading = ReadUserData(text, data);
+  if (reading.defaultInstalled) data.Locations.clear();
+  return data;
+}
+
+// The part of a read that the reader takes: a file longer than the limit is
+// read up to it.
+std::string_view ReadablePart(const std::string& text) {
+  return std::string_view(text).substr(0, kMaxUserDataBytes);
+}
+
+fs::path DamagedCopyName(const fs::path& damaged, int number) {
+  fs::path name = damaged;
+  name += kDamagedCopySuffix;
+  if (number > 1) name += "." + num::CStr(number);
+  return name;
 }
 
 }  // namespace
@@ -54,9 +59,9 @@ UserDataFolders DefaultUserDataFolders() {
   const std::string xdg = EnvironmentValue("XDG_DATA_HOME");
   const std::string home = EnvironmentValue("HOME");
   if (!xdg.empty() && fs::path(xdg).is_absolute()) {
-    folders.perUser = fs::path(xdg) / "orvane";
+    folders.perUser = fs::path(xdg) / "Orvane";
   } else if (!home.empty()) {
-    folders.perUser = fs::path(home) / ".local" / "share" / "orvane";
+    folders.perUser = fs::path(home) / ".local" / "share" / "Orvane";
   }
 #endif
   return folders;
@@ -65,96 +70,14 @@ UserDataFolders DefaultUserDataFolders() {
 bool FolderIsWritable(const fs::path& folder) {
   std::error_code ec;
   if (folder.empty() || !fs::is_directory(folder, ec)) return false;
-  const fs::path probe = ScratchPath(folder / kUserDataFileName, "probe");
-  std::FILE* f = std::fopen(probe.string().c_str(), "wx");
-  if (f == nullptr) return false;
-  std::fclose(f);
-  fs::remove(probe, ec);
+  std::random_device random;
+  const std::uint64_t bits = (static_cast<std::uint64_t>(random()) << 32) | random();
+  const fs::path probe = folder / ("UserData.Dat.probe-" + num::HexDigits(bits, 16));
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
   return true;
-}
-
-LoadOutcome LoadUserDataFile(const UserDataFolders& folders, UserData& data) {
-  const fs::path preferred = UserDataSavePath(folders);
-  const bool workingWritable = preferred.parent_path() == folders.working;
-  LoadOutcome outcome;
-  outcome.path = preferred;
-  std::error_code ec;
-  if (!fs::exists(preferred, ec)) {
-    // A file shipped in a folder that cannot be written is read until the
-    // first save puts the user's own in the per-user folder.
-    const fs::path shipped = folders.working / kUserDataFileName;
-    if (workingWritable || !fs::exists(shipped, ec)) {
-      data.Locations.clear();
-      return outcome;  // Missing
-    }
-    outcome.path = shipped;
-  }
-
-  std::ifstream in(outcome.path, std::ios::binary);
-  if (!in) {
-    outcome.status = LoadStatus::Damaged;
-    outcome.reading.badLine = 1;
-    outcome.reading.problem = "the file cannot be opened: " + ErrnoText();
-    data.Locations.clear();
-    return outcome;
-  }
-  std::string text;
-  char chunk[1 << 16];
-  while (text.size() < kMaxUserDataBytes) {
-    const std::size_t want = std::min(sizeof chunk, kMaxUserDataBytes - text.size());
-    in.read(chunk, static_cast<std::streamsize>(want));
-    text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (!in) break;
-  }
-  if (in.bad()) {
-    outcome.status = LoadStatus::Damaged;
-    outcome.reading.badLine = 1;
-    outcome.reading.problem = "the file cannot be read";
-    data.Locations.clear();
-    return outcome;
-  }
-  outcome.reading = ReadUserData(text, data);
-  outcome.status = outcome.reading.complete ? LoadStatus::Read : LoadStatus::Damaged;
-  return outcome;
-}
-
-WriteOutcome ReplaceFile(const fs::path& target, std::string_view text) {
-  WriteOutcome outcome;
-  outcome.path = target;
-  const fs::path scratch = ScratchPath(target, "tmp");
-  std::FILE* f = std::fopen(scratch.string().c_str(), "wbx");
-  if (f == nullptr) {
-    outcome.error = ErrnoText();
-    return outcome;
-  }
-  bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-  if (!written) outcome.error = ErrnoText();
-#ifdef _WIN32
-  if (written && _commit(_fileno(f)) != 0) {
-#else
-  if (written && fsync(fileno(f)) != 0) {
-#endif
-    written = false;
-    outcome.error = ErrnoText();
-  }
-  if (std::fclose(f) != 0 && written) {
-    written = false;
-    outcome.error = ErrnoText();
-  }
-  std::error_code ec;
-  if (written) {
-    fs::rename(scratch, target, ec);
-    if (ec) {
-      written = false;
-      outcome.error = ec.message();
-    }
-  }
-  if (!written) {
-    fs::remove(scratch, ec);
-    return outcome;
-  }
-  outcome.ok = true;
-  return outcome;
 }
 
 fs::path UserDataSavePath(const UserDataFolders& folders) {
@@ -162,26 +85,166 @@ fs::path UserDataSavePath(const UserDataFolders& folders) {
   return (useWorking ? folders.working : folders.perUser) / kUserDataFileName;
 }
 
-WriteOutcome SaveUserDataFile(const UserDataFolders& folders, const UserData& data) {
-  const fs::path target = UserDataSavePath(folders);
-  std::error_code ec;
-  fs::create_directories(target.parent_path(), ec);
-  return ReplaceFile(target, WriteUserData(data));
-}
-
 WriteOutcome KeepDamagedCopy(const fs::path& damaged) {
-  WriteOutcome outcome;
-  outcome.path = damaged;
-  outcome.path += kDamagedCopySuffix;
-  const fs::path scratch = ScratchPath(outcome.path, "tmp");
-  std::error_code ec;
-  fs::copy_file(damaged, scratch, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(scratch, outcome.path, ec);
-  if (ec) {
-    outcome.error = ec.message();
-    fs::remove(scratch, ec);
+  std::optional<fs::path> free;
+  for (int number = 1; number <= kMaxDamagedCopies; ++number) {
+    const fs::path name = DamagedCopyName(damaged, number);
+    const FileKind kind = KindOfFile(name);
+    if (kind == FileKind::Missing) {
+      if (!free) free = name;
+    } else if (kind == FileKind::Regular && SameFileContents(damaged, name)) {
+      WriteOutcome kept;
+      kept.ok = true;
+      kept.path = name;
+      return kept;  // kept before
+    }
+  }
+  if (!free) {
+    WriteOutcome outcome;
+    outcome.path = DamagedCopyName(damaged, 1);
+    outcome.error = DamagedCopyName(damaged, 1).filename().string() + " to " +
+                    DamagedCopyName(damaged, kMaxDamagedCopies).filename().string() + " are all taken";
     return outcome;
   }
+  return CopyToNewFile(damaged, *free);
+}
+
+UserDataFile::UserDataFile(UserDataFolders folders) : folders_(std::move(folders)) {
+  home_ = UserDataSavePath(folders_);
+}
+
+std::optional<fs::path> UserDataFile::PerUserPath() const {
+  if (folders_.perUser.empty()) return std::nullopt;
+  const fs::path path = folders_.perUser / kUserDataFileName;
+  if (path == home_) return std::nullopt;
+  return path;
+}
+
+void UserDataFile::UsePerUserFolder() {
+  const std::optional<fs::path> perUser = PerUserPath();
+  if (!perUser) return;
+  home_ = *perUser;
+  baseText_.reset();
+  base_ = UserData{};
+}
+
+LoadOutcome UserDataFile::Load(UserData& data) {
+  LoadOutcome outcome;
+  data.Locations.clear();
+  home_ = UserDataSavePath(folders_);
+  baseText_.reset();
+  base_ = UserData{};
+  const bool homeIsWorking = !folders_.working.empty() && home_ == folders_.working / kUserDataFileName;
+
+  fs::path from = home_;
+  FileRead read = ReadRegularFile(home_, kMaxUserDataBytes);
+  if (read.status == FileRead::Status::Missing && !homeIsWorking) {
+    // A file shipped in a folder that cannot be written is read until the
+    // first save puts the user's own in the per-user folder.
+    const fs::path shipped = folders_.working / kUserDataFileName;
+    FileRead shippedRead = ReadRegularFile(shipped, kMaxUserDataBytes);
+    if (shippedRead.status != FileRead::Status::Missing) {
+      from = shipped;
+      read = std::move(shippedRead);
+    }
+  } else if (read.status != FileRead::Status::Read && read.status != FileRead::Status::Missing &&
+             homeIsWorking) {
+    // The working directory's file cannot be read: the user's own file in
+    // the per-user folder, saved there instead, when there is one.
+    if (const std::optional<fs::path> perUser = PerUserPath()) {
+      FileRead perUserRead = ReadRegularFile(*perUser, kMaxUserDataBytes);
+      if (perUserRead.status == FileRead::Status::Read) {
+        home_ = *perUser;
+        from = home_;
+        read = std::move(perUserRead);
+      }
+    }
+  }
+
+  outcome.path = from;
+  switch (read.status) {
+    case FileRead::Status::Missing:
+      outcome.status = LoadStatus::Missing;
+      return outcome;
+    case FileRead::Status::Refused:
+    case FileRead::Status::Failed:
+      outcome.status = LoadStatus::Unreadable;
+      outcome.error = read.error;
+      return outcome;
+    case FileRead::Status::Read:
+      break;
+  }
+  outcome.reading = ReadUserData(ReadablePart(read.text), data);
+  outcome.status = outcome.reading.complete ? LoadStatus::Read : LoadStatus::Damaged;
+  if (from == home_) {
+    UserDataReading reading;
+    base_ = StoredValues(ReadablePart(read.text), reading);
+    baseText_ = std::move(read.text);
+  }
+  return outcome;
+}
+
+SaveOutcome UserDataFile::Save(UserData& data) {
+  SaveOutcome outcome;
+  outcome.path = home_;
+  auto fail = [&](std::string error, bool placeProblem) {
+    outcome.error = std::move(error);
+    outcome.perUserMayHelp = placeProblem && PerUserPath().has_value();
+    return outcome;
+  };
+
+  std::error_code ec;
+  fs::create_directories(home_.parent_path(), ec);
+  // The folder of the file replaced (through a symbolic link) is locked
+  // while the file is read, merged with and replaced.
+  fs::path real = home_;
+  if (KindOfFile(home_) == FileKind::Regular) {
+    const fs::path resolved = fs::canonical(home_, ec);
+    if (!ec) real = resolved;
+  }
+  const FolderLock lock(real.parent_path());
+
+  UserData next = data;
+  const FileRead disk = ReadRegularFile(home_, kMaxUserDataBytes);
+  if (disk.status == FileRead::Status::Refused || disk.status == FileRead::Status::Failed) {
+    return fail(disk.error, true);
+  }
+  if (disk.status == FileRead::Status::Read) {
+    UserDataReading reading;
+    const UserData theirs = StoredValues(ReadablePart(disk.text), reading);
+    if (!reading.complete) {
+      // Never replaced before what follows the damage is kept.
+      const WriteOutcome kept = KeepDamagedCopy(real);
+      if (!kept.ok) {
+        return fail("it is damaged from line " + num::CStr(reading.badLine) + " on (" + reading.problem +
+                        ") and no copy of it can be kept: " + kept.error,
+                    true);
+      }
+    }
+    if (!baseText_ || disk.text != *baseText_) {
+      outcome.merged = MergeOtherCopy(base_, theirs, reading.complete, next);
+    }
+  }
+
+  // What is written must read back: whole, and as the same values.
+  const std::string text = WriteUserData(next);
+  if (text.size() > kMaxUserDataBytes) {
+    return fail("the locations and colours would take more than the " +
+                    num::CStr(kMaxUserDataBytes / (1024 * 1024)) + " MB the file may hold",
+                false);
+  }
+  UserDataReading check;
+  UserData readBack = StoredValues(text, check);
+  if (check.defaultInstalled) readBack.LocationName = StoredNameText(next.LocationName);
+  if (!check.complete || WriteUserData(readBack) != text) {
+    return fail("the text to be written would not read back the same", false);
+  }
+  const WriteOutcome written = ReplaceFile(home_, text);
+  if (!written.ok) return fail(written.error, true);
+
+  base_ = std::move(readBack);
+  baseText_ = text;
+  data = std::move(next);
   outcome.ok = true;
   return outcome;
 }

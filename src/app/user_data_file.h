@@ -1,74 +1,134 @@
-// Where "UserData.Dat" lives, and reading and writing it safely.
+// Where "UserData.Dat" lives, and reading and writing it without losing
+// anything.
 //
 // The file lives in the working directory.  When that folder cannot be
 // written, the per-user data folder of the platform is used instead; a file
 // in the working directory is then still read (it may have been shipped
 // with the program) until the first save puts one in the per-user folder.
+// The per-user file is also read when the working directory's file cannot
+// be (the user chose to save there instead, see UserDataFile::UsePerUserFolder).
 //
-// Saving never leaves a half-written file: the text goes to a temporary file
-// beside the old one, which then takes its place in one rename.
+// A save never loses what the file holds:
+//   - it never replaces a file whose contents it could not read (another
+//     owner, no read permission, a named pipe or device of that name);
+//   - a damaged file is copied aside first, as "UserData.Dat.bak" or, when
+//     that name is taken, "UserData.Dat.bak.2" up to ".bak.9", never
+//     replacing an earlier copy;
+//   - what another running copy of the program saved since this one read
+//     the file is merged in (MergeOtherCopy), the copies taking turns under
+//     a lock on the folder;
+//   - what it writes is what it reads back: a text the reader would not
+//     take whole, or would read as other values, is not written;
+//   - the file is replaced whole through a temporary file and a rename,
+//     keeping its mode, and written through a symbolic link to it.
 #pragma once
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/safe_file.h"
 #include "app/user_data.h"
 
 namespace orvane::app {
 
 inline constexpr std::string_view kUserDataFileName = "UserData.Dat";
 inline constexpr std::string_view kDamagedCopySuffix = ".bak";
+// Copies of damaged files kept beside the file: ".bak", ".bak.2" .. ".bak.9".
+inline constexpr int kMaxDamagedCopies = 9;
 
 // The most of a file that is read.  A file the program writes stays far
 // below it (501 entries of a few dozen bytes); a larger one is read up to
-// here and counts as damaged when it ends there.
+// here and counts as damaged when it ends there.  A save whose text would
+// be larger is refused, so that the program never writes what it cannot read.
 inline constexpr std::size_t kMaxUserDataBytes = 4 * 1024 * 1024;
 
 struct UserDataFolders {
   std::filesystem::path working;  // first choice
-  std::filesystem::path perUser;  // when `working` cannot be written
+  std::filesystem::path perUser;  // when `working` cannot be written or its file cannot be read
 };
 
-// The working directory and the platform's per-user data folder for Orvane:
-// %APPDATA%\Orvane on Windows, ~/Library/Application Support/Orvane on macOS,
-// $XDG_DATA_HOME/orvane or ~/.local/share/orvane elsewhere.
+// The working directory and the platform's per-user data folder for Orvane,
+// where the desktop program's toolkit puts it: %APPDATA%\Orvane on Windows,
+// ~/Library/Application Support/Orvane on macOS, $XDG_DATA_HOME/Orvane or
+// ~/.local/share/Orvane elsewhere.
 UserDataFolders DefaultUserDataFolders();
 
 // Whether a file can be created in the folder (tried with a probe file that
 // is removed again).
 bool FolderIsWritable(const std::filesystem::path& folder);
 
-enum class LoadStatus { Read, Missing, Damaged };
+// The file a save writes first: in the working directory when it can be
+// written, else in the per-user folder.
+std::filesystem::path UserDataSavePath(const UserDataFolders& folders);
+
+enum class LoadStatus {
+  Read,        // read whole
+  Missing,     // no file
+  Damaged,     // read up to a damaged line (see `reading`)
+  Unreadable,  // there, but not read: no permission, or not a regular file (see `error`)
+};
 
 struct LoadOutcome {
   LoadStatus status = LoadStatus::Missing;
   std::filesystem::path path;  // the file read, or where it was looked for
   UserDataReading reading;     // for a damaged file: where and why reading stopped
+  std::string error;           // for an unreadable file: why, e.g. "it is a named pipe, not a regular file"
 };
 
-// Reads the file into `data` (see ReadUserData for what a damaged file leaves).
-LoadOutcome LoadUserDataFile(const UserDataFolders& folders, UserData& data);
-
-struct WriteOutcome {
+struct SaveOutcome {
   bool ok = false;
   std::filesystem::path path;  // the file written, or the one that could not be
   std::string error;           // why not, in plain words
+  // The per-user folder might take the file where this place failed (the
+  // failure was the place's, not the data's, and saves go elsewhere now).
+  bool perUserMayHelp = false;
+  // Entries, names or colours another running copy saved were taken in.
+  bool merged = false;
 };
 
-// The file a save writes: in the working directory when it can be written,
-// else in the per-user folder.
-std::filesystem::path UserDataSavePath(const UserDataFolders& folders);
-
-// Writes the whole file from `data` into the folder that can be written.
-WriteOutcome SaveUserDataFile(const UserDataFolders& folders, const UserData& data);
-
-// Keeps a copy of a damaged file beside it as "UserData.Dat.bak" (replacing
-// an older copy), so that what follows the damage can be recovered by hand.
+// Keeps a copy of a damaged file beside it: "UserData.Dat.bak", or the
+// first free name up to "UserData.Dat.bak.9".  A copy with the same bytes
+// already there is enough; an earlier copy is never replaced.
 WriteOutcome KeepDamagedCopy(const std::filesystem::path& damaged);
 
-// Writes `text` to `target` through a temporary file beside it and a rename.
-WriteOutcome ReplaceFile(const std::filesystem::path& target, std::string_view text);
+// One running copy's view of the file: where it is read and saved, and what
+// it held when this copy last read or wrote it.
+class UserDataFile {
+ public:
+  explicit UserDataFile(UserDataFolders folders);
+
+  // Reads the file into `data` (see ReadUserData for what a damaged file
+  // leaves; the list is empty when nothing could be read).  Never waits on
+  // a named pipe or device and never opens one for reading.
+  LoadOutcome Load(UserData& data);
+
+  // Writes the whole file from `data`, first taking in what another copy of
+  // the program saved since this one read the file (`data` then holds the
+  // merged state).  Fails, leaving the file as it is and `data` as it was,
+  // when the file there could not be read, is damaged and cannot be copied
+  // aside, or cannot be replaced (a folder that cannot be written, a full
+  // disk), and when the text would be too large or would not read back as
+  // the same values.
+  SaveOutcome Save(UserData& data);
+
+  // The file saves go to.
+  const std::filesystem::path& Path() const { return home_; }
+  // The per-user folder's file, when saves do not already go there.
+  std::optional<std::filesystem::path> PerUserPath() const;
+  // From now on saves go to the per-user folder (created when needed); a
+  // file already there is merged with, never overwritten blind.
+  void UsePerUserFolder();
+
+ private:
+  UserDataFolders folders_;
+  std::filesystem::path home_;
+  // The text of the file at home_ when this copy last read or wrote it
+  // (nothing: there was no file), and its values as a merge compares them.
+  std::optional<std::string> baseText_;
+  UserData base_;
+};
 
 }  // namespace orvane::app

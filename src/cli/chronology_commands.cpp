@@ -1,6 +1,5 @@
 // golgotha, jordan, creation and flood: the chronology runs of the main window.
 #include <memory>
-#include <ostream>
 
 #include "app/holy_days_window.h"
 #include "cli/commands.h"
@@ -42,42 +41,41 @@ std::string Reasons(const std::string& first, const std::string& last, const Run
 // Types the years into the main window's two year boxes, presses the run's
 // button and prints the pane's text; years read differently are reported on
 // stderr.
-int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, const CommandContext& ctx) {
+int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, CommandContext& ctx) {
   SilentBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);
-  const std::string first = detail::Trim(o.first);
-  const std::string last = detail::Trim(o.last);
+  const std::string& first = o.first;
+  const std::string& last = o.last;
   window.txtYear = first;
   window.txtYear2 = last;
   (window.*kind.click)();
   if (window.txtYear != first || window.txtYear2 != last) {
     const auto shown = [](const std::string& a, const std::string& b) { return b.empty() ? a : a + " to " + b; };
     const bool range = !last.empty() || !window.txtYear2.empty();
-    ctx.err << "orvane-cli: " << (range ? "years " : "year ") << shown(first, last)
-            << (range ? " were" : " was") << " read as " << shown(window.txtYear, window.txtYear2);
     const std::string reasons = Reasons(first, last, kind, kind.click == &app::HolyDaysWindow::cmdFlood_Click);
-    if (!reasons.empty()) ctx.err << " (" << reasons << ")";
-    ctx.err << "\n";
+    ctx.Note((range ? "years " : "year ") + shown(first, last) + (range ? " were" : " was") + " read as " +
+             shown(window.txtYear, window.txtYear2) + (reasons.empty() ? "" : " (" + reasons + ")"));
   }
-  ctx.out << detail::WithLineEnds(window.OutputText(), o.crlf);
+  ctx.out += detail::WithLineEnds(window.OutputText(), o.crlf);
   return 0;
 }
 
 void AddRun(CommandSet& set, const RunCommandKind& kind) {
   auto o = std::make_shared<RunOptions>();
   CLI::App* cmd = set.Add(kind.name, kind.description,
-                          [o, kind](const CommandContext& ctx) { return RunChronologyCommand(*o, kind, ctx); });
+                          [o, kind](CommandContext& ctx) { return RunChronologyCommand(*o, kind, ctx); });
   const std::string limits = num::CStr(kind.yearMin) + " to 9999";
   cmd->add_option("FIRST", o->first,
-                  "First year of the run, " + limits + "; BCE years are negative (-1 is 1 BCE). "
-                  "Alone: the full report of that year.")
+                  "First year of the run, " + limits +
+                      "; BCE years are negative (-1 is 1 BCE). "
+                      "Alone: the full report of that year.")
       ->required()
-      ->check(detail::WholeNumber("FIRST"));
+      ->check(detail::WholeNumber());
   cmd->add_option("LAST", o->last,
                   "Last year of a range: the years of the range that qualify, instead of one year's report. "
                   "A year before FIRST is swapped with it.")
-      ->check(detail::WholeNumber("LAST"));
+      ->check(detail::WholeNumber());
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
 }
 

@@ -1,9 +1,13 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ostream>
+#include <system_error>
 
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
+#include "engine/numeric.h"
 
 namespace orvane::cli {
 
@@ -13,11 +17,11 @@ CLI::App* CommandSet::Add(const std::string& name, const std::string& descriptio
   return cmd;
 }
 
-const CommandAction* CommandSet::Parsed() const {
+std::pair<const CLI::App*, const CommandAction*> CommandSet::Parsed() const {
   for (const auto& [cmd, action] : commands_) {
-    if (cmd->parsed()) return &action;
+    if (cmd->parsed()) return {cmd, &action};
   }
-  return nullptr;
+  return {nullptr, nullptr};
 }
 
 namespace detail {
@@ -33,11 +37,6 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
   return out;
 }
 
-std::string Trim(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : s.substr(first);
-}
-
 bool IsWholeNumber(const std::string& text, std::size_t maxDigits) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -49,38 +48,64 @@ bool IsWholeNumber(const std::string& text, std::size_t maxDigits) {
   return true;
 }
 
-CLI::Validator WholeNumber(const std::string& what) {
+CLI::Validator WholeNumber() {
   return CLI::Validator(
-      [what](std::string& v) {
-        const std::string t = Trim(v);
-        return IsWholeNumber(t, 9) ? std::string() : what + " must be a whole number, not '" + t + "'";
+      [](std::string& v) {
+        return IsWholeNumber(v, 9) ? std::string() : "must be a whole number, not " + Quoted(v);
       },
       "INTEGER");
+}
+
+std::string Quoted(const std::string& value) { return "'" + value + "'"; }
+
+std::string YearNote(const std::string& typed, const std::string& read) {
+  const bool zero = num::Val(typed) == 0;
+  return "year " + typed + " was read as " + read +
+         (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)");
 }
 
 }  // namespace detail
 
 namespace {
 
-// The parser reads a leading "-" as an option, but a BCE year is typed as a
-// plain negative number ("holydays -1461").  Such arguments are passed on
-// with a leading blank, which the year reading ignores.
-std::vector<std::string> ProtectNegativeNumbers(const std::vector<std::string>& args) {
-  std::vector<std::string> out;
-  out.reserve(args.size());
-  for (const std::string& a : args) {
-    const bool negative = a.size() > 1 && a[0] == '-' && a[1] >= '0' && a[1] <= '9';
-    out.push_back(negative ? " " + a : a);
-  }
-  return out;
+// Whether a value names an option of the command or of the program
+// ("--crlf", "-h", "--years=5"): "--ics --crlf" forgot the file name rather
+// than naming a file "--crlf".
+bool NamesAnOption(const CLI::App& root, const CLI::App& cmd, const std::string& value) {
+  if (value.size() < 2 || value[0] != '-') return false;
+  const std::string name = value.substr(0, value.find('='));
+  return cmd.get_option_no_throw(name) != nullptr || root.get_option_no_throw(name) != nullptr;
 }
 
-}  // namespace
+// The first value of an option of `cmd` that is itself an option name, as
+// an error message; empty when there is none.
+std::string OptionNameAsValue(const CLI::App& root, const CLI::App& cmd) {
+  for (const CLI::Option* option : cmd.get_options()) {
+    if (option->get_positional() || option->get_expected_max() == 0) continue;
+    for (const std::string& value : option->results()) {
+      if (NamesAnOption(root, cmd, value)) {
+        return option->get_name() + " needs a value, not the option " + detail::Quoted(value);
+      }
+    }
+  }
+  return {};
+}
 
-int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostream& err, int currentYear) {
+// The message for an argument the command line has no place for.
+std::string Unexpected(const std::string& argument) {
+  const bool option =
+      argument.size() > 1 && argument[0] == '-' && !(argument[1] >= '0' && argument[1] <= '9');
+  return (option ? "unknown option " : "unexpected argument ") + detail::Quoted(argument);
+}
+
+// Parses the command line and runs the one command it names, writing the
+// report to ctx.out.  Returns the exit status.
+int ParseAndRun(const std::vector<std::string>& args, CommandContext& ctx) {
   CLI::App app{"Orvane: new crescents, Biblical holy days and calendar conversions.", "orvane-cli"};
   app.set_version_flag("--version", std::string("orvane-cli ") + ORVANE_VERSION);
   app.require_subcommand(1);
+  // Arguments left over are reported below, with the argument quoted.
+  app.allow_extras();
   app.footer("BCE years are typed as negative numbers: orvane-cli holydays -1461");
 
   CommandSet commands(app);
@@ -91,33 +116,69 @@ int RunCli(const std::vector<std::string>& rawArgs, std::ostream& out, std::ostr
   AddConvertCommand(commands);
   AddHelpCommand(commands);
 
-  const auto known = app.get_subcommands([&](const CLI::App* c) { return !rawArgs.empty() && c->check_name(rawArgs[0]); });
-  if (!rawArgs.empty() && !rawArgs[0].empty() && rawArgs[0][0] != '-' && known.empty()) {
-    err << "orvane-cli: unknown command '" << rawArgs[0] << "' (see orvane-cli --help)\n";
-    return 2;
+  const auto known =
+      app.get_subcommands([&](const CLI::App* c) { return !args.empty() && c->check_name(args[0]); });
+  if (!args.empty() && (args[0].empty() || args[0][0] != '-') && known.empty()) {
+    return ctx.Fail("unknown command " + detail::Quoted(args[0]) + " (see orvane-cli --help)");
   }
-  std::vector<std::string> args = ProtectNegativeNumbers(rawArgs);
-  std::reverse(args.begin(), args.end());  // the parser takes the arguments last first
+  // A negative number ("holydays -1461") is a value to this parser, never
+  // an option, as long as no option is named by a digit; the arguments
+  // reach it unchanged.  It takes them last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
-    app.parse(args);
+    app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    out << app.help();
+    ctx.out += app.help();
     return 0;
   } catch (const CLI::CallForAllHelp&) {
-    out << app.help("", CLI::AppFormatMode::All);
+    ctx.out += app.help("", CLI::AppFormatMode::All);
     return 0;
   } catch (const CLI::CallForVersion& e) {
-    out << e.what() << "\n";
+    ctx.out += std::string(e.what()) + "\n";
     return 0;
   } catch (const CLI::ParseError& e) {
-    std::string message = e.what();
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    err << "orvane-cli: " << message << " (see orvane-cli --help)\n";
-    return 2;
+    // An option that took the next option's name as its value is the cause
+    // of whatever the parser found wrong after it.
+    const auto [cmd, action] = commands.Parsed();
+    const std::string misplaced = cmd != nullptr ? OptionNameAsValue(app, *cmd) : std::string();
+    return ctx.Fail((misplaced.empty() ? std::string(e.what()) : misplaced) + " (see orvane-cli --help)");
   }
-  const CommandAction* action = commands.Parsed();
-  if (action == nullptr) return 2;  // unreachable: a subcommand is required
-  return (*action)(CommandContext{out, err, currentYear});
+  const auto [cmd, action] = commands.Parsed();
+  if (action == nullptr) return ctx.Fail("a command is required (see orvane-cli --help)");
+  const std::string misplaced = OptionNameAsValue(app, *cmd);
+  if (!misplaced.empty()) return ctx.Fail(misplaced + " (see orvane-cli --help)");
+  const std::vector<std::string> extras = app.remaining(true);
+  if (!extras.empty()) return ctx.Fail(Unexpected(extras.front()) + " (see orvane-cli --help)");
+  return (*action)(ctx);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int currentYear) {
+  std::string report;
+  CommandContext ctx(report, currentYear);
+  const int status = ParseAndRun(args, ctx);
+  if (status != 0) {
+    const std::string error = ctx.error().empty() ? std::string("the command failed") : ctx.error();
+    err << "orvane-cli: " << OneLine(error) << "\n";
+    return status;
+  }
+  // The calendar of --ics - too: it holds no control characters but its
+  // line ends (its folded lines keep UTF-8 whole) unless a place's name
+  // brought one, which the terminal must not obey.
+  errno = 0;
+  out << TerminalText(report);
+  out.flush();
+  if (!out) {
+    const int error = errno;
+    const bool calendar = ctx.output == CommandContext::Output::Calendar;
+    err << "orvane-cli: the " << (calendar ? "calendar" : "report")
+        << " could not be written to standard output"
+        << (error != 0 ? " (" + std::generic_category().message(error) + ")" : std::string()) << "\n";
+    return 1;
+  }
+  for (const std::string& note : ctx.notes()) err << "orvane-cli: " << OneLine(note) << "\n";
+  return 0;
 }
 
 }  // namespace orvane::cli

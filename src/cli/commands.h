@@ -8,23 +8,49 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/day_recorder.h"
 
 namespace orvane::cli {
 
-// What a command needs of the world: its two streams and today's year.
-struct CommandContext {
-  std::ostream& out;
-  std::ostream& err;
-  int currentYear;
+// What a command needs of the world: the text of its report, today's
+// year, and where its notes and its error go.  RunCli prints the report and
+// the notes only when the command succeeds, and the error alone when it
+// fails, each message on one line of its own.
+class CommandContext {
+ public:
+  CommandContext(std::string& out, int currentYear) : out(out), currentYear(currentYear) {}
+
+  std::string& out;  // the report (or the calendar of --ics -)
+  const int currentYear;
+
+  // What `out` holds, as the message names it when it cannot be written: a
+  // report, or the calendar of --ics - in its place.
+  enum class Output { Report, Calendar };
+  Output output = Output::Report;
+
+  // A note for stderr: an entry read differently from how it was typed.
+  // The message has no "orvane-cli: " and no line end.
+  void Note(std::string message) { notes_.push_back(std::move(message)); }
+  // The error of a command that cannot run; returns its exit status, 2.
+  int Fail(std::string message) {
+    error_ = std::move(message);
+    return 2;
+  }
+
+  const std::vector<std::string>& notes() const { return notes_; }
+  const std::string& error() const { return error_; }
+
+ private:
+  std::vector<std::string> notes_;
+  std::string error_;
 };
 
 // A command's action: writes its report to ctx.out and returns the exit
-// status (0 on success; 2 for input it cannot use, with one line on ctx.err
-// and nothing on ctx.out).
-using CommandAction = std::function<int(const CommandContext&)>;
+// status: 0 on success, or the status of ctx.Fail for input it cannot use.
+using CommandAction = std::function<int(CommandContext&)>;
 
 class CommandSet {
  public:
@@ -32,8 +58,8 @@ class CommandSet {
   // Adds a subcommand; the action runs when the command line names it.
   CLI::App* Add(const std::string& name, const std::string& description, CommandAction action);
   CLI::App& root() { return root_; }
-  // The action of the subcommand that was parsed, or null.
-  const CommandAction* Parsed() const;
+  // The subcommand that was parsed and its action, or nulls.
+  std::pair<const CLI::App*, const CommandAction*> Parsed() const;
 
  private:
   CLI::App& root_;
@@ -44,33 +70,41 @@ class CommandSet {
 namespace detail {
 // The text with CR LF line ends turned into LF unless `crlf` is set.
 std::string WithLineEnds(const std::string& text, bool crlf);
-// Removes the blank that protects a negative number from the option parser.
-std::string Trim(const std::string& s);
 // Whether a text is an optional sign and 1..maxDigits digits.
 bool IsWholeNumber(const std::string& text, std::size_t maxDigits);
-// A validator that accepts an optional sign and up to nine digits.
-CLI::Validator WholeNumber(const std::string& what);
+// A validator that accepts an optional sign and up to nine digits (its
+// message is prefixed with the option's name by the parser).
+CLI::Validator WholeNumber();
+// A value as messages quote it: 'value'.  Control characters are escaped
+// when the whole message is printed.
+std::string Quoted(const std::string& value);
+// The note on a year that the main window's year box read differently:
+// "year 0 was read as -1 (there is no year 0)".
+std::string YearNote(const std::string& typed, const std::string& read);
 
 // --ics FILE and --years A B of the reports of holy days and month starts.
 struct CalendarFileOptions {
   std::string file;                // empty: no calendar file
   std::vector<std::string> years;  // empty, or the first and the last year of the span
 };
+// The --ics file that stands for standard output: the calendar is printed
+// in place of the report.
+inline constexpr std::string_view kStandardOutput = "-";
 // The longest span of years one file takes.
 inline constexpr int kMaxCalendarYears = 1000;
 // Adds --ics and --years to a report command whose YEAR option is `year`;
 // --years takes the place of YEAR and needs --ics.
 void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOptions& o);
 // The year texts a command runs: those of the span of --years, without the
-// year 0, or else the one `year`.  False, with one line on ctx.err, for a
-// span outside -4004..9999, backwards or longer than kMaxCalendarYears.
-bool YearsToRun(const CalendarFileOptions& o, const std::string& year, const CommandContext& ctx,
+// year 0, or else the one `year`.  False, after ctx.Fail, for a span outside
+// -4004..9999, backwards or longer than kMaxCalendarYears.
+bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandContext& ctx,
                 std::vector<std::string>& years);
 // Writes the days of `runs` to the file of --ics (replacing it whole, or
-// leaving it as it was).  False, with one line on ctx.err, when they cannot
-// be written.
+// leaving it as it was), or to ctx.out for "-".  False, after ctx.Fail,
+// when they cannot be written: a path that is no regular file, a full disk.
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
-                       const CommandContext& ctx);
+                       CommandContext& ctx);
 }  // namespace detail
 
 // The command groups.

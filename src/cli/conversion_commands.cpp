@@ -1,6 +1,5 @@
 // rabbinical and easter: the listings of the Rabbinical-year and Easter windows.
 #include <memory>
-#include <ostream>
 
 #include "app/help_texts.h"
 #include "cli/commands.h"
@@ -20,18 +19,16 @@ struct ListingOptions {
 // Types the year into the window's year box, computes, and prints the
 // output box; a year the window corrected is reported on stderr.
 template <typename Model>
-int RunListing(const ListingOptions& o, const CommandContext& ctx) {
+int RunListing(const ListingOptions& o, CommandContext& ctx) {
   SilentBeeper beeper;
   const int currentYear = ctx.currentYear;
   Model window(beeper, [](std::string_view key) { return app::BuildHelpText(key); },
                [currentYear] { return currentYear; });
   window.Form_Load();
-  const std::string typed = o.year.empty() ? num::CStr(currentYear) : detail::Trim(o.year);
+  const std::string typed = o.year.empty() ? num::CStr(currentYear) : o.year;
   const std::string listing = window.ListingFor(typed);
-  if (window.YearText() != typed) {
-    ctx.err << "orvane-cli: year " << typed << " was read as " << window.YearText() << "\n";
-  }
-  ctx.out << detail::WithLineEnds(listing, o.crlf);
+  if (window.YearText() != typed) ctx.Note("year " + typed + " was read as " + window.YearText());
+  ctx.out += detail::WithLineEnds(listing, o.crlf);
   return 0;
 }
 
@@ -39,8 +36,8 @@ template <typename Model>
 void AddListing(CommandSet& set, const std::string& name, const std::string& description,
                 const std::string& yearHelp) {
   auto o = std::make_shared<ListingOptions>();
-  CLI::App* cmd = set.Add(name, description, [o](const CommandContext& ctx) { return RunListing<Model>(*o, ctx); });
-  cmd->add_option("YEAR", o->year, yearHelp)->check(detail::WholeNumber("YEAR"));
+  CLI::App* cmd = set.Add(name, description, [o](CommandContext& ctx) { return RunListing<Model>(*o, ctx); });
+  cmd->add_option("YEAR", o->year, yearHelp)->check(detail::WholeNumber());
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the window's box does (default: LF)");
 }
 

@@ -1,8 +1,9 @@
 // convert: one day in the five reckonings of the conversion window.
+#include <array>
 #include <cstddef>
 #include <memory>
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/help_texts.h"
 #include "app/holy_days_window.h"
@@ -17,11 +18,14 @@ namespace {
 
 using conversions::Column;
 using conversions::ConversionWindowModel;
+using conversions::MonthListBox;
 
 struct ConvertOptions {
   std::string jd, gregorian, julian, hebrew, biblical;
   bool criteria = false;
   bool crlf = false;
+  // The five day options, to tell how many were given.
+  std::vector<CLI::Option*> days;
 };
 
 class CountingBeeper final : public Beeper {
@@ -44,47 +48,40 @@ bool Digits(const std::string& s, std::size_t maxDigits) {
   return true;
 }
 
-// Splits "Y-M-D" into its three numbers; false when the text is not of that
-// form or the month is outside 1..maxMonth.
-bool ParseDate(const std::string& raw, int maxMonth, TypedDate& date) {
-  const std::string text = detail::Trim(raw);
+// Splits "Y-M-D" into its three numbers.  Returns what is wrong with the
+// text, naming the part at fault, or an empty text when it is a date.
+std::string ReadDate(const std::string& option, const std::string& text, int maxMonth, TypedDate& date) {
   const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
   const std::size_t first = text.find('-', start);
-  if (first == std::string::npos) return false;
-  const std::size_t second = text.find('-', first + 1);
-  if (second == std::string::npos) return false;
+  const std::size_t second = first == std::string::npos ? first : text.find('-', first + 1);
+  if (second == std::string::npos) {
+    return option + " must be a date YEAR-MONTH-DAY such as 2024-4-9 (BCE years negative), not " +
+           detail::Quoted(text);
+  }
   date.year = text.substr(0, first);
   date.month = text.substr(first + 1, second - first - 1);
   date.day = text.substr(second + 1);
-  if (!Digits(date.year.substr(start), 5) || !Digits(date.month, 2) || !Digits(date.day, 4)) return false;
-  const double month = num::Val(date.month);
-  return month >= 1 && month <= maxMonth;
-}
-
-CLI::Validator DateOf(const std::string& what, int maxMonth) {
-  return CLI::Validator(
-      [what, maxMonth](std::string& v) {
-        TypedDate date;
-        if (ParseDate(v, maxMonth, date)) return std::string();
-        return what + " must be YEAR-MONTH-DAY with the month 1 to " + num::CStr(maxMonth) + ", not '" +
-               detail::Trim(v) + "'";
-      },
-      "Y-M-D");
+  const std::string of = " of " + detail::Quoted(text);
+  if (!Digits(date.year.substr(start), 5)) {
+    return option + ": the year " + detail::Quoted(date.year) + of +
+           " is not a whole number of at most 5 digits";
+  }
+  if (!Digits(date.month, 2) || num::Val(date.month) < 1 || num::Val(date.month) > maxMonth) {
+    return option + ": the month " + detail::Quoted(date.month) + of + " is not a month number from 1 to " +
+           num::CStr(maxMonth);
+  }
+  if (!Digits(date.day, 4)) {
+    return option + ": the day " + detail::Quoted(date.day) + of + " is not a day number of at most 4 digits";
+  }
+  return {};
 }
 
 // What the Julian day box accepts: digits and at most one decimal point.
-CLI::Validator DayCountNumber() {
-  return CLI::Validator(
-      [](std::string& v) {
-        const std::string t = detail::Trim(v);
-        const std::size_t point = t.find('.');
-        const std::string whole = t.substr(0, point);
-        const std::string fraction = point == std::string::npos ? std::string() : t.substr(point + 1);
-        const bool ok =
-            Digits(whole, 9) && (point == std::string::npos || fraction.empty() || Digits(fraction, 6));
-        return ok ? std::string() : "--jd must be a Julian day such as 2460409.5, not '" + t + "'";
-      },
-      "JD");
+bool IsDayCount(const std::string& text) {
+  const std::size_t point = text.find('.');
+  const std::string whole = text.substr(0, point);
+  const std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+  return Digits(whole, 9) && (point == std::string::npos || fraction.empty() || Digits(fraction, 6));
 }
 
 // "Tuesday 9 April 2024": a column's weekday label and its three boxes.
@@ -98,13 +95,13 @@ std::string TrimRight(std::string s) {
   return s;
 }
 
-void Row(std::ostream& out, const std::string& caption, const std::string& value) {
+void Row(std::string& out, const std::string& caption, const std::string& value) {
   std::string label = caption;
   if (label.size() < 28) label.append(28 - label.size(), ' ');
-  out << label << " " << value << "\n";
+  out += label + " " + value + "\n";
 }
 
-void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
+void PrintColumns(ConversionWindowModel& m, std::string& out) {
   Row(out, m.fraGregorian, DateLine(m.lblGDayOfWeek, m.txtGDay, m.txtGMonth, m.txtGYear));
   Row(out, "", m.lblGYearType);
   Row(out, "Julian", DateLine("", m.txtJCDay, m.txtJCMonth, m.txtJCYear));
@@ -135,7 +132,96 @@ void PrintColumns(ConversionWindowModel& m, std::ostream& out) {
           (picture < conversions::kFirstWaningPicture ? "waxing" : "waning") + ")");
 }
 
-int RunConvert(const ConvertOptions& o, const CommandContext& ctx) {
+// The boxes of a date column and the window's limits on them.
+struct DateColumn {
+  Column column;
+  const char* option;
+  int maxMonth;
+  double minYear, maxYear;  // 0, 0: the column has no limits of its own
+};
+
+constexpr DateColumn kGregorianColumn{Column::Gregorian, "--gregorian", 12,
+                                      ConversionWindowModel::kMinGregorianYear,
+                                      ConversionWindowModel::kMaxGregorianYear};
+constexpr DateColumn kJulianColumn{Column::Julian, "--julian", 12, 0, 0};
+constexpr DateColumn kHebrewColumn{Column::Hebrew, "--hebrew", 13, ConversionWindowModel::kMinHebrewYear,
+                                   ConversionWindowModel::kMaxHebrewYear};
+constexpr DateColumn kBiblicalColumn{Column::Biblical, "--biblical", 13,
+                                     ConversionWindowModel::kMinBiblicalYear,
+                                     ConversionWindowModel::kMaxBiblicalYear};
+
+struct ColumnBoxes {
+  std::string* day;
+  MonthListBox* month;
+  std::string* year;
+};
+
+ColumnBoxes BoxesOf(ConversionWindowModel& m, Column column) {
+  switch (column) {
+    case Column::Gregorian:
+      return {&m.txtGDay, &m.lstGMonth, &m.txtGYear};
+    case Column::Julian:
+      return {&m.txtJCDay, &m.lstJCMonth, &m.txtJCYear};
+    case Column::Hebrew:
+      return {&m.txtHDay, &m.lstHMonth, &m.txtHYear};
+    case Column::Biblical:
+      break;
+  }
+  return {&m.txtBDay, &m.lstBMonth, &m.txtBYear};
+}
+
+std::string MonthName(const MonthListBox& list, int month) {
+  return month >= 1 && month <= list.ListCount() ? list.List[static_cast<std::size_t>(month - 1)] : "?";
+}
+
+// Why the window read a typed date differently, when it held a box to its
+// limits: "the years run from -4500 to 29000", "there is no year 0".
+std::string DateReasons(const DateColumn& c, double year, double day, bool clamped) {
+  std::vector<std::string> reasons;
+  if (c.maxYear != 0 && (year > c.maxYear || year < c.minYear)) {
+    reasons.push_back("the years run from " + num::CStr(c.minYear) + " to " + num::CStr(c.maxYear));
+  }
+  if (c.maxYear != 0 && (day > ConversionWindowModel::kMaxDay || day < ConversionWindowModel::kMinDay)) {
+    reasons.push_back("the days run from " + num::CStr(ConversionWindowModel::kMinDay) + " to " +
+                      num::CStr(ConversionWindowModel::kMaxDay));
+  }
+  const bool christianEra = c.column == Column::Gregorian || c.column == Column::Julian;
+  if (year == 0 && christianEra) reasons.push_back("there is no year 0");
+  if (reasons.empty() && clamped) {
+    reasons.push_back("the window's days run from Julian day " +
+                      num::CStr(ConversionWindowModel::kMinDayCount) + " to " +
+                      num::CStr(ConversionWindowModel::kMaxDayCount));
+  }
+  std::string text;
+  for (const std::string& r : reasons) text += (text.empty() ? " (" : "; ") + r;
+  return text.empty() ? text : text + ")";
+}
+
+int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
+  // The one day option given: --jd, or the column of a date.
+  std::size_t given = 0;
+  std::size_t which = 0;
+  for (std::size_t i = 0; i < o.days.size(); ++i) {
+    if (o.days[i]->count() == 0) continue;
+    ++given;
+    which = i;
+  }
+  if (given != 1) {
+    return ctx.Fail("convert takes exactly one day: --jd, --gregorian, --julian, --hebrew or --biblical");
+  }
+  static constexpr std::array<const DateColumn*, 5> kColumns = {nullptr, &kGregorianColumn, &kJulianColumn,
+                                                                &kHebrewColumn, &kBiblicalColumn};
+  const DateColumn* column = kColumns.at(which);
+  const std::array<const std::string*, 5> texts = {&o.jd, &o.gregorian, &o.julian, &o.hebrew, &o.biblical};
+  const std::string& typedDate = *texts.at(which);
+  TypedDate date;
+  if (column != nullptr) {
+    const std::string problem = ReadDate(column->option, typedDate, column->maxMonth, date);
+    if (!problem.empty()) return ctx.Fail(problem);
+  } else if (!IsDayCount(o.jd)) {
+    return ctx.Fail("--jd must be a Julian day such as 2460409.5, not " + detail::Quoted(o.jd));
+  }
+
   CountingBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);
@@ -145,44 +231,52 @@ int RunConvert(const ConvertOptions& o, const CommandContext& ctx) {
   beeper.beeps = 0;
   if (o.criteria) m.cmdCriteria_Click();
 
-  auto fill = [&m](Column column, const std::string& text, int maxMonth) {
-    TypedDate date;
-    ParseDate(text, maxMonth, date);  // checked by the option's validator
-    std::string& year = column == Column::Gregorian ? m.txtGYear
-                        : column == Column::Julian  ? m.txtJCYear
-                        : column == Column::Hebrew  ? m.txtHYear
-                                                    : m.txtBYear;
-    std::string& day = column == Column::Gregorian ? m.txtGDay
-                       : column == Column::Julian  ? m.txtJCDay
-                       : column == Column::Hebrew  ? m.txtHDay
-                                                   : m.txtBDay;
-    year = date.year;
-    day = date.day;
-    m.SetListIndex(column, num::CInt(num::Val(date.month)) - 1);
-  };
-  if (!o.jd.empty()) {
-    m.txtJDCount = detail::Trim(o.jd);
+  if (column == nullptr) {
+    m.txtJDCount = o.jd;
     m.cmdJCompute_Click();
-  } else if (!o.gregorian.empty()) {
-    fill(Column::Gregorian, o.gregorian, 12);
-    m.cmdGCompute_Click();
-  } else if (!o.julian.empty()) {
-    fill(Column::Julian, o.julian, 12);
-    m.cmdJCCompute_Click();
-  } else if (!o.hebrew.empty()) {
-    fill(Column::Hebrew, o.hebrew, 13);
-    m.cmdHCompute_Click();
+    // A Julian day names an instant; the columns show the civil day it
+    // falls in, which begins at midnight (x.5).
+    const double typed = num::Val(o.jd);
+    const double shown = num::Val(m.txtJDCount);
+    if (shown != num::Int(typed + 0.5) - 0.5) {
+      ctx.Note("Julian day " + o.jd + " was read as " + m.txtJDCount +
+               (beeper.beeps > 0
+                    ? " (the window's days run from " + num::CStr(ConversionWindowModel::kMinDayCount) +
+                          " to " + num::CStr(ConversionWindowModel::kMaxDayCount) + ")"
+                    : std::string()));
+    }
   } else {
-    fill(Column::Biblical, o.biblical, 13);
-    m.cmdBCompute_Click();
-  }
-  if (beeper.beeps > 0) {
-    ctx.err << "orvane-cli: an entry beyond the window's limits was brought to the nearest limit\n";
+    const ColumnBoxes boxes = BoxesOf(m, column->column);
+    *boxes.year = date.year;
+    *boxes.day = date.day;
+    const int month = num::CInt(num::Val(date.month));
+    m.SetListIndex(column->column, month - 1);
+    switch (column->column) {
+      case Column::Gregorian:
+        m.cmdGCompute_Click();
+        break;
+      case Column::Julian:
+        m.cmdJCCompute_Click();
+        break;
+      case Column::Hebrew:
+        m.cmdHCompute_Click();
+        break;
+      case Column::Biblical:
+        m.cmdBCompute_Click();
+        break;
+    }
+    const double year = num::Val(date.year);
+    const double day = num::Val(date.day);
+    if (num::Val(*boxes.year) != year || boxes.month->ListIndex + 1 != month || num::Val(*boxes.day) != day) {
+      ctx.Note("day " + num::CStr(day) + " of " + MonthName(*boxes.month, month) + " " + num::CStr(year) +
+               " was read as " + *boxes.day + " " + MonthName(*boxes.month, boxes.month->ListIndex + 1) +
+               " " + *boxes.year + DateReasons(*column, year, day, beeper.beeps > 0));
+    }
   }
 
   PrintColumns(m, ctx.out);
   if (o.criteria) {
-    ctx.out << "\nCriteria\n" << detail::WithLineEnds(m.txtCriteria().Text(), o.crlf) << "\n";
+    ctx.out += "\nCriteria\n" + detail::WithLineEnds(m.txtCriteria().Text(), o.crlf) + "\n";
   }
   return 0;
 }
@@ -195,24 +289,28 @@ void AddConvertCommand(CommandSet& set) {
       set.Add("convert",
               "One day in the Gregorian, Julian, Biblical and Rabbinical reckonings and the Julian day "
               "count, with the possible Biblical dates and the moon's phase",
-              [o](const CommandContext& ctx) { return RunConvert(*o, ctx); });
-  CLI::Option_group* from = cmd->add_option_group("day", "The day to convert, in one reckoning");
-  from->add_option("--jd", o->jd,
-                   "Julian day count, 78166.5 to 12313456.5 (a whole number is noon: 2451545 "
-                   "becomes 2451544.5)")
-      ->check(DayCountNumber());
-  from->add_option("--gregorian", o->gregorian,
-                   "Gregorian date YEAR-MONTH-DAY, BCE years negative (-44-3-15)")
-      ->check(DateOf("--gregorian", 12));
-  from->add_option("--julian", o->julian, "Julian-calendar date YEAR-MONTH-DAY, BCE years negative")
-      ->check(DateOf("--julian", 12));
-  from->add_option("--hebrew", o->hebrew, "Rabbinical date YEAR-MONTH-DAY, months 1 (Nisan) to 13 (Vedar)")
-      ->check(DateOf("--hebrew", 13));
-  from->add_option(
-          "--biblical", o->biblical,
-          "Biblical date YEAR-MONTH-DAY, the year after Creation (6028 is 2024), months 1 (Abib) to 13")
-      ->check(DateOf("--biblical", 13));
-  from->require_option(1);
+              [o](CommandContext& ctx) { return RunConvert(*o, ctx); });
+  // Exactly one of the day options is required; RunConvert checks it.  (The
+  // parser's option groups are not used: they are subcommands without a
+  // name, and an empty argument was taken as that name.)
+  o->days.push_back(
+      cmd->add_option("--jd", o->jd,
+                      "Julian day count, 78166.5 to 12313456.5; the day it falls in is shown "
+                      "(2451545, noon, is 2451544.5)")
+          ->type_name("JD"));
+  o->days.push_back(cmd->add_option("--gregorian", o->gregorian,
+                                    "Gregorian date YEAR-MONTH-DAY, BCE years negative (-44-3-15)")
+                        ->type_name("Y-M-D"));
+  o->days.push_back(
+      cmd->add_option("--julian", o->julian, "Julian-calendar date YEAR-MONTH-DAY, BCE years negative")
+          ->type_name("Y-M-D"));
+  o->days.push_back(
+      cmd->add_option("--hebrew", o->hebrew, "Rabbinical date YEAR-MONTH-DAY, months 1 (Nisan) to 13 (Vedar)")
+          ->type_name("Y-M-D"));
+  o->days.push_back(cmd->add_option("--biblical", o->biblical,
+                                    "Biblical date YEAR-MONTH-DAY, the year after Creation (6028 is 2024), "
+                                    "months 1 (Abib) to 13")
+                        ->type_name("Y-M-D"));
   cmd->add_flag("--criteria", o->criteria, "Also print the criteria text of the Biblical date");
   cmd->add_flag("--crlf", o->crlf, "End the criteria text's lines with CR LF, as the window's box does");
 }

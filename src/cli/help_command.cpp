@@ -2,7 +2,6 @@
 // terminal too.
 #include <cctype>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "app/help_texts.h"
@@ -13,7 +12,7 @@ namespace orvane::cli {
 namespace {
 
 struct HelpOptions {
-  std::string section;
+  std::string section;  // empty when not given
   bool crlf = false;
 };
 
@@ -43,15 +42,12 @@ std::string KeyList() {
   return list;
 }
 
-int PrintHelpText(const HelpOptions& o, const CommandContext& ctx) {
-  const std::string name = o.section.empty() ? "HolyDays" : detail::Trim(o.section);
+int PrintHelpText(const HelpOptions& o, bool sectionGiven, CommandContext& ctx) {
+  const std::string name = sectionGiven ? o.section : "HolyDays";
   const std::string_view key = FindHelpKey(name);
-  if (key.empty()) {
-    ctx.err << "orvane-cli: no help for '" << name << "'; the sections are " << KeyList() << "\n";
-    return 2;
-  }
+  if (key.empty()) return ctx.Fail("no help for " + detail::Quoted(name) + "; the sections are " + KeyList());
   // The text has no line end after its last line; a terminal wants one.
-  ctx.out << detail::WithLineEnds(app::BuildHelpText(key) + "\r\n", o.crlf);
+  ctx.out += detail::WithLineEnds(app::BuildHelpText(key) + "\r\n", o.crlf);
   return 0;
 }
 
@@ -59,10 +55,13 @@ int PrintHelpText(const HelpOptions& o, const CommandContext& ctx) {
 
 void AddHelpCommand(CommandSet& set) {
   auto o = std::make_shared<HelpOptions>();
-  CLI::App* cmd = set.Add("help", "The help text of a section of the program, as F1 shows it",
-                          [o](const CommandContext& ctx) { return PrintHelpText(*o, ctx); });
-  cmd->add_option("SECTION", o->section,
-                  "The section: " + KeyList() + " (letter case does not matter). Default: HolyDays.");
+  auto section = std::make_shared<CLI::Option*>();
+  CLI::App* cmd =
+      set.Add("help", "The help text of a section of the program, as F1 shows it",
+              [o, section](CommandContext& ctx) { return PrintHelpText(*o, (*section)->count() > 0, ctx); });
+  *section =
+      cmd->add_option("SECTION", o->section,
+                      "The section: " + KeyList() + " (letter case does not matter). Default: HolyDays.");
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
 }
 

@@ -1,12 +1,10 @@
 // holydays and newmoons: the Jerusalem reports of the main window.
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/holy_days_window.h"
 #include "cli/commands.h"
-#include "engine/numeric.h"
 
 namespace orvane::cli {
 
@@ -23,44 +21,36 @@ struct ReportOptions {
 // prints the pane's text; a year read differently is reported on stderr.
 // With --ics the days of every run go to the calendar file first, and
 // nothing is printed when it cannot be written.
-int RunJerusalemReport(const ReportOptions& o, const CommandContext& ctx,
-                       void (app::HolyDaysWindow::*command)()) {
+int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, void (app::HolyDaysWindow::*command)()) {
   SilentBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);
   std::vector<std::string> years;
-  if (!detail::YearsToRun(o.calendar, o.year.empty() ? window.txtYear : detail::Trim(o.year), ctx, years)) {
-    return 2;
-  }
+  if (!detail::YearsToRun(o.calendar, o.year.empty() ? window.txtYear : o.year, ctx, years)) return 2;
   std::string report;
   std::vector<CalendarRun> runs;
   for (const std::string& typed : years) {
     window.txtYear = typed;
     window.chkEJW = o.east;
     (window.*command)();
-    if (window.txtYear != typed) {
-      const bool zero = num::Val(typed) == 0;
-      ctx.err << "orvane-cli: year " << typed << " was read as " << window.txtYear
-              << (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)") << "\n";
-    }
+    if (window.txtYear != typed) ctx.Note(detail::YearNote(typed, window.txtYear));
     report += detail::WithLineEnds(window.OutputText(), o.crlf);
     if (const CalendarRun* run = window.ShownCalendarRun()) runs.push_back(*run);
   }
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
   return 0;
 }
 
 void AddReport(CommandSet& set, const std::string& name, const std::string& description,
                void (app::HolyDaysWindow::*command)()) {
   auto o = std::make_shared<ReportOptions>();
-  CLI::App* cmd = set.Add(name, description, [o, command](const CommandContext& ctx) {
-    return RunJerusalemReport(*o, ctx, command);
-  });
+  CLI::App* cmd = set.Add(name, description,
+                          [o, command](CommandContext& ctx) { return RunJerusalemReport(*o, ctx, command); });
   CLI::Option* year = cmd->add_option("YEAR", o->year,
                                       "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 "
                                       "BCE, 0 is read as -1). Default: the current year.");
-  year->check(detail::WholeNumber("YEAR"));
+  year->check(detail::WholeNumber());
   cmd->add_flag("--east", o->east,
                 "Delay every date by one day for the region east of Israel and west of the International Date Line");
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");

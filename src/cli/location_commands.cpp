@@ -1,13 +1,13 @@
 // localmoons, sunsets, times and locations: the runs at the user's place.
+#include <algorithm>
 #include <memory>
-#include <ostream>
-#include <sstream>
 #include <vector>
 
 #include "app/holy_days_window.h"
 #include "app/locations.h"
 #include "app/user_data_file.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 #include "engine/numeric.h"
 
 namespace orvane::cli {
@@ -24,7 +24,14 @@ struct PlaceOptions {
   std::string location;
   std::string lat, lon, gmt, name;
   detail::CalendarFileOptions calendar;
+  // The place options, to tell an option given empty from one not given.
+  CLI::Option* locationOption = nullptr;
+  CLI::Option* latOption = nullptr;
+  CLI::Option* lonOption = nullptr;
+  CLI::Option* gmtOption = nullptr;
 };
+
+bool Given(const CLI::Option* option) { return option->count() > 0; }
 
 class CountingBeeper final : public Beeper {
  public:
@@ -40,10 +47,14 @@ bool AllDigits(const std::string& s, std::size_t maxDigits) {
   return true;
 }
 
+// The words of a text between blanks.
 std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
   std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t end = std::min(text.find(' ', i), text.size());
+    if (end > i) words.push_back(text.substr(i, end - i));
+    i = end + 1;
+  }
   // "47N": the direction may follow the minutes without a blank.
   if (words.size() == 2 && words[1].size() > 1) {
     const char last = words[1].back();
@@ -59,7 +70,7 @@ std::vector<std::string> Words(const std::string& text) {
 // an error message.  `directions` holds the two letters in capitals.
 bool ParseCoordinate(const std::string& option, const std::string& text, std::size_t degreeDigits,
                      const char* directions, const char* example, std::string& boxes, std::string& error) {
-  const std::vector<std::string> w = Words(detail::Trim(text));
+  const std::vector<std::string> w = Words(text);
   bool ok = w.size() == 3 && AllDigits(w[0], degreeDigits) && AllDigits(w[1], 2) && w[2].size() == 1;
   char dir = ok ? w[2][0] : ' ';
   if (dir >= 'a' && dir <= 'z') dir = static_cast<char>(dir - 'a' + 'A');
@@ -67,29 +78,20 @@ bool ParseCoordinate(const std::string& option, const std::string& text, std::si
   if (!ok) {
     error = option + " must be whole degrees (at most " + num::CStr(degreeDigits) +
             " digits), whole minutes and " + directions[0] + " or " + directions[1] + ", e.g. \"" + example +
-            "\"; not '" + detail::Trim(text) + "'";
+            "\"; not " + detail::Quoted(text);
     return false;
   }
   boxes = w[0] + " " + w[1] + " " + dir;
   return true;
 }
 
-bool ParseOffset(const std::string& text, std::string& error) {
-  const std::string t = detail::Trim(text);
-  bool digit = false;
-  bool ok = !t.empty() && t.size() <= 5;
-  for (char c : t) {
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c != '.') {
-      ok = false;
-    }
-  }
-  if (ok && digit) return true;
+// The offset as the offset box takes it: an offset of 0 to 14 hours in at
+// most the box's five characters.
+bool ParseOffset(const std::string& text, std::size_t boxLength, std::string& error) {
+  if (text.size() <= boxLength && app::ZoneOffsetHours(text)) return true;
   error =
-      "--gmt must be the hours from UTC without a sign (E or W of --lon gives it), at most 5 characters, "
-      "e.g. 2 or 5.5; not '" +
-      t + "'";
+      "--gmt must be the hours from UTC, 0 to 14, without a sign (E or W of --lon gives it) and in at most " +
+      num::CStr(static_cast<double>(boxLength)) + " characters, e.g. 2 or 5.5; not " + detail::Quoted(text);
   return false;
 }
 
@@ -98,61 +100,66 @@ std::string BoxesText(const HolyDaysWindow& w) {
          w.txtLongMin.Text + " " + w.txtLonDir.Text;
 }
 
-// Reads "UserData.Dat" into the window without ever writing it; reports a
-// damaged file on stderr.  A missing file gives the default entry.
-void LoadLocations(HolyDaysWindow& w, const CommandContext& ctx) {
+// Reads "UserData.Dat" into the window without ever writing it; notes a
+// damaged or unreadable file.  A missing or unreadable file gives the
+// default entry.
+void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
   const app::LoadOutcome loaded = w.LoadUserData();
   if (loaded.status == app::LoadStatus::Missing) {
     w.UseDefaultLocation();
+  } else if (loaded.status == app::LoadStatus::Unreadable) {
+    ctx.Note(loaded.path.string() + " is not read (" + loaded.error + "); the default location is used");
+    w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Damaged) {
-    ctx.err << "orvane-cli: " << loaded.path.string() << " cannot be read from line "
-            << num::CStr(loaded.reading.badLine) << " on (" << loaded.reading.problem
-            << "); the locations before it are used\n";
+    ctx.Note(loaded.path.string() + " cannot be read from line " + num::CStr(loaded.reading.badLine) +
+             " on (" + loaded.reading.problem + "); the locations before it are used");
   }
 }
 
 // Puts the place into the window: a stored location by name, the seven
 // coordinate boxes typed from the options, or the file's current location.
-// Returns false with one line on stderr for a place it cannot use.
-bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, const CommandContext& ctx) {
-  const bool typed = !o.lat.empty() || !o.lon.empty() || !o.gmt.empty();
+// Returns false, after ctx.Fail, for a place it cannot use.
+bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, CommandContext& ctx) {
+  const bool typed = Given(o.latOption) || Given(o.lonOption) || Given(o.gmtOption);
   if (!typed) {
     LoadLocations(w, ctx);
-    if (o.location.empty()) return true;
+    if (!Given(o.locationOption)) return true;
     for (const app::Location& entry : w.userData().Locations) {
       if (entry.name != o.location) continue;
       w.cboLocation.Text = entry.name;
       w.cboLocation_Click();
       return true;
     }
-    ctx.err << "orvane-cli: no location named '" << o.location << "' in "
-            << app::UserDataSavePath(app::DefaultUserDataFolders()).string()
-            << " (see orvane-cli locations)\n";
+    ctx.Fail("no location named " + detail::Quoted(o.location) + " in " +
+             app::UserDataSavePath(app::DefaultUserDataFolders()).string() + " (see orvane-cli locations)");
     return false;
   }
-  if (o.lat.empty() || o.lon.empty() || o.gmt.empty()) {
-    ctx.err << "orvane-cli: --lat, --lon and --gmt give the place together; one is missing\n";
+  if (!Given(o.latOption) || !Given(o.lonOption) || !Given(o.gmtOption)) {
+    ctx.Fail("--lat, --lon and --gmt give the place together; one is missing");
     return false;
   }
   std::string lat, lon, error;
-  if (!ParseCoordinate("--lat", o.lat, 2, "NS", "31 47 N", lat, error) ||
-      !ParseCoordinate("--lon", o.lon, 3, "EW", "35 13 E", lon, error) || !ParseOffset(o.gmt, error)) {
-    ctx.err << "orvane-cli: " << error << "\n";
+  if (!ParseCoordinate("--lat", o.lat, w.txtLatDeg.MaxLength, "NS", "31 47 N", lat, error) ||
+      !ParseCoordinate("--lon", o.lon, w.txtLongDeg.MaxLength, "EW", "35 13 E", lon, error) ||
+      !ParseOffset(o.gmt, w.txtGMT.MaxLength, error)) {
+    ctx.Fail(error);
     return false;
   }
   // Typed as a user types them: a blank moves on to the next box, and each
   // degree or minute box is held to its limits when it is left.
-  w.TypeKeys(Control::txtLatDeg, lat + " " + lon + " " + detail::Trim(o.gmt));
+  w.TypeKeys(Control::txtLatDeg, lat + " " + lon + " " + o.gmt);
   w.SetFocus(Control::None);
   if (beeper.beeps != 0) {
-    ctx.err << "orvane-cli: the coordinates were not accepted by the coordinate boxes\n";
+    ctx.Fail("the coordinates were not accepted by the coordinate boxes");
     return false;
   }
   const std::string given = lat + ", " + lon;
   if (BoxesText(w) != given) {
-    ctx.err << "orvane-cli: the place " << given << " was read as " << BoxesText(w)
-            << " (latitudes run to 60 degrees, longitudes to 180, minutes to 59)\n";
+    ctx.Note("the place " + given + " was read as " + BoxesText(w) +
+             " (latitudes run to 60 degrees, longitudes to 180, minutes to 59)");
   }
+  // A place typed without a name is captioned without one.
+  w.CaptionOmitsEmptyName = true;
   w.userData().LocationName = o.name;
   w.cboLocation.Text = o.name;
   return true;
@@ -167,7 +174,7 @@ struct PlaceCommandKind {
   bool calendarFileOptions;  // --ics and --years
 };
 
-int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, const CommandContext& ctx) {
+int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, CommandContext& ctx) {
   CountingBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
@@ -175,52 +182,48 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, const C
   w.SwitchSection(kind.section);
   if (!SetPlace(w, beeper, o, ctx)) return 2;
   std::vector<std::string> years;
-  if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : detail::Trim(o.year), ctx, years)) {
-    return 2;
-  }
+  if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : o.year, ctx, years)) return 2;
   std::string report;
   std::vector<CalendarRun> runs;
   for (const std::string& typed : years) {
     w.txtYear = typed;
     w.chkGregYear = o.gregorian;
     (w.*kind.click)();
-    if (w.txtYear != typed) {
-      const bool zero = num::Val(typed) == 0;
-      ctx.err << "orvane-cli: year " << typed << " was read as " << w.txtYear
-              << (zero ? " (there is no year 0)" : " (the years run from -4004 to 9999)") << "\n";
-    }
+    if (w.txtYear != typed) ctx.Note(detail::YearNote(typed, w.txtYear));
     report += detail::WithLineEnds(w.OutputText(), o.crlf);
     if (const CalendarRun* run = w.ShownCalendarRun()) runs.push_back(*run);
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  ctx.out << report;
+  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
   return 0;
 }
 
 void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
   auto o = std::make_shared<PlaceOptions>();
   CLI::App* cmd = set.Add(kind.name, kind.description,
-                          [o, kind](const CommandContext& ctx) { return RunPlaceCommand(*o, kind, ctx); });
+                          [o, kind](CommandContext& ctx) { return RunPlaceCommand(*o, kind, ctx); });
   CLI::Option* year = cmd->add_option("YEAR", o->year,
                                       "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 "
                                       "BCE, 0 is read as -1). Default: the current year.");
-  year->check(detail::WholeNumber("YEAR"));
+  year->check(detail::WholeNumber());
   if (kind.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
   if (kind.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,
         "Start on 1 January instead of the first day of the year's first Biblical month at the place");
   }
-  CLI::Option* location = cmd->add_option("--location", o->location,
-                                          "A location stored in UserData.Dat, by its name (see orvane-cli "
-                                          "locations). Default: its current location, "
-                                          "or Jerusalem when there is no file");
-  CLI::Option* lat =
+  CLI::Option* location = o->locationOption =
+      cmd->add_option("--location", o->location,
+                      "A location stored in UserData.Dat, by its name (see orvane-cli "
+                      "locations). Default: its current location, "
+                      "or Jerusalem when there is no file");
+  CLI::Option* lat = o->latOption =
       cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
-  CLI::Option* lon = cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
-  CLI::Option* gmt =
-      cmd->add_option("--gmt", o->gmt, "Hours from UTC, without sign (east or west as --lon), e.g. 2 or 5.5");
+  CLI::Option* lon = o->lonOption =
+      cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
+  CLI::Option* gmt = o->gmtOption = cmd->add_option(
+      "--gmt", o->gmt, "Hours from UTC, 0 to 14, without sign (east or west as --lon), e.g. 2 or 5.5");
   CLI::Option* name =
       cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
   location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
@@ -234,28 +237,32 @@ std::string CoordinateText(double value, char positive, char negative) {
          (value >= 0 ? positive : negative);
 }
 
-int ListLocations(const CommandContext& ctx) {
+int ListLocations(CommandContext& ctx) {
   CountingBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);
   w.Form_Load(ctx.currentYear);
   LoadLocations(w, ctx);
   const std::vector<app::Location>& entries = w.userData().Locations;
+  // Names are shown with any control characters escaped, and padded as shown.
+  std::vector<std::string> names;
+  for (const app::Location& e : entries) names.push_back(TerminalText(e.name));
   std::size_t width = 4;
-  for (const app::Location& e : entries) width = std::max(width, app::CharacterCount(e.name));
+  for (const std::string& name : names) width = std::max(width, app::CharacterCount(name));
   auto pad = [](std::string s, std::size_t n) {
     const std::size_t count = app::CharacterCount(s);
     if (count < n) s.append(n - count, ' ');
     return s;
   };
-  ctx.out << "  " << pad("NAME", width) << "  LATITUDE  LONGITUDE  UTC OFFSET\n";
-  for (const app::Location& e : entries) {
-    ctx.out << (e.name == w.LocationName() ? "* " : "  ") << pad(e.name, width) << "  "
-            << pad(CoordinateText(e.latitude, 'N', 'S'), 8) << "  "
-            << pad(CoordinateText(e.longitude, 'W', 'E'), 9) << "  " << (e.longitude >= 0 ? "-" : "+")
-            << app::ZoneCaptionText(e.zone) << "\n";
+  ctx.out += "  " + pad("NAME", width) + "  LATITUDE  LONGITUDE  UTC OFFSET\n";
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const app::Location& e = entries[i];
+    ctx.out += (e.name == w.LocationName() ? "* " : "  ") + pad(names[i], width) + "  " +
+               pad(CoordinateText(e.latitude, 'N', 'S'), 8) + "  " +
+               pad(CoordinateText(e.longitude, 'W', 'E'), 9) + "  " + (e.longitude >= 0 ? "-" : "+") +
+               app::ZoneCaptionText(e.zone) + "\n";
   }
-  ctx.out << "Current location: " << w.LocationName() << "\n";
+  ctx.out += "Current location: " + TerminalText(w.LocationName()) + "\n";
   return 0;
 }
 
@@ -272,7 +279,7 @@ void AddLocationCommands(CommandSet& set) {
                         "of a year at a place",
                         "Times", &HolyDaysWindow::cmdTimes_Click, true, false});
   set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
-          [](const CommandContext& ctx) { return ListLocations(ctx); });
+          [](CommandContext& ctx) { return ListLocations(ctx); });
 }
 
 }  // namespace orvane::cli

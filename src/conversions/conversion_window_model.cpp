@@ -234,9 +234,14 @@ void ConversionWindowModel::BiblicalColumnToDayCount() {
 }
 
 void ConversionWindowModel::DayCountEntered() {
-  // A whole Julian day is noon; the columns work on the day's start.
+  // A Julian day names an instant, and the columns show the civil day it
+  // falls in: every column works on that day's start (x.5, midnight).  A
+  // whole Julian day is noon and becomes its value - 0.5; an hour such as
+  // x.1 (early afternoon) becomes the same day's start, so that no column
+  // shows the day after the others.
   const double jd = DayCount();
-  if (jd == num::Int(jd)) SetDayCount(jd - 0.5);
+  const double dayStart = num::Int(jd + 0.5) - 0.5;
+  if (jd != dayStart) SetDayCount(dayStart);
   ClampDayCount();
 }
 

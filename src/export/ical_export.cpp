@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/holy_days_window.h"
-#include "app/user_data_file.h"
+#include "app/safe_file.h"
 #include "engine/engine.h"
 #include "engine/numeric.h"
 
@@ -299,9 +299,7 @@ ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesys
   const CalendarRun* shown = window.ShownCalendarRun();
   if (shown == nullptr) {
     ExportOutcome outcome;
-    outcome.error =
-        "the window shows no holy days or month starts to export: run the holy days, the new moons or the "
-        "local new moons first";
+    outcome.error = std::string(kNothingToExport);
     return outcome;
   }
   return ExportCalendar({*shown}, path, stamp);

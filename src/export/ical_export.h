@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/day_recorder.h"
@@ -61,10 +62,18 @@ struct ExportOutcome {
 };
 
 // Builds the file and writes it to `path` through a temporary file beside it
-// and one rename, so that an existing file is replaced whole or not at all
-// and a failed export leaves nothing behind.
+// and one rename (app::ReplaceFile), so that an existing file is replaced
+// whole or not at all, keeps its mode, and a failed export leaves nothing
+// behind.  `path` is a new or regular file or a symbolic link to one (written
+// through); a folder, named pipe, device or link to nothing is refused.
 ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
                              std::time_t stamp);
+
+// What the user is told when the main window's pane shows no holy days or
+// month starts to export.
+inline constexpr std::string_view kNothingToExport =
+    "The window shows no holy days or month starts to export: run the holy days, the new moons or the local "
+    "new moons first.";
 
 // File, Export to Calendar... of the main window: exports the holy days or
 // month starts of the report its pane shows now (the holy days, the new

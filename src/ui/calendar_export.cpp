@@ -9,6 +9,19 @@ namespace orvane::ui {
 
 bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::QuestionBox& questions,
                       const std::function<QString()>& chooseFile) {
+  auto tell = [&questions](const std::string& text) {
+    app::Question notice;
+    notice.title = "Orvane";
+    notice.text = text;
+    notice.buttons = app::Question::Buttons::Ok;
+    notice.questionIcon = false;
+    questions.Ask(notice);
+  };
+  // Nothing to export is said before a file is asked for.
+  if (core.ShownCalendarRun() == nullptr) {
+    tell(std::string(ical::kNothingToExport));
+    return false;
+  }
   QString path;
   if (chooseFile) {
     path = chooseFile();
@@ -20,12 +33,7 @@ bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::Que
   if (path.isEmpty()) return false;  // cancelled
   const ical::ExportOutcome outcome = ical::ExportReport(core, std::filesystem::path(path.toStdString()));
   if (!outcome.ok) {
-    app::Question failed;
-    failed.title = "Orvane";
-    failed.text = outcome.error;
-    failed.buttons = app::Question::Buttons::Ok;
-    failed.questionIcon = false;
-    questions.Ask(failed);
+    tell(outcome.error);
     return false;
   }
   return true;

@@ -4,6 +4,7 @@
 #include <QTextCursor>
 
 #include "ui/twips.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -58,6 +59,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
   big.setPointSize(12);
   cmdClose->setFont(big);
   connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
+  ButtonsRunOnEnter(this);
 }
 
 }  // namespace orvane::ui

@@ -4,13 +4,19 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/help_texts.h"
 #include "conversions/year_box.h"
 #include "engine/numeric.h"
 #include "ui/moon_pictures.h"
 #include "ui/stay_on_top.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -64,6 +70,14 @@ frmConversionsHelp::frmConversionsHelp(QWidget* parent) : QWidget(parent, Qt::Wi
   txtHelp->setGeometry(8, 8, 6855 / 15, 6495 / 15);
 }
 
+void frmConversionsHelp::SetHelpText(const QString& text) {
+  txtHelp->setPlainText(text);
+  // As wide as the lines of the text, so that none of them wraps.
+  const int width = std::max(6855 / 15, PaneWidthFor(txtHelp, text));
+  txtHelp->resize(width, txtHelp->height());
+  resize(width + 16, height());
+}
+
 frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures,
                              std::function<void()> armQuickExit, conversions::DateClock clock, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -82,15 +96,14 @@ frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictu
                  },
                  [this](bool show) {
                    if (show) {
-                     criteria_->show();
+                     ShowOnScreen(criteria_.get(), this, Placement::Below);
                    } else {
                      criteria_->hide();
                    }
                  },
                  [this] {
-                   help_->txtHelp->setPlainText(Display(model_.txtHelp));
-                   help_->show();
-                   help_->raise();
+                   help_->SetHelpText(Display(model_.txtHelp));
+                   ShowOnScreen(help_.get(), this);
                  }}) {
   setObjectName("frmConversion");
   setWindowTitle(Q(conversions::ConversionWindowModel::kCaption));
@@ -99,7 +112,11 @@ frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictu
   Run([this] { model_.Form_Load(); });
 }
 
-frmConversion::~frmConversion() { engine_.out.criteria.onChange = nullptr; }
+frmConversion::~frmConversion() {
+  // Nothing may reach the window while its controls close.
+  disconnect(qApp, nullptr, this, nullptr);
+  engine_.out.criteria.onChange = nullptr;
+}
 
 void frmConversion::CriteriaTextChanged() {
   criteria_->txtCriteria->setPlainText(Display(model_.txtCriteria().Text()));
@@ -114,7 +131,27 @@ void frmConversion::CriteriaTextChanged() {
 }
 
 void frmConversion::BuildControls() {
-  resize(1000, 330);
+  // The controls stand at fixed places on a page that scrolls when the
+  // screen is smaller than the window (a large scale on a small screen).
+  auto* page = new QWidget;
+  page->setObjectName("page");
+  page->setFixedSize(1000, 330);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName("scroll");
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // a click beside the controls moves no focus
+  scroll_->setBackgroundRole(QPalette::Window);
+  scroll_->viewport()->setAutoFillBackground(false);
+  scroll_->setWidget(page);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
+  // Where the screen is narrower than the page, the window keeps the page's
+  // height above the horizontal scroll bar.
+  const int scrollBar = scroll_->horizontalScrollBar()->sizeHint().height();
+  const bool narrow = screen() != nullptr && screen()->availableGeometry().width() < page->width();
+  resize(page->width(), page->height() + (narrow ? scrollBar : 0));
+  setMaximumSize(page->width(), page->height() + scrollBar);
   auto box = [](QWidget* parent, const char* name, const QString& tip, int x, int y, int w) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -140,8 +177,8 @@ void frmConversion::BuildControls() {
     b->setGeometry(x, y, 90, 28);
     return b;
   };
-  auto frame = [this](const char* name, const QString& caption, int x, int w, int h = 300) {
-    auto* f = new QGroupBox(caption, this);
+  auto frame = [page](const char* name, const QString& caption, int x, int w, int h = 300) {
+    auto* f = new QGroupBox(caption, page);
     f->setObjectName(name);
     f->setGeometry(x, 8, w, h);
     f->setAutoFillBackground(true);
@@ -152,6 +189,8 @@ void frmConversion::BuildControls() {
     l->setObjectName(name);
     l->setToolTip(tip);
     l->setGeometry(x, y, 130, 150);
+    // A month chooser drops down from its box: the box keeps the focus.
+    l->setFocusPolicy(Qt::NoFocus);
     l->hide();
     return l;
   };
@@ -233,7 +272,7 @@ void frmConversion::BuildControls() {
   picMoon->setGeometry(30, 34, 64, 64);
   picMoon->setScaledContents(true);
 
-  txtControl = new QLineEdit(this);
+  txtControl = new QLineEdit(page);
   txtControl->setObjectName("txtControl");
   txtControl->setGeometry(980, 316, 8, 8);
   txtControl->setFrame(false);
@@ -273,6 +312,7 @@ void frmConversion::BuildControls() {
   connect(cmdCriteria, &QPushButton::clicked, this, &frmConversion::cmdCriteria_Click);
   connect(chkOnTop, &QCheckBox::clicked, this, &frmConversion::chkOnTop_Click);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+  ButtonsRunOnEnter(this);
 }
 
 template <typename Handler>
@@ -383,7 +423,9 @@ Control frmConversion::ControlOf(const QObject* widget) const {
 }
 
 void frmConversion::FocusChanged(QWidget* now) {
-  if (mirroring_ || now == nullptr || now->window() != this) return;
+  if (now == nullptr || now->window() != this) return;
+  scroll_->ensureWidgetVisible(now);
+  if (mirroring_) return;
   const Control control = ControlOf(now);
   if (control == model_.ActiveControl) return;
   Run([this, control] { model_.SetFocus(control); });

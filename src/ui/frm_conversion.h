@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -45,6 +46,8 @@ class frmConversionsHelp : public QWidget {
  public:
   explicit frmConversionsHelp(QWidget* parent = nullptr);
   QPlainTextEdit* txtHelp;
+  // Shows the help text in a box wide enough for its lines.
+  void SetHelpText(const QString& text);
 };
 
 class frmConversion : public QWidget {
@@ -140,6 +143,7 @@ class frmConversion : public QWidget {
   bool BoxKey(QLineEdit* box, QKeyEvent* key);
   void CriteriaTextChanged();
 
+  QScrollArea* scroll_ = nullptr;
   Engine& engine_;
   MoonPictures& pictures_;
   std::function<void()> armQuickExit_;

@@ -1,23 +1,25 @@
 #include "ui/frm_holy_days.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/local_clock.h"
+#include "ui/calendar_export.h"
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/listing_window.h"
-#include "ui/calendar_export.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -28,8 +30,24 @@ namespace {
 // Light lavender, the window's colour until the user chooses another.
 const QColor kWindowColour(192, 192, 255);
 
+// A picture button that shows plainly when it has the focus: the style's
+// own focus mark is hidden under the picture.
+class FocusMarkedButton final : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QToolButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+};
+
 QToolButton* PictureButton(QWidget* parent, const char* name, const char* icon, const char* toolTip, int left) {
-  auto* b = new QToolButton(parent);
+  auto* b = new FocusMarkedButton(parent);
   b->setObjectName(name);
   b->setGeometry(TwipsRect(left, 120, 495, 495));
   b->setIcon(QIcon(QString(":/icons/") + icon));
@@ -53,6 +71,8 @@ QLineEdit* YearBox(QWidget* parent, const char* name, int left) {
   box->setFont(f);
   return box;
 }
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
 QString DisplayText(const std::string& paneText) {
   QString text = QString::fromStdString(paneText);
@@ -87,9 +107,13 @@ frmHolyDays::frmHolyDays(app::QuestionBox* questions, app::PrintService* printer
   setWindowIcon(QIcon(":/icons/orvane.svg"));
   BuildControls();
   BuildMenus();
+  // The window is not resizable: its size is that of the designed client
+  // area and the menu bar at the font and scale of the desktop.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  ButtonsRunOnEnter(this);
 
   core_->SetQuestionBox(questions_);
-  if (folders) core_->SetUserDataFolders(*folders);
+  core_->SetUserDataFolders(folders ? *folders : ToolkitUserDataFolders());
   // A long Flood range lets the window repaint and react between its years.
   core_->PendingEventsHook = [this] {
     MirrorCore();
@@ -112,10 +136,11 @@ frmHolyDays::~frmHolyDays() {
     field->removeEventFilter(this);
     field->disconnect(this);
   }
-  txtYear2->removeEventFilter(this);
-  txtYear2->disconnect(this);
-  if (cboLocation->lineEdit() != nullptr) cboLocation->lineEdit()->disconnect(this);
-  cboLocation->disconnect(this);
+  if (QLineEdit* edit = cboLocation->lineEdit(); edit != nullptr) {
+    edit->removeEventFilter(this);
+    edit->disconnect(this);
+  }
+  txtOut->removeEventFilter(this);
   core_->PendingEventsHook = nullptr;
 }
 
@@ -230,25 +255,27 @@ void frmHolyDays::BuildControls() {
   connect(cmdCreation, &QToolButton::clicked, this, &frmHolyDays::cmdCreation_Click);
   connect(chkEJW, &QCheckBox::clicked, this, &frmHolyDays::chkEJW_Click);
   connect(chkGregYear, &QCheckBox::clicked, this, &frmHolyDays::chkGregYear_Click);
-  connect(txtYear2, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!mirroring_) core_->txtYear2 = text.toStdString();
-  });
-  txtYear2->installEventFilter(this);
   chkEJW->installEventFilter(this);
   txtVerification->installEventFilter(this);
+  txtOut->installEventFilter(this);
 
   using C = app::HolyDaysWindow::Control;
-  fields_ = {{C::txtYear, txtYear},       {C::cboLocation, cboLocation}, {C::txtLatDeg, txtLatDeg},
-             {C::txtLatMin, txtLatMin},   {C::txtLatDir, txtLatDir},     {C::txtLongDeg, txtLongDeg},
-             {C::txtLongMin, txtLongMin}, {C::txtLonDir, txtLonDir},     {C::txtGMT, txtGMT},
-             {C::chkGregYear, chkGregYear}};
+  fields_ = {{C::txtYear, txtYear},       {C::txtYear2, txtYear2},      {C::cboLocation, cboLocation},
+             {C::txtLatDeg, txtLatDeg},   {C::txtLatMin, txtLatMin},    {C::txtLatDir, txtLatDir},
+             {C::txtLongDeg, txtLongDeg}, {C::txtLongMin, txtLongMin},  {C::txtLonDir, txtLonDir},
+             {C::txtGMT, txtGMT},         {C::chkGregYear, chkGregYear}};
   for (const auto& [control, field] : fields_) {
     const C c = control;
-    QWidget* target = field == cboLocation ? static_cast<QWidget*>(cboLocation->lineEdit()) : field;
-    target->installEventFilter(this);
-    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
-      connect(edit, &QLineEdit::textChanged, this, [this, c](const QString& text) { FieldTextChanged(c, text); });
-    }
+    // Keys reach the widget that has the focus.  For the location box that
+    // is the combo box itself: it hands them on to its line edit directly,
+    // past any filter of the line edit, so the combo box is the one watched.
+    // Mouse clicks land on the line edit.
+    field->installEventFilter(this);
+    QLineEdit* edit = field == cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(field);
+    if (edit == nullptr) continue;
+    if (edit != field) edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, c](const QString& text) { FieldTextChanged(c, text); });
   }
   connect(cboLocation, &QComboBox::activated, this, &frmHolyDays::cboLocation_Click);
 }
@@ -398,6 +425,7 @@ void frmHolyDays::MirrorCore() {
     setTabOrder(previous, b);
     previous = b;
   }
+  if (s.locationFields && s.cboLocationTab != 0) setTabOrder(previous, cboLocation);
   if (s.chkEJWTab != 0) setTabOrder(previous, chkEJW);
   if (s.chkGregYearTab != 0) setTabOrder(previous, chkGregYear);
 
@@ -426,13 +454,12 @@ void frmHolyDays::MirrorCore() {
   cmdFlood->setEnabled(c.cmdFloodEnabled);
   txtWorking->setVisible(c.txtWorkingVisible);
   txtVerification->setVisible(c.txtVerificationVisible);
-  if (s.locationFields && s.cboLocationTab != 0) setTabOrder(txtYear, cboLocation);
 
   // The focus follows the core (a blank or comma moves on to the next box).
-  if (QWidget* active = WidgetOf(c.ActiveControl); active != nullptr && active->isVisible() &&
-                                                    QApplication::focusWidget() != active &&
-                                                    QApplication::focusWidget() != nullptr) {
-    active->setFocus();
+  if (QWidget* active = WidgetOf(c.ActiveControl);
+      active != nullptr && active->isVisible() && QApplication::focusWidget() != active &&
+      QApplication::focusWidget() != nullptr && QApplication::focusWidget()->window() == this) {
+    active->setFocus(Qt::OtherFocusReason);
   }
   txtOut->setGeometry(TwipsRect(120, s.paneTop, 12135, s.paneHeight));
   const QString pane = DisplayText(c.OutputText());
@@ -499,15 +526,7 @@ void frmHolyDays::mnuSave_Click() {
   Run([this] { core_->SaveUserData(); });
 }
 
-namespace {
-// Shows a secondary window without blocking, bringing it forward when it is
-// already open.
-void ShowModeless(QWidget* window) {
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-}  // namespace
+void frmHolyDays::ShowModeless(QWidget* window) { ShowOnScreen(window, this); }
 
 void frmHolyDays::mnuHebrew_Click() {
   if (!hebrew_) {
@@ -606,8 +625,16 @@ void frmHolyDays::chkEJW_Click() {
 }
 
 void frmHolyDays::SwitchSection(const QString& key) {
+  QWidget* focused = QApplication::focusWidget();
   Run([this, key] { core_->SwitchSection(key.toStdString()); });
-  txtYear->setSelection(core_->txtYearSelStart, core_->txtYearSelLength);
+  if (focused == nullptr || focused->window() != this || !focused->isVisible()) {
+    // The section hid the control that had the focus (or none had it): the
+    // year box takes it, so that a year typed now and Enter run the section.
+    txtYear->setFocus(Qt::OtherFocusReason);
+  } else if (txtYear->hasFocus() && core_->CurrentSection().range) {
+    // A selection shows only in the field that has the focus.
+    ShowSelection(app::HolyDaysWindow::Control::txtYear);
+  }
 }
 
 void frmHolyDays::mnuDocumentation_Click() {
@@ -652,23 +679,73 @@ QWidget* frmHolyDays::WidgetOf(app::HolyDaysWindow::Control control) const {
 }
 
 void frmHolyDays::FocusChanged(QWidget* now) {
-  if (mirroring_ || now == nullptr || now->window() != this) return;
-  const auto control = ControlOf(now);
-  if (control == core_->ActiveControl) return;
-  Run([this, control] { core_->SetFocus(control); });
-  // Gaining the focus selects the field's text as the core says.
+  using C = app::HolyDaysWindow::Control;
+  const Qt::FocusReason reason = focusReason_;
+  focusReason_ = Qt::OtherFocusReason;
+  reselectOnRelease_ = C::None;
+  if (now == nullptr || now->window() != this) return;
+  const C control = ControlOf(now);
+  const bool moved = control != core_->ActiveControl;
+  if (moved) {
+    // While the window mirrors the core, the toolkit may move the focus
+    // itself (a hidden control passes it on): the core follows at once.
+    if (mirroring_) {
+      core_->SetFocus(control);
+    } else {
+      Run([this, control] { core_->SetFocus(control); });
+    }
+  }
+  // The window coming back to the front gives the focus back without
+  // entering the field again.
+  if (!moved && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)) return;
+  ShowSelection(control);
+  // A click places the caret after the focus arrived: the selection is
+  // made again when the button is released.
+  if (reason == Qt::MouseFocusReason) reselectOnRelease_ = control;
+}
+
+void frmHolyDays::ShowSelection(app::HolyDaysWindow::Control control) {
   using C = app::HolyDaysWindow::Control;
   const app::HolyDaysWindow& c = *core_;
-  const std::pair<C, const app::TextBox*> boxes[] = {
-      {C::txtLatDeg, &c.txtLatDeg},   {C::txtLatMin, &c.txtLatMin}, {C::txtLatDir, &c.txtLatDir},
-      {C::txtLongDeg, &c.txtLongDeg}, {C::txtLongMin, &c.txtLongMin}, {C::txtLonDir, &c.txtLonDir},
-      {C::txtGMT, &c.txtGMT}};
-  auto* edit = qobject_cast<QLineEdit*>(WidgetOf(control));
+  QLineEdit* edit =
+      control == C::cboLocation ? cboLocation->lineEdit() : qobject_cast<QLineEdit*>(WidgetOf(control));
   if (edit == nullptr) return;
-  const auto length = static_cast<int>(edit->text().size());
-  if (control == C::txtYear) edit->setSelection(c.txtYearSelStart, std::min(c.txtYearSelLength, length));
-  for (const auto& [box, model] : boxes) {
-    if (box == control) edit->setSelection(model->SelStart, std::min(model->SelLength, length));
+  int start = 0;
+  int length = 0;
+  switch (control) {
+    case C::txtYear:
+      start = c.txtYearSelStart;
+      length = c.txtYearSelLength;
+      break;
+    case C::txtYear2:
+      start = c.txtYear2SelStart;
+      length = c.txtYear2SelLength;
+      break;
+    case C::cboLocation:
+      start = c.cboLocation.SelStart;
+      length = c.cboLocation.SelLength;
+      break;
+    default: {
+      const std::pair<C, const app::TextBox*> boxes[] = {
+          {C::txtLatDeg, &c.txtLatDeg},   {C::txtLatMin, &c.txtLatMin},   {C::txtLatDir, &c.txtLatDir},
+          {C::txtLongDeg, &c.txtLongDeg}, {C::txtLongMin, &c.txtLongMin}, {C::txtLonDir, &c.txtLonDir},
+          {C::txtGMT, &c.txtGMT}};
+      for (const auto& [box, model] : boxes) {
+        if (box == control) {
+          start = model->SelStart;
+          length = model->SelLength;
+        }
+      }
+    }
+  }
+  const auto size = static_cast<int>(edit->text().size());
+  start = std::clamp(start, 0, size);
+  length = std::clamp(length, 0, size - start);
+  if (length == 0) {
+    edit->deselect();
+    edit->setCursorPosition(start);
+  } else {
+    edit->setSelection(start, length);
   }
 }
 
@@ -681,6 +758,9 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
     switch (control) {
       case C::txtYear:
         c.txtYear = t;
+        break;
+      case C::txtYear2:
+        c.txtYear2 = t;
         break;
       case C::cboLocation:
         if (c.cboLocation.Text != t) {
@@ -715,29 +795,41 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
   });
 }
 
-bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* field, QKeyEvent* key) {
+bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent* key) {
   using C = app::HolyDaysWindow::Control;
   app::HolyDaysWindow& c = *core_;
-  if (control == C::txtYear && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-    Run([&] { c.txtYear_KeyDown(key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown); });
+  if ((control == C::txtYear || control == C::txtYear2) &&
+      (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+    const int code = key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown;
+    Run([&] {
+      if (control == C::txtYear) {
+        c.txtYear_KeyDown(code);
+      } else {
+        c.txtYear2_KeyDown(code);
+      }
+    });
     return true;
   }
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    return false;  // accelerators and editing keys
   int ascii = 0;
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+  if (IsEnter(key)) {
     ascii = app::kKeyEnter;
   } else if (key->key() == Qt::Key_Backspace) {
     ascii = app::kKeyBackspace;
   } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127) {
     ascii = key->text()[0].unicode();
   } else {
-    return false;  // caret keys, Tab, shortcuts and other characters: the toolkit's own handling
+    return false;  // caret keys, Tab and other characters: the toolkit's own handling
   }
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
   const int typed = ascii;
   if (c.ActiveControl != control) c.SetFocus(control);
   switch (control) {
     case C::txtYear:
       c.txtYear_KeyPress(ascii);
+      break;
+    case C::txtYear2:
+      c.txtYear2_KeyPress(ascii);
       break;
     case C::cboLocation:
       c.cboLocation_KeyPress(ascii);
@@ -777,7 +869,8 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* f
   if (ascii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
   if (ascii != typed) {
     // The handler changed the key (a direction letter in capitals): type that instead.
-    if (auto* edit = qobject_cast<QLineEdit*>(field == cboLocation ? cboLocation->lineEdit() : field)) {
+    if (auto* edit = control == C::cboLocation ? cboLocation->lineEdit()
+                                               : qobject_cast<QLineEdit*>(WidgetOf(control))) {
       edit->insert(QString(QChar(ascii)));
     }
     return true;
@@ -786,35 +879,48 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* f
 }
 
 bool frmHolyDays::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == txtYear2) {
-      if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-        Run([&] { core_->txtYear2_KeyDown(key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown); });
+  using C = app::HolyDaysWindow::Control;
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (watched == chkEJW && IsEnter(key)) {
+        // Enter on the box toggles it, as a click does.
+        chkEJW->click();
         return true;
       }
-      if (enter || key->key() == Qt::Key_Backspace ||
-          (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127)) {
-        int ascii = enter ? app::kKeyEnter : key->key() == Qt::Key_Backspace ? app::kKeyBackspace
-                                                                               : key->text()[0].unicode();
-        Run([&] { core_->txtYear2_KeyPress(ascii); });
-        return ascii == 0;
+      const C control = ControlOf(watched);
+      if (control != C::None && watched == WidgetOf(control)) return FieldKeyPress(control, key);
+      break;
+    }
+    case QEvent::ShortcutOverride: {
+      // In the report pane Ctrl+C copies the selection and Ctrl+A selects
+      // the whole report, before the Creation and About accelerators: the
+      // pane is the only way to take a report away.
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (watched == txtOut && ((key->matches(QKeySequence::Copy) && txtOut->textCursor().hasSelection()) ||
+                                key->matches(QKeySequence::SelectAll))) {
+        key->accept();
+        return true;
       }
-      return false;
+      break;
     }
-    if (watched == chkEJW && enter) {
-      // Enter on the box toggles it, as a click does.
-      chkEJW->click();
-      return true;
-    }
-    const auto control = ControlOf(watched);
-    if (control != app::HolyDaysWindow::Control::None) {
-      QWidget* field = WidgetOf(control);
-      return FieldKeyPress(control, field, key);
-    }
+    case QEvent::FocusIn:
+      if (ControlOf(watched) != C::None) focusReason_ = static_cast<QFocusEvent*>(event)->reason();
+      break;
+    case QEvent::MouseButtonPress:
+      if (watched == txtVerification) txtVerification_Click();
+      if (reselectOnRelease_ != ControlOf(watched)) reselectOnRelease_ = C::None;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (reselectOnRelease_ != C::None && reselectOnRelease_ == ControlOf(watched)) {
+        const C control = reselectOnRelease_;
+        reselectOnRelease_ = C::None;
+        ShowSelection(control);
+      }
+      break;
+    default:
+      break;
   }
-  if (watched == txtVerification && event->type() == QEvent::MouseButtonPress) txtVerification_Click();
   return QMainWindow::eventFilter(watched, event);
 }
 

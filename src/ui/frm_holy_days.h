@@ -150,10 +150,15 @@ class frmHolyDays : public QMainWindow {
   void BuildMenus();
   // A key reached one of the fields the core keeps: returns whether the
   // key was consumed.
-  bool FieldKeyPress(app::HolyDaysWindow::Control control, QWidget* field, QKeyEvent* key);
+  bool FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent* key);
   // The text of a field changed without a key (a paste, the toolkit).
   void FieldTextChanged(app::HolyDaysWindow::Control control, const QString& text);
+  // The focus arrived at `now`: the core's LostFocus and GotFocus handlers
+  // run, and a field shows the selection its GotFocus handler made.
   void FocusChanged(QWidget* now);
+  void ShowSelection(app::HolyDaysWindow::Control control);
+  // A secondary window shown without blocking, inside the screen.
+  void ShowModeless(QWidget* window);
   app::HolyDaysWindow::Control ControlOf(const QObject* widget) const;
   QWidget* WidgetOf(app::HolyDaysWindow::Control control) const;
   // After every handler: the window shows what the core holds.
@@ -172,6 +177,9 @@ class frmHolyDays : public QMainWindow {
   std::vector<std::pair<app::HolyDaysWindow::Control, QWidget*>> fields_;
   std::vector<QWidget*> locationWidgets_;
   bool mirroring_ = false;
+  // How the focus last came to a field, and the field a click entered.
+  Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
+  app::HolyDaysWindow::Control reselectOnRelease_ = app::HolyDaysWindow::Control::None;
   bool shutDown_ = false;
   std::unique_ptr<frmAbout> about_;
   std::unique_ptr<frmHebrew> hebrew_;

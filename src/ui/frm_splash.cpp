@@ -59,6 +59,15 @@ frmSplash::frmSplash(MoonPictures& pictures, std::function<void()> onClose, QWid
   timDelay->start();
 }
 
+void frmSplash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Window managers give no focus to a splash window by themselves: it asks
+  // for it, so that a key press reaches it and closes it.
+  setFocusPolicy(Qt::StrongFocus);
+  activateWindow();
+  setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void frmSplash::tmrPicRot_Timer() {
   imgLogo->setPixmap(pictures_.Picture(PictureIndex));
   ShownPicture = PictureIndex;

@@ -31,6 +31,7 @@ class frmSplash : public QWidget {
   void Frame1_Click();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 

@@ -1,9 +1,11 @@
 #include "ui/listing_window.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "app/help_texts.h"
 #include "conversions/year_box.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -58,6 +60,12 @@ ListingWindow::ListingWindow(const QString& caption, const QString& computeCapti
 void ListingWindow::SetModel(ListingModel model) {
   model_ = std::move(model);
   Mirror();
+  // The pane opens on the help text, the widest text it shows: it is made
+  // wide enough that none of its lines wraps.
+  const int paneWidth = std::max(txtOut->width(), PaneWidthFor(txtOut, txtOut->toPlainText()));
+  txtOut->resize(paneWidth, txtOut->height());
+  resize(txtOut->x() + paneWidth + 12, height());
+  ButtonsRunOnEnter(this);
 }
 
 void ListingWindow::Mirror() {

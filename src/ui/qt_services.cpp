@@ -5,8 +5,20 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 namespace orvane::ui {
+
+app::UserDataFolders ToolkitUserDataFolders() {
+  std::error_code ec;
+  app::UserDataFolders folders;
+  folders.working = std::filesystem::current_path(ec);
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (!perUser.isEmpty()) folders.perUser = std::filesystem::path(perUser.toStdString());
+  return folders;
+}
 
 void QtBeeper::Beep() { QApplication::beep(); }
 

@@ -9,11 +9,16 @@
 
 #include "app/printing.h"
 #include "app/questions.h"
+#include "app/user_data_file.h"
 #include "engine/host.h"
 
 class QWidget;
 
 namespace orvane::ui {
+
+// Where "UserData.Dat" lives: the working directory, and the per-user data
+// folder the toolkit names for the application (its AppDataLocation).
+app::UserDataFolders ToolkitUserDataFolders();
 
 class QtBeeper final : public Beeper {
  public:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/holy_days_window.h"
@@ -91,6 +92,34 @@ TEST(Coordinates, DegreesAndMinutesAreTruncated) {
   EXPECT_EQ(BoxInteger("99999"), 32767);
 }
 
+TEST(Coordinates, AZoneOffsetIsAnUnsignedNumberOfHoursUpToFourteen) {
+  // Standard times run from UTC-12 (Baker Island) to UTC+14 (Kiribati's
+  // Line Islands); India is 5:30 ahead, Nepal 5:45, the Chatham Islands 12:45.
+  const std::pair<std::string, std::optional<double>> cases[] = {
+      {"0", 0},
+      {"2", 2},
+      {"5.5", 5.5},
+      {"5.75", 5.75},
+      {"12.75", 12.75},
+      {"14", 14},
+      {"014.0", 14},
+      {".5", 0.5},
+      {"5.", 5},
+      {"14.01", std::nullopt},
+      {"15", std::nullopt},
+      {"10000", std::nullopt},
+      {"-5", std::nullopt},
+      {"+2", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"1e308", std::nullopt},
+      {" 2", std::nullopt},
+      {"2 ", std::nullopt},
+      {".", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, hours] : cases) EXPECT_EQ(ZoneOffsetHours(text), hours) << text;
+}
+
 TEST(Coordinates, ReadCoordinatesCapsThePlaceAndSignsTheZone) {
   struct Case {
     std::string lat, latMin, latDir, lon, lonMin, lonDir, gmt;
@@ -138,6 +167,16 @@ TEST(Coordinates, TheCaptionShowsTheBoxes) {
   f.w.txtGMT.Text = ".5";
   f.w.WriteLocationCaption();
   EXPECT_EQ(f.w.OutputText(), "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
+  // Without a name the window keeps the name's place; the command line's
+  // caption of a place typed without one leaves it out.
+  f.w.userData().LocationName = "";
+  f.w.OutputPane().Clear();
+  f.w.WriteLocationCaption();
+  EXPECT_EQ(f.w.OutputText(), "(, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
+  f.w.CaptionOmitsEmptyName = true;
+  f.w.OutputPane().Clear();
+  f.w.WriteLocationCaption();
+  EXPECT_EQ(f.w.OutputText(), "(31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
 }
 
 // --- The location list ------------------------------------------------------------
@@ -367,6 +406,26 @@ TEST(EntryFields, LeavingABoxAppliesItsLimits) {
   EXPECT_EQ(f.w.txtLongDeg.Text, "000");
   f.w.TypeKeys(Control::txtLatDeg, "45 ");
   EXPECT_EQ(f.w.txtLatDeg.Text, "45");
+
+  // The offset box holds 0 to 14 hours: anything else becomes the nearest
+  // offset when it is left, with a beep; an offset or an empty box stays.
+  const std::pair<std::string, std::string> offsets[] = {
+      {"99", "14"}, {"14.5", "14"}, {"1.2.3", "1.2"}, {".", "0"}, {"10.75", "10.75"}, {"14", "14"}, {"", ""},
+  };
+  for (const auto& [typed, left] : offsets) {
+    f.w.TypeKeys(Control::txtGMT, typed);
+    if (typed.empty()) f.w.SetCoordinateText(f.w.txtGMT, "");
+    const int beeps = f.beeper.beeps;
+    f.w.SetFocus(Control::txtYear);
+    EXPECT_EQ(f.w.txtGMT.Text, left) << typed;
+    EXPECT_EQ(f.beeper.beeps - beeps, typed == left ? 0 : 1) << typed;
+  }
+  for (const char* pasted : {"-5", " 999E-9{ "}) {  // past the filter
+    f.w.SetFocus(Control::txtGMT);
+    f.w.SetCoordinateText(f.w.txtGMT, pasted);
+    f.w.SetFocus(Control::None);
+    EXPECT_EQ(f.w.txtGMT.Text, "0") << pasted;
+  }
 }
 
 TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {

@@ -171,6 +171,14 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14), 25, 2, 14},  // last colour missing
       {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(3) + Crlf({" 1E999 "}), 14, 2, 3},
       {Crlf({"Here", " 0 ", "Far", " 1E300 "}), 4, 0, 0},  // a longitude that is no angle
+      // A zone is an offset of 0 to 14 hours, or empty (an emptied box).
+      {Crlf({"Here", " 1 "}) + entry1 + Crlf({"Second", " 4 ", " 5 ", "1e308"}), 10, 1, 0},
+      {Crlf({"Here", " 0 ", "West", " 4 ", " 5 ", "-5"}), 6, 0, 0},
+      {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "10000"}), 6, 0, 0},
+      {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "1.2.3"}), 6, 0, 0},
+      // Cut inside a line: the zone "12" as "1", the last colour as " 167".
+      {Crlf({"Here", " 0 ", "Cut", " 1 ", " 2 "}) + "1", 6, 0, 0},
+      {Crlf({"Here", " 1 "}) + entry1 + entry2 + NumberedColours(14) + " 167", 25, 2, 14},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -195,6 +203,61 @@ TEST(UserDataText, AFullListOf501EntriesIsRead) {
   ASSERT_TRUE(ReadUserData(text, data).complete);
   EXPECT_EQ(data.LastLocationIndex(), 500);
   EXPECT_EQ(WriteUserData(data), text);
+}
+
+TEST(UserDataText, AnotherCopysChangesAreMergedWithoutLosingEither) {
+  // Entries are a name and a version (the longitude); the list is what both
+  // copies read, then what each holds when this copy saves.
+  struct Case {
+    std::string what;
+    std::vector<std::pair<std::string, int>> base, theirs, ours, merged;
+    bool theirsWhole = true;
+  };
+  const std::vector<Case> cases = {
+      {"both added", {{"A", 1}}, {{"A", 1}, {"X", 1}}, {{"A", 1}, {"Y", 1}}, {{"A", 1}, {"Y", 1}, {"X", 1}}},
+      {"they edited", {{"A", 1}, {"B", 1}}, {{"A", 2}, {"B", 1}}, {{"A", 1}, {"B", 1}}, {{"A", 2}, {"B", 1}}},
+      {"both edited: ours wins", {{"A", 1}}, {{"A", 2}}, {{"A", 3}}, {{"A", 3}}},
+      {"they deleted", {{"A", 1}, {"B", 1}}, {{"B", 1}}, {{"A", 1}, {"B", 1}}, {{"B", 1}}},
+      {"they deleted what we edited", {{"A", 1}}, {}, {{"A", 2}}, {{"A", 2}}},
+      {"we deleted", {{"A", 1}, {"B", 1}}, {{"A", 1}, {"B", 1}}, {{"B", 1}}, {{"B", 1}}},
+      {"we deleted what they edited",
+       {{"A", 1}, {"B", 1}},
+       {{"A", 2}, {"B", 1}},
+       {{"B", 1}},
+       {{"B", 1}, {"A", 2}}},
+      {"a name twice", {{"A", 1}}, {{"A", 1}, {"A", 2}}, {{"A", 1}}, {{"A", 1}, {"A", 2}}},
+      {"a damaged file: only additions count",
+       {{"A", 1}, {"B", 1}, {"C", 1}},
+       {{"A", 2}, {"X", 1}},
+       {{"A", 1}, {"B", 1}, {"C", 1}},
+       {{"A", 1}, {"B", 1}, {"C", 1}, {"X", 1}},
+       false},
+  };
+  auto data = [](const std::vector<std::pair<std::string, int>>& entries) {
+    UserData d;
+    d.LocationName = "Mine";
+    for (const auto& [name, version] : entries) d.Locations.push_back({name, double(version), 0, "2"});
+    return d;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    UserData ours = data(c.ours);
+    const bool changed = MergeOtherCopy(data(c.base), data(c.theirs), c.theirsWhole, ours);
+    std::vector<std::pair<std::string, int>> merged;
+    for (const Location& entry : ours.Locations) merged.emplace_back(entry.name, int(entry.longitude));
+    EXPECT_EQ(merged, c.merged);
+    EXPECT_EQ(changed, c.merged != c.ours);
+  }
+  // Colours: each side's change is kept; the current location stays this copy's.
+  UserData base, theirs, ours;
+  theirs.LocationName = "Theirs";
+  ours.LocationName = "Ours";
+  theirs.Colours[ColourItem::MainForm] = Rgb(1, 1, 1);
+  ours.Colours[ColourItem::MainText] = Rgb(2, 2, 2);
+  EXPECT_TRUE(MergeOtherCopy(base, theirs, true, ours));
+  EXPECT_EQ(ours.Colours[ColourItem::MainForm], Rgb(1, 1, 1));
+  EXPECT_EQ(ours.Colours[ColourItem::MainText], Rgb(2, 2, 2));
+  EXPECT_EQ(ours.LocationName, "Ours");
 }
 
 // --- The file on disk -----------------------------------------------------------
@@ -329,35 +392,20 @@ TEST(UserDataFile, AFailedSaveKeepsTheStateAndTellsTheUserOnce) {
   EXPECT_TRUE(f.w.UserDataChanged);
 }
 
-TEST(UserDataFile, ADamagedFileThatCannotBeCopiedIsNotWrittenOver) {
-  TempDir dir;
-  fs::create_directory(dir / "program");
-  const std::string damaged = Crlf({"Here", " 3 ", "A", " 1 "});
-  WriteBytes(dir / "program" / "UserData.Dat", damaged);
-  // The .bak cannot be made: a folder of that name is in the way.
-  fs::create_directory(dir / "program" / "UserData.Dat.bak");
-  WriteBytes(dir / "program" / "UserData.Dat.bak" / "keep", "x");
-  Window f({dir / "program", dir / "per-user"});
-  EXPECT_EQ(f.w.LoadUserData().status, LoadStatus::Damaged);
-  EXPECT_EQ(ReadBytes(dir / "program" / "UserData.Dat"), damaged);
-  ASSERT_EQ(f.questions.asked.size(), 1u);
-  EXPECT_EQ(f.questions.asked[0].title, "Locations file damaged");
-}
-
 TEST(UserDataFile, TheReaderStopsAtItsLimit) {
   TempDir dir;
   // A megabyte-long name line, then an index far too large: read without
   // trouble and reported as damage at line 2.
   WriteBytes(dir / "UserData.Dat", std::string(1 << 20, 'x') + "\r\n 2000000000 \r\n");
   UserData data;
-  const LoadOutcome o = LoadUserDataFile({dir.path(), {}}, data);
+  const LoadOutcome o = UserDataFile({dir.path(), {}}).Load(data);
   EXPECT_EQ(o.status, LoadStatus::Damaged);
   EXPECT_EQ(o.reading.badLine, 2);
   // A file past the limit is read up to it.
   WriteBytes(dir / "UserData.Dat", kTwoPlaces + std::string(kMaxUserDataBytes, ' '));
-  EXPECT_EQ(LoadUserDataFile({dir.path(), {}}, data).status, LoadStatus::Read);
+  EXPECT_EQ(UserDataFile({dir.path(), {}}).Load(data).status, LoadStatus::Read);
   WriteBytes(dir / "UserData.Dat", Crlf({std::string(kMaxUserDataBytes, 'y')}) + " 0 \r\n");
-  EXPECT_EQ(LoadUserDataFile({dir.path(), {}}, data).status, LoadStatus::Damaged);
+  EXPECT_EQ(UserDataFile({dir.path(), {}}).Load(data).status, LoadStatus::Damaged);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // orvane-cli holydays, newmoons and localmoons with --ics FILE and --years A B.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/cli_harness.h"
 #include "support/ical_reader.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
@@ -138,6 +140,37 @@ TEST_F(CalendarFile, BadInputIsOneLineAndStatusTwo) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   EXPECT_TRUE(Files().empty()) << "nothing half-written is left behind";
+}
+
+TEST_F(CalendarFile, TheCalendarGoesToStandardOutputOrToARegularFile) {
+  // "-": the calendar in place of the report.
+  const Result toOutput = Run({"holydays", "2025", "--ics", "-"});
+  EXPECT_EQ(toOutput.status, 0) << toOutput.err;
+  const IcsFile file = ReadIcs(toOutput.out);
+  ASSERT_TRUE(file.parsed);
+  EXPECT_EQ(file.events.size(), StatedDates(Run({"holydays", "2025"}).out).size());
+  // A year read differently is still noted, on stderr.
+  const Result noted = Run({"holydays", "10000", "--ics", "-"});
+  EXPECT_EQ(noted.status, 0) << noted.err;
+  EXPECT_TRUE(ReadIcs(noted.out).parsed);
+  EXPECT_EQ(noted.err, "orvane-cli: year 10000 was read as 9999 (the years run from -4004 to 9999)\n");
+
+  // On its way to the terminal the calendar is escaped as a report is: a
+  // control character in a place's name is shown, not obeyed.
+  const Result escaped = Run({"localmoons", "2025", "--lat", "31 47 N", "--lon", "35 13 E", "--gmt", "2",
+                              "--name", "A\x1b[2Jb", "--ics", "-"});
+  EXPECT_EQ(escaped.status, 0) << escaped.err;
+  EXPECT_FALSE(orvane::testing::HasControlCharacters(escaped.out));
+  EXPECT_NE(escaped.out.find("LOCATION:A\\x1b[2Jb\r\n"), std::string::npos);
+  ASSERT_TRUE(ReadIcs(escaped.out).parsed);
+
+  // Anything but a regular file or a new name is refused and left as it is.
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.ics").c_str(), 0644), 0);
+  const Result pipe = Run({"holydays", "2025", "--ics", "pipe.ics"});
+  EXPECT_EQ(pipe.status, 2);
+  EXPECT_EQ(pipe.out, "");
+  EXPECT_EQ(pipe.err, "orvane-cli: --ics: cannot write pipe.ics: it is a named pipe, not a regular file\n");
+  EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ics"));
 }
 
 }  // namespace

@@ -84,18 +84,5 @@ TEST(ChronologyCli, CorrectedYearsAreReportedOnStderr) {
             "orvane-cli: years 9998 to 10000 were read as 9998 to 9999 (the years run from -4004 to 9999)\n");
 }
 
-TEST(ChronologyCli, BadInputIsAOneLineErrorWithStatusTwo) {
-  const std::vector<std::vector<std::string>> bad = {
-      {"golgotha"}, {"jordan", "abc"}, {"creation", "1", "2", "3"}, {"flood", "1.5"}, {"flood", "1", "x"},
-  };
-  for (const auto& args : bad) {
-    const Result r = RunCommand(args);
-    EXPECT_EQ(r.status, 2) << args.size();
-    EXPECT_EQ(r.out, "");
-    ASSERT_FALSE(r.err.empty());
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-  }
-}
-
 }  // namespace
 }  // namespace orvane::cli

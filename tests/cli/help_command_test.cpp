@@ -53,22 +53,5 @@ TEST(HelpCommand, CrlfKeepsThePanesLineEnds) {
   EXPECT_EQ(r.out, app::BuildHelpText("Easter") + "\r\n");
 }
 
-TEST(HelpCommand, AnUnknownSectionListsTheElevenKeys) {
-  for (const char* name : {"Sunsets", "Hebrew", "-"}) {
-    const Result r = RunCommand({"help", name});
-    EXPECT_EQ(r.status, 2) << name;
-    EXPECT_EQ(r.out, "") << name;
-    ASSERT_FALSE(r.err.empty());
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
-    EXPECT_NE(r.err.find(name), std::string::npos) << r.err;
-    for (std::string_view key : app::kHelpKeys) EXPECT_NE(r.err.find(key), std::string::npos) << key;
-  }
-  // Too many sections is the parser's error, also on stderr only.
-  const Result r = RunCommand({"help", "Flood", "Easter"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "");
-  EXPECT_FALSE(r.err.empty());
-}
-
 }  // namespace
 }  // namespace orvane::cli

@@ -172,6 +172,15 @@ TEST(ConversionWindow, AWholeJulianDayBecomesTheStartOfItsDay) {
   w.DayCount("2451545.5");
   EXPECT_EQ(w.model.txtJDCount, "2451545.5");
   EXPECT_EQ(w.GregorianText(), "2 January 2000");
+  // Any other hour is shown as the day it falls in, in every column:
+  // 2451545.25 is 18:00 on 1 January 2000, 2451545.9 is 09:36 on 2 January.
+  w.DayCount("2451545.25");
+  EXPECT_EQ(w.model.txtJDCount, "2451544.5");
+  EXPECT_EQ(w.GregorianText(), "1 January 2000");
+  EXPECT_EQ(w.HebrewText(), "23 Tevet 5760");
+  w.DayCount("2451545.9");
+  EXPECT_EQ(w.model.txtJDCount, "2451545.5");
+  EXPECT_EQ(w.GregorianText(), "2 January 2000");
 }
 
 TEST(ConversionWindow, TheLongDayGivesTheModifiedCaptionAndRepeatsItsWeekday) {

@@ -1,35 +1,26 @@
 // The colour window: each swatch recolours its target and the target's
 // companions, marks the user data changed only for a real change, and the
 // colours come back at the next start from "UserData.Dat".
+#include "ui/frm_back_color.h"
+
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
 #include <filesystem>
 
+#include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_about.h"
-#include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/frm_holy_days.h"
 #include "ui/listing_window.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
 
 namespace {
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
-
-class NoQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
-  }
-};
 
 // Answers the colour dialog from a script; nothing scripted is a cancel.
 class ScriptedColours final : public ColourDialog {
@@ -60,7 +51,7 @@ class FrmBackColorTest : public QObject {
 
  private:
   CountingBeeper beeper;
-  NoQuestions questions;
+  test::ScriptedQuestions questions{app::Answer::No};
   ScriptedColours colours;
 
   std::unique_ptr<frmHolyDays> Start(const QTemporaryDir& dir) {
@@ -74,7 +65,7 @@ class FrmBackColorTest : public QObject {
   static void ClickSwatch(frmHolyDays& main, Swatch s) {
     main.mnuColors->trigger();
     QVERIFY(main.backColor() != nullptr && main.backColor()->isVisible());
-    QTest::mouseClick(main.backColor()->swatch(s), Qt::LeftButton);
+    test::Click(main.backColor()->swatch(s));
   }
 
  private slots:
@@ -99,7 +90,7 @@ class FrmBackColorTest : public QObject {
     // The swatches differ where their targets' colours differ.
     QVERIFY(c[app::ColourItem::AboutForm] != c[app::ColourItem::MainText]);
     QVERIFY(Base(w.swatch(Swatch::AboutForm)) != Base(w.swatch(Swatch::MainFormTxt)));
-    QTest::mouseClick(w.chkStayOnTop, Qt::LeftButton);
+    test::Click(w.chkStayOnTop);
     QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(w.isVisible());
   }

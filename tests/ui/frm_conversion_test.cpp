@@ -1,5 +1,7 @@
 // The conversion window and its criteria and help windows, opened from the
-// main window's menu and driven through their widgets.
+// main window's menu and driven through their top-level windows.
+#include "ui/frm_conversion.h"
+
 #include <QCalendar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -7,26 +9,18 @@
 #include <filesystem>
 
 #include "app/help_texts.h"
-#include "ui/frm_conversion.h"
+#include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
+using orvane::test::Click;
+using orvane::test::Press;
+using orvane::test::Retype;
 
 namespace {
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
-
-class NoQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
-  }
-};
 
 QString Lf(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -54,7 +48,7 @@ class FrmConversionTest : public QObject {
  private:
   QTemporaryDir dir;
   CountingBeeper beeper;
-  NoQuestions questions;
+  test::ScriptedQuestions questions{app::Answer::No};
   std::unique_ptr<frmHolyDays> main;
 
   app::UserDataFolders Folders() {
@@ -71,20 +65,21 @@ class FrmConversionTest : public QObject {
     return *w;
   }
 
+  // Picks month `month` (1 = the first) in an open month list.
+  static void PickMonth(QListWidget* list, int month) {
+    list->scrollToItem(list->item(month - 1));  // as a user scrolls to it
+    test::ClickAt(list->viewport(), list->visualItemRect(list->item(month - 1)).center());
+  }
+
   // Types a Biblical date into its column and computes it.
-  static void Biblical(frmConversion& w, const QString& year, int month, const QString& day) {
-    w.txtBYear->setFocus();
-    w.txtBYear->selectAll();
-    QTest::keyClicks(w.txtBYear, year);
-    QTest::mouseClick(w.txtBMonth, Qt::LeftButton);
+  static void Biblical(frmConversion& w, const char* year, int month, const char* day) {
+    Retype(w.txtBYear, year);
+    Click(w.txtBMonth);
     QVERIFY(w.lstBMonth->isVisible());
-    QTest::mouseClick(w.lstBMonth->viewport(), Qt::LeftButton, {},
-                      w.lstBMonth->visualItemRect(w.lstBMonth->item(month - 1)).center());
+    PickMonth(w.lstBMonth, month);
     QVERIFY(!w.lstBMonth->isVisible());
-    w.txtBDay->setFocus();
-    w.txtBDay->selectAll();
-    QTest::keyClicks(w.txtBDay, day);
-    QTest::mouseClick(w.cmdBCompute, Qt::LeftButton);
+    Retype(w.txtBDay, day);
+    Click(w.cmdBCompute);
   }
 
  private slots:
@@ -118,10 +113,8 @@ class FrmConversionTest : public QObject {
 
   void aWholeDayCountBecomesTheCivilDayInEveryColumn() {
     frmConversion& w = Open();
-    w.txtJDCount->setFocus();
-    w.txtJDCount->selectAll();
-    QTest::keyClicks(w.txtJDCount, "2451545");
-    QTest::keyClick(w.txtJDCount, Qt::Key_Return);
+    Retype(w.txtJDCount, "2451545");
+    Press(&w, Qt::Key_Return);
     QCOMPARE(w.txtJDCount->text(), QString("2451544.5"));
     QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("1 January 2000"));
     QCOMPARE(w.lblGDayOfWeek->text(), QString("Saturday"));
@@ -131,13 +124,16 @@ class FrmConversionTest : public QObject {
     QCOMPARE(w.lblBDayOfWeek->text(), QString("Sabbath"));
     // A letter in the count box is dropped with a beep.
     const int beeps = beeper.beeps;
-    QTest::keyClick(w.txtJDCount, Qt::Key_X);
+    Press(&w, Qt::Key_X);
     QCOMPARE(beeper.beeps, beeps + 1);
     QCOMPARE(w.txtJDCount->text(), QString("2451544.5"));
     // The arrows step the count; the columns follow at the next compute.
-    QTest::keyClick(w.txtJDCount, Qt::Key_Up);
+    Press(&w, Qt::Key_Up);
     QCOMPARE(w.txtJDCount->text(), QString("2451545.5"));
-    QTest::mouseClick(w.cmdJCompute, Qt::LeftButton);
+    // Enter on the focused Compute button computes, as a click does.
+    Press(&w, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdJCompute);
+    Press(&w, Qt::Key_Return);
     QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("2 January 2000"));
   }
 
@@ -154,7 +150,7 @@ class FrmConversionTest : public QObject {
     QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("11 April 2005"));
     const QString hebrew = DateText(w.txtHDay, w.txtHMonth, w.txtHYear);
     const QString jd = w.txtJDCount->text();
-    QTest::mouseClick(w.optDate[1], Qt::LeftButton);
+    Click(w.optDate[1]);
     QVERIFY(w.optDate[1]->isChecked());
     QVERIFY(!w.optDate[0]->isChecked());
     QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("10 April 2005"));
@@ -173,8 +169,10 @@ class FrmConversionTest : public QObject {
     const QString pane = main->PaneText();
     Biblical(w, "6009", 1, "1");
     QVERIFY(!w.criteria()->isVisible());
-    QTest::mouseClick(w.cmdCriteria, Qt::LeftButton);
+    Click(w.cmdCriteria);
     QVERIFY(w.criteria()->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(w.criteria()));
+    QVERIFY(test::InsideScreen(w.criteria()));
     QCOMPARE(w.criteria()->windowTitle(), QString("Criteria"));
     QCOMPARE(w.criteria()->txtCriteria->font().pointSizeF(), 8.25);
     const QString first = w.criteria()->txtCriteria->toPlainText();
@@ -185,7 +183,7 @@ class FrmConversionTest : public QObject {
     QCOMPARE(second, Lf(w.model().txtCriteria().Text()));
     // The main pane is untouched by the criteria text.
     QCOMPARE(main->PaneText(), pane);
-    QTest::mouseClick(w.cmdCriteria, Qt::LeftButton);
+    Click(w.cmdCriteria);
     QVERIFY(!w.criteria()->isVisible());
     // Hidden, a compute writes nothing into it.
     Biblical(w, "6009", 1, "1");
@@ -195,49 +193,47 @@ class FrmConversionTest : public QObject {
   void monthBoxesOpenTheirListsAndStepThroughThem() {
     frmConversion& w = Open();
     QVERIFY(!w.lstJCMonth->isVisible());
-    QTest::mouseClick(w.txtJCMonth, Qt::LeftButton);
+    Click(w.txtJCMonth);
     QVERIFY(w.lstJCMonth->isVisible());
-    QTest::mouseClick(w.lstJCMonth->viewport(), Qt::LeftButton, {},
-                      w.lstJCMonth->visualItemRect(w.lstJCMonth->item(11)).center());
+    PickMonth(w.lstJCMonth, 12);
     QVERIFY(!w.lstJCMonth->isVisible());
     QCOMPARE(w.txtJCMonth->text(), QString("December"));
-    w.txtJCMonth->setFocus();
-    QTest::keyClick(w.txtJCMonth, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), w.txtJCMonth);
+    Press(&w, Qt::Key_Down);
     QCOMPARE(w.txtJCMonth->text(), QString("December"));
-    QTest::keyClick(w.txtJCMonth, Qt::Key_Up);
+    Press(&w, Qt::Key_Up);
     QCOMPARE(w.txtJCMonth->text(), QString("November"));
     // Letters do nothing in a month box; Enter moves to the day box.
-    QTest::keyClick(w.txtJCMonth, Qt::Key_A);
+    Press(&w, Qt::Key_A);
     QCOMPARE(w.txtJCMonth->text(), QString("November"));
-    QTest::keyClick(w.txtJCMonth, Qt::Key_Return);
+    Press(&w, Qt::Key_Return);
     QCOMPARE(w.focusWidget(), w.txtJCDay);
     // The Julian column computes from the month chosen.
-    w.txtJCDay->selectAll();
-    QTest::keyClicks(w.txtJCDay, "19");
-    w.txtJCYear->setFocus();
-    w.txtJCYear->selectAll();
-    QTest::keyClicks(w.txtJCYear, "1999");
-    QTest::keyClick(w.txtJCYear, Qt::Key_Return);
+    Retype(w.txtJCDay, "19");
+    Retype(w.txtJCYear, "1999");
+    Press(&w, Qt::Key_Return);
     QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("2 December 1999"));
     // The year box steps over the year 0.
-    w.txtGYear->setFocus();
-    w.txtGYear->selectAll();
-    QTest::keyClicks(w.txtGYear, "1");
-    QTest::keyClick(w.txtGYear, Qt::Key_Down);
+    Retype(w.txtGYear, "1");
+    Press(&w, Qt::Key_Down);
     QCOMPARE(w.txtGYear->text(), QString("-1"));
   }
 
   void f1ShowsTheConversionsHelpAndTheTinyBoxArmsTheQuickExit() {
     frmConversion& w = Open();
     const std::string section = main->core().state().RunName;
-    w.txtGDay->setFocus();
-    QTest::keyClick(w.txtGDay, Qt::Key_F1);
+    Click(w.txtGDay);
+    Press(&w, Qt::Key_F1);
     QVERIFY(w.conversionsHelp()->isVisible());
+    // Inside the screen, its lines as wide as the box.
+    QVERIFY(QTest::qWaitForWindowExposed(w.conversionsHelp()));
+    QVERIFY(test::InsideScreen(w.conversionsHelp()));
+    QCOMPARE(test::WrappedLines(w.conversionsHelp()->txtHelp), 0);
     QCOMPARE(w.conversionsHelp()->windowTitle(), QString("Conversions Help"));
     QCOMPARE(w.conversionsHelp()->txtHelp->toPlainText(), Lf(app::BuildHelpText("Conversions")));
     QCOMPARE(main->core().state().RunName, section);
     QVERIFY(!main->core().QuickExitArmed);
-    QTest::mouseClick(w.txtControl, Qt::LeftButton);
+    Click(w.txtControl);
     QVERIFY(main->core().QuickExitArmed);
     QVERIFY(main->txtVerification->isVisible());
   }
@@ -245,17 +241,17 @@ class FrmConversionTest : public QObject {
   void theOnTopBoxKeepsTheWindowAbove() {
     frmConversion& w = Open();
     QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(w.chkOnTop, Qt::LeftButton);
+    Click(w.chkOnTop);
     QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(w.isVisible());
-    QTest::mouseClick(w.chkOnTop, Qt::LeftButton);
+    Click(w.chkOnTop);
     QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(w.isVisible());
   }
 
   void theMainWindowClosesTheConversionWindows() {
     frmConversion& w = Open();
-    QTest::mouseClick(w.cmdCriteria, Qt::LeftButton);
+    Click(w.cmdCriteria);
     QVERIFY(w.criteria()->isVisible());
     main->close();
     QVERIFY(!w.isVisible());

@@ -1,6 +1,11 @@
-// The main window driven through its real widgets on the offscreen platform.
+// The main window driven through its top-level window on the offscreen
+// platform, as the window system delivers keys and clicks.
+#include "ui/frm_holy_days.h"
+
 #include <QAction>
+#include <QClipboard>
 #include <QDate>
+#include <QMenuBar>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -9,25 +14,22 @@
 #include <filesystem>
 
 #include "app/help_texts.h"
+#include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/frm_about.h"
-#include "ui/frm_holy_days.h"
 #include "ui/frm_splash.h"
 #include "ui/qt_services.h"
+#include "ui/window_helpers.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
+using orvane::test::ScriptedQuestions;
+using orvane::test::Click;
+using orvane::test::Press;
+using orvane::test::Type;
 
 namespace {
-
-class ScriptedQuestions final : public app::QuestionBox {
- public:
-  app::Answer Ask(const app::Question& q) override {
-    asked.push_back(q);
-    return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : answer;
-  }
-  app::Answer answer = app::Answer::Yes;
-  std::vector<app::Question> asked;
-};
 
 class RecordingPrinter final : public app::PrintService {
  public:
@@ -40,12 +42,6 @@ class RecordingPrinter final : public app::PrintService {
   std::string fontName;
   int pointSize = 0;
   std::vector<std::string> documents;
-};
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
 };
 
 // Every window of these tests keeps its "UserData.Dat" in a folder of its own.
@@ -84,39 +80,74 @@ class FrmHolyDaysTest : public QObject {
     QVERIFY(w.txtOut->font().fixedPitch());
     QCOMPARE(w.txtOut->font().pointSizeF(), 9.75);
     QCOMPARE(w.centralWidget()->size(), QSize(825, 594));
+    // Not resizable: the client area and the menu bar, nothing more.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.size(), QSize(825, 594 + w.menuBar()->height()));
   }
 
   void aReportFromTheButtonShowsTheCoresText() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
-    w.show();
-    w.txtYear->clear();
-    QTest::keyClicks(w.txtYear, "2024");
-    QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
+    Type(&w, "2024");  // the year box starts with the focus and its year selected
+    Click(w.cmdHolyDays);
     QVERIFY(w.PaneText().contains("Abib 1 is Wednesday, 10 Apr 2024 CE \r\n"));
     QCOMPARE(w.txtOut->toPlainText(), Lf(w.core().OutputText()));
   }
 
   void enterInTheYearBoxRepeatsTheLastReport() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
-    w.show();
-    w.txtYear->setFocus();
-    w.txtYear->selectAll();
-    QTest::keyClicks(w.txtYear, "2018");
-    QTest::keyClick(w.txtYear, Qt::Key_Return);
+    Type(&w, "2018");
+    Press(&w, Qt::Key_Return);
     QVERIFY(w.PaneText().startsWith("These Holy Day dates are for Israel"));
     QVERIFY(w.PaneText().contains("2018 CE"));
-    QTest::mouseClick(w.cmdMonths, Qt::LeftButton);
-    w.txtYear->selectAll();
-    QTest::keyClicks(w.txtYear, "2019");
-    QTest::keyClick(w.txtYear, Qt::Key_Return);
+    Click(w.cmdMonths);
+    test::Retype(w.txtYear, "2019");
+    Press(&w, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(w.PaneText().startsWith(" 2019 CE  CALCULATED NEW MOONS"));
+  }
+
+  void aKeyboardUserRunsCopiesAndChangesSections() {
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
+    // Enter on a focused picture button runs it, as Space does.
+    Type(&w, "2024");
+    Press(&w, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdHolyDays);
+    Press(&w, Qt::Key_Return);
+    QVERIFY(w.PaneText().contains("Abib 1 is Wednesday, 10 Apr 2024 CE \r\n"));
+    // In the pane Ctrl+A and Ctrl+C select and copy the report, instead of
+    // opening About and switching to Creation.
+    Click(w.txtOut);
+    Press(&w, Qt::Key_A, Qt::ControlModifier);
+    Press(&w, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), w.txtOut->toPlainText());
+    QCOMPARE(w.core().SectionName, std::string("HolyDays"));
+    QVERIFY(w.about() == nullptr);
+    // A range section selects the start year only where the focus is.
+    Press(&w, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(w.txtYear->text(), QString("28"));
+    QVERIFY(w.txtOut->hasFocus());
+    QVERIFY(!w.txtYear->hasSelectedText());
+    // With nothing selected in the pane Ctrl+C is the Creation accelerator.
+    Click(w.txtOut);
+    Press(&w, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(w.core().SectionName, std::string("Creation"));
+    // A section that hides the focused control gives the focus to the year
+    // box with its year selected: a year typed and Enter run the section.
+    Press(&w, Qt::Key_H, Qt::ControlModifier);
+    Click(w.chkEJW);
+    QVERIFY(w.chkEJW->hasFocus());
+    Press(&w, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(w.txtYear->hasFocus());
+    Type(&w, "2025");
+    Press(&w, Qt::Key_Return);
+    QVERIFY(w.PaneText().contains("2025 CE  CALCULATED NEW MOONS"));
   }
 
   void theEastOfIsraelBoxRerunsTheReport() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
-    w.show();
-    QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
-    QTest::mouseClick(w.chkEJW, Qt::LeftButton);
+    Click(w.cmdHolyDays);
+    Click(w.chkEJW);
     QVERIFY(w.chkEJW->isChecked());
     QVERIFY(w.PaneText().startsWith("These Holy Day dates are corrected (delayed one day) for the"));
     QCOMPARE(w.txtOut->toPlainText(), Lf(w.core().OutputText()));
@@ -169,22 +200,18 @@ class FrmHolyDaysTest : public QObject {
 
   void theSavedYearComesBackFromARangeSection() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
-    w.show();
-    w.txtYear->selectAll();
-    QTest::keyClicks(w.txtYear, "1999");
-    w.mnuGolgotha->trigger();
+    Type(&w, "1999");
+    Press(&w, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(w.txtYear->text(), QString("28"));
-    w.mnuHolyDays->trigger();
+    Press(&w, Qt::Key_H, Qt::ControlModifier);
     QCOMPARE(w.txtYear->text(), QString("1999"));
   }
 
   void theShortcutsChooseSections() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
+    Press(&w, Qt::Key_J, Qt::ControlModifier);
     QCOMPARE(w.core().SectionName, std::string("Jordan"));
-    QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+    Press(&w, Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(w.core().SectionName, std::string("Times"));
     QCOMPARE(w.mnuCreation->shortcut(), QKeySequence("Ctrl+C"));
     QCOMPARE(w.mnuDocumentation->shortcut(), QKeySequence(Qt::Key_F1));
@@ -195,7 +222,7 @@ class FrmHolyDaysTest : public QObject {
     printer.documents.clear();
     questions.asked.clear();
     questions.answer = app::Answer::No;
-    QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
+    Click(w.cmdHolyDays);
     w.mnuPrint->trigger();
     QCOMPARE(questions.asked.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(questions.asked[0].title), QString("Verify Print"));
@@ -233,7 +260,7 @@ class FrmHolyDaysTest : public QObject {
     });
     ScriptedQuestions yes;
     frmHolyDays w(&yes, &pdf, &beeper, TestFolders());
-    QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
+    Click(w.cmdHolyDays);
     w.mnuPrint->trigger();
     QVERIFY(yes.asked.size() == 1);  // no failure notice
     QProcess p;
@@ -274,7 +301,7 @@ class FrmHolyDaysTest : public QObject {
     QtPrintService broken([] { return std::make_unique<QPdfWriter>("/nonexistent-folder/report.pdf"); });
     ScriptedQuestions yes;
     frmHolyDays w(&yes, &broken, &beeper, TestFolders());
-    QTest::mouseClick(w.cmdHolyDays, Qt::LeftButton);
+    Click(w.cmdHolyDays);
     w.mnuPrint->trigger();
     QCOMPARE(yes.asked.size(), std::size_t(2));
     QCOMPARE(QString::fromStdString(yes.asked[1].text), QString("There was a problem printing to your printer."));
@@ -294,7 +321,7 @@ class FrmHolyDaysTest : public QObject {
     QCOMPARE(splash->tmrPicRot->interval(), 63);
     QTRY_VERIFY_WITH_TIMEOUT(splash->ShownPicture >= 0, 2000);
     QCOMPARE(splash->ShownPicture, 2);
-    QTest::keyClick(splash, Qt::Key_Space);
+    Press(splash, Qt::Key_Space);
     QCOMPARE(closed, 1);
     QTRY_VERIFY(guard.isNull());
   }
@@ -321,12 +348,41 @@ class FrmHolyDaysTest : public QObject {
     QCOMPARE(splash.PictureIndex, 0);
   }
 
+  void aWindowIsPlacedInsideTheScreen_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("placed");
+    const QRect screen(0, 0, 1280, 1024);
+    QTest::newRow("inside stays") << QRect(100, 100, 200, 200) << screen << QRect(100, 100, 200, 200);
+    QTest::newRow("below the bottom edge")
+        << QRect(100, 900, 400, 300) << screen << QRect(100, 724, 400, 300);
+    QTest::newRow("past the right edge") << QRect(1000, 100, 400, 300) << screen << QRect(880, 100, 400, 300);
+    QTest::newRow("above and left") << QRect(-50, -20, 400, 300) << screen << QRect(0, 0, 400, 300);
+    QTest::newRow("wider than the screen") << QRect(10, 10, 1500, 300) << screen << QRect(0, 10, 1280, 300);
+    QTest::newRow("under a top panel")
+        << QRect(0, 0, 100, 100) << QRect(0, 30, 1280, 994) << QRect(0, 30, 100, 100);
+    QTest::newRow("second screen") << QRect(1200, 50, 300, 200) << QRect(1280, 0, 1024, 768)
+                                   << QRect(1280, 50, 300, 200);
+  }
+
+  void aWindowIsPlacedInsideTheScreen() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QRect, placed);
+    QCOMPARE(PlaceInside(frame, available), placed);
+  }
+
   void theAboutWindowHidesOnClose() {
     frmAbout about;
     about.show();
     QCOMPARE(about.windowTitle(), QString("About Orvane"));
     QVERIFY(about.txtAbout->toPlainText().contains("They need to know about God's Holy Days."));
-    QTest::mouseClick(about.cmdClose, Qt::LeftButton);
+    Click(about.cmdClose);
+    QVERIFY(!about.isVisible());
+    // Enter on the focused button closes it too.
+    about.show();
+    about.cmdClose->setFocus();
+    Press(&about, Qt::Key_Return);
     QVERIFY(!about.isVisible());
   }
 };

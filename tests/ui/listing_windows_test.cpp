@@ -1,18 +1,19 @@
-// The Rabbinical-year and Easter windows driven through their widgets.
+// The Rabbinical-year and Easter windows driven through their top-level
+// windows.
 #include <QtTest>
 
 #include "app/help_texts.h"
+#include "support/window_driver.h"
+#include "support/window_fakes.h"
 #include "ui/listing_window.h"
 
 using namespace orvane;
 using namespace orvane::ui;
+using orvane::test::CountingBeeper;
+using orvane::test::Click;
+using orvane::test::Press;
 
 namespace {
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
 
 QString Lf(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -32,18 +33,18 @@ class ListingWindowsTest : public QObject {
     QCOMPARE(w.windowTitle(), QString("Hebrew Calendar - Rabbinic"));
     QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Rabbinic")));
     QVERIFY(w.txtOut->font().fixedPitch());
-    w.txtYear->setFocus();
-    w.txtYear->selectAll();
-    QTest::keyClicks(w.txtYear, "2024");
-    QTest::keyClick(w.txtYear, Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(test::WrappedLines(w.txtOut), 0);  // the help keeps its lines
+    test::Retype(w.txtYear, "2024");
+    Press(&w, Qt::Key_Return);
     QCOMPARE(w.txtOut->toPlainText(), Lf(conversions::RabbinicalYearListing("2024")));
     // A letter is dropped with a beep; the arrows step the year.
-    QTest::keyClick(w.txtYear, Qt::Key_A);
+    Press(&w, Qt::Key_A);
     QCOMPARE(beeper.beeps, 1);
     QCOMPARE(w.txtYear->text(), QString("2024"));
-    QTest::keyClick(w.txtYear, Qt::Key_Up);
+    Press(&w, Qt::Key_Up);
     QCOMPARE(w.txtYear->text(), QString("2025"));
-    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    Click(w.cmdHelp);
     QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Rabbinic")));
   }
 
@@ -55,15 +56,19 @@ class ListingWindowsTest : public QObject {
     QCOMPARE(w.cmdCompute->text(), QString("Find Easter"));
     QCOMPARE(w.cmdCompute->toolTip(), QString("Computes 60 years of dates."));
     QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Easter")));
-    w.txtYear->selectAll();
-    QTest::keyClicks(w.txtYear, "1582");
-    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(test::WrappedLines(w.txtOut), 0);
+    // Enter on the focused button computes.
+    test::Retype(w.txtYear, "1582");
+    Press(&w, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdCompute);
+    Press(&w, Qt::Key_Return);
     const QStringList lines = w.txtOut->toPlainText().split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 60);
     QVERIFY(lines[0].endsWith(" (Julian)"));
     QVERIFY(!lines[1].endsWith(" (Julian)"));
     // F1 anywhere shows the help again.
-    QTest::keyClick(&w, Qt::Key_F1);
+    Press(&w, Qt::Key_F1);
     QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Easter")));
   }
 };

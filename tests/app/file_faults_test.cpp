@@ -1,0 +1,403 @@
+// The user data file and the calendar files under faults: files that cannot
+// be read, special files, links, damaged and oversized files, permissions,
+// refused writes, and two running copies saving the same file.  Run as an
+// ordinary user, for whom permissions hold.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "app/holy_days_window.h"
+#include "app/safe_file.h"
+#include "app/user_data_file.h"
+#include "support/load_save_check.h"
+#include "support/ordinary_user.h"
+#include "support/temp_dir.h"
+
+namespace orvane::app {
+namespace {
+
+namespace fs = std::filesystem;
+using orvane::testing::TempDir;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Crlf(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+const std::string kColours = Crlf({" 1 ", " 2 ", " 3 ", " 4 ", " 5 ", " 6 ", " 7 ", " 8 ", " 9 ", " 10 ",
+                                   " 11 ", " 12 ", " 13 ", " 14 ", " 15 "});
+const std::string kTwoPlaces =
+    Crlf({"New York", " 1 ", "Jerusalem , Israel", "-35.2166666666667 ", " 31.7833333333333 ", "2",
+          "New York", " 74 ", " 40.7166666666667 ", "5"}) +
+    kColours;
+// Two whole entries, then a third cut off by the end of the file.
+const std::string kDamaged =
+    Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third"});
+
+// Answers as a user does: Yes to adding a location, `offer` to saving in the
+// per-user folder instead, OK to a notice; keeps every notice.
+class Answers final : public QuestionBox {
+ public:
+  explicit Answers(Answer offer) : offer_(offer) {}
+  Answer Ask(const Question& q) override {
+    if (q.title == "Locations not saved") notices.push_back(q.text);
+    if (q.buttons == Question::Buttons::Ok) return Answer::Ok;
+    return q.title == "Add this location information?" ? Answer::Yes : offer_;
+  }
+  std::vector<std::string> notices;
+
+ private:
+  Answer offer_;
+};
+
+// One start of the desktop program's core over the folders.
+struct Start {
+  Start(const UserDataFolders& folders, Answer offer) : answers(offer) {
+    w.SetUserDataFolders(folders);
+    w.SetQuestionBox(&answers);
+    w.Form_Load(2024);
+  }
+  SilentBeeper beeper;
+  Answers answers;
+  HolyDaysWindow w{beeper};
+};
+
+// What stands at a path, without following a final symbolic link.
+struct Standing {
+  fs::file_type type;
+  fs::perms mode;
+  bool operator==(const Standing&) const = default;
+};
+Standing StandingAt(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status s = fs::symlink_status(path, ec);
+  return {s.type(), s.permissions()};
+}
+
+std::vector<std::string> Leftovers(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".tmp-") != std::string::npos || name.find(".probe-") != std::string::npos)
+      names.push_back(name);
+  }
+  return names;
+}
+
+int DamagedCopies(const fs::path& folder) {
+  int copies = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("UserData.Dat.bak", 0) == 0 && entry.is_regular_file()) ++copies;
+  }
+  return copies;
+}
+
+// A user data file fault: a start that adds a location and exits, then the
+// next start.
+struct UserDataFault {
+  std::string fault;
+  std::string content = {};                           // the file's bytes before
+  std::function<void(const fs::path&)> arrange = {};  // puts the fault in place in the working folder
+  LoadStatus loaded = LoadStatus::Read;
+  std::string notice = {};      // in the one notice the first start gives; empty: none
+  bool offered = false;         // the notice offers the per-user folder ...
+  Answer offer = Answer::No;    // ... and is answered so
+  bool fileKept = false;        // the working folder's file stays as it was (else it is rewritten)
+  bool saved = true;            // the added location is there at the next start
+  int copies = 0;               // damaged copies kept after both starts
+  std::string added = "Added";  // the location added
+};
+
+void WriteFile(const fs::path& work, const std::string& content) {
+  WriteBytes(work / "UserData.Dat", content);
+}
+
+// A calendar file fault: a write to a path that holds something.
+struct CalendarFault {
+  std::string fault;
+  std::function<fs::path(const fs::path&)> arrange;  // returns the path written
+  std::string error;                                 // in the refusal; empty: written
+  rlim_t fileSizeLimit = 0;                          // the most this process may write to a file
+};
+
+TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
+  const orvane::testing::OrdinaryUser user = orvane::testing::RunAsOrdinaryUser();
+  if (user.skipped) GTEST_SKIP() << user.why;
+  if (!user.here) return;
+
+  auto mode = [](fs::perms perms) {
+    return [perms](const fs::path& work) { fs::permissions(work / "UserData.Dat", perms); };
+  };
+  const std::string fiveMegabyteName(5 * 1024 * 1024, 'n');
+  const std::vector<UserDataFault> userDataFaults = {
+      {.fault = "unreadable (mode 000), the per-user folder declined",
+       .content = kTwoPlaces,
+       .arrange = mode(fs::perms::none),
+       .loaded = LoadStatus::Unreadable,
+       .notice = "cannot be read: " + std::generic_category().message(EACCES),
+       .offered = true,
+       .fileKept = true,
+       .saved = false},
+      {.fault = "unreadable (mode 000), the per-user folder taken",
+       .content = kTwoPlaces,
+       .arrange = mode(fs::perms::none),
+       .loaded = LoadStatus::Unreadable,
+       .notice = "cannot be read: " + std::generic_category().message(EACCES),
+       .offered = true,
+       .offer = Answer::Yes,
+       .fileKept = true},
+      {.fault = "a named pipe",
+       .arrange = [](const fs::path& work) { ASSERT_EQ(::mkfifo((work / "UserData.Dat").c_str(), 0644), 0); },
+       .loaded = LoadStatus::Unreadable,
+       .notice = "it is a named pipe, not a regular file",
+       .offered = true,
+       .fileKept = true,
+       .saved = false},
+      {.fault = "damaged, and UserData.Dat.bak is a folder",
+       .content = kDamaged,
+       .arrange =
+           [](const fs::path& work) {
+             fs::create_directory(work / "UserData.Dat.bak");
+             WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
+           },
+       .loaded = LoadStatus::Damaged,
+       .copies = 1},
+      {.fault = "damaged, and every name for a copy taken",
+       .content = kDamaged,
+       .arrange =
+           [](const fs::path& work) {
+             fs::create_directory(work / "UserData.Dat.bak");
+             for (int i = 2; i <= 9; ++i)
+               fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
+           },
+       .loaded = LoadStatus::Damaged,
+       .notice = "no copy of it can be kept",
+       .offered = true,
+       .fileKept = true,
+       .saved = false},
+      {.fault = "cut inside its last line (\" 15 \" as \" 15\")",
+       .content = kTwoPlaces.substr(0, kTwoPlaces.size() - 3),
+       .loaded = LoadStatus::Damaged,
+       .copies = 1},
+      {.fault = "mode 0600",
+       .content = kTwoPlaces,
+       .arrange = mode(fs::perms::owner_read | fs::perms::owner_write),
+       .loaded = LoadStatus::Read},
+      {.fault = "a symbolic link to a regular file",
+       .content = kTwoPlaces,
+       .arrange =
+           [](const fs::path& work) {
+             fs::rename(work / "UserData.Dat", work / "mine.dat");
+             fs::create_symlink("mine.dat", work / "UserData.Dat");
+           },
+       .loaded = LoadStatus::Read},
+      {.fault = "written past the reader's limit by an earlier version",
+       .content = Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) + kColours,
+       .loaded = LoadStatus::Damaged,
+       .copies = 1},
+      {.fault = "a location too large to be read back",
+       .content = kTwoPlaces,
+       .loaded = LoadStatus::Read,
+       .notice = "would take more than the 4 MB",
+       .fileKept = true,
+       .saved = false,
+       .added = fiveMegabyteName},
+  };
+  for (const UserDataFault& c : userDataFaults) {
+    SCOPED_TRACE(c.fault);
+    TempDir dir;
+    const fs::path work = dir / "work";
+    fs::create_directory(work);
+    const fs::path file = work / "UserData.Dat";
+    if (!c.content.empty()) WriteFile(work, c.content);
+    if (c.arrange) c.arrange(work);
+    const UserDataFolders folders{work, dir / "per-user"};
+    const Standing before = StandingAt(file);
+
+    Start first(folders, c.offer);
+    EXPECT_EQ(first.w.LoadUserData().status, c.loaded);
+    first.w.cboLocation.Text = c.added;
+    first.w.MaintainLocation();
+    first.w.ShutDown();
+    Start next(folders, Answer::No);
+    next.w.LoadUserData();
+    next.w.ShutDown();
+
+    // Said once, with the reason, offering the per-user folder where it helps.
+    if (c.notice.empty()) {
+      EXPECT_TRUE(first.answers.notices.empty());
+    } else {
+      ASSERT_EQ(first.answers.notices.size(), 1u);
+      EXPECT_NE(first.answers.notices[0].find(c.notice), std::string::npos) << first.answers.notices[0];
+      EXPECT_EQ(first.answers.notices[0].find("own data folder") != std::string::npos, c.offered);
+    }
+    // What stands at the path stays: a pipe a pipe, a link a link, the mode.
+    EXPECT_EQ(StandingAt(file), before);
+    if (before.type == fs::file_type::regular)
+      fs::permissions(file, fs::perms::owner_read, fs::perm_options::add);
+    if (c.fileKept && before.type == fs::file_type::regular) {
+      EXPECT_EQ(ReadBytes(file), c.content);
+    }
+    if (!c.fileKept) {
+      UserData now;
+      EXPECT_TRUE(ReadUserData(ReadBytes(file), now).complete);
+    }
+    EXPECT_EQ(orvane::testing::LostEntries(c.content, file), "");
+    EXPECT_EQ(DamagedCopies(work), c.copies);
+    const std::vector<std::string>& names = next.w.cboLocation.List;
+    EXPECT_EQ(std::find(names.begin(), names.end(), c.added) != names.end(), c.saved);
+    EXPECT_EQ(fs::exists(dir / "per-user" / "UserData.Dat"), c.offer == Answer::Yes);
+    EXPECT_TRUE(Leftovers(dir.path()).empty());
+  }
+
+  const std::string text =
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane//Faults//EN\r\nEND:VCALENDAR\r\n";
+  const std::vector<CalendarFault> calendarFaults = {
+      {"a new file", [](const fs::path& d) { return d / "new.ics"; }, ""},
+      {"a regular file of mode 0600",
+       [](const fs::path& d) {
+         WriteBytes(d / "mine.ics", "old");
+         fs::permissions(d / "mine.ics", fs::perms::owner_read | fs::perms::owner_write);
+         return d / "mine.ics";
+       },
+       ""},
+      {"a symbolic link to a regular file",
+       [](const fs::path& d) {
+         WriteBytes(d / "real.ics", "old");
+         fs::create_symlink("real.ics", d / "link.ics");
+         return d / "link.ics";
+       },
+       ""},
+      {"a symbolic link to nothing",
+       [](const fs::path& d) {
+         fs::create_symlink("gone.ics", d / "link.ics");
+         return d / "link.ics";
+       },
+       "symbolic link to nothing"},
+      {"a folder",
+       [](const fs::path& d) {
+         fs::create_directory(d / "folder.ics");
+         return d / "folder.ics";
+       },
+       "folder"},
+      {"a named pipe",
+       [](const fs::path& d) {
+         ::mkfifo((d / "pipe.ics").c_str(), 0644);
+         return d / "pipe.ics";
+       },
+       "named pipe"},
+      {"the null device", [](const fs::path&) { return fs::path("/dev/null"); }, "device"},
+      {"the full device", [](const fs::path&) { return fs::path("/dev/full"); }, "device"},
+      {"a write the system refuses",
+       [](const fs::path& d) {
+         WriteBytes(d / "big.ics", "old");
+         return d / "big.ics";
+       },
+       std::generic_category().message(EFBIG), 16},
+  };
+  for (const CalendarFault& c : calendarFaults) {
+    SCOPED_TRACE(c.fault);
+    TempDir dir;
+    const fs::path path = c.arrange(dir.path());
+    const Standing before = StandingAt(path);
+    const bool wasRegular = fs::is_regular_file(path);
+    const std::string old = wasRegular ? ReadBytes(path) : "";
+
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    if (c.fileSizeLimit != 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      limit.rlim_cur = c.fileSizeLimit;
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    const WriteOutcome written = ReplaceFile(path, text);
+    if (c.fileSizeLimit != 0) {
+      ::setrlimit(RLIMIT_FSIZE, &saved);
+      std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+    EXPECT_EQ(written.ok, c.error.empty()) << written.error;
+    EXPECT_NE(written.error.find(c.error), std::string::npos) << written.error;
+    if (before.type != fs::file_type::not_found) {
+      EXPECT_EQ(StandingAt(path), before);
+    }
+    if (c.error.empty()) {
+      EXPECT_EQ(ReadBytes(path), text);
+      if (before.type == fs::file_type::not_found) {
+        WriteBytes(dir / "reference", "");
+        EXPECT_EQ(StandingAt(path), StandingAt(dir / "reference")) << "a new file gets the usual mode";
+      }
+    } else if (wasRegular) {
+      EXPECT_EQ(ReadBytes(path), old);
+    }
+    EXPECT_TRUE(Leftovers(dir.path()).empty());
+  }
+}
+
+// Adds `count` locations named `prefix` 0, 1, ... through the window, as a
+// user does: the name typed, Enter, Yes.
+void AddLocations(Start& copy, const std::string& prefix, int from, int to) {
+  for (int i = from; i < to; ++i) {
+    copy.w.cboLocation.Text = prefix + std::to_string(i);
+    copy.w.MaintainLocation();
+  }
+}
+
+TEST(FileFaults, TwoRunningCopiesLoseNoAddition) {
+  TempDir dir;
+  const UserDataFolders folders{dir.path(), dir / "per-user"};
+  Start a(folders, Answer::No), b(folders, Answer::No);
+  a.w.LoadUserData();
+  b.w.LoadUserData();
+  // Taking turns, each copy's list older than the file at every save.
+  constexpr int kEach = 60;
+  for (int i = 0; i < kEach; ++i) {
+    AddLocations(a, "A", i, i + 1);
+    AddLocations(b, "B", i, i + 1);
+  }
+  // At once.
+  std::thread other([&] { AddLocations(b, "D", 0, kEach); });
+  AddLocations(a, "C", 0, kEach);
+  other.join();
+  a.w.ShutDown();
+  b.w.ShutDown();
+
+  Start next(folders, Answer::No);
+  next.w.LoadUserData();
+  const std::set<std::string> names(next.w.cboLocation.List.begin(), next.w.cboLocation.List.end());
+  int kept = 0;
+  for (const char* prefix : {"A", "B", "C", "D"}) {
+    for (int i = 0; i < kEach; ++i) kept += names.count(prefix + std::to_string(i)) ? 1 : 0;
+  }
+  EXPECT_EQ(kept, 4 * kEach);
+  EXPECT_EQ(next.w.cboLocation.List.size(), names.size()) << "no entry twice";
+  EXPECT_TRUE(a.answers.notices.empty());
+  EXPECT_TRUE(b.answers.notices.empty());
+}
+
+}  // namespace
+}  // namespace orvane::app

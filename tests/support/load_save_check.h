@@ -1,0 +1,85 @@
+// The whole load-then-save path of "UserData.Dat" over the bytes of one
+// file, for the fuzz target and the replay of the inputs it kept: the bytes
+// go into a real file, a running copy of the program reads it and saves (as
+// it does at once after a failed read and on File, Save), then adds an
+// entry and saves again.  Afterwards every entry that could be read from
+// the bytes must still be in the file or in a copy kept beside it, what was
+// saved must read back whole, and no temporary file may be left.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "app/user_data.h"
+#include "app/user_data_file.h"
+
+namespace orvane::testing {
+
+// The entries readable from `before` (the bytes a file held) that are in
+// neither the file at `path` nor a copy kept beside it ("UserData.Dat.bak",
+// ".bak.2" ...), one line each; empty when none is lost.  Only regular files
+// are read.
+inline std::string LostEntries(std::string_view before, const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  using namespace orvane::app;
+  UserData wanted;
+  if (ReadUserData(before, wanted).defaultInstalled) wanted.Locations.clear();
+  std::vector<UserData> kept;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(path.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(path.filename().string(), 0) != 0 || !fs::is_regular_file(entry.path(), ec)) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    ReadUserData(s.str(), kept.emplace_back());
+  }
+  std::string lost;
+  for (const Location& entry : wanted.Locations) {
+    bool found = false;
+    for (const UserData& k : kept) {
+      for (const Location& there : k.Locations) found = found || SameStoredEntry(entry, there);
+    }
+    if (!found) lost += "lost: the entry \"" + entry.name + "\"\n";
+  }
+  return lost;
+}
+
+// What was lost or left behind; empty when nothing.
+inline std::string LoadThenSaveLosesNothing(std::string_view bytes, const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  using namespace orvane::app;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) fs::remove_all(entry.path(), ec);
+  const fs::path path = folder / kUserDataFileName;
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+  UserDataFile file({folder, folder / "per-user"});
+  UserData data;
+  file.Load(data);
+  const SaveOutcome first = file.Save(data);
+  data.Locations.push_back({"Added", 1, 2, "3"});
+  const SaveOutcome second =
+      data.Locations.size() <= static_cast<std::size_t>(kLastPossibleIndex + 1) ? file.Save(data) : first;
+
+  std::string problems = LostEntries(bytes, path);
+  if (first.ok || second.ok) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    UserData now;
+    if (!ReadUserData(s.str(), now).complete) problems += "the saved file does not read back whole\n";
+  }
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".tmp-") != std::string::npos) problems += "left behind: " + name + "\n";
+  }
+  return problems;
+}
+
+}  // namespace orvane::testing

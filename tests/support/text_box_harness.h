@@ -1,0 +1,175 @@
+// Puts any text into one of the program's number boxes, as a paste does
+// (past the key filters), runs what reads the box and checks what every
+// reading must keep.  Used by the text-box fuzz target and by the replay of
+// its inputs in the tests.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "app/help_texts.h"
+#include "app/holy_days_window.h"
+#include "app/locations.h"
+#include "conversions/conversion_window_model.h"
+#include "conversions/easter_window_model.h"
+#include "conversions/hebrew_window_model.h"
+#include "engine/numeric.h"
+
+namespace orvane::testing {
+
+// The boxes, chosen by the first byte of an input.
+enum class NumberBox {
+  GregorianYear,
+  GregorianDay,
+  JulianYear,
+  JulianDay,
+  BiblicalYear,
+  BiblicalDay,
+  RabbinicalYear,
+  RabbinicalDay,
+  DayCount,
+  RabbinicalListingYear,
+  EasterYear,
+  MainYear,
+  LatitudeDegrees,
+  LatitudeMinutes,
+  LatitudeDirection,
+  LongitudeDegrees,
+  LongitudeMinutes,
+  LongitudeDirection,
+  ZoneOffset,
+};
+inline constexpr int kNumberBoxCount = 19;
+
+namespace detail {
+
+// The five columns of the conversion window, as one text to compare.
+inline std::string Columns(const conversions::ConversionWindowModel& m) {
+  return m.txtGDay + "/" + std::to_string(m.lstGMonth.ListIndex) + "/" + m.txtGYear + " " + m.txtJCDay + "/" +
+         std::to_string(m.lstJCMonth.ListIndex) + "/" + m.txtJCYear + " " + m.txtBDay + "/" +
+         std::to_string(m.lstBMonth.ListIndex) + "/" + m.txtBYear + " " + m.txtHDay + "/" +
+         std::to_string(m.lstHMonth.ListIndex) + "/" + m.txtHYear + " " + m.txtJDCount;
+}
+
+inline std::string ConversionBox(NumberBox box, const std::string& text) {
+  using conversions::ConversionWindowModel;
+  SilentBeeper beeper;
+  app::HolyDaysWindow main(beeper);
+  main.Form_Load(2024);
+  ConversionWindowModel m(main.engine(), beeper, {}, [] { return conversions::ClockDate{2024, 4, 9}; });
+  m.Form_Load();
+  switch (box) {
+    case NumberBox::GregorianYear:
+    case NumberBox::GregorianDay:
+      (box == NumberBox::GregorianYear ? m.txtGYear : m.txtGDay) = text;
+      m.cmdGCompute_Click();
+      break;
+    case NumberBox::JulianYear:
+    case NumberBox::JulianDay:
+      (box == NumberBox::JulianYear ? m.txtJCYear : m.txtJCDay) = text;
+      m.cmdJCCompute_Click();
+      break;
+    case NumberBox::BiblicalYear:
+    case NumberBox::BiblicalDay:
+      (box == NumberBox::BiblicalYear ? m.txtBYear : m.txtBDay) = text;
+      m.cmdBCompute_Click();
+      break;
+    case NumberBox::RabbinicalYear:
+    case NumberBox::RabbinicalDay:
+      (box == NumberBox::RabbinicalYear ? m.txtHYear : m.txtHDay) = text;
+      m.cmdHCompute_Click();
+      break;
+    default:
+      m.txtJDCount = text;
+      m.cmdJCompute_Click();
+      break;
+  }
+  // Every column is rebuilt from the Julian day: computing again from the
+  // day shown shows the same day in every column.  (The Biblical and
+  // Gregorian year limits reach a little beyond the Julian day box's, where
+  // computing from the box would bring the day to its limit.)
+  const double jd = num::Val(m.txtJDCount);
+  if (!std::isfinite(jd) || m.txtJDCount != num::CStr(jd)) return "the Julian day box holds " + m.txtJDCount;
+  if (jd < ConversionWindowModel::kMinDayCount || jd > ConversionWindowModel::kMaxDayCount) return {};
+  const std::string shown = Columns(m);
+  m.cmdJCompute_Click();
+  if (Columns(m) != shown) return "computing again from the day shown gives " + Columns(m) + ", not " + shown;
+  return {};
+}
+
+inline std::string Listing(NumberBox box, const std::string& text) {
+  SilentBeeper beeper;
+  const auto help = [](std::string_view key) { return app::BuildHelpText(key); };
+  const auto clock = [] { return 2024; };
+  if (box == NumberBox::RabbinicalListingYear) {
+    conversions::HebrewWindowModel w(beeper, help, clock);
+    w.Form_Load();
+    if (w.ListingFor(text).empty()) return "no listing";
+    return {};
+  }
+  conversions::EasterWindowModel w(beeper, help, clock);
+  w.Form_Load();
+  // Sixty years from a year within the window's limits.
+  const std::string listing = w.ListingFor(text);
+  const auto lines = static_cast<int>(std::count(listing.begin(), listing.end(), '\n'));
+  if (lines != conversions::EasterWindowModel::kYearsListed) return std::to_string(lines) + " lines listed";
+  return {};
+}
+
+inline std::string MainWindowBox(NumberBox box, const std::string& text) {
+  using Control = app::HolyDaysWindow::Control;
+  SilentBeeper beeper;
+  app::HolyDaysWindow w(beeper);
+  w.SetUserDataWritable(false);
+  w.Form_Load(2024);
+  if (box == NumberBox::MainYear) {
+    w.SetFocus(Control::txtYear);
+    w.txtYear = text;
+    w.SetFocus(Control::None);
+    w.cmdHolyDays_Click();
+    const double year = num::Val(w.txtYear);
+    if (!(year >= -4004 && year <= 9999 && year != 0)) return "the year box holds " + w.txtYear;
+    return {};
+  }
+  struct Field {
+    Control control;
+    app::TextBox* box;
+  };
+  const Field fields[] = {{Control::txtLatDeg, &w.txtLatDeg},   {Control::txtLatMin, &w.txtLatMin},
+                          {Control::txtLatDir, &w.txtLatDir},   {Control::txtLongDeg, &w.txtLongDeg},
+                          {Control::txtLongMin, &w.txtLongMin}, {Control::txtLonDir, &w.txtLonDir},
+                          {Control::txtGMT, &w.txtGMT}};
+  const Field& field = fields[static_cast<int>(box) - static_cast<int>(NumberBox::LatitudeDegrees)];
+  w.SwitchSection("LocalMoons");
+  w.SetFocus(field.control);
+  w.SetCoordinateText(*field.box, text);
+  w.SetFocus(Control::None);
+  w.cmdLocMon_Click();
+  // The place the engine worked at lies where the sun sets every day.
+  const EphemerisState& st = w.state();
+  if (!(std::fabs(st.Latitude) <= app::kMaxLatitude && std::fabs(st.Longitude) <= app::kMaxLongitude)) {
+    return "the place " + std::to_string(st.Latitude) + ", " + std::to_string(st.Longitude);
+  }
+  if (!w.txtGMT.Text.empty() && !app::ZoneOffsetHours(w.txtGMT.Text)) {
+    return "the offset box holds " + w.txtGMT.Text;
+  }
+  if (w.OutputText().empty()) return "no report";
+  return {};
+}
+
+}  // namespace detail
+
+// What is wrong after the text of `input` (all but its first byte) was put
+// into the box its first byte picks; empty when nothing is.
+inline std::string ProblemWithTextBox(std::string_view input) {
+  if (input.empty()) return {};
+  const auto box = static_cast<NumberBox>(static_cast<unsigned char>(input[0]) % kNumberBoxCount);
+  const std::string text(input.substr(1));
+  if (box <= NumberBox::DayCount) return detail::ConversionBox(box, text);
+  if (box <= NumberBox::EasterYear) return detail::Listing(box, text);
+  return detail::MainWindowBox(box, text);
+}
+
+}  // namespace orvane::testing
