@@ -55,8 +55,8 @@ void WriteCreationYearNotes(Engine& engine) {
   const bool jubilee = J == Int(J);
   if (jubilee) {
     const long n = static_cast<long>(J + 1);
-    engine.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) + std::string(OrdinalSuffix(n)) + " " +
-                      "Jubilee (Yobel) Year." + st.LineEnd);
+    engine.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) +
+                           std::string(OrdinalSuffix(n)) + " " + "Jubilee (Yobel) Year." + st.LineEnd);
   }
   if (r == 0 && !jubilee) engine.WriteOutputLine("This may be a Sabbatical (Shemittah) Year." + st.LineEnd);
 }
@@ -159,7 +159,8 @@ constexpr FeastDay kAutumnDays[] = {
 
 // Writes the days from PrintJD, the month's first day, on (leaving PrintJD
 // at the last of them), each with the certainty of the month's start.
-void WriteFeastDays(Engine& engine, RunRecorder& record, std::span<const FeastDay> days, Certainty certainty) {
+void WriteFeastDays(Engine& engine, RunRecorder& record, std::span<const FeastDay> days,
+                    Certainty certainty) {
   for (const FeastDay& day : days) {
     engine.st.PrintJD += day.daysAfterPrevious;
     WriteLabelledDay(engine, day.label);
@@ -178,8 +179,9 @@ void ComputeHolyDays(Engine& engine) {
     engine.WriteOutputLine("These Holy Day dates are corrected (delayed one day) for the" + st.LineEnd);
     engine.WriteOutputLine("region east of Israel and west of the International Date Line." + st.LineEnd);
   } else {
-    engine.WriteOutputLine("These Holy Day dates are for Israel and regions westward to the International Date Line." +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        "These Holy Day dates are for Israel and regions westward to the International Date Line." +
+        st.LineEnd);
   }
   WriteCreationYearNotes(engine);
   engine.WriteOutputLine(st.LineEnd);
@@ -197,17 +199,20 @@ void ComputeHolyDays(Engine& engine) {
       st.BarleyEarly = kFalse;
     } else {
       st.YearShifted = kTrue;
-      engine.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " + st.LineEnd);
+      engine.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " +
+                             st.LineEnd);
       st.BarleyEarly = kTrue;
     }
     if (st.FirstLunation == 0) st.FirstLunation = st.LunationNumber;
     if (st.Verdict == Visibility::ProbablyNotVisible) {
-      engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
-                        st.LineEnd);
+      engine.WriteOutputLine(
+          "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+          st.LineEnd);
     }
     if (st.Verdict == Visibility::ProbablyVisible) {
-      engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
-                        st.LineEnd);
+      engine.WriteOutputLine(
+          "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
+          st.LineEnd);
     }
 
     // Spring.
@@ -233,11 +238,13 @@ void ComputeHolyDays(Engine& engine) {
     const double pentecostJD = engine.LastDateWrittenJD();
     Certainty weeks = Certainty::Certain;
     if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
-      engine.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
+      engine.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." +
+                             st.LineEnd);
       weeks = Certainty::PossiblyWeekLater;
     }
     if (w == 0 && st.Verdict == Visibility::ProbablyNotVisible) {
-      engine.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
+      engine.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." +
+                             st.LineEnd);
       weeks = Certainty::PossiblyWeekEarlier;
     }
     record.Day(DayKind::HolyDay, "wave-offering", "Wave Offering (the First-fruit)", weeks, waveOfferingJD);
@@ -271,10 +278,11 @@ void ListMonthStarts(Engine& engine, const std::function<void()>& writeLocationC
     engine.WriteOutputLine("(Jerusalem)" + st.LineEnd);
     if (st.EveningFlag == "Y") {
       engine.WriteOutputLine("The Month Start dates are corrected (delayed one day)" + st.LineEnd);
-      engine.WriteOutputLine("for the region east of Israel and west of the International Date Line." + st.LineEnd);
+      engine.WriteOutputLine("for the region east of Israel and west of the International Date Line." +
+                             st.LineEnd);
     } else {
-      engine.WriteOutputLine("These dates are for Israel and regions westward to the International Date Line." +
-                        st.LineEnd);
+      engine.WriteOutputLine(
+          "These dates are for Israel and regions westward to the International Date Line." + st.LineEnd);
     }
   } else {
     engine.WriteOutputLine(st.LineEnd);

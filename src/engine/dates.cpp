@@ -13,10 +13,14 @@ std::string_view OrdinalSuffix(long n) {
   const long lastTwo = std::labs(n) % 100;
   if (lastTwo >= 11 && lastTwo <= 19) return "th";
   switch (std::labs(n) % 10) {
-    case 1: return "st";
-    case 2: return "nd";
-    case 3: return "rd";
-    default: return "th";
+    case 1:
+      return "st";
+    case 2:
+      return "nd";
+    case 3:
+      return "rd";
+    default:
+      return "th";
   }
 }
 
@@ -124,8 +128,8 @@ void Engine::WriteDate() {
   if (Writing()) {
     std::string dayText = Str(date.day).substr(1);
     while (dayText.size() < 2) dayText.insert(0, 1, ' ');
-    std::string piece = dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) +
-                        YearText(date.year);
+    std::string piece =
+        dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) + YearText(date.year);
     if (st.TableMode == 0) piece += st.LineEnd;
     WriteOutputLine(piece);
   }

@@ -65,35 +65,35 @@ struct EphemerisState {
   double MoonsetAdjust = 0;   // hours added to computed moonsets
 
   // --- Year -----------------------------------------------------------------
-  double YearNumber = 0;       // historical numbering: no year 0, -1 is 1 BCE
-  std::int16_t YearInt = 0;    // CInt(YearNumber)
-  double CreationYear = 0;     // years after Creation
-  double YearStart = 0;        // YearNumber + 0.277, the fraction of the year at the March equinox
-  double LunationNumber = 0;   // k: whole lunations since the new moon of 1900 January
+  double YearNumber = 0;      // historical numbering: no year 0, -1 is 1 BCE
+  std::int16_t YearInt = 0;   // CInt(YearNumber)
+  double CreationYear = 0;    // years after Creation
+  double YearStart = 0;       // YearNumber + 0.277, the fraction of the year at the March equinox
+  double LunationNumber = 0;  // k: whole lunations since the new moon of 1900 January
 
   // --- Run flags and shared text ------------------------------------------------
-  std::string EveningFlag;     // "Y" while dates are delayed one day for the region east of Israel
+  std::string EveningFlag;  // "Y" while dates are delayed one day for the region east of Israel
   std::string LineEnd = "\r\n";
-  std::string RunName;         // the current section or run: "HolyDays", "LocalMoons", ...
-  Flag LocalMode = kFalse;     // nonzero for runs at the user's location
-  Flag FixedPlaceMode = kFalse;      // nonzero while a chronology run has fixed the place itself
-  Flag ConversionMode = kFalse;      // true while called from the conversion window
-  Flag ConversionTableFlag = kFalse; // true while the conversion window runs the one-day table
-  Flag TableMode = kFalse;     // true while the rise/set tables run
-  Flag ShowInMain = kTrue;     // WriteOutputLine writes to the main pane
-  Flag ShowInConversion = kFalse;   // with ShowInConversion2: WriteOutputLine writes to the criteria box
+  std::string RunName;                // the current section or run: "HolyDays", "LocalMoons", ...
+  Flag LocalMode = kFalse;            // nonzero for runs at the user's location
+  Flag FixedPlaceMode = kFalse;       // nonzero while a chronology run has fixed the place itself
+  Flag ConversionMode = kFalse;       // true while called from the conversion window
+  Flag ConversionTableFlag = kFalse;  // true while the conversion window runs the one-day table
+  Flag TableMode = kFalse;            // true while the rise/set tables run
+  Flag ShowInMain = kTrue;            // WriteOutputLine writes to the main pane
+  Flag ShowInConversion = kFalse;     // with ShowInConversion2: WriteOutputLine writes to the criteria box
   Flag ShowInConversion2 = kFalse;
 
   // --- Lunation and evening ---------------------------------------------------
-  double LunationCenturies = 0;  // T of the lunation: k / 1236.85
-  double ConjunctionJD = 0;      // the conjunction instant (dynamical time), JD
-  double DeltaT = 0;             // days, dynamical minus universal time
-  double ConjM = 0;              // sun's mean anomaly at the conjunction (radians)
-  double ConjMPrime = 0;         // moon's mean anomaly at the conjunction (radians)
-  double ConjF = 0;              // moon's argument of latitude at the conjunction (radians)
-  double EveningJD = 0;          // whole JD of the evening being tested
+  double LunationCenturies = 0;    // T of the lunation: k / 1236.85
+  double ConjunctionJD = 0;        // the conjunction instant (dynamical time), JD
+  double DeltaT = 0;               // days, dynamical minus universal time
+  double ConjM = 0;                // sun's mean anomaly at the conjunction (radians)
+  double ConjMPrime = 0;           // moon's mean anomaly at the conjunction (radians)
+  double ConjF = 0;                // moon's argument of latitude at the conjunction (radians)
+  double EveningJD = 0;            // whole JD of the evening being tested
   double ConjunctionFraction = 0;  // the universal-time fraction of the conjunction day
-  double Centuries = 0;          // T: Julian centuries from JD 2415020.0 of the instant computed
+  double Centuries = 0;            // T: Julian centuries from JD 2415020.0 of the instant computed
 
   // --- Sun --------------------------------------------------------------------
   // The last sun placed (positions.h): node, obliquity (apparent, or mean in
@@ -107,20 +107,20 @@ struct EphemerisState {
   double SunsetHour = 0;         // whole hours of S
   double SunsetMinute = 0;       // whole minutes of S
   double SunRightAscension = 0;  // hours (set by SunAltitudeAtMoonset)
-  double SunHourAngleAtMoonset = 0;  // radians
+  double SunHourAngleAtMoonset = 0;    // radians
   double SunAltitudeAtMoonsetDeg = 0;  // degrees, raised by 1.75
 
   // --- Moon -------------------------------------------------------------------
   // The last moon placed (positions.h): mean elements M', L', M, D, F and E,
   // longitude and latitude (radians) and parallax (degrees).
   LunarPosition Moon;
-  double MoonDeclination = 0;    // radians
-  double MoonRightAscension = 0; // hours
-  double SiderealTime0 = 0;      // Greenwich sidereal time at 0h (hours)
-  double MoonTransit = 0;        // hours from noon to the moon's transit
-  double MoonHourAngle = 0;      // moonset hour angle H0 (hours)
-  double MoonsetTime = 0;        // hours after noon, before the zone correction
-  double MoonsetClock = 0;       // hours after noon, zone time
+  double MoonDeclination = 0;     // radians
+  double MoonRightAscension = 0;  // hours
+  double SiderealTime0 = 0;       // Greenwich sidereal time at 0h (hours)
+  double MoonTransit = 0;         // hours from noon to the moon's transit
+  double MoonHourAngle = 0;       // moonset hour angle H0 (hours)
+  double MoonsetTime = 0;         // hours after noon, before the zone correction
+  double MoonsetClock = 0;        // hours after noon, zone time
   double MoonsetHour = 0;
   double MoonsetMinute = 0;
 
@@ -129,34 +129,34 @@ struct EphemerisState {
   double SavedMoonLongitude = 0, SavedMoonLatitude = 0, SavedMoonDeclination = 0;
   double SavedMoonRightAscension = 0, SavedMoonMPrime = 0;
   double SavedSunLongitude = 0, SavedSunM = 0, SavedSiderealTime0 = 0, SavedLatitude = 0;
-  double Lag = 0;                      // minutes of moonset after sunset
-  float IlluminatedPercent = 0;        // single precision
+  double Lag = 0;                // minutes of moonset after sunset
+  float IlluminatedPercent = 0;  // single precision
   std::string IlluminationText;
-  double SunAzimuth = 0;               // degrees, from the south towards the west
-  double MoonAzimuth = 0;              // degrees
-  double MoonAltitude = 0;             // degrees at sunset
+  double SunAzimuth = 0;    // degrees, from the south towards the west
+  double MoonAzimuth = 0;   // degrees
+  double MoonAltitude = 0;  // degrees at sunset
   double VisibilityNumber = 0;
   Visibility Verdict = Visibility::NotVisible;  // of the last month start found; NotVisible before the first
-  double PrintJD = 0;                  // the JD a date writer prints
-  double MonthStartJD = 0;             // the first month start found since the caller reset it
-  double MoonsetPassMarker = 0;        // 0 before the first moon pass of an evening, else moonset / 24
+  double PrintJD = 0;                           // the JD a date writer prints
+  double MonthStartJD = 0;                      // the first month start found since the caller reset it
+  double MoonsetPassMarker = 0;  // 0 before the first moon pass of an evening, else moonset / 24
 
   // --- Dates ------------------------------------------------------------------
-  std::int16_t WeekdayIndex = 0;  // 0..6 of the last weekday written (0 = Sunday)
-  double YearOfDate = 0;          // year (historical) of the date last converted
-  double ConvertJD = 0;           // input of JulianDayToDateText
+  std::int16_t WeekdayIndex = 0;      // 0..6 of the last weekday written (0 = Sunday)
+  double YearOfDate = 0;              // year (historical) of the date last converted
+  double ConvertJD = 0;               // input of JulianDayToDateText
   double DateDay = 0, DateMonth = 0;  // scratch of the day-number conversion
-  std::string DayText;            // zero-padded texts of JulianDayToDateText
+  std::string DayText;                // zero-padded texts of JulianDayToDateText
   std::string MonthText;
   std::string YearTextPadded;
 
   // --- Holy days --------------------------------------------------------------
   double EquinoxJD = 0;
-  double EquinoxYear = 0;         // Y of the equinox formula
-  double EquinoxSunset = 0;       // the sunset instant compared with the equinox (JD)
-  double EquinoxGap = 0;          // nonzero only while the equinox is being refined
+  double EquinoxYear = 0;    // Y of the equinox formula
+  double EquinoxSunset = 0;  // the sunset instant compared with the equinox (JD)
+  double EquinoxGap = 0;     // nonzero only while the equinox is being refined
   Flag BarleyEarly = kFalse;
-  double FirstLunation = 0;       // first candidate lunation of the year
+  double FirstLunation = 0;  // first candidate lunation of the year
   Flag YearShifted = kFalse;
   Flag ThirteenthMonthFlag = kFalse;
 };

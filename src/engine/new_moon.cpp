@@ -191,11 +191,12 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   WriteOutputLine("  " + sunAzimuthText);
 
   // The moon's hour angle, azimuth and altitude at sunset.
-  const double H = ((S + 12) * kSiderealRate + st.SavedSiderealTime0 - st.ZoneCorrection -
-                    st.SavedMoonRightAscension) /
-                   kHoursPerRadian;
+  const double H =
+      ((S + 12) * kSiderealRate + st.SavedSiderealTime0 - st.ZoneCorrection - st.SavedMoonRightAscension) /
+      kHoursPerRadian;
   const double ay = std::sin(H);
-  const double ax = std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
+  const double ax =
+      std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
   st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
   double h = AltitudeOf(H, st.SavedMoonDeclination, st.Latitude) / st.Rad;
   h = num::Int(h * 10000) / 10000;

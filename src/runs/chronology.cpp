@@ -86,12 +86,13 @@ bool GolgothaYear(Engine& engine) {
   EphemerisState& st = engine.st;
   const Visibility verdict = st.Verdict;
   if (verdict == Visibility::ProbablyNotVisible) {
-    engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+        st.LineEnd);
   }
   if (verdict == Visibility::ProbablyVisible) {
-    engine.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." + st.LineEnd);
   }
   WriteLabelledDay(engine, "Abib 1 is");
   st.PrintJD += 13;
@@ -102,8 +103,9 @@ bool GolgothaYear(Engine& engine) {
   const bool matches = w == 3 || (w == 4 && verdict == Visibility::ProbablyNotVisible) ||
                        (w == 2 && verdict == Visibility::ProbablyVisible);
   if (matches) {
-    engine.WriteOutputLine(st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
-                      st.LineEnd + st.LineEnd);
+    engine.WriteOutputLine(
+        st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
+        st.LineEnd + st.LineEnd);
   }
   st.PrintJD += 1;  // Abib 15
   WriteLabelledDay(engine, "Feast of Unleavened Bread runs from");
@@ -124,20 +126,20 @@ bool JordanYear(Engine& engine) {
   // The three cases need different weekdays: a year matches at most once.
   bool matches = false;
   if (w == 6) {
-    engine.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
   if (w == 0 && verdict == Visibility::ProbablyNotVisible) {
     engine.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
-    engine.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
   if (w == 5 && verdict == Visibility::ProbablyVisible) {
     engine.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
-    engine.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
   st.PrintJD += 1;  // Abib 15
@@ -158,16 +160,18 @@ bool CreationYear(Engine& engine) {
   const Visibility verdict = st.Verdict;
   if (verdict == Visibility::ProbablyNotVisible)
     engine.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
-  if (verdict == Visibility::ProbablyVisible) engine.WriteOutputLine("Abib 1 is (though possibly one day later)");
+  if (verdict == Visibility::ProbablyVisible)
+    engine.WriteOutputLine("Abib 1 is (though possibly one day later)");
   if (verdict == Visibility::Visible) engine.WriteOutputLine("Abib 1 is");
   engine.WriteDayAndDate();
   const int w = st.WeekdayIndex;
   const bool matches = w == 0 || (w == 1 && verdict == Visibility::ProbablyNotVisible) ||
                        (w == 6 && verdict == Visibility::ProbablyVisible);
   if (matches) {
-    engine.WriteOutputLine(st.LineEnd +
-                      "********** This year begins on the correct day of the week for the year of Creation. **********" +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        st.LineEnd +
+        "********** This year begins on the correct day of the week for the year of Creation. **********" +
+        st.LineEnd);
   }
   return matches;
 }
@@ -271,8 +275,8 @@ void RunChronology(Engine& engine, ChronologyHost& host) {
 
   if (range.last > range.first) {
     engine.WriteOutputLine(std::string(texts.rangeHeading) + st.LineEnd);
-    engine.WriteOutputLine("First year of run is" + engine.YearText(shownFirst) + st.LineEnd + "Last year of run is" +
-                      engine.YearText(shownLast) + st.LineEnd);
+    engine.WriteOutputLine("First year of run is" + engine.YearText(shownFirst) + st.LineEnd +
+                           "Last year of run is" + engine.YearText(shownLast) + st.LineEnd);
     engine.WriteOutputLine("==============================" + st.LineEnd);
     st.ShowInMain = kFalse;  // from here on only the list of matching years is shown
   } else {
@@ -282,8 +286,8 @@ void RunChronology(Engine& engine, ChronologyHost& host) {
 
   // A range is computed silently; its matching years are listed in order.
   const std::vector<double> years = RunYears(range.first, range.last);
-  const std::vector<YearMatch> matches =
-      ComputeYears<YearMatch>(engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
+  const std::vector<YearMatch> matches = ComputeYears<YearMatch>(
+      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
   for (std::size_t i = 0; i < years.size(); ++i) {
     if (matches[i].matches) list.ListRunYear(num::CInt(years[i]));
   }

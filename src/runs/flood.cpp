@@ -49,16 +49,17 @@ void WriteFloodSummary(Engine& engine, float first, float last, const FloodLists
   EphemerisState& st = engine.st;
   const std::size_t rows = std::max({lists.days150.size(), lists.days149.size(), lists.days148.size()});
   st.ShowInMain = kTrue;
-  engine.WriteOutputLine(" First year of run is" + engine.YearText(first) + "          Last year of run is" + engine.YearText(last) +
-                    st.LineEnd);
+  engine.WriteOutputLine(" First year of run is" + engine.YearText(first) + "          Last year of run is" +
+                         engine.YearText(last) + st.LineEnd);
   engine.WriteOutputLine(" 150 days           149(+1)             148(+2)" + st.LineEnd);
   engine.WriteOutputLine(" " + std::string(67, '=') + st.LineEnd);
   for (std::size_t i = 0; i < rows; ++i) {
     engine.WriteOutputLine(i < lists.days150.size() ? engine.YearText(lists.days150[i]) + std::string(10, ' ')
-                                               : std::string(19, ' '));
+                                                    : std::string(19, ' '));
     engine.WriteOutputLine(i < lists.days149.size() ? engine.YearText(lists.days149[i]) + std::string(11, ' ')
-                                               : std::string(15, ' '));
-    engine.WriteOutputLine(i < lists.days148.size() ? engine.YearText(lists.days148[i]) + st.LineEnd : st.LineEnd);
+                                                    : std::string(15, ' '));
+    engine.WriteOutputLine(i < lists.days148.size() ? engine.YearText(lists.days148[i]) + st.LineEnd
+                                                    : st.LineEnd);
   }
 }
 
@@ -114,8 +115,8 @@ int PossibleShift(Visibility verdict, int ifEarlier) { return -ifEarlier * Possi
 
 // What one year adds to the range summary.
 struct FloodYear {
-  bool days150 = false;                // the count is 150
-  FloodList note = FloodList::None;   // the list the uncertainty marks the year for
+  bool days150 = false;              // the count is 150
+  FloodList note = FloodList::None;  // the list the uncertainty marks the year for
 };
 
 FloodYear ComputeFloodYear(Engine& engine);
@@ -135,15 +136,20 @@ FloodList FloodNoteList(double D, int s2, int s7) {
 
 std::string FloodNoteText(double D, int s2, int s7) {
   const bool marked = FloodNoteList(D, s2, s7) != FloodList::None;
-  const auto possibly = [](double lo, double hi) { return "Possibly " + Days(lo) + " or " + Days(hi) + " days."; };
+  const auto possibly = [](double lo, double hi) {
+    return "Possibly " + Days(lo) + " or " + Days(hi) + " days.";
+  };
   const auto possiblyOne = [](double days) { return "Possibly " + Days(days) + " days."; };
-  if (s2 == 1 && s7 == -1) return marked ? "******** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
-  if (s2 == 1 && s7 == 1) return marked ? "********** " + possibly(D + 1, D + 2) + " ***********" : possibly(D + 1, D + 2);
+  if (s2 == 1 && s7 == -1)
+    return marked ? "******** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if (s2 == 1 && s7 == 1)
+    return marked ? "********** " + possibly(D + 1, D + 2) + " ***********" : possibly(D + 1, D + 2);
   if ((s2 == 1 && s7 == 0) || (s2 == 0 && s7 == 1)) {
     return marked ? "********** " + possiblyOne(D + 1) + " **********" : possiblyOne(D + 1);
   }
   if (s2 == -1 && s7 == -1) return possibly(D - 2, D - 1);
-  if (s2 == -1 && s7 == 1) return marked ? "********** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if (s2 == -1 && s7 == 1)
+    return marked ? "********** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
   if ((s2 == -1 && s7 == 0) || (s2 == 0 && s7 == -1)) return possiblyOne(D - 1);
   return {};
 }
@@ -208,7 +214,8 @@ void RunFlood(Engine& engine, ChronologyHost& host) {
   const std::span<const double> all(years);
   for (std::size_t begin = 0; begin < years.size(); begin += kYearsPerEvents) {
     const std::size_t count = std::min(kYearsPerEvents, years.size() - begin);
-    const std::vector<FloodYear> results = ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear);
+    const std::vector<FloodYear> results =
+        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear);
     for (std::size_t i = 0; i < count; ++i) {
       const float year = static_cast<float>(years[begin + i]);
       if (results[i].days150) lists.Append(FloodList::Days150, year);

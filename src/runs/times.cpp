@@ -88,7 +88,7 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
   engine.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
-                    "     ");
+                         "     ");
 
   // B. The lunation fraction f: how many days later than the sun the moon
   // sets, estimated from the age of the moon (in (-0.75, 0.25]).
@@ -194,7 +194,7 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
     MoonsetIlluminationText = " ----";
   } else {
     engine.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
-                      (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
+                           (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
   }
   engine.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
 }

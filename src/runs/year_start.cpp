@@ -1,9 +1,8 @@
 #include "runs/year_start.h"
 
-#include "runs/run_years.h"
-
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
+#include "runs/run_years.h"
 
 namespace orvane::runs {
 
@@ -38,11 +37,12 @@ bool FirstMonthBeginsLater(Engine& engine) {
   const bool later = calendar::EquinoxFallsAfterSunset(engine);
   if (engine.Writing()) {
     engine.WriteOutputLine("Vernal Equinox JD: " + num::CStr(num::Int(st.EquinoxJD * 1000) / 1000));
-    engine.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) + st.LineEnd);
+    engine.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) +
+                           st.LineEnd);
   }
   if (later) {
-    engine.WriteOutputLine("Visible New Moon seen before vernal Equinox. Next month begins New Year." + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine("Visible New Moon seen before vernal Equinox. Next month begins New Year." +
+                           st.LineEnd + st.LineEnd);
     st.LunationNumber += 1;
   }
   return later;

@@ -53,9 +53,9 @@ struct YearCase {
 
 TEST(ReadYear, ClampsToTheProgramsYearsAndSkipsYearZero) {
   const YearCase cases[] = {
-      {"2024", 2024, "2024", 0},  {"0", -1, "-1", 0},          {"-5000", -4004, "-4004", 1},
+      {"2024", 2024, "2024", 0},  {"0", -1, "-1", 0},           {"-5000", -4004, "-4004", 1},
       {"20000", 9999, "9999", 1}, {"-4004", -4004, "-4004", 0}, {"9999", 9999, "9999", 0},
-      {"", -1, "-1", 0},          {"abc", -1, "-1", 0},        {"20-24", 20, "20-24", 0},
+      {"", -1, "-1", 0},          {"abc", -1, "-1", 0},         {"20-24", 20, "20-24", 0},
   };
   for (const YearCase& c : cases) {
     EngineFixture f(c.typed);
@@ -270,8 +270,8 @@ TEST(FindNewMoon, EveryRowHasTheFixedColumns) {
     // date 6, sunset 3+6, moonset 7, illumination 4+5, azimuths 2+6 and 2+6,
     // moon altitude 3+5, sun altitude at moonset 6+5, number 4+6: 76 characters.
     const std::string verdict = row.substr(76);
-    EXPECT_TRUE(verdict == "  Not Visible" || verdict == "  Prob Not Visible" || verdict == "  Prob Visible" ||
-                verdict == "  Visible")
+    EXPECT_TRUE(verdict == "  Not Visible" || verdict == "  Prob Not Visible" ||
+                verdict == "  Prob Visible" || verdict == "  Visible")
         << row;
     EXPECT_EQ(row.substr(6, 3), "   ");
     EXPECT_EQ(row[12], ':');
