@@ -165,6 +165,14 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // 60.99 either way) and ZoneHours (12 + the offset, east positive).
   //   "W" with offset 5 gives ZoneHours 7; "E" with 5.5 gives 17.5.
   void ReadCoordinates() override;
+  // The place of the coordinate boxes as ReadCoordinates reads them, the
+  // engine left alone: degrees north and east, the zone's hours east of UTC.
+  struct BoxPlace {
+    double latitude = 0;
+    double longitudeEast = 0;
+    double zoneOffset = 0;
+  };
+  BoxPlace PlaceOfBoxes() const;
   // Enter in cboLocation: add the name typed (Yes to the question), delete
   // the entry of a name found while no box was changed, or overwrite its
   // coordinates after a change (each after its question); saves the file.

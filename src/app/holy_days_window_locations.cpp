@@ -116,20 +116,29 @@ void HolyDaysWindow::ShowCurrentLocation() {
   SetUserDataChanged(false);
 }
 
-void HolyDaysWindow::ReadCoordinates() {
-  EphemerisState& st = engine_.st;
-  st.Longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
-  st.Latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
-  if (st.Longitude > kMaxLongitude) st.Longitude = kMaxLongitude;
-  if (st.Latitude > kMaxLatitude) st.Latitude = kMaxLatitude;
+HolyDaysWindow::BoxPlace HolyDaysWindow::PlaceOfBoxes() const {
+  double longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
+  double latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
+  if (longitude > kMaxLongitude) longitude = kMaxLongitude;
+  if (latitude > kMaxLatitude) latitude = kMaxLatitude;
   // Only negative minutes pasted into a box reach below the limits; they
   // are held at the same limits, where the sun still sets every day.
-  if (st.Longitude < -kMaxLongitude) st.Longitude = -kMaxLongitude;
-  if (st.Latitude < -kMaxLatitude) st.Latitude = -kMaxLatitude;
-  if (txtLonDir.Text == "E") st.Longitude = -st.Longitude;
-  if (txtLatDir.Text == "S") st.Latitude = -st.Latitude;
+  if (longitude < -kMaxLongitude) longitude = -kMaxLongitude;
+  if (latitude < -kMaxLatitude) latitude = -kMaxLatitude;
+  BoxPlace place;
+  place.longitudeEast = txtLonDir.Text == "E" ? longitude : -longitude;
+  place.latitude = txtLatDir.Text == "S" ? -latitude : latitude;
   const double offset = num::Val(txtGMT.Text);
-  st.ZoneHours = txtLonDir.Text != "W" ? 12 + offset : 12 - offset;
+  place.zoneOffset = txtLonDir.Text != "W" ? offset : -offset;
+  return place;
+}
+
+void HolyDaysWindow::ReadCoordinates() {
+  EphemerisState& st = engine_.st;
+  const BoxPlace place = PlaceOfBoxes();
+  st.Longitude = -place.longitudeEast;  // the engine counts east negative
+  st.Latitude = place.latitude;
+  st.ZoneHours = 12 + place.zoneOffset;
 }
 
 Location HolyDaysWindow::LocationFromBoxes(std::string name) const {

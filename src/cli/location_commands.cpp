@@ -199,6 +199,24 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   return 0;
 }
 
+void AddPlaceFlags(CLI::App* cmd, PlaceOptions& o) {
+  CLI::Option* location = o.locationOption =
+      cmd->add_option("--location", o.location,
+                      "A location stored in UserData.Dat, by its name (see orvane-cli "
+                      "locations). Default: its current location, "
+                      "or Jerusalem when there is no file");
+  CLI::Option* lat = o.latOption =
+      cmd->add_option("--lat", o.lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
+  CLI::Option* lon = o.lonOption =
+      cmd->add_option("--lon", o.lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
+  CLI::Option* gmt = o.gmtOption = cmd->add_option(
+      "--gmt", o.gmt, "Hours from UTC, 0 to 14, without sign (east or west as --lon), e.g. 2 or 5.5");
+  CLI::Option* name =
+      cmd->add_option("--name", o.name, "The place's name in the caption (with --lat, --lon, --gmt)");
+  location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
+  name->needs(lat);
+}
+
 void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
   auto o = std::make_shared<PlaceOptions>();
   CLI::App* cmd = set.Add(kind.name, kind.description,
@@ -213,21 +231,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
         "--gregorian", o->gregorian,
         "Start on 1 January instead of the first day of the year's first Biblical month at the place");
   }
-  CLI::Option* location = o->locationOption =
-      cmd->add_option("--location", o->location,
-                      "A location stored in UserData.Dat, by its name (see orvane-cli "
-                      "locations). Default: its current location, "
-                      "or Jerusalem when there is no file");
-  CLI::Option* lat = o->latOption =
-      cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
-  CLI::Option* lon = o->lonOption =
-      cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
-  CLI::Option* gmt = o->gmtOption = cmd->add_option(
-      "--gmt", o->gmt, "Hours from UTC, 0 to 14, without sign (east or west as --lon), e.g. 2 or 5.5");
-  CLI::Option* name =
-      cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
-  location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
-  name->needs(lat);
+  AddPlaceFlags(cmd, *o);
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
 }
 
@@ -267,6 +271,36 @@ int ListLocations(CommandContext& ctx) {
 }
 
 }  // namespace
+
+namespace detail {
+
+struct PlaceOptionSet {
+  PlaceOptions options;
+};
+
+std::shared_ptr<PlaceOptionSet> AddPlaceOptions(CLI::App* cmd) {
+  auto set = std::make_shared<PlaceOptionSet>();
+  AddPlaceFlags(cmd, set->options);
+  return set;
+}
+
+bool ReadPlace(const PlaceOptionSet& set, CommandContext& ctx, Place& place) {
+  CountingBeeper beeper;
+  HolyDaysWindow w(beeper);
+  w.SetUserDataWritable(false);
+  w.Form_Load(ctx.currentYear);
+  w.SwitchSection("LocalMoons");
+  if (!SetPlace(w, beeper, set.options, ctx)) return false;
+  const HolyDaysWindow::BoxPlace boxes = w.PlaceOfBoxes();
+  place.latitude = boxes.latitude;
+  place.longitudeEast = boxes.longitudeEast;
+  place.zoneOffset = boxes.zoneOffset;
+  place.name = w.LocationName();
+  place.coordinates = BoxesText(w);
+  return true;
+}
+
+}  // namespace detail
 
 void AddLocationCommands(CommandSet& set) {
   AddPlaceCommand(set,
