@@ -16,6 +16,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
+#include "ui/frm_crescent.h"
 #include "ui/listing_window.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -370,6 +371,7 @@ void frmHolyDays::BuildMenus() {
   nonScriptural->setObjectName("mnuNonScriptural");
   mnuHebrew = add(nonScriptural, "mnuHebrew", "&Rabbinical", QKeySequence("Ctrl+R"));
   mnuEaster = add(nonScriptural, "mnuEaster", "&Easter", QKeySequence("Ctrl+E"));
+  mnuCrescent = add(nonScriptural, "mnuCrescent", "Crescent &Visibility...", QKeySequence());
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("mnuHelp");
@@ -381,6 +383,7 @@ void frmHolyDays::BuildMenus() {
   connect(mnuExport, &QAction::triggered, this, &frmHolyDays::mnuExport_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
+  connect(mnuCrescent, &QAction::triggered, this, &frmHolyDays::mnuCrescent_Click);
   connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
   connect(mnuColors, &QAction::triggered, this, &frmHolyDays::mnuColors_Click);
   connect(mnuAbout, &QAction::triggered, this, &frmHolyDays::mnuAbout_Click);
@@ -551,6 +554,19 @@ void frmHolyDays::mnuEaster_Click() {
   ShowModeless(easter_.get());
 }
 
+void frmHolyDays::mnuCrescent_Click() {
+  if (!crescent_) crescent_ = std::make_unique<frmCrescent>();
+  // The place of the coordinate boxes as they stand now.
+  const app::HolyDaysWindow::BoxPlace place = core_->PlaceOfBoxes();
+  const app::HolyDaysWindow& w = *core_;
+  crescent_->SetPlace({place.latitude, place.longitudeEast, place.zoneOffset},
+                      {w.cboLocation.Text,
+                       w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + ", " +
+                           w.txtLongDeg.Text + " " + w.txtLongMin.Text + " " + w.txtLonDir.Text,
+                       place.zoneOffset});
+  ShowModeless(crescent_.get());
+}
+
 void frmHolyDays::mnuConversions_Click() {
   if (!conversion_) {
     conversion_ = std::make_unique<frmConversion>(core_->engine(), *beeper_, moonPictures_, [this] {
@@ -670,7 +686,7 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   frmConversionsHelp* conversionsHelp = conversion_ ? conversion_->conversionsHelp() : nullptr;
   for (QWidget* w :
        std::initializer_list<QWidget*>{about_.get(), backColor_.get(), conversion_.get(), conversionsHelp,
-                                       criteria, hebrew_.get(), easter_.get()}) {
+                                       criteria, hebrew_.get(), easter_.get(), crescent_.get()}) {
     if (w != nullptr) w->close();
   }
   event->accept();

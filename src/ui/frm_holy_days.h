@@ -29,6 +29,7 @@ namespace orvane::ui {
 class frmAbout;
 class frmHebrew;
 class frmEaster;
+class frmCrescent;
 class frmConversion;
 class frmBackColor;
 class ColourDialog;
@@ -93,6 +94,7 @@ class frmHolyDays : public QMainWindow {
   QAction* mnuConversions;
   QAction* mnuHebrew;
   QAction* mnuEaster;
+  QAction* mnuCrescent;
   QAction* mnuDocumentation;
   QAction* mnuColors;
   QAction* mnuAbout;
@@ -118,6 +120,7 @@ class frmHolyDays : public QMainWindow {
   void txtVerification_Click();
   void mnuHebrew_Click();
   void mnuEaster_Click();
+  void mnuCrescent_Click();
   void mnuConversions_Click();
   void mnuColors_Click();
   void mnuAbout_Click();
@@ -127,6 +130,7 @@ class frmHolyDays : public QMainWindow {
   frmAbout* about() const { return about_.get(); }
   frmHebrew* hebrew() const { return hebrew_.get(); }
   frmEaster* easter() const { return easter_.get(); }
+  frmCrescent* crescent() const { return crescent_.get(); }
   frmConversion* conversion() const { return conversion_.get(); }
   frmBackColor* backColor() const { return backColor_.get(); }
   // The colour choice of the colour window (default: the toolkit's dialog).
@@ -184,6 +188,7 @@ class frmHolyDays : public QMainWindow {
   std::unique_ptr<frmAbout> about_;
   std::unique_ptr<frmHebrew> hebrew_;
   std::unique_ptr<frmEaster> easter_;
+  std::unique_ptr<frmCrescent> crescent_;
   MoonPictures moonPictures_{128};
   std::unique_ptr<frmConversion> conversion_;
   std::unique_ptr<ColourDialog> ownColourDialog_;
