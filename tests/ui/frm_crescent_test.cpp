@@ -42,7 +42,7 @@ class FrmCrescentTest : public QObject {
     const std::filesystem::path folder(dir.path().toStdString());
     test::ScriptedQuestions questions;
     CountingBeeper beeper;
-    frmHolyDays w(&questions, nullptr, &beeper, {folder, folder});
+    frmHolyDays w(&questions, nullptr, &beeper, app::UserDataFolders{folder, folder});
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Alt+N opens the Non-Scriptural menu; V is the window's accelerator.
