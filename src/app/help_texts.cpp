@@ -550,13 +550,14 @@ from the place (topocentric) rather than from the earth's centre.
 From B. D. Yallop, A Method for Predicting the First Sighting of the New Crescent Moon, NAO
 Technical Note 69 (1997). At the best time, with the geocentric ARCL and ARCV and the width
 W' = SD' (1 - cos ARCL), SD' the moon's semi-diameter seen from the place:
-q = (ARCV - (11.8371 - 6.3226 W' + 0.7319 W'^2 - 0.1018 W'^3)) / 10.
+q = (ARCV - (11.8371 - 6.3226 W' + 0.7319 W'^2 - 0.1018 W'^3))~/~10.
 * A (q above +0.216): easily visible to the naked eye.
 * B (above -0.014): visible under perfect conditions.
 * C (above -0.160): may need optical aid to find the crescent.
 * D (above -0.232): will need optical aid to find the crescent.
 * E (above -0.293): not visible with a telescope.
 * F (-0.293 or less): not visible, below the Danjon limit.
+
 A value on a boundary falls in the lower class.
 
 ^ Odeh's criterion
@@ -568,6 +569,7 @@ V = ARCV' - (-0.1018 W^3 + 0.7319 W^2 - 6.3226 W + 7.1651).
 * B (2.00 or more): visible by optical aid, and could be seen by naked eye.
 * C (-0.96 or more): visible by optical aid only.
 * D (below -0.96): not visible even by optical aid.
+
 A value on a boundary falls in the upper zone.
 
 Neither criterion is applied when the sun sets before the conjunction ("before conjunction") or,
@@ -577,8 +579,9 @@ and no crescent to look for.
 The last columns give this program's own visibility number and class for the same evening, as the
 month-start tables compute them: not visible up to {notVisible}, probably not visible up to
 {probNotVisible}, probably visible up to {probVisible}, and visible above. The
-sun and the moon of every column come from the same solar and lunar theory, so the figures agree
-with an exact ephemeris to about a tenth of a degree and two minutes of time.
+sun and the moon of every column come from the same solar and lunar theory; its sunsets, moonsets and arcs
+agree with an exact ephemeris to a few hundredths of a degree and a fraction of a minute, its
+conjunctions to a few minutes.
 
 Pressing F1 will bring up this help screen.
 )";

@@ -80,7 +80,7 @@ nlohmann::ordered_json JsonEvening(const CrescentEvening& e) {
 int RunCrescent(const CrescentOptions& o, CommandContext& ctx) {
   crescent::Date date;
   std::string error;
-  if (!ParseDate(o.date, date, error)) return ctx.Fail(error);
+  if (!ParseDate(o.date, date, error)) return ctx.Fail("DATE " + error);
   if (o.evenings < 1 || o.evenings > kMaxEvenings) {
     return ctx.Fail("--evenings must be 1 to " + num::CStr(kMaxEvenings) + ", not " + num::CStr(o.evenings));
   }
@@ -109,7 +109,7 @@ int RunCrescent(const CrescentOptions& o, CommandContext& ctx) {
 int RunCrescentMap(const MapOptions& o, CommandContext& ctx) {
   crescent::Date date;
   std::string error;
-  if (!ParseDate(o.date, date, error)) return ctx.Fail(error);
+  if (!ParseDate(o.date, date, error)) return ctx.Fail("DATE " + error);
   const crescent::Criterion criterion =
       o.criterion == "odeh" ? crescent::Criterion::Odeh : crescent::Criterion::Yallop;
   const crescent::WorldGrid grid = crescent::EvaluateWorld(DayJD(date));

@@ -87,15 +87,14 @@ bool ParseDate(const std::string& text, Date& date, std::string& error) {
                       Digits(text.substr(first + 1, second - first - 1), 2, false) &&
                       Digits(text.substr(second + 1), 2, false);
   if (!shaped) {
-    error = "the date must be YEAR-MONTH-DAY, e.g. 2024-04-09 (BCE years negative: -1461-04-01); not " +
-            Quoted(text);
+    error = "must be a date YEAR-MONTH-DAY such as 2024-4-9 (BCE years negative), not " + Quoted(text);
     return false;
   }
   date.year = static_cast<int>(num::Val(text.substr(0, first)));
   date.month = static_cast<int>(num::Val(text.substr(first + 1, second - first - 1)));
   date.day = static_cast<int>(num::Val(text.substr(second + 1)));
   if (date.year == 0 || date.year < -4004 || date.year > 9999) {
-    error = "the year must be -4004 to 9999, without 0 (-1 is 1 BCE); not " + Quoted(text);
+    error = "must be a date of the years -4004 to 9999, without 0 (-1 is 1 BCE), not " + Quoted(text);
     return false;
   }
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -103,7 +102,7 @@ bool ParseDate(const std::string& text, Date& date, std::string& error) {
   const bool leapDay = date.month == 2 && IsLeap(static_cast<int>(AstronomicalYear(date.year)));
   const int days = monthOk ? kDays[date.month - 1] + (leapDay ? 1 : 0) : 0;
   if (!monthOk || date.day < 1 || date.day > days) {
-    error = "not a day of the Gregorian calendar: " + Quoted(text);
+    error = "must be a day of the Gregorian calendar, not " + Quoted(text);
     return false;
   }
   return true;

@@ -15,7 +15,8 @@ struct Date {
 };
 
 // Reads "2024-04-09" or "-1461-4-1": a year -4004..9999 (no year 0), a month
-// and a day of that month.  False with the reason in `error` otherwise.
+// and a day of that month.  False otherwise, with the reason in `error` as
+// the end of a sentence about the date: "must be a day of the Gregorian calendar, not '2024-2-30'".
 bool ParseDate(const std::string& text, Date& date, std::string& error);
 
 // The whole JD (noon) of a date.

@@ -16,7 +16,7 @@ bool CrescentWindowModel::cmdCompute_Click() {
   Date date;
   std::string error;
   if (!ParseDate(dateText, date, error)) {
-    output_ = "The date box: " + error + ".\n";
+    output_ = "The date " + error + ".\n";
     map_.reset();
     return false;
   }

@@ -77,7 +77,8 @@ class FrmCrescentTest : public QObject {
     // A date it cannot read is told in the pane, and the map goes.
     test::Retype(c->txtDate, "2024-02-30");
     Press(c, Qt::Key_Return);
-    QVERIFY(c->txtOut->toPlainText().contains("not a day of the Gregorian calendar"));
+    QVERIFY(c->txtOut->toPlainText().contains(
+        "The date must be a day of the Gregorian calendar, not '2024-02-30'"));
     QVERIFY(c->picMap->pixmap().isNull());
     Press(c, Qt::Key_F1);
     QCOMPARE(c->txtOut->toPlainText(), Lf(app::BuildHelpText("Crescent")));
