@@ -119,14 +119,19 @@ void PaintCrescentMap(QPainter& painter, const WorldGrid& grid, Criterion c, con
   painter.drawText(QRectF(12, 0, layout.map.width() - 24, kTitleHeight), Qt::AlignRight | Qt::AlignVCenter,
                    Q(CriterionName(c)));
 
-  // The cells, each a square around its centre.
+  // The cells, each a square around its centre; a run of cells of one
+  // colour along a row is one rectangle, which keeps an SVG small.
   painter.setPen(Qt::NoPen);
   const double side = grid.cellDegrees * layout.pixelsPerDegree;
   for (int row = 0; row < grid.rows; ++row) {
-    for (int column = 0; column < grid.columns; ++column) {
-      const QPointF centre = layout.PointOf(grid.Latitude(row), grid.Longitude(column));
-      painter.fillRect(QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side),
-                       CellColour(grid.At(row, column), c));
+    for (int column = 0; column < grid.columns;) {
+      const QColor colour = CellColour(grid.At(row, column), c);
+      int end = column + 1;
+      while (end < grid.columns && CellColour(grid.At(row, end), c) == colour) ++end;
+      const QPointF first = layout.PointOf(grid.Latitude(row), grid.Longitude(column));
+      painter.fillRect(QRectF(first.x() - side / 2, first.y() - side / 2, side * (end - column), side),
+                       colour);
+      column = end;
     }
   }
 
