@@ -182,7 +182,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void cboLocation_Click();
   void cboLocation_Change();
   void cboLocation_GotFocus();
-  void cboLocation_KeyPress(int& KeyAscii);
+  void cboLocation_KeyPress(int& keyAscii);
 
   // Which control has the focus.  SetFocus runs the LostFocus handler of the
   // old control and the GotFocus handler of the new one.
@@ -210,13 +210,13 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // The year box: the whole year selected on entry, the arrow keys step the
   // year (over the year 0), the key filter, Enter runs the section.
   void txtYear_GotFocus();
-  void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
-  void txtYear_KeyPress(int& KeyAscii);
+  void txtYear_KeyDown(int keyCode) { txtYear = StepYearText(txtYear, keyCode); }
+  void txtYear_KeyPress(int& keyAscii);
   // The second year box of the range sections: the same selection on
   // entry, arrow keys and filter.
   void txtYear2_GotFocus();
-  void txtYear2_KeyDown(int KeyCode) { txtYear2 = StepYearText(txtYear2, KeyCode); }
-  void txtYear2_KeyPress(int& KeyAscii);
+  void txtYear2_KeyDown(int keyCode) { txtYear2 = StepYearText(txtYear2, keyCode); }
+  void txtYear2_KeyPress(int& keyAscii);
 
   // The coordinate boxes: the whole text selected on entry, the key filters
   // (a blank or comma moves on), UserDataChanged on every change, and the
@@ -228,13 +228,13 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void txtLongMin_GotFocus() { SelectForTyping(txtLongMin); }
   void txtLonDir_GotFocus() { SelectForTyping(txtLonDir); }
   void txtGMT_GotFocus() { SelectForTyping(txtGMT); }
-  void txtLatDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDeg, KeyAscii); }
-  void txtLatMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatMin, KeyAscii); }
-  void txtLatDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDir, KeyAscii); }
-  void txtLongDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongDeg, KeyAscii); }
-  void txtLongMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongMin, KeyAscii); }
-  void txtLonDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLonDir, KeyAscii); }
-  void txtGMT_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtGMT, KeyAscii); }
+  void txtLatDeg_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLatDeg, keyAscii); }
+  void txtLatMin_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLatMin, keyAscii); }
+  void txtLatDir_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLatDir, keyAscii); }
+  void txtLongDeg_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLongDeg, keyAscii); }
+  void txtLongMin_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLongMin, keyAscii); }
+  void txtLonDir_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtLonDir, keyAscii); }
+  void txtGMT_KeyPress(int& keyAscii) { CoordinateKeyPress(Control::txtGMT, keyAscii); }
   void txtLatDeg_Change() { CoordinateChanged(); }
   void txtLatMin_Change() { CoordinateChanged(); }
   void txtLatDir_Change() { CoordinateChanged(); }
@@ -262,7 +262,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // again, unless a section switch is resetting the box.
   void chkGregYear_Click();
   // Enter on the Gregorian-year box toggles it (the key is consumed).
-  void chkGregYear_KeyPress(int& KeyAscii);
+  void chkGregYear_KeyPress(int& keyAscii);
   // Enter in the year box in the LocalMoons, Sunset or Times section: that
   // section's run (the local new moons with cmdLocMon disabled meanwhile).
   // Returns false, running nothing, in the other sections.
@@ -282,7 +282,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
     box.SelStart = 0;
     box.SelLength = 5;
   }
-  void CoordinateKeyPress(Control field, int& KeyAscii);
+  void CoordinateKeyPress(Control field, int& keyAscii);
   void CoordinateChanged();
   void LimitOnLeaving(TextBox& box, double limit, std::string_view limitText, std::string_view belowZeroText);
   void SetUserDataChanged(bool changed);

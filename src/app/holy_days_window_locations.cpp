@@ -227,9 +227,9 @@ void HolyDaysWindow::cboLocation_GotFocus() {
   cboLocation.SelLength = 0;
 }
 
-void HolyDaysWindow::cboLocation_KeyPress(int& KeyAscii) {
-  if (KeyAscii != kKeyEnter) return;
-  KeyAscii = 0;
+void HolyDaysWindow::cboLocation_KeyPress(int& keyAscii) {
+  if (keyAscii != kKeyEnter) return;
+  keyAscii = 0;
   MaintainLocation();
 }
 
@@ -290,26 +290,26 @@ void HolyDaysWindow::SetFocus(Control control) {
 void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
   SetFocus(control);
   for (char key : keys) {
-    int KeyAscii = static_cast<unsigned char>(key);
+    int keyAscii = static_cast<unsigned char>(key);
     const Control target = ActiveControl;
     if (target == Control::txtYear) {
-      txtYear_KeyPress(KeyAscii);
-      if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
+      txtYear_KeyPress(keyAscii);
+      if (keyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(keyAscii));
     } else if (target == Control::txtYear2) {
-      txtYear2_KeyPress(KeyAscii);
-      if (KeyAscii != 0)
-        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
+      txtYear2_KeyPress(keyAscii);
+      if (keyAscii != 0)
+        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(keyAscii));
     } else if (target == Control::cboLocation) {
-      cboLocation_KeyPress(KeyAscii);
-      if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
-                                    static_cast<char>(KeyAscii))) {
+      cboLocation_KeyPress(keyAscii);
+      if (keyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
+                                    static_cast<char>(keyAscii))) {
         cboLocation_Change();
       }
     } else if (target == Control::chkGregYear) {
-      chkGregYear_KeyPress(KeyAscii);
+      chkGregYear_KeyPress(keyAscii);
     } else if (TextBox* box = CoordinateBox(target)) {
-      CoordinateKeyPress(target, KeyAscii);
-      if (KeyAscii != 0 && ApplyKey(*box, static_cast<char>(KeyAscii))) CoordinateChanged();
+      CoordinateKeyPress(target, keyAscii);
+      if (keyAscii != 0 && ApplyKey(*box, static_cast<char>(keyAscii))) CoordinateChanged();
     }
   }
 }
@@ -324,32 +324,32 @@ void HolyDaysWindow::txtYear2_GotFocus() {
   txtYear2SelLength = 8;
 }
 
-void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {
-  if (KeyAscii == kKeyEnter) {
-    KeyAscii = 0;
+void HolyDaysWindow::txtYear_KeyPress(int& keyAscii) {
+  if (keyAscii == kKeyEnter) {
+    keyAscii = 0;
     txtYear_Enter();
     return;
   }
-  if (YearKeyPasses(KeyAscii)) return;
-  KeyAscii = 0;
+  if (YearKeyPasses(keyAscii)) return;
+  keyAscii = 0;
   Beep();
 }
 
-void HolyDaysWindow::txtYear2_KeyPress(int& KeyAscii) {
-  if (KeyAscii == kKeyEnter) {
-    KeyAscii = 0;
+void HolyDaysWindow::txtYear2_KeyPress(int& keyAscii) {
+  if (keyAscii == kKeyEnter) {
+    keyAscii = 0;
     txtYear2_Enter();
     return;
   }
-  if (YearKeyPasses(KeyAscii)) return;
-  KeyAscii = 0;
+  if (YearKeyPasses(keyAscii)) return;
+  keyAscii = 0;
   Beep();
 }
 
-void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
-  if (KeyAscii == kKeyBlank || KeyAscii == kKeyComma) {
+void HolyDaysWindow::CoordinateKeyPress(Control field, int& keyAscii) {
+  if (keyAscii == kKeyBlank || keyAscii == kKeyComma) {
     // A blank or comma moves on to the next box; the key itself is dropped.
-    KeyAscii = 0;
+    keyAscii = 0;
     switch (field) {
       case Control::txtLatDeg:
         SetFocus(Control::txtLatMin);
@@ -377,16 +377,16 @@ void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
     }
     return;
   }
-  if (KeyAscii == kKeyBackspace) return;
+  if (keyAscii == kKeyBackspace) return;
   if (field == Control::txtLatDir || field == Control::txtLonDir) {
     // Either case is typed; the box holds capitals.
-    if (KeyAscii >= 'a' && KeyAscii <= 'z') KeyAscii = KeyAscii - 'a' + 'A';
+    if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii = keyAscii - 'a' + 'A';
     const bool latitude = field == Control::txtLatDir;
-    if (KeyAscii == (latitude ? 'N' : 'E') || KeyAscii == (latitude ? 'S' : 'W')) return;
-  } else if ((KeyAscii >= '0' && KeyAscii <= '9') || (field == Control::txtGMT && KeyAscii == '.')) {
+    if (keyAscii == (latitude ? 'N' : 'E') || keyAscii == (latitude ? 'S' : 'W')) return;
+  } else if ((keyAscii >= '0' && keyAscii <= '9') || (field == Control::txtGMT && keyAscii == '.')) {
     return;
   }
-  KeyAscii = 0;
+  keyAscii = 0;
   Beep();
 }
 
@@ -446,9 +446,9 @@ void HolyDaysWindow::chkGregYear_Click() {
   if (engine_.st.RunName == "Times") cmdTimes_Click();
 }
 
-void HolyDaysWindow::chkGregYear_KeyPress(int& KeyAscii) {
-  if (KeyAscii != kKeyEnter) return;
-  KeyAscii = 0;
+void HolyDaysWindow::chkGregYear_KeyPress(int& keyAscii) {
+  if (keyAscii != kKeyEnter) return;
+  keyAscii = 0;
   chkGregYear = !chkGregYear;
   chkGregYear_Click();
 }

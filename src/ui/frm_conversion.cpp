@@ -195,7 +195,6 @@ void frmConversion::BuildControls() {
     l->hide();
     return l;
   };
-  const QString dayTip = "%1 day number (-1000 to 1000)";
 
   fraGregorian = frame("fraGregorian", "Gregorian", 8, 160);
   txtGDay = box(fraGregorian, "txtGDay", "Gregorian day number (-1000 to 1000)", 10, 28, 60);
