@@ -210,12 +210,12 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // The year box: the whole year selected on entry, the arrow keys step the
   // year (over the year 0), the key filter, Enter runs the section.
   void txtYear_GotFocus();
-  void txtYear_KeyDown(int keyCode) { txtYear = StepYearText(txtYear, keyCode); }
+  void txtYear_KeyDown(int keyCode) { txtYear = YearBoxStep(txtYear, keyCode); }
   void txtYear_KeyPress(int& keyAscii);
   // The second year box of the range sections: the same selection on
   // entry, arrow keys and filter.
   void txtYear2_GotFocus();
-  void txtYear2_KeyDown(int keyCode) { txtYear2 = StepYearText(txtYear2, keyCode); }
+  void txtYear2_KeyDown(int keyCode) { txtYear2 = YearBoxStep(txtYear2, keyCode); }
   void txtYear2_KeyPress(int& keyAscii);
 
   // The coordinate boxes: the whole text selected on entry, the key filters

@@ -330,7 +330,7 @@ void HolyDaysWindow::txtYear_KeyPress(int& keyAscii) {
     txtYear_Enter();
     return;
   }
-  if (YearKeyPasses(keyAscii)) return;
+  if (YearBoxAcceptsKey(keyAscii)) return;
   keyAscii = 0;
   Beep();
 }
@@ -341,7 +341,7 @@ void HolyDaysWindow::txtYear2_KeyPress(int& keyAscii) {
     txtYear2_Enter();
     return;
   }
-  if (YearKeyPasses(keyAscii)) return;
+  if (YearBoxAcceptsKey(keyAscii)) return;
   keyAscii = 0;
   Beep();
 }

@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "app/help_texts.h"
-#include "conversions/year_box.h"
 #include "engine/numeric.h"
+#include "engine/year_box.h"
 #include "ui/moon_pictures.h"
 #include "ui/stay_on_top.h"
 #include "ui/window_helpers.h"
@@ -81,8 +81,7 @@ void frmConversionsHelp::SetHelpText(const QString& text) {
 }
 
 frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures,
-                             std::function<void()> armQuickExit, conversions::DateClock clock,
-                             QWidget* parent)
+                             std::function<void()> armQuickExit, DateClock clock, QWidget* parent)
     : QWidget(parent, Qt::Window),
       engine_(engine),
       pictures_(pictures),
@@ -454,8 +453,8 @@ void frmConversion::FocusChanged(QWidget* now) {
 namespace {
 // The character code a key types, 0 for none.
 int AsciiOf(const QKeyEvent* key) {
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return conversions::kKeyEnter;
-  if (key->key() == Qt::Key_Backspace) return conversions::kKeyBackspace;
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return kKeyEnter;
+  if (key->key() == Qt::Key_Backspace) return kKeyBackspace;
   if (key->text().size() == 1 && key->text()[0].unicode() >= 32) return key->text()[0].unicode();
   return 0;
 }
@@ -467,7 +466,7 @@ bool frmConversion::BoxKey(QLineEdit* edit, QKeyEvent* key) {
     if (e == edit) *text = edit->text().toStdString();
   }
   const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
-  const int code = key->key() == Qt::Key_Up ? conversions::kKeyUp : conversions::kKeyDown;
+  const int code = key->key() == Qt::Key_Up ? kKeyUp : kKeyDown;
   if (edit == txtJDCount) {
     if (arrow) {
       Run([this, code] { model_.txtJDCount_KeyDown(code); });
@@ -476,7 +475,7 @@ bool frmConversion::BoxKey(QLineEdit* edit, QKeyEvent* key) {
     int ascii = AsciiOf(key);
     if (ascii == 0 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
     Run([this, &ascii] { model_.txtJDCount_KeyPress(ascii); });
-    return ascii == 0 || ascii == conversions::kKeyEnter;
+    return ascii == 0 || ascii == kKeyEnter;
   }
   for (const ColumnWidgets& c : columns_) {
     const Column column = c.column;
@@ -510,7 +509,7 @@ bool frmConversion::BoxKey(QLineEdit* edit, QKeyEvent* key) {
           model_.DayBox_KeyPress(column, ascii);
         }
       });
-      return ascii == 0 || ascii == conversions::kKeyEnter;
+      return ascii == 0 || ascii == kKeyEnter;
     }
   }
   return false;
@@ -545,7 +544,7 @@ bool frmConversion::eventFilter(QObject* watched, QEvent* event) {
 void frmConversion::keyPressEvent(QKeyEvent* event) {
   // The window sees F1 before its controls.
   if (event->key() == Qt::Key_F1) {
-    int code = conversions::kKeyF1;
+    int code = kKeyF1;
     Run([this, &code] { model_.Form_KeyDown(code); });
     event->accept();
     return;

@@ -57,7 +57,7 @@ class frmConversion : public QWidget {
   // `engine` is the main window's; `armQuickExit` runs when txtControl is
   // clicked.
   frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures, std::function<void()> armQuickExit,
-                conversions::DateClock clock = {}, QWidget* parent = nullptr);
+                DateClock clock = {}, QWidget* parent = nullptr);
   ~frmConversion() override;
 
   conversions::ConversionWindowModel& model() { return model_; }

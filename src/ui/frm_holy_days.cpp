@@ -812,7 +812,7 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent*
   app::HolyDaysWindow& c = *core_;
   if ((control == C::txtYear || control == C::txtYear2) &&
       (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-    const int code = key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown;
+    const int code = key->key() == Qt::Key_Up ? kKeyUp : kKeyDown;
     Run([&] {
       if (control == C::txtYear) {
         c.txtYear_KeyDown(code);
@@ -826,9 +826,9 @@ bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent*
     return false;  // accelerators and editing keys
   int ascii = 0;
   if (IsEnter(key)) {
-    ascii = app::kKeyEnter;
+    ascii = kKeyEnter;
   } else if (key->key() == Qt::Key_Backspace) {
-    ascii = app::kKeyBackspace;
+    ascii = kKeyBackspace;
   } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127) {
     ascii = key->text()[0].unicode();
   } else {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/help_texts.h"
-#include "conversions/year_box.h"
+#include "engine/year_box.h"
 #include "ui/window_helpers.h"
 
 namespace orvane::ui {
@@ -91,16 +91,16 @@ bool ListingWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtYear && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-      model_.keyDown(key->key() == Qt::Key_Up ? conversions::kKeyUp : conversions::kKeyDown);
+      model_.keyDown(key->key() == Qt::Key_Up ? kKeyUp : kKeyDown);
       Mirror();
       return true;
     }
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     int ascii = 0;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      ascii = conversions::kKeyEnter;
+      ascii = kKeyEnter;
     } else if (key->key() == Qt::Key_Backspace) {
-      ascii = conversions::kKeyBackspace;
+      ascii = kKeyBackspace;
     } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32) {
       ascii = key->text()[0].unicode();
     } else {
@@ -116,7 +116,7 @@ bool ListingWindow::eventFilter(QObject* watched, QEvent* event) {
 void ListingWindow::keyPressEvent(QKeyEvent* event) {
   // The window sees F1 before its controls.
   if (event->key() == Qt::Key_F1) {
-    int code = conversions::kKeyF1;
+    int code = kKeyF1;
     model_.formKeyDown(code);
     Mirror();
     event->accept();

@@ -446,18 +446,6 @@ TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {
   EXPECT_FALSE(f.w.lblChangeVisible);
 }
 
-TEST(EntryFields, TheYearBoxStepsOverTheYearZero) {
-  EXPECT_EQ(StepYearText("2024", kKeyUp), "2025");
-  EXPECT_EQ(StepYearText("2024", kKeyDown), "2023");
-  EXPECT_EQ(StepYearText("1", kKeyDown), "-1");
-  EXPECT_EQ(StepYearText("-1", kKeyUp), "1");
-  EXPECT_EQ(StepYearText("", kKeyUp), "1");
-  EXPECT_EQ(StepYearText("", kKeyDown), "-1");
-  EXPECT_EQ(StepYearText("-4004", kKeyDown), "-4005");  // the runs clamp
-  EXPECT_EQ(StepYearText("99999", kKeyUp), "100000");   // no 16-bit overflow
-  EXPECT_EQ(StepYearText("17", 65), "17");
-}
-
 TEST(EntryFields, TheYearBoxFiltersKeysAndSurvivesAnyYear) {
   Window f;
   f.w.TypeKeys(Control::txtYear, "a");
