@@ -113,11 +113,6 @@ class frmConversion : public QWidget {
   QLineEdit* txtControl;
 
  public slots:
-  void cmdGCompute_Click();
-  void cmdJCCompute_Click();
-  void cmdBCompute_Click();
-  void cmdHCompute_Click();
-  void cmdJCompute_Click();
   void cmdCriteria_Click();
   void chkOnTop_Click();
 
