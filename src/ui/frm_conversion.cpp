@@ -305,8 +305,9 @@ void frmConversion::BuildControls() {
                                                              {cmdBCompute, &M::cmdBCompute_Click},
                                                              {cmdHCompute, &M::cmdHCompute_Click},
                                                              {cmdJCompute, &M::cmdJCompute_Click}};
-  for (const auto& [button, compute] : computes) {
-    connect(button, &QPushButton::clicked, this,
+  for (const auto& entry : computes) {
+    const auto compute = entry.second;
+    connect(entry.first, &QPushButton::clicked, this,
             [this, compute] { Run([this, compute] { (model_.*compute)(); }); });
   }
   connect(cmdCriteria, &QPushButton::clicked, this, &frmConversion::cmdCriteria_Click);
@@ -465,24 +466,15 @@ bool frmConversion::BoxKey(QLineEdit* edit, QKeyEvent* key) {
     }
     const bool isYear = edit == c.year;
     if (edit == c.day || isYear) {
+      using M = conversions::ConversionWindowModel;
       if (arrow) {
-        Run([this, column, keyCode, isYear] {
-          if (isYear) {
-            model_.YearBox_KeyDown(column, keyCode);
-          } else {
-            model_.DayBox_KeyDown(column, keyCode);
-          }
-        });
+        const auto keyDown = isYear ? &M::YearBox_KeyDown : &M::DayBox_KeyDown;
+        Run([this, column, keyCode, keyDown] { (model_.*keyDown)(column, keyCode); });
         return true;
       }
       if (keyAscii == 0) return false;
-      Run([this, column, isYear, &keyAscii] {
-        if (isYear) {
-          model_.YearBox_KeyPress(column, keyAscii);
-        } else {
-          model_.DayBox_KeyPress(column, keyAscii);
-        }
-      });
+      const auto keyPress = isYear ? &M::YearBox_KeyPress : &M::DayBox_KeyPress;
+      Run([this, column, keyPress, &keyAscii] { (model_.*keyPress)(column, keyAscii); });
       return keyAscii == 0 || keyAscii == kKeyEnter;
     }
   }

@@ -135,7 +135,7 @@ class frmConversion : public QWidget {
   void FocusChanged(QWidget* now);
   QWidget* WidgetOf(conversions::Control control) const;
   conversions::Control ControlOf(const QObject* widget) const;
-  bool BoxKey(QLineEdit* box, QKeyEvent* key);
+  bool BoxKey(QLineEdit* edit, QKeyEvent* key);
   void CriteriaTextChanged();
 
   QScrollArea* scroll_ = nullptr;

@@ -251,7 +251,9 @@ void frmHolyDays::BuildControls() {
       {cmdTimes, &W::cmdTimes_Click},       {cmdGolgotha, &W::cmdGolgotha_Click},
       {cmdJordan, &W::cmdJordan_Click},     {cmdFlood, &W::cmdFlood_Click},
       {cmdCreation, &W::cmdCreation_Click}};
-  for (const auto& [button, command] : commands) {
+  for (const auto& entry : commands) {
+    QToolButton* button = entry.first;
+    const auto command = entry.second;
     connect(button, &QToolButton::clicked, this,
             [this, command] { Run([this, command] { (*core_.*command)(); }); });
   }
