@@ -14,7 +14,7 @@ namespace orvane::app {
 void HolyDaysWindow::SetFocus(Control control) {
   if (ActiveControl == control) return;
   using W = HolyDaysWindow;
-  static constexpr std::pair<Control, void (W::*)()> kLostFocus[] = {
+  static const std::pair<Control, void (W::*)()> kLostFocus[] = {
       {Control::txtYear, &W::txtYear_LostFocus},       {Control::txtLatDeg, &W::txtLatDeg_LostFocus},
       {Control::txtLatMin, &W::txtLatMin_LostFocus},   {Control::txtLongDeg, &W::txtLongDeg_LostFocus},
       {Control::txtLongMin, &W::txtLongMin_LostFocus}, {Control::txtGMT, &W::txtGMT_LostFocus}};
