@@ -13,7 +13,7 @@ packages=(
   openbox xdotool xclip
   desktop-file-utils appstream
   python3-ephem python3-icalendar
-  clang libclang-rt-dev clang-format
+  clang libclang-rt-dev clang-format clang-tidy
   locales-all  # the comma-decimal locales the tests run under
 )
 

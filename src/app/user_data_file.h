@@ -43,7 +43,7 @@ inline constexpr int kMaxDamagedCopies = 9;
 // below it (501 entries of a few dozen bytes); a larger one is read up to
 // here and counts as damaged when it ends there.  A save whose text would
 // be larger is refused, so that the program never writes what it cannot read.
-inline constexpr std::size_t kMaxUserDataBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxUserDataBytes = std::size_t{4} * 1024 * 1024;
 
 struct UserDataFolders {
   std::filesystem::path working;  // first choice

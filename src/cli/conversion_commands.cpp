@@ -24,7 +24,9 @@ int RunListing(const ListingOptions& o, CommandContext& ctx) {
   const int currentYear = ctx.currentYear;
   Model window(
       beeper, [](std::string_view key) { return app::BuildHelpText(key); },
-      [currentYear] { return currentYear; });
+      [currentYear] {
+        return ClockDate{currentYear, 1, 1};
+      });
   window.Form_Load();
   const std::string typed = o.year.empty() ? num::CStr(currentYear) : o.year;
   const std::string listing = window.ListingFor(typed);

@@ -154,20 +154,21 @@ struct ColumnBoxes {
   std::string* day;
   MonthListBox* month;
   std::string* year;
+  void (ConversionWindowModel::*compute)();  // the column's compute button
 };
 
 ColumnBoxes BoxesOf(ConversionWindowModel& m, Column column) {
   switch (column) {
     case Column::Gregorian:
-      return {&m.txtGDay, &m.lstGMonth, &m.txtGYear};
+      return {&m.txtGDay, &m.lstGMonth, &m.txtGYear, &ConversionWindowModel::cmdGCompute_Click};
     case Column::Julian:
-      return {&m.txtJCDay, &m.lstJCMonth, &m.txtJCYear};
+      return {&m.txtJCDay, &m.lstJCMonth, &m.txtJCYear, &ConversionWindowModel::cmdJCCompute_Click};
     case Column::Hebrew:
-      return {&m.txtHDay, &m.lstHMonth, &m.txtHYear};
+      return {&m.txtHDay, &m.lstHMonth, &m.txtHYear, &ConversionWindowModel::cmdHCompute_Click};
     case Column::Biblical:
       break;
   }
-  return {&m.txtBDay, &m.lstBMonth, &m.txtBYear};
+  return {&m.txtBDay, &m.lstBMonth, &m.txtBYear, &ConversionWindowModel::cmdBCompute_Click};
 }
 
 std::string MonthName(const MonthListBox& list, int month) {
@@ -251,20 +252,7 @@ int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
     *boxes.day = date.day;
     const int month = num::CInt(num::Val(date.month));
     m.SetListIndex(column->column, month - 1);
-    switch (column->column) {
-      case Column::Gregorian:
-        m.cmdGCompute_Click();
-        break;
-      case Column::Julian:
-        m.cmdJCCompute_Click();
-        break;
-      case Column::Hebrew:
-        m.cmdHCompute_Click();
-        break;
-      case Column::Biblical:
-        m.cmdBCompute_Click();
-        break;
-    }
+    (m.*boxes.compute)();
     const double year = num::Val(date.year);
     const double day = num::Val(date.day);
     if (num::Val(*boxes.year) != year || boxes.month->ListIndex + 1 != month || num::Val(*boxes.day) != day) {

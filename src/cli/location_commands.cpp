@@ -15,7 +15,6 @@ namespace orvane::cli {
 namespace {
 
 using app::HolyDaysWindow;
-using Control = HolyDaysWindow::Control;
 
 struct PlaceOptions {
   std::string year;
@@ -32,12 +31,6 @@ struct PlaceOptions {
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
 
 bool AllDigits(const std::string& s, std::size_t maxDigits) {
   if (s.empty() || s.size() > maxDigits) return false;
@@ -119,7 +112,7 @@ void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
 // Puts the place into the window: a stored location by name, the seven
 // coordinate boxes typed from the options, or the file's current location.
 // Returns false, after ctx.Fail, for a place it cannot use.
-bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, CommandContext& ctx) {
+bool SetPlace(HolyDaysWindow& w, const PlaceOptions& o, CommandContext& ctx) {
   const bool typed = Given(o.latOption) || Given(o.lonOption) || Given(o.gmtOption);
   if (!typed) {
     LoadLocations(w, ctx);
@@ -147,9 +140,7 @@ bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, 
   }
   // Typed as a user types them: a blank moves on to the next box, and each
   // degree or minute box is held to its limits when it is left.
-  w.TypeKeys(Control::txtLatDeg, lat + " " + lon + " " + o.gmt);
-  w.SetFocus(Control::None);
-  if (beeper.beeps != 0) {
+  if (w.EnterPlace(lat, lon, o.gmt) != 0) {
     ctx.Fail("the coordinates were not accepted by the coordinate boxes");
     return false;
   }
@@ -175,12 +166,12 @@ struct PlaceCommandKind {
 };
 
 int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, CommandContext& ctx) {
-  CountingBeeper beeper;
+  SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
   w.Form_Load(ctx.currentYear);
   w.SwitchSection(kind.section);
-  if (!SetPlace(w, beeper, o, ctx)) return 2;
+  if (!SetPlace(w, o, ctx)) return 2;
   std::vector<std::string> years;
   if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : o.year, ctx, years)) return 2;
   std::string report;
@@ -238,7 +229,7 @@ std::string CoordinateText(double value, char positive, char negative) {
 }
 
 int ListLocations(CommandContext& ctx) {
-  CountingBeeper beeper;
+  SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);
   w.Form_Load(ctx.currentYear);

@@ -187,7 +187,7 @@ void ConversionWindowModel::Form_Load() {
     MonthListBox& list = this->*column.list;
     list.List.assign(column.monthNames.begin(), column.monthNames.end());
   }
-  const ClockDate today = clock_ ? clock_() : LocalToday();
+  const ClockDate today = Today(clock_);
   txtGYear = NumberText(today.year);
   ShowMonth(Column::Gregorian, today.month);
   txtGDay = NumberText(today.day);

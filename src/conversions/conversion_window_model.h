@@ -26,18 +26,14 @@
 #include <vector>
 
 #include "conversions/hebrew_calendar.h"
-#include "conversions/year_box.h"
+#include "conversions/help_provider.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 #include "engine/local_clock.h"
+#include "engine/year_box.h"
 #include "runs/times.h"
 
 namespace orvane::conversions {
-
-using ::orvane::ClockDate;
-
-// Gives today's date, read when the window opens.
-using DateClock = std::function<ClockDate()>;
 
 // A hidden list box used as a month chooser: list position = month - 1.
 struct MonthListBox {

@@ -13,7 +13,7 @@ int Rem(int x, int q) { return x % q; }
 
 }  // namespace
 
-EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
+EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, DateClock clock)
     : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void EasterWindowModel::cmdEaster_Click() {

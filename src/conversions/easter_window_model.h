@@ -24,7 +24,7 @@ class EasterWindowModel : public ListingWindowModel {
   static constexpr int kFirstGregorianYear = 1583;
 
   // The help provider defaults to empty texts, the clock to the system clock.
-  explicit EasterWindowModel(Beeper& beeper, HelpProvider help = {}, YearClock clock = {});
+  explicit EasterWindowModel(Beeper& beeper, HelpProvider help = {}, DateClock clock = {});
 
   // Clamps the year box to 1..9499 with a beep and writes 60 lines, one per
   // year from it on.

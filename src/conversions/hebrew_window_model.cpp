@@ -15,7 +15,7 @@ std::string WholeNumberText(int value) { return num::CStr(static_cast<double>(va
 
 }  // namespace
 
-HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
+HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, DateClock clock)
     : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void HebrewWindowModel::Form_Load() {

@@ -20,7 +20,7 @@ class HebrewWindowModel : public ListingWindowModel {
   static constexpr int kMaxYear = 32000;
 
   // The help provider defaults to empty texts, the clock to the system clock.
-  explicit HebrewWindowModel(Beeper& beeper, HelpProvider help = {}, YearClock clock = {});
+  explicit HebrewWindowModel(Beeper& beeper, HelpProvider help = {}, DateClock clock = {});
 
   // The calendar's month lengths back to their defaults, then as every
   // listing window opens.

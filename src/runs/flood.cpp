@@ -26,19 +26,9 @@ struct FloodLists {
   std::vector<float> days148;
 
   void Append(FloodList list, float year) {
-    switch (list) {
-      case FloodList::Days150:
-        days150.push_back(year);
-        break;
-      case FloodList::Days149:
-        days149.push_back(year);
-        break;
-      case FloodList::Days148:
-        days148.push_back(year);
-        break;
-      case FloodList::None:
-        break;
-    }
+    if (list == FloodList::Days150) days150.push_back(year);
+    if (list == FloodList::Days149) days149.push_back(year);
+    if (list == FloodList::Days148) days148.push_back(year);
   }
 };
 

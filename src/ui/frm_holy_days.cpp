@@ -16,6 +16,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
+#include "ui/key_input.h"
 #include "ui/listing_window.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -71,14 +72,6 @@ QLineEdit* YearBox(QWidget* parent, const char* name, int left) {
   f.setPointSize(12);
   box->setFont(f);
   return box;
-}
-
-bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-QString DisplayText(const std::string& paneText) {
-  QString text = QString::fromStdString(paneText);
-  text.replace("\r\n", "\n");
-  return text;
 }
 
 }  // namespace
@@ -153,10 +146,7 @@ void frmHolyDays::BuildControls() {
   QFont small = client->font();
   small.setPointSize(8);
   client->setFont(small);
-  client->setAutoFillBackground(true);
-  QPalette pal = client->palette();
-  pal.setColor(QPalette::Window, kWindowColour);
-  client->setPalette(pal);
+  FillBackground(client, kWindowColour);
   setCentralWidget(client);
 
   txtYear = YearBox(client, "txtYear", 240);
@@ -253,15 +243,20 @@ void frmHolyDays::BuildControls() {
 
   BuildLocationControls(client);
 
-  connect(cmdHolyDays, &QToolButton::clicked, this, &frmHolyDays::cmdHolyDays_Click);
-  connect(cmdMonths, &QToolButton::clicked, this, &frmHolyDays::cmdMonths_Click);
-  connect(cmdLocMon, &QToolButton::clicked, this, &frmHolyDays::cmdLocMon_Click);
-  connect(cmdSunset, &QToolButton::clicked, this, &frmHolyDays::cmdSunset_Click);
-  connect(cmdTimes, &QToolButton::clicked, this, &frmHolyDays::cmdTimes_Click);
-  connect(cmdGolgotha, &QToolButton::clicked, this, &frmHolyDays::cmdGolgotha_Click);
-  connect(cmdJordan, &QToolButton::clicked, this, &frmHolyDays::cmdJordan_Click);
-  connect(cmdFlood, &QToolButton::clicked, this, &frmHolyDays::cmdFlood_Click);
-  connect(cmdCreation, &QToolButton::clicked, this, &frmHolyDays::cmdCreation_Click);
+  // Each picture button runs its command in the core.
+  using W = app::HolyDaysWindow;
+  const std::pair<QToolButton*, void (W::*)()> commands[] = {
+      {cmdHolyDays, &W::cmdHolyDays_Click}, {cmdMonths, &W::cmdMonths_Click},
+      {cmdLocMon, &W::cmdLocMon_Click},     {cmdSunset, &W::cmdSunset_Click},
+      {cmdTimes, &W::cmdTimes_Click},       {cmdGolgotha, &W::cmdGolgotha_Click},
+      {cmdJordan, &W::cmdJordan_Click},     {cmdFlood, &W::cmdFlood_Click},
+      {cmdCreation, &W::cmdCreation_Click}};
+  for (const auto& entry : commands) {
+    QToolButton* button = entry.first;
+    const auto command = entry.second;
+    connect(button, &QToolButton::clicked, this,
+            [this, command] { Run([this, command] { (*core_.*command)(); }); });
+  }
   connect(chkEJW, &QCheckBox::clicked, this, &frmHolyDays::chkEJW_Click);
   connect(chkGregYear, &QCheckBox::clicked, this, &frmHolyDays::chkGregYear_Click);
   chkEJW->installEventFilter(this);
@@ -472,48 +467,12 @@ void frmHolyDays::MirrorCore() {
     active->setFocus(Qt::OtherFocusReason);
   }
   txtOut->setGeometry(TwipsRect(120, s.paneTop, 12135, s.paneHeight));
-  const QString pane = DisplayText(c.OutputText());
+  const QString pane = WithLfLineEnds(c.OutputText());
   if (txtOut->toPlainText() != pane) txtOut->setPlainText(pane);
   mirroring_ = false;
 }
 
 QString frmHolyDays::PaneText() const { return QString::fromStdString(core_->OutputText()); }
-
-void frmHolyDays::cmdHolyDays_Click() {
-  Run([this] { core_->cmdHolyDays_Click(); });
-}
-
-void frmHolyDays::cmdMonths_Click() {
-  Run([this] { core_->cmdMonths_Click(); });
-}
-
-void frmHolyDays::cmdLocMon_Click() {
-  Run([this] { core_->cmdLocMon_Click(); });
-}
-
-void frmHolyDays::cmdSunset_Click() {
-  Run([this] { core_->cmdSunset_Click(); });
-}
-
-void frmHolyDays::cmdTimes_Click() {
-  Run([this] { core_->cmdTimes_Click(); });
-}
-
-void frmHolyDays::cmdGolgotha_Click() {
-  Run([this] { core_->cmdGolgotha_Click(); });
-}
-
-void frmHolyDays::cmdJordan_Click() {
-  Run([this] { core_->cmdJordan_Click(); });
-}
-
-void frmHolyDays::cmdFlood_Click() {
-  Run([this] { core_->cmdFlood_Click(); });
-}
-
-void frmHolyDays::cmdCreation_Click() {
-  Run([this] { core_->cmdCreation_Click(); });
-}
 
 void frmHolyDays::chkGregYear_Click() {
   Run([this] {
@@ -737,18 +696,11 @@ void frmHolyDays::ShowSelection(app::HolyDaysWindow::Control control) {
       start = c.cboLocation.SelStart;
       length = c.cboLocation.SelLength;
       break;
-    default: {
-      const std::pair<C, const app::TextBox*> boxes[] = {
-          {C::txtLatDeg, &c.txtLatDeg},   {C::txtLatMin, &c.txtLatMin},   {C::txtLatDir, &c.txtLatDir},
-          {C::txtLongDeg, &c.txtLongDeg}, {C::txtLongMin, &c.txtLongMin}, {C::txtLonDir, &c.txtLonDir},
-          {C::txtGMT, &c.txtGMT}};
-      for (const auto& [box, model] : boxes) {
-        if (box == control) {
-          start = model->SelStart;
-          length = model->SelLength;
-        }
+    default:
+      if (const app::TextBox* box = c.CoordinateBox(control)) {
+        start = box->SelStart;
+        length = box->SelLength;
       }
-    }
   }
   const auto size = static_cast<int>(edit->text().size());
   start = std::clamp(start, 0, size);
@@ -780,28 +732,8 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
           c.cboLocation_Change();
         }
         break;
-      case C::txtLatDeg:
-        c.SetCoordinateText(c.txtLatDeg, t);
-        break;
-      case C::txtLatMin:
-        c.SetCoordinateText(c.txtLatMin, t);
-        break;
-      case C::txtLatDir:
-        c.SetCoordinateText(c.txtLatDir, t);
-        break;
-      case C::txtLongDeg:
-        c.SetCoordinateText(c.txtLongDeg, t);
-        break;
-      case C::txtLongMin:
-        c.SetCoordinateText(c.txtLongMin, t);
-        break;
-      case C::txtLonDir:
-        c.SetCoordinateText(c.txtLonDir, t);
-        break;
-      case C::txtGMT:
-        c.SetCoordinateText(c.txtGMT, t);
-        break;
       default:
+        if (app::TextBox* box = c.CoordinateBox(control)) c.SetCoordinateText(*box, t);
         break;
     }
   });
@@ -810,80 +742,50 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
 bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent* key) {
   using C = app::HolyDaysWindow::Control;
   app::HolyDaysWindow& c = *core_;
-  if ((control == C::txtYear || control == C::txtYear2) &&
-      (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-    const int code = key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown;
+  const int keyCode = KeyCodeOf(key);
+  if ((control == C::txtYear || control == C::txtYear2) && (keyCode == kKeyUp || keyCode == kKeyDown)) {
     Run([&] {
       if (control == C::txtYear) {
-        c.txtYear_KeyDown(code);
+        c.txtYear_KeyDown(keyCode);
       } else {
-        c.txtYear2_KeyDown(code);
+        c.txtYear2_KeyDown(keyCode);
       }
     });
     return true;
   }
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-    return false;  // accelerators and editing keys
-  int ascii = 0;
-  if (IsEnter(key)) {
-    ascii = app::kKeyEnter;
-  } else if (key->key() == Qt::Key_Backspace) {
-    ascii = app::kKeyBackspace;
-  } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127) {
-    ascii = key->text()[0].unicode();
-  } else {
-    return false;  // caret keys, Tab and other characters: the toolkit's own handling
-  }
-  const int typed = ascii;
+  int keyAscii = KeyAsciiOf(key);
+  if (keyAscii == 0) return false;  // accelerators, caret keys, Tab: the toolkit's own handling
+  const int typed = keyAscii;
   if (c.ActiveControl != control) c.SetFocus(control);
   switch (control) {
     case C::txtYear:
-      c.txtYear_KeyPress(ascii);
+      c.txtYear_KeyPress(keyAscii);
       break;
     case C::txtYear2:
-      c.txtYear2_KeyPress(ascii);
+      c.txtYear2_KeyPress(keyAscii);
       break;
     case C::cboLocation:
-      c.cboLocation_KeyPress(ascii);
-      break;
-    case C::txtLatDeg:
-      c.txtLatDeg_KeyPress(ascii);
-      break;
-    case C::txtLatMin:
-      c.txtLatMin_KeyPress(ascii);
-      break;
-    case C::txtLatDir:
-      c.txtLatDir_KeyPress(ascii);
-      break;
-    case C::txtLongDeg:
-      c.txtLongDeg_KeyPress(ascii);
-      break;
-    case C::txtLongMin:
-      c.txtLongMin_KeyPress(ascii);
-      break;
-    case C::txtLonDir:
-      c.txtLonDir_KeyPress(ascii);
-      break;
-    case C::txtGMT:
-      c.txtGMT_KeyPress(ascii);
+      c.cboLocation_KeyPress(keyAscii);
       break;
     case C::chkGregYear:
-      c.chkGregYear_KeyPress(ascii);
-      if (ascii == 0) {
+      c.chkGregYear_KeyPress(keyAscii);
+      if (keyAscii == 0) {
         MirrorCore();
         return true;
       }
       return false;
     default:
-      return false;
+      if (c.CoordinateBox(control) == nullptr) return false;
+      c.CoordinateKeyPress(control, keyAscii);
+      break;
   }
   MirrorCore();
-  if (ascii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
-  if (ascii != typed) {
+  if (keyAscii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
+  if (keyAscii != typed) {
     // The handler changed the key (a direction letter in capitals): type that instead.
     if (auto* edit = control == C::cboLocation ? cboLocation->lineEdit()
                                                : qobject_cast<QLineEdit*>(WidgetOf(control))) {
-      edit->insert(QString(QChar(ascii)));
+      edit->insert(QString(QChar(keyAscii)));
     }
     return true;
   }

@@ -101,15 +101,6 @@ class frmHolyDays : public QMainWindow {
   QString PaneText() const;
 
  public slots:
-  void cmdHolyDays_Click();
-  void cmdMonths_Click();
-  void cmdLocMon_Click();
-  void cmdSunset_Click();
-  void cmdTimes_Click();
-  void cmdGolgotha_Click();
-  void cmdJordan_Click();
-  void cmdFlood_Click();
-  void cmdCreation_Click();
   void chkEJW_Click();
   void chkGregYear_Click();
   void cboLocation_Click(int index);

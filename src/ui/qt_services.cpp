@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ui/key_input.h"
+
 namespace orvane::ui {
 
 app::UserDataFolders ToolkitUserDataFolders() {
@@ -46,9 +48,7 @@ bool PaintDocument(QPagedPaintDevice& device, const QString& fontName, int point
   const QFontMetricsF metrics(font, &device);
   const double lineHeight = metrics.lineSpacing();
   const double pageHeight = painter.viewport().height();
-  QString normalized = text;
-  normalized.replace("\r\n", "\n");
-  const QStringList lines = normalized.split('\n');
+  const QStringList lines = WithLfLineEnds(text).split('\n');
   double y = metrics.ascent();
   for (int i = 0; i < lines.size(); ++i) {
     // The closing line end of the document starts no new line.

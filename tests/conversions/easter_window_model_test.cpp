@@ -208,7 +208,9 @@ TEST(EasterWindow, OpensOnTheCurrentYearShowingItsHelp) {
         asked = key;
         return "Easter Dates\r\n";
       },
-      [] { return 2030; });
+      [] {
+        return ClockDate{2030, 1, 1};
+      });
   EXPECT_EQ(model.YearText(), "Year");
   model.Form_Load();
   EXPECT_EQ(model.YearText(), "2030");

@@ -90,6 +90,12 @@ class FrmHolyDaysTest : public QObject {
   void aReportFromTheButtonShowsTheCoresText() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     Type(&w, "2024");  // the year box starts with the focus and its year selected
+    // A letter beyond ASCII meets the year box's filter too: dropped with a beep.
+    const int beeps = beeper.beeps;
+    QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_Eacute, QStringLiteral("\u00E9"),
+                        Qt::NoModifier);
+    QCOMPARE(w.txtYear->text(), QString("2024"));
+    QCOMPARE(beeper.beeps, beeps + 1);
     Click(w.cmdHolyDays);
     QVERIFY(w.PaneText().contains("Abib 1 is Wednesday, 10 Apr 2024 CE \r\n"));
     QCOMPARE(w.txtOut->toPlainText(), Lf(w.core().OutputText()));

@@ -18,7 +18,7 @@
 #include "app/holy_days_window.h"
 #include "cli/cli.h"
 #include "conversions/conversion_window_model.h"
-#include "conversions/year_box.h"
+#include "engine/year_box.h"
 #include "support/fake_host.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
@@ -182,7 +182,7 @@ void AddConversionWindow(Outputs& outputs) {
   m.txtJDCount = "2460390.25";
   m.cmdJCompute_Click();
   snapshot("day count with a fraction");
-  m.txtJDCount_KeyDown(conversions::kKeyUp);
+  m.txtJDCount_KeyDown(kKeyUp);
   snapshot("day count one up");
   m.txtGYear = "-1";
   m.SetListIndex(conversions::Column::Gregorian, 2);
@@ -195,7 +195,7 @@ void AddConversionWindow(Outputs& outputs) {
   m.cmdBCompute_Click();
   m.SelectOption(2);
   snapshot("second possible date of a Biblical date");
-  m.YearBox_KeyDown(conversions::Column::Hebrew, conversions::kKeyDown);
+  m.YearBox_KeyDown(conversions::Column::Hebrew, kKeyDown);
   snapshot("Rabbinical year one down");
   m.txtHYear = "5784";
   m.SetListIndex(conversions::Column::Hebrew, 6);

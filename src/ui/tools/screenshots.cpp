@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   conversion.model().txtBYear = "6009";
   conversion.model().SetListIndex(orvane::conversions::Column::Biblical, 0);
   conversion.model().txtBDay = "1";
-  conversion.cmdBCompute_Click();
+  conversion.cmdBCompute->click();
   conversion.cmdCriteria_Click();
   failures += Save(&conversion, out, "conversions.png") ? 0 : 1;
   failures += Save(conversion.criteria(), out, "criteria.png") ? 0 : 1;
