@@ -29,9 +29,10 @@ std::optional<int> ReadCommandLine(int argc, char** argv, orvane::ui::StartOptio
 // toolkit connects: the program then ends with the same line as without one,
 // not with an abort.
 void EndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  std::fprintf(stderr, "%s\n", qPrintable(message));
+  std::fputs(qPrintable(message + "\n"), stderr);
   if (type != QtFatalMsg) return;
-  std::fprintf(stderr, "%s\n", orvane::ui::kNoDisplayText);
+  std::fputs(orvane::ui::kNoDisplayText, stderr);
+  std::fputc('\n', stderr);
   std::_Exit(1);
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/holy_days_window.h"
 #include "app/user_data_file.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::app {
@@ -335,19 +336,22 @@ TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolder
 
 TEST(UserDataFile, ThePerUserFolderIsTheToolkitsBesideTheHomeOrTheGivenDataHome) {
   TempDir dir;
-  const char* oldHome = std::getenv("HOME");
-  const char* oldData = std::getenv("XDG_DATA_HOME");
-  const std::string home = oldHome != nullptr ? oldHome : "";
-  const std::string data = oldData != nullptr ? oldData : "";
-  ::setenv("HOME", (dir / "home").c_str(), 1);
-  ::unsetenv("XDG_DATA_HOME");
-  const fs::path byHome = PlatformPerUserFolder();
-  ::setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
-  const fs::path byDataHome = PlatformPerUserFolder();
-  ::setenv("XDG_DATA_HOME", "relative/is/ignored", 1);
-  const fs::path byRelative = PlatformPerUserFolder();
-  oldHome != nullptr ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");
-  oldData != nullptr ? ::setenv("XDG_DATA_HOME", data.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+  fs::path byHome, byDataHome, byRelative;
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment none("XDG_DATA_HOME", nullptr);
+    byHome = PlatformPerUserFolder();
+  }
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment given("XDG_DATA_HOME", (dir / "xdg").c_str());
+    byDataHome = PlatformPerUserFolder();
+  }
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment relative("XDG_DATA_HOME", "relative/is/ignored");
+    byRelative = PlatformPerUserFolder();
+  }
   EXPECT_EQ(byHome, dir / "home" / ".local" / "share" / "orvane");
   EXPECT_EQ(byDataHome, dir / "xdg" / "orvane");
   EXPECT_EQ(byRelative, byHome);

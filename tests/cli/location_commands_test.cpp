@@ -1,14 +1,13 @@
 // orvane-cli localmoons, sunsets, times and locations.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include "app/holy_days_window.h"
 #include "cli/cli.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::cli {
@@ -30,14 +29,8 @@ class InFolder : public ::testing::Test {
   void SetUp() override {
     old_ = fs::current_path();
     fs::current_path(dir_.path());
-    const char* data = std::getenv("XDG_DATA_HOME");
-    oldDataHome_ = data != nullptr ? std::optional<std::string>(data) : std::nullopt;
-    ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
   }
-  void TearDown() override {
-    fs::current_path(old_);
-    oldDataHome_ ? ::setenv("XDG_DATA_HOME", oldDataHome_->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
-  }
+  void TearDown() override { fs::current_path(old_); }
 
   Result Run(std::vector<std::string> args) {
     std::ostringstream out, err;
@@ -56,8 +49,8 @@ class InFolder : public ::testing::Test {
   bool FileExists() const { return fs::exists(dir_ / "UserData.Dat"); }
 
   TempDir dir_;
+  orvane::testing::ScopedEnvironment dataHome_{"XDG_DATA_HOME", (dir_ / "data").c_str()};
   fs::path old_;
-  std::optional<std::string> oldDataHome_;
 };
 
 std::string Lf(const std::string& text) {

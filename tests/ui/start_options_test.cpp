@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::ui {
@@ -102,15 +103,16 @@ TEST(StartOptions, DataNamesTheOnlyFileAndTheToolkitsNamesAgreeWithTheCoreAndThe
   // The toolkit's data folder for the application and the one orvane-cli
   // finds from the environment are the same folder.
   TempDir dir;
-  const char* old = std::getenv("XDG_DATA_HOME");
-  const std::optional<std::string> oldDataHome =
-      old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-  ::setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
-  SetApplicationIdentity();
-  const QString toolkit = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  const app::UserDataFolders desktop = DesktopUserDataFolders(StartOptions{});
-  const std::filesystem::path core = app::PlatformPerUserFolder();
-  oldDataHome ? ::setenv("XDG_DATA_HOME", oldDataHome->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+  QString toolkit;
+  app::UserDataFolders desktop;
+  std::filesystem::path core;
+  {
+    const orvane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", (dir / "xdg").c_str());
+    SetApplicationIdentity();
+    toolkit = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    desktop = DesktopUserDataFolders(StartOptions{});
+    core = app::PlatformPerUserFolder();
+  }
   EXPECT_EQ(toolkit.toStdString(), (dir / "xdg" / "orvane").string());
   EXPECT_EQ(desktop.perUser, core);
   EXPECT_EQ(core, dir / "xdg" / "orvane");
