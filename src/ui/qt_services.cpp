@@ -1,11 +1,13 @@
 #include "ui/qt_services.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
@@ -74,6 +76,10 @@ bool QtPrintService::SetUp(QWidget* parent) {
   // The pane is printed whole: no page range or selection to choose.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  // The dialog chooses; File, Print prints.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+  }
   if (dialog.exec() != QDialog::Accepted) return false;
   chosenAccepted_ = true;
   return true;
