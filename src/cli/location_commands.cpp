@@ -22,6 +22,7 @@ struct PlaceOptions {
   bool crlf = false;
   std::string location;
   std::string lat, lon, gmt, name;
+  std::string data;  // --data FILE: the data file read instead of the usual one
   detail::CalendarFileOptions calendar;
   // The place options, to tell an option given empty from one not given.
   CLI::Option* locationOption = nullptr;
@@ -93,12 +94,21 @@ std::string BoxesText(const HolyDaysWindow& w) {
          w.txtLongMin.Text + " " + w.txtLonDir.Text;
 }
 
+// Where the window reads the data file: the file of --data, or the one the
+// desktop program uses (the working directory's, else the per-user one).
+void UseDataFile(HolyDaysWindow& w, const std::string& data) {
+  w.SetUserDataFolders(data.empty() ? app::DefaultUserDataFolders() : app::NamedUserDataFile(data));
+}
+
 // Reads "UserData.Dat" into the window without ever writing it; notes a
 // damaged or unreadable file.  A missing or unreadable file gives the
-// default entry.
-void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
+// default entry.  Returns where the file was read or looked for.
+std::filesystem::path LoadLocations(HolyDaysWindow& w, const std::string& data, CommandContext& ctx) {
   const app::LoadOutcome loaded = w.LoadUserData();
   if (loaded.status == app::LoadStatus::Missing) {
+    // A file named on the command line was meant to be there.
+    if (!data.empty())
+      ctx.Note("there is no file " + loaded.path.string() + "; the default location is used");
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Unreadable) {
     ctx.Note(loaded.path.string() + " is not read (" + loaded.error + "); the default location is used");
@@ -107,6 +117,7 @@ void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
     ctx.Note(loaded.path.string() + " cannot be read from line " + num::CStr(loaded.reading.badLine) +
              " on (" + loaded.reading.problem + "); the locations before it are used");
   }
+  return loaded.path;
 }
 
 // Puts the place into the window: a stored location by name, the seven
@@ -115,7 +126,7 @@ void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
 bool SetPlace(HolyDaysWindow& w, const PlaceOptions& o, CommandContext& ctx) {
   const bool typed = Given(o.latOption) || Given(o.lonOption) || Given(o.gmtOption);
   if (!typed) {
-    LoadLocations(w, ctx);
+    const std::filesystem::path file = LoadLocations(w, o.data, ctx);
     if (!Given(o.locationOption)) return true;
     for (const app::Location& entry : w.userData().Locations) {
       if (entry.name != o.location) continue;
@@ -123,8 +134,8 @@ bool SetPlace(HolyDaysWindow& w, const PlaceOptions& o, CommandContext& ctx) {
       w.cboLocation_Click();
       return true;
     }
-    ctx.Fail("no location named " + detail::Quoted(o.location) + " in " +
-             app::UserDataSavePath(app::DefaultUserDataFolders()).string() + " (see orvane-cli locations)");
+    ctx.Fail("no location named " + detail::Quoted(o.location) + " in " + file.string() +
+             " (see orvane-cli locations)");
     return false;
   }
   if (!Given(o.latOption) || !Given(o.lonOption) || !Given(o.gmtOption)) {
@@ -169,6 +180,7 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
+  UseDataFile(w, o.data);
   w.Form_Load(ctx.currentYear);
   w.SwitchSection(kind.section);
   if (!SetPlace(w, o, ctx)) return 2;
@@ -188,6 +200,13 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
   if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
   return 0;
+}
+
+void AddDataOption(CLI::App* cmd, std::string& data) {
+  cmd->add_option("--data", data,
+                  "Read the locations from FILE instead of UserData.Dat (in the working folder when one is "
+                  "there, else in $XDG_DATA_HOME/orvane or ~/.local/share/orvane)")
+      ->type_name("FILE");
 }
 
 void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
@@ -218,6 +237,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
   CLI::Option* name =
       cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
   location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
+  AddDataOption(cmd, o->data);
   name->needs(lat);
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
 }
@@ -228,13 +248,23 @@ std::string CoordinateText(double value, char positive, char negative) {
          (value >= 0 ? positive : negative);
 }
 
-int ListLocations(CommandContext& ctx) {
+struct ListOptions {
+  std::string data;
+  bool names = false;
+};
+
+int ListLocations(const ListOptions& o, CommandContext& ctx) {
   SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);
+  UseDataFile(w, o.data);
   w.Form_Load(ctx.currentYear);
-  LoadLocations(w, ctx);
+  LoadLocations(w, o.data, ctx);
   const std::vector<app::Location>& entries = w.userData().Locations;
+  if (o.names) {
+    for (const app::Location& e : entries) ctx.out += TerminalText(e.name) + "\n";
+    return 0;
+  }
   // Names are shown with any control characters escaped, and padded as shown.
   std::vector<std::string> names;
   for (const app::Location& e : entries) names.push_back(TerminalText(e.name));
@@ -269,8 +299,11 @@ void AddLocationCommands(CommandSet& set) {
                         "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
                         "of a year at a place",
                         "Times", &HolyDaysWindow::cmdTimes_Click, true, false});
-  set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
-          [](CommandContext& ctx) { return ListLocations(ctx); });
+  auto o = std::make_shared<ListOptions>();
+  CLI::App* cmd = set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
+                          [o](CommandContext& ctx) { return ListLocations(*o, ctx); });
+  cmd->add_flag("--names", o->names, "Only the names, one a line, as --location takes them");
+  AddDataOption(cmd, o->data);
 }
 
 }  // namespace orvane::cli

@@ -107,6 +107,10 @@ double DayIllumination(std::string_view atMoonrise, std::string_view atMoonset);
 // below p0 (0..30).  MoonPictureFor(50, 60) = 15 (47 percent, waxing).
 int MoonPictureFor(double p0, double p1);
 
+// What a moon picture shows, in words for a screen reader: "Waxing moon,
+// 47 percent lit" for picture 15, "Waning moon, 91 percent lit" and so on.
+std::string MoonPictureDescription(int index);
+
 // The ordinal ending of a day with its blank: "st ", "nd ", "rd ", "th "; the
 // teens rule applies to the last two digits (111 gives "th ").
 std::string OrdinalSuffixText(long n);

@@ -265,6 +265,8 @@ void frmConversion::BuildControls() {
   picMoon->setObjectName("picMoon");
   picMoon->setGeometry(30, 34, 64, 64);
   picMoon->setScaledContents(true);
+  // The picture is named for a screen reader; its description says the phase.
+  picMoon->setAccessibleName("Moon phase");
 
   txtControl = new QLineEdit(page);
   txtControl->setObjectName("txtControl");
@@ -376,6 +378,8 @@ void frmConversion::Mirror() {
   chkOnTop->setChecked(m.chkOnTop);
   lblTabInd->setVisible(m.lblTabIndVisible);
   picMoon->setPixmap(pictures_.Picture(m.MoonPictureIndex));
+  picMoon->setAccessibleDescription(
+      QString::fromStdString(conversions::MoonPictureDescription(m.MoonPictureIndex)));
   if (criteria_->isVisible() != m.CriteriaVisible) criteria_->setVisible(m.CriteriaVisible);
   // The focus goes where the model moved it.
   QWidget* focus = WidgetOf(m.ActiveControl);

@@ -18,6 +18,7 @@
 #include "ui/frm_conversion.h"
 #include "ui/key_input.h"
 #include "ui/listing_window.h"
+#include "ui/pdf_export.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
@@ -47,10 +48,14 @@ class FocusMarkedButton final : public QToolButton {
   }
 };
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const char* icon, const char* toolTip,
-                           int left) {
+// A button that shows a picture only: a screen reader names it by
+// `spokenName` and describes it by its tooltip.
+QToolButton* PictureButton(QWidget* parent, const char* name, const char* spokenName, const char* icon,
+                           const char* toolTip, int left) {
   auto* b = new FocusMarkedButton(parent);
   b->setObjectName(name);
+  b->setAccessibleName(spokenName);
+  b->setAccessibleDescription(toolTip);
   b->setGeometry(TwipsRect(left, 120, 495, 495));
   b->setIcon(QIcon(QString(":/icons/") + icon));
   b->setIconSize(QSize(Px(495) - 6, Px(495) - 6));
@@ -154,29 +159,29 @@ void frmHolyDays::BuildControls() {
   txtYear2 = YearBox(client, "txtYear2", 1320);
   txtYear2->hide();
 
-  cmdHolyDays = PictureButton(client, "cmdHolyDays", "cup.svg", "Calculate Holy Days", 1320);
+  cmdHolyDays = PictureButton(client, "cmdHolyDays", "Holy days", "cup.svg", "Calculate Holy Days", 1320);
   cmdLocMon =
-      PictureButton(client, "cmdLocMon", "moon.svg",
+      PictureButton(client, "cmdLocMon", "Local new moons", "moon.svg",
                     "Calculates the Local New Moons for the current year at the Longitude and Latitude you "
                     "supply.",
                     1320);
   cmdSunset =
-      PictureButton(client, "cmdSunset", "sunset.svg",
+      PictureButton(client, "cmdSunset", "Sunsets", "sunset.svg",
                     "Calculates the local sunsets for the current year at the selected location.", 1320);
-  cmdTimes = PictureButton(client, "cmdTimes", "sundial.svg",
+  cmdTimes = PictureButton(client, "cmdTimes", "Sun and moon times", "sundial.svg",
                            "Calculates local Sun/Moon data for the location selected.", 1320);
-  cmdMonths = PictureButton(client, "cmdMonths", "moon.svg", "Calculate New Moons", 1920);
-  cmdGolgotha =
-      PictureButton(client, "cmdGolgotha", "cross.svg", "Calculate possible date of Crucifixion", 2400);
-  cmdJordan =
-      PictureButton(client, "cmdJordan", "crossing.svg", "Calculate possible date of Jordan crossing", 2400);
+  cmdMonths = PictureButton(client, "cmdMonths", "New moons", "moon.svg", "Calculate New Moons", 1920);
+  cmdGolgotha = PictureButton(client, "cmdGolgotha", "Golgotha", "cross.svg",
+                              "Calculate possible date of Crucifixion", 2400);
+  cmdJordan = PictureButton(client, "cmdJordan", "Jordan crossing", "crossing.svg",
+                            "Calculate possible date of Jordan crossing", 2400);
   cmdFlood =
-      PictureButton(client, "cmdFlood", "flood.svg",
+      PictureButton(client, "cmdFlood", "Flood", "flood.svg",
                     "Calculates number of days between the 17th of the second month and the 17th of the "
                     "seventh month.",
                     2400);
-  cmdCreation =
-      PictureButton(client, "cmdCreation", "creation.svg", "Calculate possible date of Creation", 2400);
+  cmdCreation = PictureButton(client, "cmdCreation", "Creation", "creation.svg",
+                              "Calculate possible date of Creation", 2400);
   buttons_ = {{app::Button::cmdHolyDays, cmdHolyDays}, {app::Button::cmdMonths, cmdMonths},
               {app::Button::cmdLocMon, cmdLocMon},     {app::Button::cmdSunset, cmdSunset},
               {app::Button::cmdTimes, cmdTimes},       {app::Button::cmdGolgotha, cmdGolgotha},
@@ -344,6 +349,8 @@ void frmHolyDays::BuildMenus() {
   file->setObjectName("mnuFile");
   mnuSave = add(file, "mnuSave", "&Save");
   mnuExport = add(file, "mnuExport", "Export to &Calendar...");
+  mnuExportPdf = add(file, "mnuExportPdf", "Export P&DF...");
+  mnuPrintSetup = add(file, "mnuPrintSetup", "Print Se&tup...");
   mnuPrint = add(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P"));
   mnuExit = add(file, "mnuExit", "E&xit", QKeySequence("Ctrl+X"));
 
@@ -374,6 +381,8 @@ void frmHolyDays::BuildMenus() {
 
   connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
   connect(mnuExport, &QAction::triggered, this, &frmHolyDays::mnuExport_Click);
+  connect(mnuExportPdf, &QAction::triggered, this, &frmHolyDays::mnuExportPdf_Click);
+  connect(mnuPrintSetup, &QAction::triggered, this, &frmHolyDays::mnuPrintSetup_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
   connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
@@ -490,6 +499,18 @@ void frmHolyDays::cboLocation_Click(int index) {
 }
 
 void frmHolyDays::mnuExport_Click() { ExportToCalendar(this, *core_, *questions_); }
+
+void frmHolyDays::mnuExportPdf_Click() {
+  // On the pages of the printer Print uses.
+  auto* printer = dynamic_cast<QtPrintService*>(printer_);
+  const QtPrintService defaultPrinter;
+  const QtPrintService& pages = printer != nullptr ? *printer : defaultPrinter;
+  ExportPdf(this, *core_, *questions_, pages.PageLayout(), pages.Resolution(), chooseExportFile_);
+}
+
+void frmHolyDays::mnuPrintSetup_Click() {
+  if (auto* printer = dynamic_cast<QtPrintService*>(printer_)) printer->SetUp(this);
+}
 
 void frmHolyDays::mnuSave_Click() {
   Run([this] { core_->SaveUserData(); });

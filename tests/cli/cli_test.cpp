@@ -8,6 +8,7 @@
 
 #include "app/holy_days_window.h"
 #include "support/cli_harness.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::cli {
@@ -93,8 +94,10 @@ TEST(Cli, BadCommandLinesAreOneLineErrors) {
   TempDir dir;
   const fs::path old = fs::current_path();
   fs::current_path(dir.path());
+  // Without a file in the working folder the per-user one is looked for.
+  const orvane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", (dir / "data").c_str());
   const std::string see = " (see orvane-cli --help)";
-  const std::string dataFile = (fs::current_path() / "UserData.Dat").string();
+  const std::string dataFile = (dir / "data" / "orvane" / "UserData.Dat").string();
   const std::string gmtRule =
       "--gmt must be the hours from UTC, 0 to 14, without a sign (E or W of --lon gives it) and in at most 5 "
       "characters, e.g. 2 or 5.5; not ";

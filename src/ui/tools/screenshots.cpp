@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>
@@ -56,9 +57,13 @@ int main(int argc, char** argv) {
 
   using W = orvane::ui::frmHolyDays;
   // A first start writes "UserData.Dat" without locations; the window of the
-  // pictures is the second start, which has the default location.
-  { orvane::ui::frmHolyDays first; }
-  orvane::ui::frmHolyDays window;
+  // pictures is the second start, which has the default location.  The file
+  // is one of its own, so that the user's locations show in no picture.
+  const QTemporaryDir data;
+  const orvane::app::UserDataFolders folders =
+      orvane::app::NamedUserDataFile((data.path() + "/UserData.Dat").toStdString());
+  { orvane::ui::frmHolyDays first(nullptr, nullptr, nullptr, folders); }
+  orvane::ui::frmHolyDays window(nullptr, nullptr, nullptr, folders);
   window.show();
   Settle();
 
