@@ -9,9 +9,10 @@ ratio; the median ratio is reported with the spread of the rounds.  Ratios,
 not absolute times, are what carry from one machine to another.
 
   bench/processes.py [--cli build/release/bin/orvane-cli] [--old OTHER_CLI]
-                     [--desktop build/release/bin/orvane] [--rounds 7]
+                     [--desktop build/release/bin/orvane] [--old-desktop OTHER]
+                     [--rounds 7]
 
---old names a previous build to hold the Flood range against.  The bare
+--old and --old-desktop name a previous build to hold these against.  The bare
 programs the start-up is compared with (a C++ hello-world, and a Qt program
 that shows one empty window) are compiled into a temporary folder.
 """
@@ -98,14 +99,15 @@ def compile_bare(folder):
     return hello, qt
 
 
-def first_window(command, title, display):
-    """Seconds from the start of a program to its first visible window."""
+def first_window(command, display):
+    """Seconds from the start of a program until a window of it is on the
+    screen (mapped and viewable, which it is once it has been painted)."""
     env = dict(os.environ, DISPLAY=display)
     start = time.perf_counter()
     program = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                cwd=tempfile.gettempdir())
     try:
-        run_quiet(["xdotool", "search", "--sync", "--onlyvisible", "--name", title], env=env, timeout=30)
+        run_quiet(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(program.pid)], env=env, timeout=30)
         return time.perf_counter() - start
     finally:
         program.kill()
@@ -125,15 +127,21 @@ def desktop(args, bare_qt):
         manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display), stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         time.sleep(1)
-        ratios = []
+        programs = [("bare", [bare_qt]), ("this", [os.path.abspath(args.desktop)])]
+        if args.old_desktop:
+            programs.append(("other", [os.path.abspath(args.old_desktop)]))
+        ratios = {"this": [], "other": []}
         for r in range(args.rounds):
-            pair = [("bare", [bare_qt], "Bare"), ("orvane", [args.desktop], "Orvane")]
-            if r % 2:
-                pair.reverse()
-            times = {name: first_window(cmd, title, display) for name, cmd, title in pair}
-            ratios.append(times["orvane"] / times["bare"])
-        print(f"desktop, first window on the screen against a bare Qt window: {statistics.median(ratios):.2f}x "
-              f"(rounds {min(ratios):.2f} to {max(ratios):.2f})")
+            order = programs if r % 2 == 0 else list(reversed(programs))
+            times = {name: first_window(cmd, display) for name, cmd in order}
+            for name in ratios:
+                if name in times:
+                    ratios[name].append(times[name] / times["bare"])
+        for name, label in (("this", "this build"), ("other", "the other build")):
+            if ratios[name]:
+                print(f"desktop, {label}: first window on the screen against a bare Qt window "
+                      f"{statistics.median(ratios[name]):.2f}x (rounds {min(ratios[name]):.2f} to "
+                      f"{max(ratios[name]):.2f})")
     finally:
         if manager:
             manager.kill()
@@ -147,6 +155,7 @@ def main():
     parser.add_argument("--cli", default="build/release/bin/orvane-cli")
     parser.add_argument("--old")
     parser.add_argument("--desktop", default="build/release/bin/orvane")
+    parser.add_argument("--old-desktop")
     parser.add_argument("--rounds", type=int, default=7)
     args = parser.parse_args()
     cli = os.path.abspath(args.cli)
