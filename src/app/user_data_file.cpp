@@ -13,6 +13,15 @@
 namespace orvane::app {
 
 namespace fs = std::filesystem;
+using io::CopyToNewFile;
+using io::FileKind;
+using io::FileRead;
+using io::FolderLock;
+using io::KindOfFile;
+using io::ReadRegularFile;
+using io::ReplaceFile;
+using io::SameFileContents;
+using io::WriteOutcome;
 
 namespace {
 

@@ -34,8 +34,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/safe_file.h"
 #include "app/user_data.h"
+#include "io/safe_file.h"
 
 namespace orvane::app {
 
@@ -124,7 +124,7 @@ struct SaveOutcome {
 // Keeps a copy of a damaged file beside it: "UserData.Dat.bak", or the
 // first free name up to "UserData.Dat.bak.9".  A copy with the same bytes
 // already there is enough; an earlier copy is never replaced.
-WriteOutcome KeepDamagedCopy(const std::filesystem::path& damaged);
+io::WriteOutcome KeepDamagedCopy(const std::filesystem::path& damaged);
 
 // One running copy's view of the file: where it is read and saved, and what
 // it held when this copy last read or wrote it.

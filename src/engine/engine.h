@@ -18,6 +18,7 @@
 #include "engine/ephemeris_state.h"
 #include "engine/host.h"
 #include "engine/output_writer.h"
+#include "engine/positions.h"
 
 namespace orvane {
 
@@ -95,6 +96,10 @@ class Engine {
   // The sun's altitude (degrees, raised by 1.75) at the moonset left by the
   // last MoonPosition; writes its cell.
   void SunAltitudeAtMoonset();
+  // The observer's latitude (Latitude) with its sine and cosine; they are
+  // taken again only when the latitude changes, so a run at one place takes
+  // them once.
+  const ObserverLatitude& PlaceLatitude();
 
   // --- Moon -----------------------------------------------------------------
   // The moon for Centuries: longitude, latitude, parallax, declination, right
@@ -126,6 +131,7 @@ class Engine {
 
   EngineHost& host_;
   double lastDateWrittenJD_ = 0;
+  ObserverLatitude latitude_;  // of latitude 0 until the first PlaceLatitude
 };
 
 }  // namespace orvane

@@ -145,7 +145,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const double S = st.SunsetTime;
 
   // Sun's azimuth at sunset, from the south towards the west.
-  const double sx = -std::sin(st.SunDeclination) / std::cos(st.Latitude);
+  const double sx = -std::sin(st.SunDeclination) / PlaceLatitude().cosine;
   st.SunAzimuth = (kHalfPi - ArcSine(sx)) / st.Rad;
   const std::string sunAzimuthText = FormatFigure(st.SunAzimuth, 5);
 
@@ -196,9 +196,9 @@ Engine::EveningOutcome Engine::TestOneEvening() {
       kHoursPerRadian;
   const double ay = std::sin(H);
   const double ax =
-      std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
+      std::cos(H) * PlaceLatitude().sine - std::tan(st.SavedMoonDeclination) * PlaceLatitude().cosine;
   st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
-  double h = AltitudeOf(H, st.SavedMoonDeclination, st.Latitude) / st.Rad;
+  double h = AltitudeOf(H, st.SavedMoonDeclination, PlaceLatitude()) / st.Rad;
   h = num::Int(h * 10000) / 10000;
   st.MoonAltitude = h;
   WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));

@@ -287,7 +287,8 @@ void RunChronology(Engine& engine, ChronologyHost& host) {
   // A range is computed silently; its matching years are listed in order.
   const std::vector<double> years = RunYears(range.first, range.last);
   const std::vector<YearMatch> matches = ComputeYears<YearMatch>(
-      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
+      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); },
+      host.MostThreads());
   for (std::size_t i = 0; i < years.size(); ++i) {
     if (matches[i].matches) list.ListRunYear(num::CInt(years[i]));
   }

@@ -205,7 +205,7 @@ void RunFlood(Engine& engine, ChronologyHost& host) {
   for (std::size_t begin = 0; begin < years.size(); begin += kYearsPerEvents) {
     const std::size_t count = std::min(kYearsPerEvents, years.size() - begin);
     const std::vector<FloodYear> results =
-        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear);
+        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear, host.MostThreads());
     for (std::size_t i = 0; i < count; ++i) {
       const float year = static_cast<float>(years[begin + i]);
       if (results[i].days150) lists.Append(FloodList::Days150, year);

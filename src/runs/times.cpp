@@ -36,7 +36,7 @@ double SunMoonTimes::SunHourAngle(Engine& engine) {
   st.Sun = sun;
   st.SunDeclination = ArcSine(sun.sinDeclination);
   const HourAngle h =
-      HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
+      HourAngleAtAltitude(kSunsetAltitudeSine, engine.PlaceLatitude(), sun.sinDeclination, st.SunDeclination);
   st.SunCosHourAngle = h.cosine;
   return h.hours;
 }

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "export/ical_export.h"
+#include "app/export_report.h"
 
 namespace orvane::ui {
 
@@ -19,7 +19,7 @@ bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::Que
   };
   // Nothing to export is said before a file is asked for.
   if (core.ShownCalendarRun() == nullptr) {
-    tell(std::string(ical::kNothingToExport));
+    tell(std::string(app::kNothingToExport));
     return false;
   }
   QString path;
@@ -31,7 +31,7 @@ bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::Que
                                         "iCalendar files (*.ics);;All files (*)");
   }
   if (path.isEmpty()) return false;  // cancelled
-  const ical::ExportOutcome outcome = ical::ExportReport(core, std::filesystem::path(path.toStdString()));
+  const ical::ExportOutcome outcome = app::ExportReport(core, std::filesystem::path(path.toStdString()));
   if (!outcome.ok) {
     tell(outcome.error);
     return false;

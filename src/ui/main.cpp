@@ -1,9 +1,14 @@
 // orvane: the desktop program.
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "ui/frm_holy_days.h"
 #include "ui/frm_splash.h"
@@ -36,6 +41,25 @@ void EndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString&
   std::_Exit(1);
 }
 
+// Runs `then` once, from the event loop, after the watched window has been
+// painted for the first time.
+class AfterFirstPaint final : public QObject {
+ public:
+  AfterFirstPaint(QWidget* window, std::function<void()> then) : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && then_) {
+      // Queued, so that the picture reaches the screen before the work starts.
+      QTimer::singleShot(0, this, std::exchange(then_, nullptr));
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,10 +72,26 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(previous);
   QApplication::setWindowIcon(QIcon(":/icons/orvane.svg"));
 
-  orvane::ui::frmHolyDays main(nullptr, nullptr, nullptr, orvane::ui::DesktopUserDataFolders(options));
-  // The splash comes first; the main window appears when it closes.
-  auto* splash = new orvane::ui::frmSplash(main.moonPictures(), [&main] { main.show(); });
+  // The splash comes first, painted before the main window is built (which
+  // takes longer than the splash itself); the main window appears when the
+  // splash closes.
+  orvane::ui::MoonPictures splashPictures{128};
+  const auto folders = orvane::ui::DesktopUserDataFolders(options);
+  std::unique_ptr<orvane::ui::frmHolyDays> main;
+  auto build = [&main, folders] {
+    if (!main) main = std::make_unique<orvane::ui::frmHolyDays>(nullptr, nullptr, nullptr, folders);
+  };
+  auto* splash = new orvane::ui::frmSplash(splashPictures, [&main, build] {
+    build();
+    main->show();
+  });
   splash->setAttribute(Qt::WA_DeleteOnClose);
+  new AfterFirstPaint(splash, build);
+  // Where nothing is painted (no screen to paint on), the main window is
+  // built all the same.
+  QTimer::singleShot(1000, &app, build);
   splash->show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  main.reset();  // before the pictures and the application it uses
+  return status;
 }

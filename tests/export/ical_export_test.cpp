@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/export_report.h"
 #include "app/holy_days_window.h"
 #include "support/ical_reader.h"
 #include "support/report_dates.h"
@@ -478,20 +479,20 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   const fs::path path = dir / "shown.ics";
   Window w;
   // At start-up the pane shows the help text.
-  ExportOutcome outcome = ExportReport(w.w, path, kStamp);
+  ExportOutcome outcome = app::ExportReport(w.w, path, kStamp);
   EXPECT_FALSE(outcome.ok);
   EXPECT_NE(outcome.error.find("no holy days or month starts"), std::string::npos) << outcome.error;
   EXPECT_FALSE(fs::exists(path));
 
   w.Jerusalem("2025", false, false);
-  outcome = ExportReport(w.w, path, kStamp);
+  outcome = app::ExportReport(w.w, path, kStamp);
   ASSERT_TRUE(outcome.ok) << outcome.error;
   ExpectExportMatchesReport(w.w.OutputText(), ReadIcs(ReadFile(path)), "holy days");
 
   // Ticking east of Israel runs the report again: the export follows it.
   w.w.chkEJW = true;
   w.w.chkEJW_Click();
-  ASSERT_TRUE(ExportReport(w.w, path, kStamp).ok);
+  ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
   const IcsFile east = ReadIcs(ReadFile(path));
   ExpectExportMatchesReport(w.w.OutputText(), east, "east");
   EXPECT_NE(east.events.front().description.find("east of Israel"), std::string::npos);
@@ -500,16 +501,16 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   // not a report of days.
   w.w.chkEJW = false;
   w.Local("2025", "Paris, France", "48 51 N 2 21 E 1");
-  ASSERT_TRUE(ExportReport(w.w, path, kStamp).ok);
+  ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
   EXPECT_EQ(ReadIcs(ReadFile(path)).events.front().location, "Paris, France");
   w.w.cmdSunset_Click();
-  EXPECT_FALSE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_FALSE(app::ExportReport(w.w, path, kStamp).ok);
 
   // Nor is a help text, even after a report.
   w.Jerusalem("2025", false, true);
-  EXPECT_TRUE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
   w.w.mnuDocumentation_Click();
-  EXPECT_FALSE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_FALSE(app::ExportReport(w.w, path, kStamp).ok);
 }
 
 }  // namespace
