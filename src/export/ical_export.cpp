@@ -166,9 +166,9 @@ EventFields EventOf(const CalendarRun& run, const RecordedDay& day, const std::s
   e.end = DateValue(day.jd + 1);
   e.summary = day.name + ReadingSuffix(day.reading);
   e.description = Description(run, day);
-  e.categories.push_back(day.kind == DayKind::HolyDay ? "Holy day" : "Month start");
-  if (day.reading == HarvestReading::EarlyHarvest) e.categories.push_back("Early-harvest reading");
-  if (day.reading == HarvestReading::LateHarvest) e.categories.push_back("Late-harvest reading");
+  e.categories.emplace_back(day.kind == DayKind::HolyDay ? "Holy day" : "Month start");
+  if (day.reading == HarvestReading::EarlyHarvest) e.categories.emplace_back("Early-harvest reading");
+  if (day.reading == HarvestReading::LateHarvest) e.categories.emplace_back("Late-harvest reading");
   e.location = run.placeName;
   return e;
 }

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 
 #include "app/printing.h"
-#include "app/safe_file.h"
+#include "io/safe_file.h"
 #include "ui/qt_services.h"
 
 namespace orvane::ui {
@@ -60,8 +60,8 @@ bool ExportPdf(QWidget* parent, const app::HolyDaysWindow& core, app::QuestionBo
     return false;
   }
   // Replaced whole or not at all, as every file the program writes.
-  const app::WriteOutcome written = app::ReplaceFile(std::filesystem::path(path.toStdString()),
-                                                     std::string_view(pdf.constData(), pdf.size()));
+  const io::WriteOutcome written = io::ReplaceFile(std::filesystem::path(path.toStdString()),
+                                                   std::string_view(pdf.constData(), pdf.size()));
   if (!written.ok) {
     tell("The PDF cannot be written to " + written.path.string() + ": " + written.error + ".");
     return false;
