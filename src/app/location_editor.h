@@ -20,9 +20,6 @@ namespace orvane::app {
 
 class LocationEditor {
  public:
-  LocationEditor(const LocationEditor&) = delete;
-  LocationEditor& operator=(const LocationEditor&) = delete;
-
   // The stored locations' names; its text is the name being looked at.
   ComboBox cboLocation;
   static constexpr std::string_view kLocationToolTip =
@@ -84,6 +81,9 @@ class LocationEditor {
   void cboLocation_Change();
   void cboLocation_GotFocus();
   void cboLocation_KeyPress(int& keyAscii);
+
+  LocationEditor(const LocationEditor&) = delete;
+  LocationEditor& operator=(const LocationEditor&) = delete;
 
  protected:
   explicit LocationEditor(CoordinateFields& boxes) : boxes_(boxes) {}

@@ -9,7 +9,6 @@
 #include "conversions/help_provider.h"
 #include "engine/host.h"
 #include "engine/local_clock.h"
-#include "engine/year_box.h"
 
 namespace orvane::conversions {
 

@@ -336,7 +336,7 @@ void frmHolyDays::BuildLocationControls(QWidget* client) {
 
 void frmHolyDays::BuildMenus() {
   QMenuBar* bar = menuBar();
-  auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
+  auto add = [](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
     QAction* a = menu->addAction(text);
     a->setObjectName(name);
     if (!key.isEmpty()) {

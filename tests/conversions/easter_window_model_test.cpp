@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversions/reference_calendar.h"
+#include "engine/year_box.h"
 
 namespace orvane::conversions {
 namespace {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/year_box.h"
+
 namespace orvane::conversions {
 namespace {
 
