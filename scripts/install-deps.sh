@@ -14,7 +14,7 @@ packages=(
   openbox xdotool xclip
   desktop-file-utils appstream
   python3-ephem python3-icalendar
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   locales-all  # the comma-decimal locales the tests run under
 )
 

@@ -7,10 +7,9 @@
 namespace orvane::app {
 
 HolyDaysWindow::HolyDaysWindow(Beeper& beeper)
-    : beeper_(beeper),
-      engine_(*this),
-      shownRun_(engine_.out.main,
-                [this](const RecordedRun& run) { return run.local ? userData_.LocationName : "Jerusalem"; }) {
+    : beeper_(beeper), engine_(*this), shownRun_(engine_.out.main, [this](const RecordedRun& run) {
+        return run.local ? userData_.LocationName : "Jerusalem";
+      }) {
   BuildHelpText = &app::BuildHelpText;
   engine_.dayRecorder = &shownRun_;
 }

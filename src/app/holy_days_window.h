@@ -5,11 +5,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-
 #include <functional>
-
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/entry_fields.h"
@@ -31,8 +29,8 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   explicit HolyDaysWindow(Beeper& beeper);
 
   // --- The fields the user sees ------------------------------------------------
-  std::string txtYear;   // the year box
-  bool chkEJW = false;   // "East of Israel and west of the International Date Line?"
+  std::string txtYear;  // the year box
+  bool chkEJW = false;  // "East of Israel and west of the International Date Line?"
 
   // The output pane (txtOut): the text of the last report, CR LF line ends.
   const std::string& OutputText() const { return engine_.out.main.Text(); }
@@ -40,8 +38,8 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
 
   // --- Window state ---------------------------------------------------------------
   std::string SectionName = "HolyDays";
-  bool MonthsShown = false;      // the new-moon list was the last Jerusalem report
-  std::int16_t SavedYear = 0;    // the year last entered in the single-year sections
+  bool MonthsShown = false;    // the new-moon list was the last Jerusalem report
+  std::int16_t SavedYear = 0;  // the year last entered in the single-year sections
 
   Engine& engine() { return engine_; }
   EphemerisState& state() { return engine_.st; }
@@ -60,14 +58,14 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void chkEJW_Click();
 
   // --- Sections (implemented in holy_days_window_sections.cpp) ----------------------
-  std::string txtYear2;              // the second year field of the range sections
-  int txtYearSelStart = 0;           // the selection in the year box
+  std::string txtYear2;     // the second year field of the range sections
+  int txtYearSelStart = 0;  // the selection in the year box
   int txtYearSelLength = 0;
   int txtYear2SelStart = 0;  // the selection in the second year box
   int txtYear2SelLength = 0;
-  std::string Caption;               // the window caption
-  bool GregYearQuiet = false;        // a section switch is resetting chkGregYear: no run
-  bool chkGregYear = false;          // "Check if you want to start calculations on the first of the Gregorian Year."
+  std::string Caption;         // the window caption
+  bool GregYearQuiet = false;  // a section switch is resetting chkGregYear: no run
+  bool chkGregYear = false;  // "Check if you want to start calculations on the first of the Gregorian Year."
   const Section& CurrentSection() const { return *section_; }
   // The help text of a section key ("HolyDays", ...); empty until set.
   std::function<std::string(std::string_view key)> BuildHelpText;
@@ -303,7 +301,6 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   runs::SunMoonTimes modTimes_;
 
  public:
-
   // --- Chronology runs ----------------------------------------------------------------
   // (implemented in holy_days_window_chronology.cpp)
   bool txtWorkingVisible = false;  // the "WORKING" box, shown while a Flood range computes

@@ -10,7 +10,17 @@
 namespace orvane::app {
 
 // The picture buttons of the main window.
-enum class Button { cmdHolyDays, cmdMonths, cmdLocMon, cmdSunset, cmdTimes, cmdGolgotha, cmdJordan, cmdFlood, cmdCreation };
+enum class Button {
+  cmdHolyDays,
+  cmdMonths,
+  cmdLocMon,
+  cmdSunset,
+  cmdTimes,
+  cmdGolgotha,
+  cmdJordan,
+  cmdFlood,
+  cmdCreation
+};
 
 struct Section {
   std::string_view key;            // RunName and SectionName: "HolyDays", "LocalMoons", ...
@@ -18,21 +28,22 @@ struct Section {
   std::string_view captionMiddle;  // "HOLY DAYS / NEW MOONS"
   std::array<Button, 2> buttons;   // visible buttons in tab order (tab 1, 2)
   int buttonCount;
-  bool range;                      // a range section: the second year field is shown
-  int startYear, endYear;          // range sections: the default years written on entry
-  int chkEJWTab;                   // tab index of chkEJW; 0 = hidden
-  int chkGregYearTab;              // tab index of chkGregYear; 0 = hidden
-  bool locationFields;             // cboLocation, the coordinate boxes and their labels
-  int cboLocationTab;              // tab index of cboLocation when it is not the default
-  int paneTop, paneHeight;         // txtOut, twips
+  bool range;               // a range section: the second year field is shown
+  int startYear, endYear;   // range sections: the default years written on entry
+  int chkEJWTab;            // tab index of chkEJW; 0 = hidden
+  int chkGregYearTab;       // tab index of chkGregYear; 0 = hidden
+  bool locationFields;      // cboLocation, the coordinate boxes and their labels
+  int cboLocationTab;       // tab index of cboLocation when it is not the default
+  int paneTop, paneHeight;  // txtOut, twips
   std::string_view yearToolTip;
-  std::string_view year2ToolTip;   // range sections only
+  std::string_view year2ToolTip;  // range sections only
 };
 
 inline constexpr std::string_view kYearToolTip = "Year to compute (Range -4004 to 9999)";
 inline constexpr std::string_view kRunStartToolTip = "Year to start run (Range -4004 to 9999)";
 inline constexpr std::string_view kRunEndToolTip = "Year to end run (Range -4004 to 9999)";
 
+// clang-format off
 inline constexpr std::array<Section, 8> kSections = {{
     {"HolyDays", "mnuHolyDays", "HOLY DAYS / NEW MOONS", {Button::cmdHolyDays, Button::cmdMonths}, 2, false, 0, 0,
      3, 0, false, 0, 720, 8055, kYearToolTip, ""},
@@ -51,6 +62,7 @@ inline constexpr std::array<Section, 8> kSections = {{
     {"Creation", "mnuCreation", "CREATION", {Button::cmdCreation, Button::cmdCreation}, 1, true, -4040, -3965, 0, 0,
      false, 0, 720, 8055, "Year to start run (Range -6000 to 9999)", "Year to end run (Range -6000 to 9999)"},
 }};
+// clang-format on
 
 // The section of a key, or null for a key that is not a section.
 const Section* FindSection(std::string_view key);

@@ -1,47 +1,12 @@
 #include "calendar/biblical_date.h"
 
-#include <string>
-
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
 
 namespace orvane::calendar {
 
-namespace {
-
-// The flags a conversion changes, put back when it ends.
-class SavedRunFlags {
- public:
-  explicit SavedRunFlags(EphemerisState& st)
-      : st_(st),
-        eveningFlag_(st.EveningFlag),
-        runName_(st.RunName),
-        showInMain_(st.ShowInMain),
-        showInConversion2_(st.ShowInConversion2),
-        conversionMode_(st.ConversionMode) {}
-  SavedRunFlags(const SavedRunFlags&) = delete;
-  SavedRunFlags& operator=(const SavedRunFlags&) = delete;
-  ~SavedRunFlags() {
-    st_.EveningFlag = eveningFlag_;
-    st_.RunName = runName_;
-    st_.ShowInMain = showInMain_;
-    st_.ShowInConversion2 = showInConversion2_;
-    st_.ConversionMode = conversionMode_;
-  }
-
- private:
-  EphemerisState& st_;
-  std::string eveningFlag_;
-  std::string runName_;
-  Flag showInMain_;
-  Flag showInConversion2_;
-  Flag conversionMode_;
-};
-
-}  // namespace
-
-double BiblicalDateToJD(Engine& e, int month, int day, double creationYear) {
-  EphemerisState& st = e.st;
+double BiblicalDateToJD(Engine& engine, int month, int day, double creationYear) {
+  EphemerisState& st = engine.st;
   double jd = 0;
   {
     const SavedRunFlags saved(st);
@@ -55,7 +20,7 @@ double BiblicalDateToJD(Engine& e, int month, int day, double creationYear) {
     st.ShowInMain = kFalse;
     st.ShowInConversion2 = kFalse;
     st.RunName = "HolyDays";
-    ComputeHolyDays(e);
+    ComputeHolyDays(engine);
 
     // The month's new moon.  Its table reaches the criteria box while the
     // conversion window has opened it (ShowInConversion), and nothing else.
@@ -64,7 +29,7 @@ double BiblicalDateToJD(Engine& e, int month, int day, double creationYear) {
     st.MonthStartJD = 0;
     // A shifted year begins with the late-harvest month, one lunation on.
     st.LunationNumber = month + st.FirstLunation - 1 + (st.YearShifted != 0 ? 1 : 0);
-    e.FindNewMoon();
+    engine.FindNewMoon();
     jd = day + st.MonthStartJD - 1.5;
   }
   // Joshua's long day lasted two civil days: from then on through the rest
@@ -74,13 +39,13 @@ double BiblicalDateToJD(Engine& e, int month, int day, double creationYear) {
   return jd;
 }
 
-BiblicalDate JDToBiblicalDate(Engine& e, double jd) {
-  EphemerisState& st = e.st;
+BiblicalDate JDToBiblicalDate(Engine& engine, double jd) {
+  EphemerisState& st = engine.st;
   if (jd >= kLongDayFirstJD && jd <= kLongDayLastJD) jd -= 1;
 
   // Start two years before the Gregorian year of the day and move forward.
   st.ConvertJD = jd;
-  e.JulianDayToDateText();
+  engine.JulianDayToDateText();
   st.YearNumber = num::Val(st.YearTextPadded);
   if (num::Val(st.MonthText) < 3) st.YearNumber -= 1;
   BiblicalDate date;
@@ -91,7 +56,7 @@ BiblicalDate JDToBiblicalDate(Engine& e, double jd) {
   double probe = jd - 1000;
   while (probe <= jd) {
     date.creationYear += 1;
-    probe = BiblicalDateToJD(e, 1, 1, date.creationYear);
+    probe = BiblicalDateToJD(engine, 1, 1, date.creationYear);
   }
   date.creationYear -= 1;
 
@@ -100,10 +65,10 @@ BiblicalDate JDToBiblicalDate(Engine& e, double jd) {
   probe = 0;
   while (probe <= jd) {
     month += 1;
-    probe = BiblicalDateToJD(e, month, 1, date.creationYear);
+    probe = BiblicalDateToJD(engine, month, 1, date.creationYear);
   }
   month -= 1;
-  probe = BiblicalDateToJD(e, month, 1, date.creationYear);
+  probe = BiblicalDateToJD(engine, month, 1, date.creationYear);
   date.month = month;
   date.day = num::CInt(jd - probe + 1);
 
@@ -111,7 +76,7 @@ BiblicalDate JDToBiblicalDate(Engine& e, double jd) {
   // one lunation late (an early harvest would have begun it here).
   st.ThirteenthMonthFlag = kFalse;
   if (month == 13) {
-    BiblicalDateToJD(e, 1, 1, date.creationYear + 1);
+    BiblicalDateToJD(engine, 1, 1, date.creationYear + 1);
     if (st.YearShifted != 0) st.ThirteenthMonthFlag = kTrue;
   }
   return date;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/day_recorder.h"
@@ -23,8 +24,8 @@ double MarchEquinoxJD(double yearNumber) {
   return 1721139.2855 + 365.2421376 * Y + 0.067919 * y * y - 0.0027879 * y * y * y;
 }
 
-bool EquinoxFallsAfterSunset(Engine& e) {
-  EphemerisState& st = e.st;
+bool EquinoxFallsAfterSunset(Engine& engine) {
+  EphemerisState& st = engine.st;
   st.EquinoxYear = Int(st.YearNumber);
   st.EquinoxJD = MarchEquinoxJD(st.YearNumber);
   const double gap = std::fabs(st.EquinoxJD - st.EquinoxSunset);
@@ -34,8 +35,8 @@ bool EquinoxFallsAfterSunset(Engine& e) {
     st.EquinoxGap = gap != 0 ? gap : 1e-12;  // nonzero: TestEvening only places the sun
     st.Centuries = (st.EquinoxJD - 2415020) / 36525;
     if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
-    e.TestEvening();
-    st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.SunLongitude);
+    engine.TestEvening();
+    st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.Sun.longitude);
     st.EquinoxGap = 0;
   }
   return st.EquinoxJD > st.EquinoxSunset;
@@ -45,32 +46,32 @@ namespace {
 
 // "This may be Year 6028 After Creation." and, from the first Jubilee on, the
 // Jubilee (every 50th year from Creation year 2544) and Sabbatical lines.
-void WriteCreationYearNotes(Engine& e) {
-  EphemerisState& st = e.st;
-  e.WriteOutputLine("This may be Year" + num::Str(st.CreationYear) + " After Creation. " + st.LineEnd);
+void WriteCreationYearNotes(Engine& engine) {
+  EphemerisState& st = engine.st;
+  engine.WriteOutputLine("This may be Year" + num::Str(st.CreationYear) + " After Creation. " + st.LineEnd);
   if (st.CreationYear < 2496 || st.CreationYear > 10000) return;
   const double J = (st.CreationYear - 2544) / 50;
   const std::int32_t r = num::Mod(num::CLng(st.CreationYear - 2544 - 49 - Int(J)), 7);
   const bool jubilee = J == Int(J);
   if (jubilee) {
     const long n = static_cast<long>(J + 1);
-    e.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) + std::string(OrdinalSuffix(n)) + " " +
-                      "Jubilee (Yobel) Year." + st.LineEnd);
+    engine.WriteOutputLine("This may be the" + num::Str(static_cast<double>(n)) +
+                           std::string(OrdinalSuffix(n)) + " " + "Jubilee (Yobel) Year." + st.LineEnd);
   }
-  if (r == 0 && !jubilee) e.WriteOutputLine("This may be a Sabbatical (Shemittah) Year." + st.LineEnd);
+  if (r == 0 && !jubilee) engine.WriteOutputLine("This may be a Sabbatical (Shemittah) Year." + st.LineEnd);
 }
 
-void WriteLabelledDay(Engine& e, const char* label) {
-  e.WriteOutputLine(label);
-  e.WriteDayAndDate();
+void WriteLabelledDay(Engine& engine, const char* label) {
+  engine.WriteOutputLine(label);
+  engine.WriteDayAndDate();
 }
 
 // The certainty of a day counted from a month start whose crescent verdict
-// is `verdict`: 1 probably not visible (possibly one day earlier), 2 probably
-// visible (possibly one day later), 3 visible.
-Certainty DayCertainty(std::int16_t verdict) {
-  if (verdict == 1) return Certainty::PossiblyDayEarlier;
-  if (verdict == 2) return Certainty::PossiblyDayLater;
+// is `verdict`.
+Certainty DayCertainty(Visibility verdict) {
+  const int shift = PossibleDayShift(verdict);
+  if (shift < 0) return Certainty::PossiblyDayEarlier;
+  if (shift > 0) return Certainty::PossiblyDayLater;
   return Certainty::Certain;
 }
 
@@ -79,7 +80,7 @@ Certainty DayCertainty(std::int16_t verdict) {
 class RunRecorder {
  public:
   // Given the engine after InitEphemeris: announces the run.
-  RunRecorder(Engine& e, ReportKind report) : e_(e) {
+  RunRecorder(Engine& engine, ReportKind report) : e_(engine) {
     if (e_.dayRecorder == nullptr) return;
     const EphemerisState& st = e_.st;
     RecordedRun run;
@@ -124,47 +125,94 @@ class RunRecorder {
   HarvestReading reading_ = HarvestReading::Only;
 };
 
+// A day of a month that the holy-day report states: the days since the
+// day stated before it (the first is the month's first day), the text
+// written before its date, and how the day recorder is told of it.
+struct FeastDay {
+  double daysAfterPrevious;
+  const char* label;
+  DayKind kind;
+  const char* key;
+  const char* name;
+};
+
+// Abib 1, the Passover sacrifice on Abib 14 and the Feast of Unleavened
+// Bread from Abib 15 to 21.
+constexpr FeastDay kSpringDays[] = {
+    {0, "Abib 1 is", DayKind::MonthStart, "abib-1", "Abib 1"},
+    {13, "The Passover sacrifice is", DayKind::HolyDay, "passover", "Passover sacrifice"},
+    {1, "The Feast of Unleavened Bread goes from ", DayKind::HolyDay, "unleavened-bread-first",
+     "Feast of Unleavened Bread, first day"},
+    {6, "to", DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day"},
+};
+
+// The seventh month: Trumpets on the 1st, Atonement on the 10th,
+// Tabernacles from the 15th to the 21st and the Great Last Day on the 22nd.
+constexpr FeastDay kAutumnDays[] = {
+    {0, "Feast of Trumpets is", DayKind::HolyDay, "trumpets", "Feast of Trumpets"},
+    {9, "The Day of Atonement is", DayKind::HolyDay, "atonement", "Day of Atonement"},
+    {5, "The Feast of Tabernacles (Ingathering) goes from", DayKind::HolyDay, "tabernacles-first",
+     "Feast of Tabernacles (Ingathering), first day"},
+    {6, "to", DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day"},
+    {1, "The Great Last Day is", DayKind::HolyDay, "great-last-day", "Great Last Day"},
+};
+
+// Writes the days from PrintJD, the month's first day, on (leaving PrintJD
+// at the last of them), each with the certainty of the month's start.
+void WriteFeastDays(Engine& engine, RunRecorder& record, std::span<const FeastDay> days,
+                    Certainty certainty) {
+  for (const FeastDay& day : days) {
+    engine.st.PrintJD += day.daysAfterPrevious;
+    WriteLabelledDay(engine, day.label);
+    record.Day(day.kind, day.key, day.name, certainty);
+  }
+}
+
 }  // namespace
 
-void ComputeHolyDays(Engine& e) {
-  EphemerisState& st = e.st;
-  e.InitEphemeris();
+void ComputeHolyDays(Engine& engine) {
+  EphemerisState& st = engine.st;
+  engine.InitEphemeris();
   st.CreationYear = st.YearNumber >= 0 ? st.YearNumber + 4004 : st.YearNumber + 4005;
   const bool east = st.EveningFlag == "Y";
   if (east) {
-    e.WriteOutputLine("These Holy Day dates are corrected (delayed one day) for the" + st.LineEnd);
-    e.WriteOutputLine("region east of Israel and west of the International Date Line." + st.LineEnd);
+    engine.WriteOutputLine("These Holy Day dates are corrected (delayed one day) for the" + st.LineEnd);
+    engine.WriteOutputLine("region east of Israel and west of the International Date Line." + st.LineEnd);
   } else {
-    e.WriteOutputLine("These Holy Day dates are for Israel and regions westward to the International Date Line." +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        "These Holy Day dates are for Israel and regions westward to the International Date Line." +
+        st.LineEnd);
   }
-  WriteCreationYearNotes(e);
-  e.WriteOutputLine(st.LineEnd);
+  WriteCreationYearNotes(engine);
+  engine.WriteOutputLine(st.LineEnd);
 
-  RunRecorder record(e, ReportKind::HolyDays);
+  RunRecorder record(engine, ReportKind::HolyDays);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
 
   for (int pass = 0;; ++pass) {
     // The first month: its crescent must be seen on or after the March equinox.
-    e.FindNewMoon();
+    engine.FindNewMoon();
     // The sunset of the last evening tested, as a JD in universal time.
     st.EquinoxSunset = (st.PrintJD - 1) + (st.SunsetOffset + 0.25) / 24 + st.ZoneHours / 24;
-    if (!EquinoxFallsAfterSunset(e)) {
+    if (!EquinoxFallsAfterSunset(engine)) {
       st.BarleyEarly = kFalse;
     } else {
       st.YearShifted = kTrue;
-      e.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " + st.LineEnd);
+      engine.WriteOutputLine("If the barley harvest is early, this New Moon will begin the New Year. " +
+                             st.LineEnd);
       st.BarleyEarly = kTrue;
     }
     if (st.FirstLunation == 0) st.FirstLunation = st.LunationNumber;
-    if (st.Verdict == 1) {
-      e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
-                        st.LineEnd);
+    if (st.Verdict == Visibility::ProbablyNotVisible) {
+      engine.WriteOutputLine(
+          "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+          st.LineEnd);
     }
-    if (st.Verdict == 2) {
-      e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
-                        st.LineEnd);
+    if (st.Verdict == Visibility::ProbablyVisible) {
+      engine.WriteOutputLine(
+          "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
+          st.LineEnd);
     }
 
     // Spring.
@@ -172,52 +220,31 @@ void ComputeHolyDays(Engine& e) {
                                    : st.BarleyEarly != 0 ? HarvestReading::EarlyHarvest
                                                          : HarvestReading::Only;
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    const Certainty spring = DayCertainty(st.Verdict);
-    WriteLabelledDay(e, "Abib 1 is");
-    record.Day(DayKind::MonthStart, "abib-1", "Abib 1", spring);
-    st.PrintJD += 13;
-    WriteLabelledDay(e, "The Passover sacrifice is");
-    record.Day(DayKind::HolyDay, "passover", "Passover sacrifice", spring);
-    st.PrintJD += 1;
-    WriteLabelledDay(e, "The Feast of Unleavened Bread goes from ");
-    record.Day(DayKind::HolyDay, "unleavened-bread-first", "Feast of Unleavened Bread, first day", spring);
-    st.PrintJD += 6;
-    WriteLabelledDay(e, "to");
-    record.Day(DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day", spring);
+    WriteFeastDays(engine, record, kSpringDays, DayCertainty(st.Verdict));
 
     // The Wave Offering is the Sunday within Unleavened Bread; Pentecost is
-    // seven weeks later.  East of Israel both fall on the Monday.
+    // seven weeks later.  East of Israel both are written as the Monday; the
+    // weekday written for Abib 21 there is that of the delayed date.
     int w = st.WeekdayIndex;  // of Abib 21
-    double waveOfferingJD = 0;
-    double pentecostJD = 0;
-    if (!east) {
-      e.WriteOutputLine("The Wave Offering (the First-fruit) is Sunday, ");
-      st.PrintJD = st.PrintJD + (7 - w) - 7;
-      e.WriteDate();
-      waveOfferingJD = e.LastDateWrittenJD();
-      e.WriteOutputLine("First-fruits  (Pentecost) is Sunday, ");
-      st.PrintJD += 49;
-      e.WriteDate();
-      pentecostJD = e.LastDateWrittenJD();
-    } else {
-      e.WriteOutputLine("The Wave Offering (the First-fruit) is Monday, ");
-      w -= 1;
-      if (w < 0) w = 6;
-      st.PrintJD = st.PrintJD + (7 - w) - 6;
-      e.WriteDate();
-      waveOfferingJD = e.LastDateWrittenJD();
-      e.WriteOutputLine("First-fruits  (Pentecost) is Monday, ");
-      st.PrintJD += 50;
-      e.WriteDate();
-      pentecostJD = e.LastDateWrittenJD();
-    }
+    if (east) w = w == 0 ? 6 : w - 1;
+    const std::string weekday = east ? "Monday, " : "Sunday, ";
+    engine.WriteOutputLine("The Wave Offering (the First-fruit) is " + weekday);
+    st.PrintJD = st.PrintJD + (7 - w) - (east ? 6 : 7);
+    engine.WriteDate();
+    const double waveOfferingJD = engine.LastDateWrittenJD();
+    engine.WriteOutputLine("First-fruits  (Pentecost) is " + weekday);
+    st.PrintJD += east ? 50 : 49;
+    engine.WriteDate();
+    const double pentecostJD = engine.LastDateWrittenJD();
     Certainty weeks = Certainty::Certain;
-    if (w == 6 && st.Verdict == 2) {
-      e.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." + st.LineEnd);
+    if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
+      engine.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." +
+                             st.LineEnd);
       weeks = Certainty::PossiblyWeekLater;
     }
-    if (w == 0 && st.Verdict == 1) {
-      e.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." + st.LineEnd);
+    if (w == 0 && st.Verdict == Visibility::ProbablyNotVisible) {
+      engine.WriteOutputLine("If Abib 1 is earlier then Wave Offering and Pentecost are one week earlier." +
+                             st.LineEnd);
       weeks = Certainty::PossiblyWeekEarlier;
     }
     record.Day(DayKind::HolyDay, "wave-offering", "Wave Offering (the First-fruit)", weeks, waveOfferingJD);
@@ -225,73 +252,62 @@ void ComputeHolyDays(Engine& e) {
 
     // Autumn: the seventh month.
     st.LunationNumber += 6;
-    e.FindNewMoon();
-    if (st.Verdict == 1) e.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
-    if (st.Verdict == 2) e.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
+    engine.FindNewMoon();
+    if (st.Verdict == Visibility::ProbablyNotVisible)
+      engine.WriteOutputLine("The following Holy Days could be one day earlier:" + st.LineEnd);
+    if (st.Verdict == Visibility::ProbablyVisible)
+      engine.WriteOutputLine("The following Holy Days could be one day later:" + st.LineEnd);
     record.Month(st.PrintJD, st.LunationNumber, reading);
-    const Certainty autumn = DayCertainty(st.Verdict);
-    WriteLabelledDay(e, "Feast of Trumpets is");
-    record.Day(DayKind::HolyDay, "trumpets", "Feast of Trumpets", autumn);
-    st.PrintJD += 9;
-    WriteLabelledDay(e, "The Day of Atonement is");
-    record.Day(DayKind::HolyDay, "atonement", "Day of Atonement", autumn);
-    st.PrintJD += 5;
-    WriteLabelledDay(e, "The Feast of Tabernacles (Ingathering) goes from");
-    record.Day(DayKind::HolyDay, "tabernacles-first", "Feast of Tabernacles (Ingathering), first day",
-               autumn);
-    st.PrintJD += 6;
-    WriteLabelledDay(e, "to");
-    record.Day(DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day", autumn);
-    st.PrintJD += 1;
-    WriteLabelledDay(e, "The Great Last Day is");
-    record.Day(DayKind::HolyDay, "great-last-day", "Great Last Day", autumn);
+    WriteFeastDays(engine, record, kAutumnDays, DayCertainty(st.Verdict));
 
     if (st.BarleyEarly == kFalse) break;
-    e.WriteOutputLine(st.LineEnd);
-    e.WriteOutputLine("For a year with a late spring barley harvest, God's Holy Days are:" + st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine("For a year with a late spring barley harvest, God's Holy Days are:" + st.LineEnd);
     st.LunationNumber -= 5;  // the lunation after the first candidate
   }
   record.Finished();
 }
 
-void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaption) {
-  EphemerisState& st = e.st;
+void ListMonthStarts(Engine& engine, const std::function<void()>& writeLocationCaption) {
+  EphemerisState& st = engine.st;
   st.MonthStartJD = 0;
-  e.InitEphemeris();
-  e.WriteOutputLine(e.YearText(st.YearNumber) + " CALCULATED NEW MOONS");
+  engine.InitEphemeris();
+  engine.WriteOutputLine(engine.YearText(st.YearNumber) + " CALCULATED NEW MOONS");
   const bool jerusalem = st.LocalMode == 0;
   if (jerusalem) {
-    e.WriteOutputLine("(Jerusalem)" + st.LineEnd);
+    engine.WriteOutputLine("(Jerusalem)" + st.LineEnd);
     if (st.EveningFlag == "Y") {
-      e.WriteOutputLine("The Month Start dates are corrected (delayed one day)" + st.LineEnd);
-      e.WriteOutputLine("for the region east of Israel and west of the International Date Line." + st.LineEnd);
+      engine.WriteOutputLine("The Month Start dates are corrected (delayed one day)" + st.LineEnd);
+      engine.WriteOutputLine("for the region east of Israel and west of the International Date Line." +
+                             st.LineEnd);
     } else {
-      e.WriteOutputLine("These dates are for Israel and regions westward to the International Date Line." +
-                        st.LineEnd);
+      engine.WriteOutputLine(
+          "These dates are for Israel and regions westward to the International Date Line." + st.LineEnd);
     }
   } else {
-    e.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
     if (writeLocationCaption) writeLocationCaption();
   }
-  RunRecorder record(e, ReportKind::MonthStarts);
+  RunRecorder record(engine, ReportKind::MonthStarts);
   st.YearStart = st.YearNumber + 0.277;
   st.LunationNumber = FirstLunationOfYear(st.YearStart);
   for (int month = 0; month < 14; ++month) {
-    e.FindNewMoon();
+    engine.FindNewMoon();
     record.Month(st.PrintJD, st.LunationNumber, HarvestReading::Only);
-    // The list states "possibly one day earlier" for any verdict but 2 and 3.
-    const Certainty certainty = st.Verdict == 2   ? Certainty::PossiblyDayLater
-                                : st.Verdict == 3 ? Certainty::Certain
-                                                  : Certainty::PossiblyDayEarlier;
+    // The list states "possibly one day earlier" for any verdict but the two
+    // that are probably or surely visible.
+    const Certainty certainty = st.Verdict == Visibility::ProbablyVisible ? Certainty::PossiblyDayLater
+                                : st.Verdict == Visibility::Visible       ? Certainty::Certain
+                                                                          : Certainty::PossiblyDayEarlier;
     if (jerusalem) {
-      if (st.Verdict == 2) {
-        e.WriteOutputLine("First Day of Month is (possibly one day later)");
-      } else if (st.Verdict == 3) {
-        e.WriteOutputLine("First Day of Month is");
+      if (st.Verdict == Visibility::ProbablyVisible) {
+        engine.WriteOutputLine("First Day of Month is (possibly one day later)");
+      } else if (st.Verdict == Visibility::Visible) {
+        engine.WriteOutputLine("First Day of Month is");
       } else {
-        e.WriteOutputLine("First Day of Month is (possibly one day earlier)");
+        engine.WriteOutputLine("First Day of Month is (possibly one day earlier)");
       }
-      e.WriteDayAndDate();
+      engine.WriteDayAndDate();
       record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty);
     } else {
       // The local list prints the evening tables only: the month start is
@@ -299,7 +315,7 @@ void ListMonthStarts(Engine& e, const std::function<void()>& writeLocationCaptio
       record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty,
                  st.PrintJD + (st.EveningFlag == "Y" ? 1 : 0));
     }
-    e.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
     st.LunationNumber += 1;
   }
   record.Finished();

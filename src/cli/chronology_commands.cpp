@@ -23,7 +23,8 @@ struct RunCommandKind {
 };
 
 // Why the boxes hold other years than were typed, for the message on stderr.
-std::string Reasons(const std::string& first, const std::string& last, const RunCommandKind& kind, bool flood) {
+std::string Reasons(const std::string& first, const std::string& last, const RunCommandKind& kind,
+                    bool flood) {
   std::string reasons;
   auto add = [&reasons](const std::string& r) { reasons += (reasons.empty() ? "" : "; ") + r; };
   const auto outside = [&kind](const std::string& text) {
@@ -34,7 +35,8 @@ std::string Reasons(const std::string& first, const std::string& last, const Run
     add("the years run from " + num::CStr(kind.yearMin) + " to " + num::CStr(runs::kRunYearMax));
   }
   if (flood && (num::Val(first) == 0 || (!last.empty() && num::Val(last) == 0))) add("there is no year 0");
-  if (!last.empty() && num::Val(last) < num::Val(first)) add("a range runs from the earlier year to the later");
+  if (!last.empty() && num::Val(last) < num::Val(first))
+    add("a range runs from the earlier year to the later");
   return reasons;
 }
 
@@ -51,9 +53,12 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, Comman
   window.txtYear2 = last;
   (window.*kind.click)();
   if (window.txtYear != first || window.txtYear2 != last) {
-    const auto shown = [](const std::string& a, const std::string& b) { return b.empty() ? a : a + " to " + b; };
+    const auto shown = [](const std::string& a, const std::string& b) {
+      return b.empty() ? a : a + " to " + b;
+    };
     const bool range = !last.empty() || !window.txtYear2.empty();
-    const std::string reasons = Reasons(first, last, kind, kind.click == &app::HolyDaysWindow::cmdFlood_Click);
+    const std::string reasons =
+        Reasons(first, last, kind, kind.click == &app::HolyDaysWindow::cmdFlood_Click);
     ctx.Note((range ? "years " : "year ") + shown(first, last) + (range ? " were" : " was") + " read as " +
              shown(window.txtYear, window.txtYear2) + (reasons.empty() ? "" : " (" + reasons + ")"));
   }

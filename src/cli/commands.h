@@ -21,7 +21,7 @@ namespace orvane::cli {
 // fails, each message on one line of its own.
 class CommandContext {
  public:
-  CommandContext(std::string& out, int currentYear) : out(out), currentYear(currentYear) {}
+  CommandContext(std::string& report, int year) : out(report), currentYear(year) {}
 
   std::string& out;  // the report (or the calendar of --ics -)
   const int currentYear;

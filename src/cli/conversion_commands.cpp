@@ -22,8 +22,9 @@ template <typename Model>
 int RunListing(const ListingOptions& o, CommandContext& ctx) {
   SilentBeeper beeper;
   const int currentYear = ctx.currentYear;
-  Model window(beeper, [](std::string_view key) { return app::BuildHelpText(key); },
-               [currentYear] { return currentYear; });
+  Model window(
+      beeper, [](std::string_view key) { return app::BuildHelpText(key); },
+      [currentYear] { return currentYear; });
   window.Form_Load();
   const std::string typed = o.year.empty() ? num::CStr(currentYear) : o.year;
   const std::string listing = window.ListingFor(typed);
@@ -45,7 +46,8 @@ void AddListing(CommandSet& set, const std::string& name, const std::string& des
 
 void AddConversionCommands(CommandSet& set) {
   AddListing<conversions::HebrewWindowModel>(
-      set, "rabbinical", "The months and holy days of the Rabbinical year that begins in the spring of a year",
+      set, "rabbinical",
+      "The months and holy days of the Rabbinical year that begins in the spring of a year",
       "Gregorian year, -4600 to 32000 (BCE years negative). Default: the current year.");
   AddListing<conversions::EasterWindowModel>(
       set, "easter", "Good Friday and Easter Sunday for sixty years from a year",

@@ -293,11 +293,10 @@ void AddConvertCommand(CommandSet& set) {
   // Exactly one of the day options is required; RunConvert checks it.  (The
   // parser's option groups are not used: they are subcommands without a
   // name, and an empty argument was taken as that name.)
-  o->days.push_back(
-      cmd->add_option("--jd", o->jd,
-                      "Julian day count, 78166.5 to 12313456.5; the day it falls in is shown "
-                      "(2451545, noon, is 2451544.5)")
-          ->type_name("JD"));
+  o->days.push_back(cmd->add_option("--jd", o->jd,
+                                    "Julian day count, 78166.5 to 12313456.5; the day it falls in is shown "
+                                    "(2451545, noon, is 2451544.5)")
+                        ->type_name("JD"));
   o->days.push_back(cmd->add_option("--gregorian", o->gregorian,
                                     "Gregorian date YEAR-MONTH-DAY, BCE years negative (-44-3-15)")
                         ->type_name("Y-M-D"));

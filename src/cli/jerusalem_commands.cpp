@@ -51,8 +51,9 @@ void AddReport(CommandSet& set, const std::string& name, const std::string& desc
                                       "Year to compute, -4004 to 9999; BCE years are negative (-1 is 1 "
                                       "BCE, 0 is read as -1). Default: the current year.");
   year->check(detail::WholeNumber());
-  cmd->add_flag("--east", o->east,
-                "Delay every date by one day for the region east of Israel and west of the International Date Line");
+  cmd->add_flag(
+      "--east", o->east,
+      "Delay every date by one day for the region east of Israel and west of the International Date Line");
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
   detail::AddCalendarFileOptions(cmd, year, o->calendar);
 }

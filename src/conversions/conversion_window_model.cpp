@@ -35,52 +35,16 @@ std::size_t WeekdayIndex(double wholeDays) {
 // middle of (the Flood run lets the windows handle events between its years).
 class EngineScope {
  public:
-  explicit EngineScope(EphemerisState& st)
-      : st_(st),
-        eveningFlag_(st.EveningFlag),
-        runName_(st.RunName),
-        showInMain_(st.ShowInMain),
-        showInConversion_(st.ShowInConversion),
-        showInConversion2_(st.ShowInConversion2),
-        conversionMode_(st.ConversionMode),
-        conversionTableFlag_(st.ConversionTableFlag),
-        localMode_(st.LocalMode),
-        fixedPlaceMode_(st.FixedPlaceMode),
-        tableMode_(st.TableMode) {
+  explicit EngineScope(EphemerisState& st) : saved_(st) {
     st.ShowInMain = kFalse;
     st.LocalMode = kFalse;
     st.FixedPlaceMode = kFalse;
     st.TableMode = kFalse;
   }
-  EngineScope(const EngineScope&) = delete;
-  EngineScope& operator=(const EngineScope&) = delete;
-  ~EngineScope() {
-    st_.EveningFlag = eveningFlag_;
-    st_.RunName = runName_;
-    st_.ShowInMain = showInMain_;
-    st_.ShowInConversion = showInConversion_;
-    st_.ShowInConversion2 = showInConversion2_;
-    st_.ConversionMode = conversionMode_;
-    st_.ConversionTableFlag = conversionTableFlag_;
-    st_.LocalMode = localMode_;
-    st_.FixedPlaceMode = fixedPlaceMode_;
-    st_.TableMode = tableMode_;
-  }
 
  private:
-  EphemerisState& st_;
-  std::string eveningFlag_;
-  std::string runName_;
-  Flag showInMain_, showInConversion_, showInConversion2_;
-  Flag conversionMode_, conversionTableFlag_;
-  Flag localMode_, fixedPlaceMode_, tableMode_;
+  SavedRunFlags saved_;
 };
-
-template <std::size_t N>
-void FillList(MonthListBox& list, const std::array<std::string_view, N>& names) {
-  list.List.clear();
-  for (std::size_t i = 1; i < N; ++i) list.List.emplace_back(names[i]);
-}
 
 }  // namespace
 
@@ -139,60 +103,39 @@ ConversionWindowModel::ConversionWindowModel(Engine& engine, Beeper& beeper, Hel
 
 // --- Fields by column ---------------------------------------------------------------------
 
-std::string& ConversionWindowModel::DayBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGDay;
-    case Column::Julian:
-      return txtJCDay;
-    case Column::Biblical:
-      return txtBDay;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHDay;
-}
+using Model = ConversionWindowModel;
 
-std::string& ConversionWindowModel::MonthBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGMonth;
-    case Column::Julian:
-      return txtJCMonth;
-    case Column::Biblical:
-      return txtBMonth;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHMonth;
-}
+const std::array<Model::ColumnParts, 5> Model::kColumns = {{
+    {&Model::txtGDay, &Model::txtGMonth, &Model::lstGMonth, &Model::txtGYear,
+     std::span(GregorianMonthNames).subspan(1), Control::txtGDay, &Model::GregorianToDayCount,
+     &Model::RefreshGregorian},
+    {&Model::txtJCDay, &Model::txtJCMonth, &Model::lstJCMonth, &Model::txtJCYear,
+     std::span(GregorianMonthNames).subspan(1), Control::txtJCDay, &Model::JulianCalendarToDayCount,
+     &Model::RefreshJulianCalendar},
+    {&Model::txtBDay, &Model::txtBMonth, &Model::lstBMonth, &Model::txtBYear,
+     std::span(BiblicalMonthNames).subspan(1), Control::txtBDay, &Model::BiblicalColumnToDayCount,
+     &Model::RefreshBiblical},
+    {&Model::txtHDay, &Model::txtHMonth, &Model::lstHMonth, &Model::txtHYear,
+     std::span(HebrewMonthNames).subspan(1), Control::txtHDay, &Model::RabbinicalToDayCount,
+     &Model::RefreshRabbinical},
+    {.dayControl = Control::txtJDCount, .toDayCount = &Model::DayCountEntered},
+}};
 
-std::string& ConversionWindowModel::YearBox(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return txtGYear;
-    case Column::Julian:
-      return txtJCYear;
-    case Column::Biblical:
-      return txtBYear;
-    case Column::Hebrew:
-      break;
-  }
-  return txtHYear;
-}
+namespace {
 
-MonthListBox& ConversionWindowModel::MonthList(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      return lstGMonth;
-    case Column::Julian:
-      return lstJCMonth;
-    case Column::Biblical:
-      return lstBMonth;
-    case Column::Hebrew:
-      break;
-  }
-  return lstHMonth;
+// The date columns in the order they are shown from the day count.  The
+// Biblical column goes last: showing it writes the day count back in its
+// shortest form, and the others show the day as it was typed.
+constexpr std::array<Column, 4> kRefreshOrder = {Column::Gregorian, Column::Julian, Column::Hebrew,
+                                                 Column::Biblical};
+
+}  // namespace
+
+void ConversionWindowModel::ShowMonth(Column c, int month) {
+  const MonthListBox& list = MonthList(c);
+  if (month < 1 || month > list.ListCount()) return;
+  MonthBox(c) = list.List[static_cast<std::size_t>(month - 1)];
+  SetListIndex(c, month - 1);
 }
 
 double ConversionWindowModel::DayCount() const { return Value(txtJDCount); }
@@ -239,16 +182,14 @@ int ConversionWindowModel::EngineWeekday(double jd) {
 
 void ConversionWindowModel::Form_Load() {
   calendar_.FillCalendarNames();
-  FillList(lstGMonth, GregorianMonthNames);
-  FillList(lstJCMonth, GregorianMonthNames);
-  FillList(lstHMonth, HebrewMonthNames);
-  FillList(lstBMonth, BiblicalMonthNames);
+  for (const ColumnParts& column : kColumns) {
+    if (column.list == nullptr) continue;
+    MonthListBox& list = this->*column.list;
+    list.List.assign(column.monthNames.begin(), column.monthNames.end());
+  }
   const ClockDate today = clock_ ? clock_() : LocalToday();
   txtGYear = NumberText(today.year);
-  if (today.month >= 1 && today.month <= 12) {
-    txtGMonth = lstGMonth.List[static_cast<std::size_t>(today.month - 1)];
-    SetListIndex(Column::Gregorian, today.month - 1);
-  }
+  ShowMonth(Column::Gregorian, today.month);
   txtGDay = NumberText(today.day);
   cmdGCompute_Click();
 }
@@ -268,54 +209,31 @@ void ConversionWindowModel::Form_KeyDown(int& keyCode) {
 
 // --- Compute buttons ---------------------------------------------------------------------------
 
-void ConversionWindowModel::cmdGCompute_Click() {
+void ConversionWindowModel::cmdGCompute_Click() { Compute(Parts(Column::Gregorian)); }
+void ConversionWindowModel::cmdJCCompute_Click() { Compute(Parts(Column::Julian)); }
+void ConversionWindowModel::cmdBCompute_Click() { Compute(Parts(Column::Biblical)); }
+void ConversionWindowModel::cmdHCompute_Click() { Compute(Parts(Column::Hebrew)); }
+void ConversionWindowModel::cmdJCompute_Click() { Compute(DayCountColumn()); }
+
+void ConversionWindowModel::Compute(const ColumnParts& column) {
   const EngineScope scope(engine_.st);
+  (this->*column.toDayCount)();
+  for (Column shown : kRefreshOrder) (this->*Parts(shown).refresh)();
+  BiblicalToDayCount();
+  CommonEnding();
+}
+
+void ConversionWindowModel::GregorianToDayCount() {
   ClampGregorian();
   SetDayCount(GregorianToJD(lstGMonth.ListIndex + 1, Nearest(txtGDay), Nearest(txtGYear)));
-  RefreshGregorian();
-  RefreshBiblical();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
-  BiblicalToDayCount();
-  CommonEnding();
 }
 
-void ConversionWindowModel::cmdJCCompute_Click() {
-  const EngineScope scope(engine_.st);
-  JulianCalendarToDayCount();
-  RefreshGregorian();
-  RefreshBiblical();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
+void ConversionWindowModel::BiblicalColumnToDayCount() {
+  txtJDCount = "0";  // so that the long day's second civil day is not kept
   BiblicalToDayCount();
-  CommonEnding();
 }
 
-void ConversionWindowModel::cmdBCompute_Click() {
-  const EngineScope scope(engine_.st);
-  txtJDCount = "0";
-  BiblicalToDayCount();
-  RefreshGregorian();
-  RefreshJulianCalendar();
-  RefreshRabbinical();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
-}
-
-void ConversionWindowModel::cmdHCompute_Click() {
-  const EngineScope scope(engine_.st);
-  RabbinicalToDayCount();
-  RefreshGregorian();
-  RefreshRabbinical();
-  RefreshJulianCalendar();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
-}
-
-void ConversionWindowModel::cmdJCompute_Click() {
-  const EngineScope scope(engine_.st);
+void ConversionWindowModel::DayCountEntered() {
   // A Julian day names an instant, and the columns show the civil day it
   // falls in: every column works on that day's start (x.5, midnight).  A
   // whole Julian day is noon and becomes its value - 0.5; an hour such as
@@ -325,12 +243,6 @@ void ConversionWindowModel::cmdJCompute_Click() {
   const double dayStart = num::Int(jd + 0.5) - 0.5;
   if (jd != dayStart) SetDayCount(dayStart);
   ClampDayCount();
-  RefreshGregorian();
-  RefreshJulianCalendar();
-  RefreshRabbinical();
-  RefreshBiblical();
-  BiblicalToDayCount();
-  CommonEnding();
 }
 
 void ConversionWindowModel::CommonEnding() {
@@ -342,23 +254,6 @@ void ConversionWindowModel::CommonEnding() {
   ShowMoonPicture();
 }
 
-void ConversionWindowModel::ComputeColumn(Column c) {
-  switch (c) {
-    case Column::Gregorian:
-      cmdGCompute_Click();
-      return;
-    case Column::Julian:
-      cmdJCCompute_Click();
-      return;
-    case Column::Biblical:
-      cmdBCompute_Click();
-      return;
-    case Column::Hebrew:
-      cmdHCompute_Click();
-      return;
-  }
-}
-
 // --- Columns from and to the Julian day ----------------------------------------------------------
 
 void ConversionWindowModel::RefreshGregorian() {
@@ -366,11 +261,7 @@ void ConversionWindowModel::RefreshGregorian() {
   const GregorianDateText date = JDToGregorianText(jd);
   txtGDay = NumberText(Value(date.day_text));
   txtGYear = NumberText(Value(date.year_text));
-  const int month = static_cast<int>(Value(date.month_text));
-  if (month >= 1 && month <= lstGMonth.ListCount()) {
-    txtGMonth = lstGMonth.List[static_cast<std::size_t>(month - 1)];
-    SetListIndex(Column::Gregorian, month - 1);
-  }
+  ShowMonth(Column::Gregorian, static_cast<int>(Value(date.month_text)));
   lblGDayOfWeek = GregorianDayNames[static_cast<std::size_t>(EngineWeekday(jd))];
   fraGregorian = jd <= kLastModifiedGregorianJD ? "Modified Gregorian" : "Gregorian";
   lblGYearType = IsGregorianLeapYear(Nearest(txtGYear)) ? "Leap Year (366 days)" : "Normal Year (365 days)";
@@ -381,10 +272,7 @@ void ConversionWindowModel::RefreshJulianCalendar() {
   const JulianDate date = JDToJulianDate(DayCount());
   txtJCDay = NumberText(date.day);
   txtJCYear = NumberText(date.year);
-  if (date.month >= 1 && date.month <= lstJCMonth.ListCount()) {
-    txtJCMonth = lstJCMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Julian, date.month - 1);
-  }
+  ShowMonth(Column::Julian, date.month);
 }
 
 void ConversionWindowModel::RefreshBiblical() {
@@ -393,10 +281,7 @@ void ConversionWindowModel::RefreshBiblical() {
   const calendar::BiblicalDate date = calendar::JDToBiblicalDate(engine_, J);
   txtBDay = NumberText(date.day);
   txtBYear = NumberText(date.creationYear);
-  if (date.month >= 1 && date.month <= lstBMonth.ListCount()) {
-    txtBMonth = lstBMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Biblical, date.month - 1);
-  }
+  ShowMonth(Column::Biblical, date.month);
   lblBDayOfWeek = BiblicalDayNames[static_cast<std::size_t>(EngineWeekday(J))];
   SetDayCount(J);
 }
@@ -405,10 +290,7 @@ void ConversionWindowModel::RefreshRabbinical() {
   const double jd = DayCount();
   const HebrewDate date = calendar_.JDToHebrewDate(jd);
   txtHYear = NumberText(date.year);
-  if (date.month >= 1 && date.month <= lstHMonth.ListCount()) {
-    txtHMonth = lstHMonth.List[static_cast<std::size_t>(date.month - 1)];
-    SetListIndex(Column::Hebrew, date.month - 1);
-  }
+  ShowMonth(Column::Hebrew, date.month);
   txtHDay = NumberText(date.day);
 
   // The Rabbinical year begins in the autumn of Gregorian year H - 3761.
@@ -486,7 +368,7 @@ void ConversionWindowModel::BiblicalToDayCount() {
   int count = 1;
 
   const double J = calendar::BiblicalDateToJD(engine_, BM, BD, BY);
-  const std::int16_t verdict = st.Verdict;
+  const Visibility verdict = st.Verdict;
   const bool yearShifted = st.YearShifted != 0;
   lblBDayOfWeek = BiblicalDayNames[static_cast<std::size_t>(EngineWeekday(DayCount()))];
   // The long day's second civil day keeps its own number in the box.
@@ -495,8 +377,8 @@ void ConversionWindowModel::BiblicalToDayCount() {
   // A doubtful sighting: the month may begin a day earlier (1) or later (2).
   candidateJD_[1] = J;
   candidateMonth_[1] = BM;
-  if (verdict == 1 || verdict == 2) {
-    candidateJD_[2] = verdict == 1 ? J - 1 : J + 1;
+  if (PossibleDayShift(verdict) != 0) {
+    candidateJD_[2] = J + PossibleDayShift(verdict);
     candidateMonth_[2] = BM;
     count = 2;
   }
@@ -504,13 +386,13 @@ void ConversionWindowModel::BiblicalToDayCount() {
   // number earlier.
   if (yearShifted) {
     const double early = calendar::BiblicalDateToJD(engine_, BM - 1, BD, BY);
-    const std::int16_t earlyVerdict = st.Verdict;
+    const Visibility earlyVerdict = st.Verdict;
     const std::size_t slot = candidateJD_[2] == 0 ? 2 : 3;
     candidateJD_[slot] = early;
     candidateMonth_[slot] = BM - 1;
     count += 1;
-    if (earlyVerdict == 1 || earlyVerdict == 2) {
-      candidateJD_[slot + 1] = earlyVerdict == 1 ? early - 1 : early + 1;
+    if (PossibleDayShift(earlyVerdict) != 0) {
+      candidateJD_[slot + 1] = early + PossibleDayShift(earlyVerdict);
       candidateMonth_[slot + 1] = BM - 1;
       count += 1;
     }
@@ -638,8 +520,8 @@ void ConversionWindowModel::WriteCriteriaText() {
   }
 
   engine_.WriteOutputLine("First day of Month is ");
-  if (st.Verdict == 2) engine_.WriteOutputLine("(possibly one day later) ");
-  if (st.Verdict == 1) engine_.WriteOutputLine("(possibly one day earlier) ");
+  if (st.Verdict == Visibility::ProbablyVisible) engine_.WriteOutputLine("(possibly one day later) ");
+  if (st.Verdict == Visibility::ProbablyNotVisible) engine_.WriteOutputLine("(possibly one day earlier) ");
   engine_.WriteDayAndDate();
 
   // The era of the Gregorian year the sentence prints.
@@ -664,22 +546,7 @@ void ConversionWindowModel::MonthBox_KeyDown(Column c, int keyCode) {
 }
 
 void ConversionWindowModel::MonthBox_KeyPress(Column c, int& keyAscii) {
-  if (keyAscii == kKeyEnter) {
-    switch (c) {
-      case Column::Gregorian:
-        SetFocus(Control::txtGDay);
-        break;
-      case Column::Julian:
-        SetFocus(Control::txtJCDay);
-        break;
-      case Column::Biblical:
-        SetFocus(Control::txtBDay);
-        break;
-      case Column::Hebrew:
-        SetFocus(Control::txtHDay);
-        break;
-    }
-  }
+  if (keyAscii == kKeyEnter) SetFocus(Parts(c).dayControl);
   keyAscii = 0;  // the month is chosen from the list, never typed
 }
 
@@ -712,7 +579,7 @@ void ConversionWindowModel::DayBox_KeyDown(Column c, int keyCode) {
 void ConversionWindowModel::DayBox_KeyPress(Column c, int& keyAscii) {
   if (keyAscii == kKeyEnter) {
     keyAscii = 0;
-    ComputeColumn(c);
+    Compute(Parts(c));
     return;
   }
   if (!YearBoxAcceptsKey(keyAscii)) {

@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -278,12 +279,42 @@ class ConversionWindowModel {
   void SetFocus(Control control);
   void txtControl_Click();
 
+  // The boxes of a column.
+  std::string& DayBox(Column column) { return this->*Parts(column).day; }
+  std::string& MonthBox(Column column) { return this->*Parts(column).month; }
+  std::string& YearBox(Column column) { return this->*Parts(column).year; }
+  MonthListBox& MonthList(Column column) { return this->*Parts(column).list; }
+
  private:
-  std::string& DayBox(Column column);
-  std::string& MonthBox(Column column);
-  std::string& YearBox(Column column);
-  MonthListBox& MonthList(Column column);
-  void ComputeColumn(Column column);
+  // A column of the window, described once: its boxes (none for the day
+  // count), the entries of its month list, its day box as a control, how
+  // its compute button turns it into the day count and how it is shown
+  // again from the day count (nothing for the day count itself).
+  struct ColumnParts {
+    std::string ConversionWindowModel::*day = nullptr;
+    std::string ConversionWindowModel::*month = nullptr;
+    MonthListBox ConversionWindowModel::*list = nullptr;
+    std::string ConversionWindowModel::*year = nullptr;
+    std::span<const std::string_view> monthNames = {};
+    Control dayControl = Control::None;
+    void (ConversionWindowModel::*toDayCount)() = nullptr;
+    void (ConversionWindowModel::*refresh)() = nullptr;
+  };
+  // The Gregorian, Julian, Biblical and Rabbinical columns (in the order of
+  // Column), then the day count.
+  static const std::array<ColumnParts, 5> kColumns;
+  static const ColumnParts& Parts(Column column) { return kColumns[static_cast<std::size_t>(column)]; }
+  static const ColumnParts& DayCountColumn() { return kColumns[4]; }
+
+  // A compute button: the column into the day count, every column shown
+  // from it, the possible dates of the Biblical date, the moon's picture.
+  void Compute(const ColumnParts& column);
+  void GregorianToDayCount();
+  void BiblicalColumnToDayCount();
+  void DayCountEntered();
+  // Shows month 1..12 (or 13) in the column's month box and selects it in
+  // its list; any other number leaves both as they are.
+  void ShowMonth(Column column, int month);
   void CommonEnding();
   void OptionClick(int n);
   void ShowCriteria();

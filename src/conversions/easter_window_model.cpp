@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "engine/local_clock.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -15,49 +14,24 @@ int Rem(int x, int q) { return x % q; }
 }  // namespace
 
 EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
-    : beeper_(beeper), help_(std::move(help)), clock_(std::move(clock)) {}
-
-void EasterWindowModel::Form_Load() {
-  year_text_ = num::CStr(clock_ ? clock_() : LocalToday().year);
-  cmdHelp_Click();
-}
-
-void EasterWindowModel::Form_KeyDown(int& key_code) {
-  if (key_code != kKeyF1) return;
-  cmdHelp_Click();
-  key_code = 0;
-}
-
-void EasterWindowModel::cmdHelp_Click() { out_ = help_ ? help_(kHelpKey) : std::string(); }
-
-void EasterWindowModel::txtYear_KeyPress(int& key_ascii) {
-  if (key_ascii == kKeyEnter) {
-    cmdEaster_Click();
-    key_ascii = 0;
-  } else if (!YearBoxAcceptsKey(key_ascii)) {
-    beeper_.Beep();
-    key_ascii = 0;
-  }
-}
-
-void EasterWindowModel::txtYear_KeyDown(int key_code) { year_text_ = YearBoxStep(year_text_, key_code); }
+    : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void EasterWindowModel::cmdEaster_Click() {
   out_.clear();
   // Whole years only: a fraction could not be typed, and would not name a year.
-  double year = num::Int(num::Val(year_text_));
+  double year = num::Int(num::Val(yearText_));
   if (year < kMinYear) {
     year = kMinYear;
-    year_text_ = num::CStr(year);
+    yearText_ = num::CStr(year);
     beeper_.Beep();
   } else if (year > kMaxYear) {
     year = kMaxYear;
-    year_text_ = num::CStr(year);
+    yearText_ = num::CStr(year);
     beeper_.Beep();
   }
   const double last = year + (kYearsListed - 1);
-  for (easter_year_ = year; easter_year_ <= last; easter_year_ += 1) {
-    if (easter_year_ < kFirstGregorianYear) {
+  for (easterYear_ = year; easterYear_ <= last; easterYear_ += 1) {
+    if (easterYear_ < kFirstGregorianYear) {
       JulianEasterLine();
     } else {
       GregorianEasterLine();
@@ -68,7 +42,7 @@ void EasterWindowModel::cmdEaster_Click() {
 void EasterWindowModel::GregorianEasterLine() {
   // The Gregorian computus: golden number, century corrections for the solar
   // and lunar equations, epact and the following Sunday.
-  const int Y = static_cast<int>(num::Int(easter_year_));
+  const int Y = static_cast<int>(num::Int(easterYear_));
   const int a = Rem(Y, 19);
   const int b = Y / 100;
   const int c = Rem(Y, 100);
@@ -87,7 +61,7 @@ void EasterWindowModel::GregorianEasterLine() {
 
 void EasterWindowModel::JulianEasterLine() {
   // The Julian computus: the 19-year lunar cycle on the Julian calendar.
-  const int Y = static_cast<int>(num::Int(easter_year_));
+  const int Y = static_cast<int>(num::Int(easterYear_));
   const int a = Rem(Y, 4);
   const int b = Rem(Y, 7);
   const int c = Rem(Y, 19);
@@ -98,15 +72,15 @@ void EasterWindowModel::JulianEasterLine() {
 }
 
 void EasterWindowModel::AppendLine(int year, int month, int day, bool julian) {
-  auto month_text = [](int m) { return m == 3 ? " March," : " April,"; };
-  int friday_day = day - 2;
-  int friday_month = month;
-  if (friday_day <= 0) {
-    friday_day += 31;  // back into March
-    friday_month -= 1;
+  auto monthText = [](int m) { return m == 3 ? " March," : " April,"; };
+  int fridayDay = day - 2;
+  int fridayMonth = month;
+  if (fridayDay <= 0) {
+    fridayDay += 31;  // back into March
+    fridayMonth -= 1;
   }
-  out_ += "'Good Friday' is" + DayText3(friday_day) + month_text(friday_month) + " " + YearText4(year) +
-          "   Easter Sunday is" + DayText3(day) + month_text(month) + " " + YearText4(year);
+  out_ += "'Good Friday' is" + DayText3(fridayDay) + monthText(fridayMonth) + " " + YearText4(year) +
+          "   Easter Sunday is" + DayText3(day) + monthText(month) + " " + YearText4(year);
   if (julian) out_ += " (Julian)";
   out_ += "\r\n";
 }
@@ -123,16 +97,10 @@ std::string EasterWindowModel::YearText4(int year) {
   return text;
 }
 
-std::string EasterWindowModel::ListingFor(std::string_view year_text) {
-  SetYearText(year_text);
-  cmdEaster_Click();
-  return out_;
-}
-
-std::string EasterListing(std::string_view year_text) {
+std::string EasterListing(std::string_view yearText) {
   SilentBeeper beeper;
   EasterWindowModel model(beeper);
-  return model.ListingFor(year_text);
+  return model.ListingFor(yearText);
 }
 
 }  // namespace orvane::conversions

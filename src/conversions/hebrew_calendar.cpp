@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/dates.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -68,9 +69,9 @@ int HebrewYearLength(int year) {
 bool IsHebrewLeapYear(int hyear) { return NonNegativeMod(7.0 * hyear + 1, 19) < 7; }
 
 Molad MoladOfTishri(int n) {
-  const double completed_years = n + 3760.0;
-  const int r = NonNegativeMod(completed_years, 19);
-  const double q = Int(completed_years / 19);
+  const double completedYears = n + 3760.0;
+  const int r = NonNegativeMod(completedYears, 19);
+  const double q = Int(completedYears / 19);
 
   // Whole 19-year cycles of 235 months: 991 weeks 2 days 16 hours 595 parts.
   double weeks = 991 * q;
@@ -116,16 +117,16 @@ PostponementFlags PostponementRules(int hyear, int weekday, int hours, int parts
   // "old", as are a Tuesday molad at 9 h 204 p and a Monday one at 15 h 589 p.
   // This is also the reckoning TishriOneJD follows, so the flags always
   // account for the day it gives.
-  auto at_or_after = [&](int h, int p) { return hours > h || (hours == h && parts >= p); };
+  auto atOrAfter = [&](int h, int p) { return hours > h || (hours == h && parts >= p); };
 
   PostponementFlags flags;
   int day = weekday;
-  flags.rule1 = at_or_after(18, 0);
+  flags.rule1 = atOrAfter(18, 0);
   if (flags.rule1) {
     ++day;
   } else {
-    flags.rule2 = !IsHebrewLeapYear(hyear) && day == 3 && at_or_after(9, 204);
-    flags.rule3 = IsHebrewLeapYear(hyear - 1) && day == 2 && at_or_after(15, 589);
+    flags.rule2 = !IsHebrewLeapYear(hyear) && day == 3 && atOrAfter(9, 204);
+    flags.rule3 = IsHebrewLeapYear(hyear - 1) && day == 2 && atOrAfter(15, 589);
     if (flags.rule2) ++day;
     if (flags.rule3) ++day;
   }
@@ -135,33 +136,15 @@ PostponementFlags PostponementRules(int hyear, int weekday, int hours, int parts
 }
 
 double GregorianToJD(int month, double day, int year) {
-  double Y = year;
-  double M = month;
-  if (Y <= 0) Y += 1;
-  if (M < 3) {
-    Y -= 1;
-    M += 12;
-  }
-  const double A = Int(Y / 100);
-  const double B = Int(Int(A / 4) + 2 - A);
-  return Int(365.25 * (Y + 4716)) + Int(30.6001 * (M + 1)) + day + B - 1524.5;
+  return MidnightJD(day, month, AstronomicalYear(year));
 }
 
 GregorianDateText JDToGregorianText(double jd) {
-  const double Z = Int(jd + 0.5);
-  const double F = jd + 0.5 - Z;
-  const double alpha = Int((Z - 1867216.25) / 36524.25);
-  const double A = Z + 1 + alpha - Int(alpha / 4);
-  const double B = A + 1524;
-  const double C = Int((B - 122.1) / 365.25);
-  const double D = Int(365.25 * C);
-  const double E = Int((B - D) / 30.6001);
-
+  const CivilDate civil = DateFromJD(jd, DayStart::Midnight);
   GregorianDateText date;
-  date.day = static_cast<int>(Int(num::Round(B - D - Int(30.6001 * E) + F, 2)));
-  date.month = static_cast<int>(E < 14 ? E - 1 : E - 13);
-  date.year = static_cast<int>(date.month > 2 ? C - 4716 : C - 4715);
-  if (date.year <= 0) date.year -= 1;  // historical numbering
+  date.day = static_cast<int>(Int(num::Round(civil.day + civil.fraction, 2)));
+  date.month = static_cast<int>(civil.month);
+  date.year = static_cast<int>(civil.year);
   date.day_text = num::ZeroPadded(date.day, 2);
   date.month_text = num::ZeroPadded(date.month, 2);
   date.year_text = num::ZeroPadded(date.year, 4);
@@ -169,29 +152,12 @@ GregorianDateText JDToGregorianText(double jd) {
 }
 
 double JulianToJD(int year, int month, int day) {
-  double Y = year;
-  double M = month;
-  if (Y < 1) Y += 1;
-  if (M < 3) {
-    Y -= 1;
-    M += 12;
-  }
-  return Int(365.25 * (Y + 4716)) + Int(30.6001 * (M + 1) + day) - 1524.5;
+  return MidnightJD(day, month, AstronomicalYear(year), Reckoning::Julian);
 }
 
 JulianDate JDToJulianDate(double jd) {
-  const double Z = Int(jd + 0.5);
-  const double B = Z + 1524;
-  const double C = Int((B - 122.1) / 365.25);
-  const double D = Int(365.25 * C);
-  const double E = Int((B - D) / 30.6001);
-
-  JulianDate date;
-  date.day = static_cast<int>(num::RoundHalfEven(num::Round(B - D - Int(30.6001 * E), 2)));
-  date.month = static_cast<int>(E >= 14 ? E - 13 : E - 1);
-  date.year = static_cast<int>(date.month < 3 ? C - 4715 : C - 4716);
-  if (date.year < 1) date.year -= 1;
-  return date;
+  const CivilDate civil = DateFromJD(jd, DayStart::Midnight, Reckoning::Julian);
+  return {static_cast<int>(civil.year), static_cast<int>(civil.month), static_cast<int>(civil.day)};
 }
 
 bool IsGregorianLeapYear(int year) {
@@ -204,7 +170,7 @@ bool IsGregorianLeapYear(int year) {
 
 int HebrewCalendar::HebrewMonthLength(int month) const {
   if (month < 1 || month > 13) return 0;
-  return month_lengths_[static_cast<std::size_t>(month)];
+  return monthLengths_[static_cast<std::size_t>(month)];
 }
 
 int HebrewCalendar::HebrewYearType(int year) {
@@ -222,9 +188,9 @@ int HebrewCalendar::HebrewYearType(int year) {
   const int length = HebrewYearLength(year);
   for (const Shape& shape : kShapes) {
     if (shape.length == length) {
-      month_lengths_[8] = shape.heshvan;
-      month_lengths_[9] = shape.kislev;
-      month_lengths_[12] = shape.adar;
+      monthLengths_[8] = shape.heshvan;
+      monthLengths_[9] = shape.kislev;
+      monthLengths_[12] = shape.adar;
       return shape.type;
     }
   }
@@ -239,11 +205,11 @@ int HebrewCalendar::MonthsInSacredYear(int year) {
 }
 
 double HebrewCalendar::FirstOfHebrewMonthJD(int month, int year) {
-  const double tishri_one = TishriOneJD(year);
+  const double tishriOne = TishriOneJD(year);
   HebrewYearType(year);
   // Nisan to Elul always last 30 + 29 + 30 + 29 + 30 + 29 = 177 days.
-  double jd = tishri_one - 177;
-  for (int m = 1; m < month && m <= 13; ++m) jd += month_lengths_[static_cast<std::size_t>(m)];
+  double jd = tishriOne - 177;
+  for (int m = 1; m < month && m <= 13; ++m) jd += monthLengths_[static_cast<std::size_t>(m)];
   return jd;
 }
 
@@ -265,18 +231,18 @@ HebrewDate HebrewCalendar::JDToHebrewDate(double jd) {
     if (start == jd) break;
     if (start > jd) {
       --month;
-      start -= month_lengths_[static_cast<std::size_t>(month)];
+      start -= monthLengths_[static_cast<std::size_t>(month)];
       break;
     }
     if (month == 13) break;  // in Vedar itself: the day lies before the next Nisan
-    start += month_lengths_[static_cast<std::size_t>(month)];
+    start += monthLengths_[static_cast<std::size_t>(month)];
     ++month;
   }
 
-  const int astronomical_year = year < 1 ? year + 1 : year;
+  const int astronomicalYear = year < 1 ? year + 1 : year;
   HebrewDate date;
   date.month = month;
-  date.year = astronomical_year + (month <= 6 ? 3760 : 3761);
+  date.year = astronomicalYear + (month <= 6 ? 3760 : 3761);
   date.day = static_cast<int>(num::RoundHalfEven(jd - start + 1));
   return date;
 }

@@ -181,7 +181,7 @@ class HebrewCalendar {
   HebrewCalendar() { FillCalendarNames(); }
 
   // Back to the default month lengths.  The name tables are constant data.
-  void FillCalendarNames() { month_lengths_ = DefaultHebrewMonthLengths; }
+  void FillCalendarNames() { monthLengths_ = DefaultHebrewMonthLengths; }
 
   // Days in Rabbinical month 1..13 of the year last given to HebrewYearType;
   // 0 for any other index.
@@ -207,7 +207,7 @@ class HebrewCalendar {
   HebrewDate JDToHebrewDate(double jd);
 
  private:
-  std::array<int, 14> month_lengths_{};
+  std::array<int, 14> monthLengths_{};
 };
 
 }  // namespace orvane::conversions

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <utility>
 
-#include "engine/local_clock.h"
 #include "engine/numeric.h"
 
 namespace orvane::conversions {
@@ -17,55 +16,34 @@ std::string WholeNumberText(int value) { return num::CStr(static_cast<double>(va
 }  // namespace
 
 HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
-    : beeper_(beeper), help_(std::move(help)), clock_(std::move(clock)) {}
+    : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void HebrewWindowModel::Form_Load() {
   calendar_.FillCalendarNames();
-  year_text_ = WholeNumberText(clock_ ? clock_() : LocalToday().year);
-  cmdHelp_Click();
+  ListingWindowModel::Form_Load();
 }
-
-void HebrewWindowModel::Form_KeyDown(int& key_code) {
-  if (key_code != kKeyF1) return;
-  cmdHelp_Click();
-  key_code = 0;
-}
-
-void HebrewWindowModel::cmdHelp_Click() { out_ = help_ ? help_(kHelpKey) : std::string(); }
-
-void HebrewWindowModel::txtYear_KeyPress(int& key_ascii) {
-  if (key_ascii == kKeyEnter) {
-    cmdCompute_Click();
-    key_ascii = 0;
-  } else if (!YearBoxAcceptsKey(key_ascii)) {
-    beeper_.Beep();
-    key_ascii = 0;
-  }
-}
-
-void HebrewWindowModel::txtYear_KeyDown(int key_code) { year_text_ = YearBoxStep(year_text_, key_code); }
 
 void HebrewWindowModel::cmdCompute_Click() {
   // There is no year 0; out-of-range years are brought back without a beep.
-  const double entered = num::RoundHalfEven(num::Val(year_text_));
+  const double entered = num::RoundHalfEven(num::Val(yearText_));
   if (entered == 0) {
-    year_text_ = "-1";
+    yearText_ = "-1";
   } else if (entered < kMinYear) {
-    year_text_ = WholeNumberText(kMinYear);
+    yearText_ = WholeNumberText(kMinYear);
   } else if (entered > kMaxYear) {
-    year_text_ = WholeNumberText(kMaxYear);
+    yearText_ = WholeNumberText(kMaxYear);
   }
-  const int year = num::CInt(num::Val(year_text_));
+  const int year = num::CInt(num::Val(yearText_));
 
   out_.clear();
-  const int astronomical_year = year < 0 ? year + 1 : year;
-  const int nisan_hyear = astronomical_year + 3760;  // the Rabbinical year that contains Nisan
+  const int astronomicalYear = year < 0 ? year + 1 : year;
+  const int nisanHebrewYear = astronomicalYear + 3760;  // the Rabbinical year that contains Nisan
 
   // That Rabbinical year began in the autumn of the Gregorian year before.
-  const int previous_year = year == 1 ? -1 : year - 1;
-  Append(YearTypeNames[static_cast<std::size_t>(calendar_.HebrewYearType(previous_year))]);
+  const int previousYear = year == 1 ? -1 : year - 1;
+  Append(YearTypeNames[static_cast<std::size_t>(calendar_.HebrewYearType(previousYear))]);
   Append(" for year ");
-  Append(WholeNumberText(nisan_hyear));
+  Append(WholeNumberText(nisanHebrewYear));
   Append(kLineEnd);
   Append(kLineEnd);
   Append("Start of months for 'Sacred' Year");
@@ -75,7 +53,7 @@ void HebrewWindowModel::cmdCompute_Click() {
   for (int m = 1; m <= months; ++m) {
     Append(HebrewMonthNamesPadded[static_cast<std::size_t>(m)]);
     Append(" ");
-    Append(WholeNumberText(m <= 6 ? nisan_hyear : nisan_hyear + 1));
+    Append(WholeNumberText(m <= 6 ? nisanHebrewYear : nisanHebrewYear + 1));
     Append(" - ");
     WriteDateLine(calendar_.FirstOfHebrewMonthJD(m, year));
     Append(kLineEnd);
@@ -101,21 +79,21 @@ void HebrewWindowModel::WriteRabbinicalHolyDays(int year) {
   // The month lengths of the Rabbinical year that begins in this autumn.
   calendar_.HebrewYearType(year);
 
-  const double passover_preparation = calendar_.FirstOfHebrewMonthJD(1, year) + 13;  // 14 Nisan
+  const double passoverPreparation = calendar_.FirstOfHebrewMonthJD(1, year) + 13;  // 14 Nisan
   Append("Rabbinical Holy Days are: ");
   Append(kLineEnd);
   Append("Passover preparation day is ");
-  WriteDateLine(passover_preparation);
+  WriteDateLine(passoverPreparation);
   Append("\r\n\r\nFeast of Unleavened Bread starts ");
-  WriteDateLine(passover_preparation + 1);
+  WriteDateLine(passoverPreparation + 1);
   Append("\r\nand runs through ");
-  WriteDateLine(passover_preparation + 7);
+  WriteDateLine(passoverPreparation + 7);
 
-  const double wave_offering = passover_preparation + 2;  // 16 Nisan
+  const double waveOffering = passoverPreparation + 2;  // 16 Nisan
   Append("\r\n\r\n(Wave Offering) is ");
-  WriteDateLine(wave_offering);
+  WriteDateLine(waveOffering);
   Append("\r\n\r\nPentecost is ");
-  WriteDateLine(wave_offering + 49);
+  WriteDateLine(waveOffering + 49);
 
   const double trumpets = calendar_.FirstOfHebrewMonthJD(7, year);  // 1 Tishri
   Append("\r\n\r\nFeast of Trumpets is ");
@@ -133,16 +111,10 @@ void HebrewWindowModel::WriteRabbinicalHolyDays(int year) {
       "Read the [Help] documentation for details.");
 }
 
-std::string HebrewWindowModel::ListingFor(std::string_view year_text) {
-  SetYearText(year_text);
-  cmdCompute_Click();
-  return out_;
-}
-
-std::string RabbinicalYearListing(std::string_view year_text) {
+std::string RabbinicalYearListing(std::string_view yearText) {
   SilentBeeper beeper;
   HebrewWindowModel model(beeper);
-  return model.ListingFor(year_text);
+  return model.ListingFor(yearText);
 }
 
 }  // namespace orvane::conversions

@@ -4,17 +4,17 @@
 
 namespace orvane::conversions {
 
-bool YearBoxAcceptsKey(int key_ascii) {
-  return (key_ascii >= '0' && key_ascii <= '9') || key_ascii == '-' || key_ascii == kKeyBackspace;
+bool YearBoxAcceptsKey(int keyAscii) {
+  return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == kKeyBackspace;
 }
 
-std::string YearBoxStep(std::string_view text, int key_code) {
-  if (key_code != kKeyUp && key_code != kKeyDown) return std::string(text);
-  const double old_value = num::Val(text);
-  std::string stepped = num::CStr(old_value + (key_code == kKeyUp ? 1 : -1));
+std::string YearBoxStep(std::string_view text, int keyCode) {
+  if (keyCode != kKeyUp && keyCode != kKeyDown) return std::string(text);
+  const double oldValue = num::Val(text);
+  std::string stepped = num::CStr(oldValue + (keyCode == kKeyUp ? 1 : -1));
   if (stepped == "0") {
-    if (old_value == 1) stepped = "-1";
-    if (old_value == -1) stepped = "1";
+    if (oldValue == 1) stepped = "-1";
+    if (oldValue == -1) stepped = "1";
   }
   return stepped;
 }

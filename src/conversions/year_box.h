@@ -22,11 +22,11 @@ using HelpProvider = std::function<std::string(std::string_view key)>;
 using YearClock = std::function<int()>;
 
 // True when a typed character may enter a year box: a digit, "-" or Backspace.
-bool YearBoxAcceptsKey(int key_ascii);
+bool YearBoxAcceptsKey(int keyAscii);
 
 // The year box text after the Up (plus one) or Down (minus one) arrow key.
 // The step passes over the missing year 0: from 1 down to -1, from -1 up to 1.
 // Any other key leaves the text as it is.  YearBoxStep("2024", kKeyUp) = "2025".
-std::string YearBoxStep(std::string_view text, int key_code);
+std::string YearBoxStep(std::string_view text, int keyCode);
 
 }  // namespace orvane::conversions

@@ -13,19 +13,27 @@ std::string_view OrdinalSuffix(long n) {
   const long lastTwo = std::labs(n) % 100;
   if (lastTwo >= 11 && lastTwo <= 19) return "th";
   switch (std::labs(n) % 10) {
-    case 1: return "st";
-    case 2: return "nd";
-    case 3: return "rd";
-    default: return "th";
+    case 1:
+      return "st";
+    case 2:
+      return "nd";
+    case 3:
+      return "rd";
+    default:
+      return "th";
   }
 }
 
-CivilDate DateFromJD(double jd) {
-  // The Gregorian rule for every year: there is no switch to the Julian
-  // calendar before the 1582 reform.
-  const double J = Int(jd);
-  const double alpha = Int((J - 1867216.25) / 36524.25);
-  const double A = J + 1 + alpha - Int(alpha / 4);
+CivilDate DateFromJD(double jd, DayStart start, Reckoning reckoning) {
+  const double counted = start == DayStart::Midnight ? jd + 0.5 : jd;
+  const double J = Int(counted);  // the day number: the JD of the day's noon
+  double A = J;
+  if (reckoning == Reckoning::Gregorian) {
+    // The Gregorian rule for every year: there is no switch to the Julian
+    // calendar before the 1582 reform.
+    const double alpha = Int((J - 1867216.25) / 36524.25);
+    A = J + 1 + alpha - Int(alpha / 4);
+  }
   const double B = A + 1524;
   const double C = Int((B - 122.1) / 365.25);
   const double D = Int(365.25 * C);
@@ -35,24 +43,34 @@ CivilDate DateFromJD(double jd) {
   date.month = E < 13.5 ? E - 1 : E - 13;
   date.year = date.month > 2.5 ? C - 4716 : C - 4715;
   if (date.year < 1) date.year -= 1;  // no year 0: astronomical 0 is 1 BCE
+  date.fraction = counted - J;
   return date;
 }
 
-double JulianDayFromDate(double day, double month, double year) {
+double MidnightJD(double day, double month, double astronomicalYear, Reckoning reckoning) {
+  double year = astronomicalYear;
   if (month < 3) {
     year -= 1;
     month += 12;
   }
-  const double a = Int(year / 100);
-  const double b = Int(a / 4) + 2 - a;
-  const double jd = Int(365.25 * (year + 4716)) + Int(30.6001 * (month + 1)) + day + b - 1524.5;
-  return Int(jd) + 1;
+  double b = 0;
+  if (reckoning == Reckoning::Gregorian) {
+    const double a = Int(year / 100);
+    b = Int(a / 4) + 2 - a;
+  }
+  return Int(365.25 * (year + 4716)) + Int(30.6001 * (month + 1)) + day + b - 1524.5;
+}
+
+double JulianDayFromDate(double day, double month, double year) {
+  return Int(MidnightJD(day, month, year)) + 1;
 }
 
 void Engine::InitEphemeris() {
-  st.Rad = 0.01745329251993;
-  st.MoonMPrime = st.MoonLPrime = st.MoonM = st.MoonD = st.MoonF = 0;
-  st.MoonLongitude = st.MoonLatitude = 0;
+  st.Rad = kRad;
+  LunarPosition& moon = st.Moon;
+  moon.meanAnomaly = moon.meanLongitudeDeg = moon.sunMeanAnomaly = moon.elongation = moon.argumentOfLatitude =
+      0;
+  moon.longitude = moon.latitude = 0;
   st.MoonsetPassMarker = 0;
   if (st.FixedPlaceMode == 0 && st.ConversionMode == 0) ReadYear();
   if (st.LocalMode == 0 && st.FixedPlaceMode == 0) {
@@ -110,8 +128,8 @@ void Engine::WriteDate() {
   if (Writing()) {
     std::string dayText = Str(date.day).substr(1);
     while (dayText.size() < 2) dayText.insert(0, 1, ' ');
-    std::string piece = dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) +
-                        YearText(date.year);
+    std::string piece =
+        dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]) + YearText(date.year);
     if (st.TableMode == 0) piece += st.LineEnd;
     WriteOutputLine(piece);
   }
@@ -178,7 +196,7 @@ std::string Engine::FormatFigure(float value, int width) const {
 void Engine::JulianDayToDateText() {
   const double jd = st.ConvertJD;
   const CivilDate date = DateFromJD(jd);
-  const double day = num::Round(date.day + (jd - Int(jd)), 2);
+  const double day = num::Round(date.day + date.fraction, 2);
   st.DateDay = day;
   st.DateMonth = date.month;
   st.YearOfDate = date.year;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/dates.h"
 #include "engine/day_recorder.h"
 #include "engine/ephemeris_state.h"
 #include "engine/host.h"
@@ -32,33 +33,6 @@ inline constexpr std::array<std::string_view, 13> kMonthNames = {
 // looks at the last two digits, so 11, 12, 13 and 111, 112, 113 take "th".
 //   OrdinalSuffix(1) = "st", OrdinalSuffix(22) = "nd", OrdinalSuffix(112) = "th".
 std::string_view OrdinalSuffix(long n);
-
-// The four classes of the crescent visibility number.  Every boundary
-// belongs to the lower class: 88 is not visible, 100 probably not visible,
-// 112 probably visible; only a number above 112 is a sure sighting.
-enum class Visibility { NotVisible, ProbablyNotVisible, ProbablyVisible, Visible };
-inline constexpr double kNotVisibleUpTo = 88;
-inline constexpr double kProbablyNotVisibleUpTo = 100;
-inline constexpr double kProbablyVisibleUpTo = 112;
-Visibility ClassifyVisibility(double visibilityNumber);
-
-// A civil date from a day number, in the modified proleptic Gregorian
-// reckoning: Gregorian leap rules for every year and no year 0.
-struct CivilDate {
-  double day = 0;    // 1..31
-  double month = 0;  // 1..12
-  double year = 0;   // historical numbering: -1 is 1 BCE
-};
-
-// The civil date of the day whose noon is the JD's whole part.
-//   DateFromJD(2451545) = 1 Jan 2000; DateFromJD(0) = 24 Nov 4714 BCE;
-//   DateFromJD(1721425) = 31 Dec 1 BCE (year -1).
-CivilDate DateFromJD(double jd);
-
-// The whole JD of a civil day.  The year is astronomical (0 is 1 BCE):
-// callers convert historical years themselves.
-//   JulianDayFromDate(1, 1, 2000) = 2451545.
-double JulianDayFromDate(double day, double month, double year);
 
 class Engine {
  public:
@@ -148,7 +122,6 @@ class Engine {
   void WriteEveningCell();
   EveningOutcome TestOneEvening();
   void RunEvenings(bool cellWritten);
-  void SolarPosition();
   std::string FormatFigureText(double value, int width, bool single) const;
 
   EngineHost& host_;

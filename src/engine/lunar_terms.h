@@ -13,15 +13,16 @@
 namespace orvane {
 
 struct LunarTerm {
-  double coefficient;     // degrees
-  std::int8_t d;          // multiple of D, the mean elongation
-  std::int8_t m;          // multiple of M, the sun's mean anomaly
-  std::int8_t mp;         // multiple of M', the moon's mean anomaly
-  std::int8_t f;          // multiple of F, the argument of latitude
-  std::int8_t ePower;     // the term is multiplied by E to this power (0, 1 or 2)
+  double coefficient;  // degrees
+  std::int8_t d;       // multiple of D, the mean elongation
+  std::int8_t m;       // multiple of M, the sun's mean anomaly
+  std::int8_t mp;      // multiple of M', the moon's mean anomaly
+  std::int8_t f;       // multiple of F, the argument of latitude
+  std::int8_t ePower;  // the term is multiplied by E to this power (0, 1 or 2)
 };
 
 // Longitude (degrees, 50 terms, each times the sine of its argument).
+// clang-format off
 inline constexpr LunarTerm kMoonLongitudeTerms[] = {
     {6.28875, 0, 0, 1, 0, 0},
     {1.274018, 2, 0, -1, 0, 0},
@@ -74,8 +75,10 @@ inline constexpr LunarTerm kMoonLongitudeTerms[] = {
     {0.000521, 4, -1, 0, 0, 1},
     {0.000486, -1, 0, 2, 0, 0},
 };
+// clang-format on
 
 // Latitude (degrees, 45 terms, each times the sine of its argument).
+// clang-format off
 inline constexpr LunarTerm kMoonLatitudeTerms[] = {
     {5.128189, 0, 0, 0, 1, 0},
     {0.280606, 0, 0, 1, 1, 0},
@@ -123,8 +126,10 @@ inline constexpr LunarTerm kMoonLatitudeTerms[] = {
     {0.000306, 2, -2, 0, -1, 2},
     {-0.000283, 0, 0, 1, 3, 0},
 };
+// clang-format on
 
 // Horizontal parallax (degrees, 30 terms, each times the cosine of its argument).
+// clang-format off
 inline constexpr LunarTerm kMoonParallaxTerms[] = {
     {0.051818, 0, 0, 1, 0, 0},
     {0.009531, 2, 0, -1, 0, 0},
@@ -157,5 +162,6 @@ inline constexpr LunarTerm kMoonParallaxTerms[] = {
     {-0.000023, -2, 0, 1, 2, 0},
     {0.000019, 4, -1, -1, 0, 1},
 };
+// clang-format on
 
 }  // namespace orvane

@@ -5,17 +5,12 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/positions.h"
 #include "engine/trig.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kTwoPi = 6.28318530717958;
-constexpr double kHoursPerRadian = 3.8197186342055;
-constexpr double kSiderealRate = 1.002737908;
 
 constexpr std::string_view kTableHeading1 =
     " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
@@ -115,7 +110,7 @@ void Engine::WriteEveningCell() {
 // once that evening is settled, innermost first, exactly as if each evening
 // had called the next.
 void Engine::RunEvenings(bool cellWritten) {
-  std::vector<std::int16_t> shownAfterDoubtful;  // the verdicts of doubtful evenings, oldest first
+  std::vector<Visibility> shownAfterDoubtful;  // the verdicts of doubtful evenings, oldest first
   bool writeCell = !cellWritten;
   for (;;) {
     if (writeCell) WriteEveningCell();
@@ -130,9 +125,9 @@ void Engine::RunEvenings(bool cellWritten) {
   }
   if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
   while (!shownAfterDoubtful.empty()) {
-    const std::int16_t verdict = shownAfterDoubtful.back();
+    const Visibility verdict = shownAfterDoubtful.back();
     shownAfterDoubtful.pop_back();
-    if (verdict == 1) {
+    if (verdict == Visibility::ProbablyNotVisible) {
       st.PrintJD = st.EveningJD + 1;  // the crescent counts as seen the evening after the doubtful one
     } else {
       st.PrintJD = st.EveningJD;
@@ -160,13 +155,13 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   MoonPosition();
   if (st.MoonsetPassMarker == 0) {
     st.MoonsetPassMarker = st.MoonsetTime / 24;
-    st.SavedMoonLongitude = st.MoonLongitude;
-    st.SavedMoonLatitude = st.MoonLatitude;
+    st.SavedMoonLongitude = st.Moon.longitude;
+    st.SavedMoonLatitude = st.Moon.latitude;
     st.SavedMoonDeclination = st.MoonDeclination;
     st.SavedMoonRightAscension = st.MoonRightAscension;
-    st.SavedMoonMPrime = st.MoonMPrime;
-    st.SavedSunLongitude = st.SunLongitude;
-    st.SavedSunM = st.MoonM;
+    st.SavedMoonMPrime = st.Moon.meanAnomaly;
+    st.SavedSunLongitude = st.Sun.longitude;
+    st.SavedSunM = st.Moon.sunMeanAnomaly;
     st.SavedSiderealTime0 = st.SiderealTime0;
     st.SavedLatitude = st.Latitude;
     st.Centuries = (st.MoonsetPassMarker + st.EveningJD + st.DeltaT + st.Longitude - E0) / 36525;
@@ -196,19 +191,14 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   WriteOutputLine("  " + sunAzimuthText);
 
   // The moon's hour angle, azimuth and altitude at sunset.
-  const double H = ((S + 12) * kSiderealRate + st.SavedSiderealTime0 - st.ZoneCorrection -
-                    st.SavedMoonRightAscension) /
-                   kHoursPerRadian;
+  const double H =
+      ((S + 12) * kSiderealRate + st.SavedSiderealTime0 - st.ZoneCorrection - st.SavedMoonRightAscension) /
+      kHoursPerRadian;
   const double ay = std::sin(H);
-  const double ax = std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
-  double A = std::atan(ay / ax);
-  if (ay > 0 && ax < 0) A += kPi;
-  if (ay < 0 && ax < 0) A += kPi;
-  if (ay < 0 && ax > 0) A += kTwoPi;
-  st.MoonAzimuth = A / st.Rad;
-  const double q = std::sin(st.Latitude) * std::sin(st.SavedMoonDeclination) +
-                   std::cos(st.Latitude) * std::cos(st.SavedMoonDeclination) * std::cos(H);
-  double h = ArcSine(q) / st.Rad;
+  const double ax =
+      std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
+  st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
+  double h = AltitudeOf(H, st.SavedMoonDeclination, st.Latitude) / st.Rad;
   h = num::Int(h * 10000) / 10000;
   st.MoonAltitude = h;
   WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));
@@ -235,7 +225,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     // next evening (possibly one day earlier); on the high side as seen
     // this evening (possibly one day later).
     st.PrintJD = st.EveningJD + (probablyNot ? 2 : 1);
-    st.Verdict = probablyNot ? 1 : 2;
+    st.Verdict = verdict;
     st.MoonsetPassMarker = 0;
     if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
     WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
@@ -246,7 +236,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     return EveningOutcome::Settled;
   }
   st.PrintJD = st.EveningJD + 1;
-  st.Verdict = 3;
+  st.Verdict = Visibility::Visible;
   st.MoonsetPassMarker = 0;
   WriteOutputLine("  Visible" + st.LineEnd);
   return EveningOutcome::Settled;

@@ -39,7 +39,7 @@ RunTexts TextsOf(Chronology run) {
 // report itself says whether the year matches.
 class RunYearList {
  public:
-  explicit RunYearList(Engine& e) : e_(e) {}
+  explicit RunYearList(Engine& engine) : e_(engine) {}
 
   // Given the year (CInt of YearNumber); writes it only while the pane is
   // closed to the year's report (range mode), opening it for this one piece.
@@ -61,110 +61,117 @@ class RunYearList {
   int yearsOnLine_ = 0;
 };
 
-void WriteLabelledDay(Engine& e, std::string_view label) {
-  e.WriteOutputLine(label);
-  e.WriteDayAndDate();
+void WriteLabelledDay(Engine& engine, std::string_view label) {
+  engine.WriteOutputLine(label);
+  engine.WriteDayAndDate();
 }
 
 // Steps from Abib 15 (PrintJD) to the end of the feast and the Sunday that
 // follows it, given the Wave Offering's JD; writes the feast's last day, the
 // Wave Offering and Pentecost seven weeks later.
-void WriteWaveOfferingAndPentecost(Engine& e, double waveOfferingJD) {
-  EphemerisState& st = e.st;
+void WriteWaveOfferingAndPentecost(Engine& engine, double waveOfferingJD) {
+  EphemerisState& st = engine.st;
   st.PrintJD += 6;  // Abib 21
-  WriteLabelledDay(e, "to");
+  WriteLabelledDay(engine, "to");
   st.PrintJD = waveOfferingJD;
-  WriteLabelledDay(e, "The Wave Offering (the First-Fruit) is");
+  WriteLabelledDay(engine, "The Wave Offering (the First-Fruit) is");
   st.PrintJD = waveOfferingJD + 49;
-  WriteLabelledDay(e, "First-Fruits (Pentecost) is");
+  WriteLabelledDay(engine, "First-Fruits (Pentecost) is");
 }
 
 // The Passover sacrifice (Abib 14) on a Wednesday: Christ's death on a
 // Wednesday and the resurrection three days and three nights later.
 // PrintJD is Abib 1 of the year and Verdict its certainty.
-bool GolgothaYear(Engine& e) {
-  EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
-  if (verdict == 1) {
-    e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
-                      st.LineEnd);
+bool GolgothaYear(Engine& engine) {
+  EphemerisState& st = engine.st;
+  const Visibility verdict = st.Verdict;
+  if (verdict == Visibility::ProbablyNotVisible) {
+    engine.WriteOutputLine(
+        "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier." +
+        st.LineEnd);
   }
-  if (verdict == 2) {
-    e.WriteOutputLine("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." +
-                      st.LineEnd);
+  if (verdict == Visibility::ProbablyVisible) {
+    engine.WriteOutputLine(
+        "Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later." + st.LineEnd);
   }
-  WriteLabelledDay(e, "Abib 1 is");
+  WriteLabelledDay(engine, "Abib 1 is");
   st.PrintJD += 13;
-  WriteLabelledDay(e, "Passover sacrifice is");
+  WriteLabelledDay(engine, "Passover sacrifice is");
   int w = st.WeekdayIndex;
   // A Thursday that is possibly one day earlier, or a Tuesday that is
   // possibly one day later, may be a Wednesday.
-  const bool matches = w == 3 || (w == 4 && verdict == 1) || (w == 2 && verdict == 2);
+  const bool matches = w == 3 || (w == 4 && verdict == Visibility::ProbablyNotVisible) ||
+                       (w == 2 && verdict == Visibility::ProbablyVisible);
   if (matches) {
-    e.WriteOutputLine(st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
-                      st.LineEnd + st.LineEnd);
+    engine.WriteOutputLine(
+        st.LineEnd + "********** This year has the proper day of the week for Christ's death. **********" +
+        st.LineEnd + st.LineEnd);
   }
   st.PrintJD += 1;  // Abib 15
-  WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
+  WriteLabelledDay(engine, "Feast of Unleavened Bread runs from");
   w = st.WeekdayIndex;
   // The Sunday after Abib 15; a week later when Abib 15 is itself a Sunday.
-  WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+  WriteWaveOfferingAndPentecost(engine, st.PrintJD + 7 - w);
   return matches;
 }
 
 // The Passover sacrifice on the Sabbath, so that the Wave Offering is the
 // day after it, as on the crossing of the Jordan.
-bool JordanYear(Engine& e) {
-  EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
+bool JordanYear(Engine& engine) {
+  EphemerisState& st = engine.st;
+  const Visibility verdict = st.Verdict;
   st.PrintJD += 13;  // Abib 14
-  WriteLabelledDay(e, "Passover sacrifice is");
+  WriteLabelledDay(engine, "Passover sacrifice is");
   int w = st.WeekdayIndex;
   // The three cases need different weekdays: a year matches at most once.
   bool matches = false;
   if (w == 6) {
-    e.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + "********** The wave offering is the next day. **********" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
-  if (w == 0 && verdict == 1) {
-    e.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
-    e.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
-                      st.LineEnd);
+  if (w == 0 && verdict == Visibility::ProbablyNotVisible) {
+    engine.WriteOutputLine("The Passover sacrifice may be one day earlier." + st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + " ***** The Wave Offering would be the next day if it is. *****" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
-  if (w == 5 && verdict == 2) {
-    e.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
-    e.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" + st.LineEnd +
-                      st.LineEnd);
+  if (w == 5 && verdict == Visibility::ProbablyVisible) {
+    engine.WriteOutputLine("The Passover sacrifice may be one day later." + st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd + "***** The Wave Offering would be the next day if it is. *****" +
+                           st.LineEnd + st.LineEnd);
     matches = true;
   }
   st.PrintJD += 1;  // Abib 15
-  WriteLabelledDay(e, "Feast of Unleavened Bread runs from");
+  WriteLabelledDay(engine, "Feast of Unleavened Bread runs from");
   w = st.WeekdayIndex;
   if (w == 0) {
     // Abib 15 on a Sunday follows a Sabbath Passover: it is itself the Wave Offering.
     st.WeekdayIndex = 7;
     w = 7;
   }
-  WriteWaveOfferingAndPentecost(e, st.PrintJD + 7 - w);
+  WriteWaveOfferingAndPentecost(engine, st.PrintJD + 7 - w);
   return matches;
 }
 
 // Abib 1 on a Sunday, the first day of the week of Creation.
-bool CreationYear(Engine& e) {
-  EphemerisState& st = e.st;
-  const std::int16_t verdict = st.Verdict;
-  if (verdict == 1) e.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
-  if (verdict == 2) e.WriteOutputLine("Abib 1 is (though possibly one day later)");
-  if (verdict == 3) e.WriteOutputLine("Abib 1 is");
-  e.WriteDayAndDate();
+bool CreationYear(Engine& engine) {
+  EphemerisState& st = engine.st;
+  const Visibility verdict = st.Verdict;
+  if (verdict == Visibility::ProbablyNotVisible)
+    engine.WriteOutputLine("Abib 1 is (though possibly one day earlier)");
+  if (verdict == Visibility::ProbablyVisible)
+    engine.WriteOutputLine("Abib 1 is (though possibly one day later)");
+  if (verdict == Visibility::Visible) engine.WriteOutputLine("Abib 1 is");
+  engine.WriteDayAndDate();
   const int w = st.WeekdayIndex;
-  const bool matches = w == 0 || (w == 1 && verdict == 1) || (w == 6 && verdict == 2);
+  const bool matches = w == 0 || (w == 1 && verdict == Visibility::ProbablyNotVisible) ||
+                       (w == 6 && verdict == Visibility::ProbablyVisible);
   if (matches) {
-    e.WriteOutputLine(st.LineEnd +
-                      "********** This year begins on the correct day of the week for the year of Creation. **********" +
-                      st.LineEnd);
+    engine.WriteOutputLine(
+        st.LineEnd +
+        "********** This year begins on the correct day of the week for the year of Creation. **********" +
+        st.LineEnd);
   }
   return matches;
 }
@@ -172,11 +179,11 @@ bool CreationYear(Engine& e) {
 // The first month of the year by the holy-day search: the new-moon tables
 // are those of the holy-day report, with the evening after a doubtful one
 // shown too, so the run keeps the month start it would give.
-void FindMonthAsHolyDays(Engine& e, const std::string& runName) {
-  EphemerisState& st = e.st;
+void FindMonthAsHolyDays(Engine& engine, const std::string& runName) {
+  EphemerisState& st = engine.st;
   st.FixedPlaceMode = kFalse;
   st.RunName = "HolyDays";
-  e.FindNewMoon();
+  engine.FindNewMoon();
   st.RunName = runName;
   st.FixedPlaceMode = kTrue;
 }
@@ -187,19 +194,19 @@ struct YearMatch {
 
 // One year of the run at its place (YearNumber set, FixedPlaceMode on): the
 // first month by the equinox rule, then the run's own part.
-YearMatch ChronologyYear(Engine& e, Chronology run, const std::string& runName) {
-  StartRunYear(e, run == Chronology::Creation ? kCreationPlace : kJerusalemPlace);
-  FindMonthAsHolyDays(e, runName);
-  if (FirstMonthBeginsLater(e)) FindMonthAsHolyDays(e, runName);
+YearMatch ChronologyYear(Engine& engine, Chronology run, const std::string& runName) {
+  StartRunYear(engine, run == Chronology::Creation ? kCreationPlace : kJerusalemPlace);
+  FindMonthAsHolyDays(engine, runName);
+  if (FirstMonthBeginsLater(engine)) FindMonthAsHolyDays(engine, runName);
   switch (run) {
     case Chronology::Golgotha:
-      return {GolgothaYear(e)};
+      return {GolgothaYear(engine)};
     case Chronology::Jordan:
-      return {JordanYear(e)};
+      return {JordanYear(engine)};
     case Chronology::Creation:
       break;
   }
-  return {CreationYear(e)};
+  return {CreationYear(engine)};
 }
 
 struct Range {
@@ -238,8 +245,8 @@ Range ReadRunYears(ChronologyHost& host, double yearMin, double yearMax) {
 
 }  // namespace
 
-void RunChronology(Engine& e, ChronologyHost& host) {
-  EphemerisState& st = e.st;
+void RunChronology(Engine& engine, ChronologyHost& host) {
+  EphemerisState& st = engine.st;
   const std::string runName = st.RunName;
   Chronology run;
   if (runName == "Golgotha") {
@@ -253,11 +260,11 @@ void RunChronology(Engine& e, ChronologyHost& host) {
   }
   const RunTexts texts = TextsOf(run);
 
-  RunYearList list(e);
+  RunYearList list(engine);
   st.FixedPlaceMode = kTrue;
   host.UntickEastOfIsrael();
   st.EveningFlag = "";
-  e.out.main.Clear();
+  engine.out.main.Clear();
 
   const double yearMin = run == Chronology::Creation ? kCreationYearMin : kRunYearMin;
   const Range range = ReadRunYears(host, yearMin, kRunYearMax);
@@ -267,20 +274,20 @@ void RunChronology(Engine& e, ChronologyHost& host) {
   const double shownLast = range.last == 0 ? 1 : range.last;
 
   if (range.last > range.first) {
-    e.WriteOutputLine(std::string(texts.rangeHeading) + st.LineEnd);
-    e.WriteOutputLine("First year of run is" + e.YearText(shownFirst) + st.LineEnd + "Last year of run is" +
-                      e.YearText(shownLast) + st.LineEnd);
-    e.WriteOutputLine("==============================" + st.LineEnd);
+    engine.WriteOutputLine(std::string(texts.rangeHeading) + st.LineEnd);
+    engine.WriteOutputLine("First year of run is" + engine.YearText(shownFirst) + st.LineEnd +
+                           "Last year of run is" + engine.YearText(shownLast) + st.LineEnd);
+    engine.WriteOutputLine("==============================" + st.LineEnd);
     st.ShowInMain = kFalse;  // from here on only the list of matching years is shown
   } else {
     st.ShowInMain = kTrue;
   }
-  e.WriteOutputLine(std::string(texts.title) + e.YearText(shownFirst) + st.LineEnd);
+  engine.WriteOutputLine(std::string(texts.title) + engine.YearText(shownFirst) + st.LineEnd);
 
   // A range is computed silently; its matching years are listed in order.
   const std::vector<double> years = RunYears(range.first, range.last);
-  const std::vector<YearMatch> matches =
-      ComputeYears<YearMatch>(e, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
+  const std::vector<YearMatch> matches = ComputeYears<YearMatch>(
+      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
   for (std::size_t i = 0; i < years.size(); ++i) {
     if (matches[i].matches) list.ListRunYear(num::CInt(years[i]));
   }

@@ -45,29 +45,30 @@ struct FloodLists {
 // The summary of a range: the run's years, the three column headings and
 // one row per place in the longest list.  A column whose list has ended is
 // filled with blanks (19 in the first column, 15 in the second).
-void WriteFloodSummary(Engine& e, float first, float last, const FloodLists& lists) {
-  EphemerisState& st = e.st;
+void WriteFloodSummary(Engine& engine, float first, float last, const FloodLists& lists) {
+  EphemerisState& st = engine.st;
   const std::size_t rows = std::max({lists.days150.size(), lists.days149.size(), lists.days148.size()});
   st.ShowInMain = kTrue;
-  e.WriteOutputLine(" First year of run is" + e.YearText(first) + "          Last year of run is" + e.YearText(last) +
-                    st.LineEnd);
-  e.WriteOutputLine(" 150 days           149(+1)             148(+2)" + st.LineEnd);
-  e.WriteOutputLine(" " + std::string(67, '=') + st.LineEnd);
+  engine.WriteOutputLine(" First year of run is" + engine.YearText(first) + "          Last year of run is" +
+                         engine.YearText(last) + st.LineEnd);
+  engine.WriteOutputLine(" 150 days           149(+1)             148(+2)" + st.LineEnd);
+  engine.WriteOutputLine(" " + std::string(67, '=') + st.LineEnd);
   for (std::size_t i = 0; i < rows; ++i) {
-    e.WriteOutputLine(i < lists.days150.size() ? e.YearText(lists.days150[i]) + std::string(10, ' ')
-                                               : std::string(19, ' '));
-    e.WriteOutputLine(i < lists.days149.size() ? e.YearText(lists.days149[i]) + std::string(11, ' ')
-                                               : std::string(15, ' '));
-    e.WriteOutputLine(i < lists.days148.size() ? e.YearText(lists.days148[i]) + st.LineEnd : st.LineEnd);
+    engine.WriteOutputLine(i < lists.days150.size() ? engine.YearText(lists.days150[i]) + std::string(10, ' ')
+                                                    : std::string(19, ' '));
+    engine.WriteOutputLine(i < lists.days149.size() ? engine.YearText(lists.days149[i]) + std::string(11, ' ')
+                                                    : std::string(15, ' '));
+    engine.WriteOutputLine(i < lists.days148.size() ? engine.YearText(lists.days148[i]) + st.LineEnd
+                                                    : st.LineEnd);
   }
 }
 
 // Reads the range from the two year boxes, correcting them: the first as a
 // single-year report reads it (with a beep when clamped), the second clamped
 // alike without a beep; a reversed range is swapped in the boxes.
-void ReadFloodYears(Engine& e, ChronologyHost& host, float& first, float& last) {
-  e.ReadYear();
-  first = static_cast<float>(e.st.YearNumber);
+void ReadFloodYears(Engine& engine, ChronologyHost& host, float& first, float& last) {
+  engine.ReadYear();
+  first = static_cast<float>(engine.st.YearNumber);
   if (host.SecondYearBox().empty()) {
     last = first;
   } else {
@@ -95,34 +96,30 @@ void ReadFloodYears(Engine& e, ChronologyHost& host, float& first, float& last) 
 
 // Writes the 17th day of the month just found (PrintJD is its first day)
 // with the month's certainty; returns that day's JD.
-double WriteSeventeenth(Engine& e, const char* month) {
-  EphemerisState& st = e.st;
+double WriteSeventeenth(Engine& engine, const char* month) {
+  EphemerisState& st = engine.st;
   st.PrintJD += 16;
   const double day17 = st.PrintJD;
   std::string label = std::string("17th of ") + month + " Month is";
-  if (st.Verdict == 1) label += " (possibly one day earlier)";
-  if (st.Verdict == 2) label += " (possibly one day later)";
-  e.WriteOutputLine(label);
-  e.WriteDayAndDate();
+  if (st.Verdict == Visibility::ProbablyNotVisible) label += " (possibly one day earlier)";
+  if (st.Verdict == Visibility::ProbablyVisible) label += " (possibly one day later)";
+  engine.WriteOutputLine(label);
+  engine.WriteDayAndDate();
   return day17;
 }
 
 // The change of the day count a month start can bring: +1 or -1 for a month
 // possibly one day earlier or later, with the sign the month's place in the
 // count gives it (the second month's 17th starts the count, the seventh's ends it).
-int PossibleShift(std::int16_t verdict, int ifEarlier) {
-  if (verdict == 1) return ifEarlier;
-  if (verdict == 2) return -ifEarlier;
-  return 0;
-}
+int PossibleShift(Visibility verdict, int ifEarlier) { return -ifEarlier * PossibleDayShift(verdict); }
 
 // What one year adds to the range summary.
 struct FloodYear {
-  bool days150 = false;                // the count is 150
-  FloodList note = FloodList::None;   // the list the uncertainty marks the year for
+  bool days150 = false;              // the count is 150
+  FloodList note = FloodList::None;  // the list the uncertainty marks the year for
 };
 
-FloodYear ComputeFloodYear(Engine& e);
+FloodYear ComputeFloodYear(Engine& engine);
 
 }  // namespace
 
@@ -139,15 +136,20 @@ FloodList FloodNoteList(double D, int s2, int s7) {
 
 std::string FloodNoteText(double D, int s2, int s7) {
   const bool marked = FloodNoteList(D, s2, s7) != FloodList::None;
-  const auto possibly = [](double lo, double hi) { return "Possibly " + Days(lo) + " or " + Days(hi) + " days."; };
+  const auto possibly = [](double lo, double hi) {
+    return "Possibly " + Days(lo) + " or " + Days(hi) + " days.";
+  };
   const auto possiblyOne = [](double days) { return "Possibly " + Days(days) + " days."; };
-  if (s2 == 1 && s7 == -1) return marked ? "******** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
-  if (s2 == 1 && s7 == 1) return marked ? "********** " + possibly(D + 1, D + 2) + " ***********" : possibly(D + 1, D + 2);
+  if (s2 == 1 && s7 == -1)
+    return marked ? "******** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if (s2 == 1 && s7 == 1)
+    return marked ? "********** " + possibly(D + 1, D + 2) + " ***********" : possibly(D + 1, D + 2);
   if ((s2 == 1 && s7 == 0) || (s2 == 0 && s7 == 1)) {
     return marked ? "********** " + possiblyOne(D + 1) + " **********" : possiblyOne(D + 1);
   }
   if (s2 == -1 && s7 == -1) return possibly(D - 2, D - 1);
-  if (s2 == -1 && s7 == 1) return marked ? "********** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
+  if (s2 == -1 && s7 == 1)
+    return marked ? "********** " + possibly(D - 1, D + 1) + " **********" : possibly(D - 1, D + 1);
   if ((s2 == -1 && s7 == 0) || (s2 == 0 && s7 == -1)) return possiblyOne(D - 1);
   return {};
 }
@@ -157,44 +159,44 @@ namespace {
 // One year at the Flood's place (YearNumber set, FixedPlaceMode on): the
 // first month by the equinox rule, the 17th of the second and of the
 // seventh month, and the days between them with their uncertainty.
-FloodYear ComputeFloodYear(Engine& e) {
-  EphemerisState& st = e.st;
-  StartRunYear(e, kFloodPlace);
-  e.FindNewMoon();
-  FirstMonthBeginsLater(e);  // a later first month moves the count one lunation on
+FloodYear ComputeFloodYear(Engine& engine) {
+  EphemerisState& st = engine.st;
+  StartRunYear(engine, kFloodPlace);
+  engine.FindNewMoon();
+  FirstMonthBeginsLater(engine);  // a later first month moves the count one lunation on
 
   st.LunationNumber += 1;
-  e.FindNewMoon();
+  engine.FindNewMoon();
   const int s2 = PossibleShift(st.Verdict, +1);
-  const double day17Second = WriteSeventeenth(e, "2nd");
+  const double day17Second = WriteSeventeenth(engine, "2nd");
   st.LunationNumber += 5;
-  e.FindNewMoon();
+  engine.FindNewMoon();
   const int s7 = PossibleShift(st.Verdict, -1);
-  const double day17Seventh = WriteSeventeenth(e, "7th");
+  const double day17Seventh = WriteSeventeenth(engine, "7th");
 
   const double D = day17Seventh - day17Second;
-  if (e.Writing()) {
+  if (engine.Writing()) {
     std::string line;
     if (D == 150) line += st.LineEnd + "******* ";
     line += "There are " + Days(D) + " days between these dates. ";
     if (D == 150) line += " ******* ";
-    e.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
+    engine.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
   }
   return {D == 150, FloodNoteList(D, s2, s7)};
 }
 
 }  // namespace
 
-void RunFlood(Engine& e, ChronologyHost& host) {
-  EphemerisState& st = e.st;
+void RunFlood(Engine& engine, ChronologyHost& host) {
+  EphemerisState& st = engine.st;
   st.FixedPlaceMode = kTrue;
   host.UntickEastOfIsrael();
   st.EveningFlag = "";
-  e.out.main.Clear();
+  engine.out.main.Clear();
 
   float first = 0;
   float last = 0;
-  ReadFloodYears(e, host, first, last);
+  ReadFloodYears(engine, host, first, last);
   const bool rangeMode = last > first;
   if (rangeMode) {
     st.ShowInMain = kFalse;  // only the summary is shown
@@ -212,7 +214,8 @@ void RunFlood(Engine& e, ChronologyHost& host) {
   const std::span<const double> all(years);
   for (std::size_t begin = 0; begin < years.size(); begin += kYearsPerEvents) {
     const std::size_t count = std::min(kYearsPerEvents, years.size() - begin);
-    const std::vector<FloodYear> results = ComputeYears<FloodYear>(e, all.subspan(begin, count), ComputeFloodYear);
+    const std::vector<FloodYear> results =
+        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear);
     for (std::size_t i = 0; i < count; ++i) {
       const float year = static_cast<float>(years[begin + i]);
       if (results[i].days150) lists.Append(FloodList::Days150, year);
@@ -223,7 +226,7 @@ void RunFlood(Engine& e, ChronologyHost& host) {
   if (!years.empty()) st.YearNumber = years.back() + 1;
 
   if (rangeMode) {
-    WriteFloodSummary(e, first, last, lists);
+    WriteFloodSummary(engine, first, last, lists);
     host.SetWorkingVisible(false);
     host.SetFloodEnabled(true);
   }

@@ -14,40 +14,27 @@ constexpr double kBiblicalRows = 107, kBiblicalStep = 108;
 
 }  // namespace
 
-void ListSunsets(Engine& e, TablesHost& host) {
-  EphemerisState& st = e.st;
+void ListSunsets(Engine& engine, TablesHost& host) {
+  EphemerisState& st = engine.st;
   st.YearInt = num::CInt(num::Val(host.YearBoxText()));
   if (host.UserDataUnsaved()) host.SaveUserData();
   st.TableMode = kTrue;
   st.LocalMode = kTrue;
   host.ReadCoordinates();
-  e.InitEphemeris();
+  engine.InitEphemeris();
 
-  double rows = 0;
-  double step = 0;
-  if (!host.GregorianYearTicked()) {
-    // The year starts with its first month at the place: a silent local
-    // new-moon run finds it (and leaves the place converted for the engine).
-    st.ShowInMain = kFalse;
-    host.cmdLocMon_Click();
-    st.ShowInMain = kTrue;
-    rows = kBiblicalRows;
-    step = kBiblicalStep;
-  } else {
-    double y = st.YearNumber;
-    if (y <= 0) y += 1;  // astronomical numbering: 1 BCE is year 0
-    st.MonthStartJD = JulianDayFromDate(1, 1, y) + 1;
-    rows = kGregorianRows;
-    step = kGregorianStep;
-    e.out.main.Clear();
-  }
+  // The table's first day; the local new-moon run of a Biblical year leaves
+  // the place converted for the engine.
+  const bool gregorian = StartTableYear(engine, host);
+  const double rows = gregorian ? kGregorianRows : kBiblicalRows;
+  const double step = gregorian ? kGregorianStep : kBiblicalStep;
   st.LocalMode = kTrue;
   st.TableMode = kFalse;  // the title's year carries its era
-  e.WriteOutputLine(e.YearText(st.YearNumber) + " CALCULATED SUNSETS" + st.LineEnd);
+  engine.WriteOutputLine(engine.YearText(st.YearNumber) + " CALCULATED SUNSETS" + st.LineEnd);
   st.TableMode = kTrue;
   host.WriteLocationCaption();
-  e.WriteOutputLine("Times do not reflect changes in 'Daylight Saving Time'" + st.LineEnd);
-  e.WriteOutputLine(std::string(88, '_') + st.LineEnd);
+  engine.WriteOutputLine("Times do not reflect changes in 'Daylight Saving Time'" + st.LineEnd);
+  engine.WriteOutputLine(std::string(88, '_') + st.LineEnd);
   // The first sunset is the one that begins the table's first day.
   st.EveningJD = st.MonthStartJD - 1;
   const double start = st.EveningJD;
@@ -60,13 +47,13 @@ void ListSunsets(Engine& e, TablesHost& host) {
       // 18:00 local mean time, 40 minutes earlier before Hezekiah's sign.
       const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;
       st.Centuries = (st.EveningJD + st.Longitude + sixHours + st.DeltaT - 2415020) / 36525;
-      e.WriteDate();
-      e.SunPositionAndSunset();
-      e.WriteOutputLine("PM    ");
+      engine.WriteDate();
+      engine.SunPositionAndSunset();
+      engine.WriteOutputLine("PM    ");
       st.PrintJD += step;
       st.EveningJD += step;
     }
-    e.WriteOutputLine(st.LineEnd);
+    engine.WriteOutputLine(st.LineEnd);
     st.EveningJD = lineEveningJD + 1;
     st.PrintJD = linePrintJD + 1;
   }

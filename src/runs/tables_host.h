@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "engine/engine.h"
+
 namespace orvane::runs {
 
 // The year box, the Gregorian-year box, the place (read from the coordinate
@@ -30,5 +32,12 @@ class TablesHost {
   virtual void SetSunsetEnabled(bool enabled) = 0;  // cmdSunset
   virtual void SetTimesEnabled(bool enabled) = 0;   // cmdTimes
 };
+
+// The first day of a table's year, left in MonthStartJD (the table starts
+// with the evening before it), and the main pane emptied: with chkGregYear
+// ticked 2 January of the year, so that the table starts on the evening of
+// 1 January; else the first day of the year's first month at the place, by
+// a silent local new-moon run.  Returns whether the year is the Gregorian one.
+bool StartTableYear(Engine& engine, TablesHost& host);
 
 }  // namespace orvane::runs

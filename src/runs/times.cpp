@@ -3,15 +3,12 @@
 #include <cmath>
 
 #include "engine/numeric.h"
+#include "engine/positions.h"
 #include "engine/trig.h"
 
 namespace orvane::runs {
 
 namespace {
-
-constexpr double kHalfPi = 1.570796326795;
-constexpr double kPi = 3.14159265358979;
-constexpr double kHoursPerRadian = 3.8197186342055;
 
 // A Gregorian table has a line for each of 366 days, a Biblical one 400.
 constexpr int kGregorianDays = 366;
@@ -28,52 +25,20 @@ std::string SunCell(double hour, double minute) {
 
 }  // namespace
 
-// Given Centuries (T, Julian centuries from JD 2415020.0), Latitude
-// (radians) and Rad; the solar theory of the evening test with the mean
-// obliquity (no nutation term) and the true longitude (no aberration and
-// nutation terms).  Leaves the obliquity, mean longitude and anomaly,
-// eccentricity, equation of time (hours), equation of centre, longitude and
-// declination in the state; returns the hour angle of sunrise or sunset in
-// hours (about 6 at the equinoxes), for the sun's centre 50' below the horizon.
-double SunMoonTimes::SunHourAngle(Engine& e) {
-  EphemerisState& st = e.st;
-  const double T = st.Centuries;
-  const double rad = st.Rad;
-  auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };
-
-  st.Obliquity = (23.452294 - 0.0130125 * T - 1.64e-06 * T * T + 5.03e-07 * T * T * T) * rad;
-  st.SunA = reduce(153.23 + 22518.7541 * T);
-  st.SunB = reduce(216.57 + 45037.5082 * T);
-  st.SunC = reduce(312.69 + 32964.3577 * T);
-  st.SunD = reduce(350.74 + 445267.1142 * T - 0.00144 * T * T);
-  st.SunE = reduce(231.19 + 20.2 * T);
-  st.SunL = reduce(279.69668 + 36000.76892 * T + 0.0003025 * T * T);
-  st.SunM = reduce(358.47583 + 35999.04975 * T - 0.00015 * T * T - 3.3e-06 * T * T * T);
-  const double e1 = 0.01675104 - 4.18e-05 * T - 1.26e-07 * T * T;
-  st.SunEccentricity = e1;
-  const double y = std::pow(std::tan(st.Obliquity / 2), 2);
-  st.SunY = y;
-  const double L = st.SunL;
-  const double M = st.SunM;
-  st.EquationOfTime =
-      (y * std::sin(2 * L) - 2 * e1 * std::sin(M) + 4 * e1 * y * std::sin(M) * std::cos(2 * L) -
-       0.5 * y * y * std::sin(4 * L) - 1.25 * e1 * e1 * std::sin(2 * M)) *
-      3.819718634;
-  st.EquationOfCentre = ((1.91946 - 0.004789 * T - 1.4e-05 * T * T) * std::sin(M) +
-                         (0.020094 - 0.0001 * T) * std::sin(2 * M) + 0.000293 * std::sin(3 * M)) *
-                        rad;
-  st.SunLongitude = L + st.EquationOfCentre +
-                    (0.00134 * std::cos(st.SunA) + 0.00154 * std::cos(st.SunB) + 0.002 * std::cos(st.SunC) +
-                     0.00179 * std::sin(st.SunD) + 0.00178 * std::sin(st.SunE)) *
-                        rad;
-  const double q = std::sin(st.SunLongitude) * std::sin(st.Obliquity);
-  st.SunSinDeclination = q;
-  st.SunDeclination = ArcSine(q);
-  // -0.01454 is the sine of the sun's altitude at rising and setting (-50').
-  const double c =
-      (-0.01454 - std::sin(st.Latitude) * q) / (std::cos(st.Latitude) * std::cos(st.SunDeclination));
-  st.SunCosHourAngle = c;
-  return (kHalfPi - ArcSine(c)) * kHoursPerRadian;
+// Given Centuries (T, Julian centuries from JD 2415020.0) and Latitude
+// (radians); the sun of the evening test with the mean obliquity and the
+// true longitude (nutation and aberration left out), kept in the state with
+// its declination.  Returns the hour angle of sunrise or sunset in hours
+// (about 6 at the equinoxes), for the sun's centre 50' below the horizon.
+double SunMoonTimes::SunHourAngle(Engine& engine) {
+  EphemerisState& st = engine.st;
+  const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::LeftOut);
+  st.Sun = sun;
+  st.SunDeclination = ArcSine(sun.sinDeclination);
+  const HourAngle h =
+      HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
+  st.SunCosHourAngle = h.cosine;
+  return h.hours;
 }
 
 // Given Centuries and the mean obliquity left by the sun; the moon by the
@@ -81,12 +46,10 @@ double SunMoonTimes::SunHourAngle(Engine& e) {
 // declination, right ascension and the hour angle of its rising or setting),
 // then its transit on the working day: returns the hours after that day's
 // noon of the setting (or the rising), brought into 0..24.
-double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
-  EphemerisState& st = e.st;
-  e.MoonPosition();
-  const double T0 = (workingJD - 2415019.5) / 36525;
-  const double theta0 = num::Reduce(6.6460656 + 2400.051262 * T0 + 2.581e-05 * T0 * T0, 24);
-  double tau = theta0 + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
+double SunMoonTimes::MoonEventHours(Engine& engine, double workingJD, bool setting) {
+  EphemerisState& st = engine.st;
+  engine.MoonPosition();
+  double tau = SiderealTimeAt0h(workingJD) + 12 - st.MoonRightAscension - 0.065712 * st.DeltaT;
   if (tau > 24) tau -= 24;
   tau = tau < 0 ? -tau : 24 - tau;  // hours from noon to the moon's transit
   double t = setting ? tau + st.MoonHourAngle + st.MoonsetAdjust + 0.0121 : tau - st.MoonHourAngle;
@@ -100,41 +63,41 @@ double SunMoonTimes::MoonEventHours(Engine& e, double workingJD, bool setting) {
 // the sun's true longitude; the phase angle from the elongation, as in
 // 'Astronomical Formulae for Calculators'.  Full moon gives 100, new moon
 // about 0; the percentage is kept to a tenth.
-void SunMoonTimes::ComputeIllumination(Engine& e) {
-  EphemerisState& st = e.st;
-  const double cosd = std::cos(st.MoonLongitude - st.SunLongitude) * std::cos(st.MoonLatitude);
+void SunMoonTimes::ComputeIllumination(Engine& engine) {
+  EphemerisState& st = engine.st;
+  const double cosd = std::cos(st.Moon.longitude - st.Sun.longitude) * std::cos(st.Moon.latitude);
   const double d = kHalfPi - ArcSine(cosd);
   const double i = kPi - d -
-                   (1 - 0.0549 * std::sin(st.MoonMPrime)) / (1 - 0.0167 * std::sin(st.MoonM)) * 0.1468 *
-                       st.Rad * std::sin(d);
+                   (1 - 0.0549 * std::sin(st.Moon.meanAnomaly)) /
+                       (1 - 0.0167 * std::sin(st.Moon.sunMeanAnomaly)) * 0.1468 * st.Rad * std::sin(d);
   const float k = static_cast<float>((1 + std::cos(i)) / 2);
   const float k1000 = k * 1000;
   st.IlluminatedPercent = static_cast<float>(num::Int(k1000 + 0.5) / 10);
   st.IlluminationText = num::Str(st.IlluminatedPercent);
 }
 
-void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
-  EphemerisState& st = e.st;
+void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
+  EphemerisState& st = engine.st;
 
   // A. Start of the line.
   RowCounter = static_cast<std::int16_t>(RowCounter + 1);
   if (RowCounter == kLinesPerHeader) {
     RowCounter = 0;
-    e.WriteOutputLine(TimesHeader);
+    engine.WriteOutputLine(TimesHeader);
   }
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
-  e.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
-                    "     ");
+  engine.WriteOutputLine(st.MonthText + "/" + st.DayText + "/" + st.YearTextPadded + "   " + num::CStr(jd) +
+                         "     ");
 
   // B. The lunation fraction f: how many days later than the sun the moon
   // sets, estimated from the age of the moon (in (-0.75, 0.25]).
   const double day = jd;
-  e.ComputeConjunction();
+  engine.ComputeConjunction();
   double f = (day - st.EveningJD) * 0.0339;
   if (f > 0.96) {
     st.LunationNumber += 1;
-    e.ComputeConjunction();
+    engine.ComputeConjunction();
   }
   if (st.EveningJD <= day) f = (day - st.EveningJD) * 0.0339;
   if (f > 0.25) f -= 1;
@@ -145,17 +108,17 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   const double T = st.Centuries;
   st.DeltaT = (0.41 + 1.2053 * T + 0.4992 * T * T) / 1440;
   st.Centuries = (day + 0.25 + st.Longitude + st.DeltaT - 2415020) / 36525;
-  const double s = SunHourAngle(e) - st.EquationOfTime;
+  const double s = SunHourAngle(engine) - st.Sun.equationOfTime;
   const double S = st.ZoneCorrection + s + st.SunsetAdjust + 0.008333333 + 12.0;
   const double sunsetMinute = num::Int((S - num::Int(S)) * 60);
   const double sunsetHour = num::Int(S);
   st.Centuries = st.Centuries - 2 * s / 876600;
-  const double H0 = SunHourAngle(e);
-  const double R = -(H0 + st.EquationOfTime) + st.ZoneCorrection + st.SunsetAdjust + 0.0083333333 + 12.0;
+  const double H0 = SunHourAngle(engine);
+  const double R = -(H0 + st.Sun.equationOfTime) + st.ZoneCorrection + st.SunsetAdjust + 0.0083333333 + 12.0;
   const double sunriseMinute = num::Int((R - num::Int(R)) * 60);
   const double sunriseHour = num::Int(R);
-  e.WriteOutputLine(SunCell(sunriseHour, sunriseMinute) + "      ");
-  e.WriteOutputLine(SunCell(sunsetHour, sunsetMinute) + "    ");
+  engine.WriteOutputLine(SunCell(sunriseHour, sunriseMinute) + "      ");
+  engine.WriteOutputLine(SunCell(sunsetHour, sunsetMinute) + "    ");
 
   // D. The moon: its setting, then its rising.  Each event takes two passes,
   // each placing the moon at the event the last one gave.  An event after
@@ -169,7 +132,7 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   double riseMinute = 0, riseHour = 0, setMinute = 0, setHour = 0;
   for (;;) {
     st.Centuries = centuries;
-    const double t = MoonEventHours(e, workingJD, setting);
+    const double t = MoonEventHours(engine, workingJD, setting);
     ++n;
     double c = st.ZoneCorrection + t;
     if (!steppedBack && c > 12) {
@@ -189,8 +152,8 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
     }
     const bool noEvent = workingJD < day && c >= 22.6;
     if (setting) {
-      ComputeIllumination(e);
-      MoonsetIlluminationText = e.FormatFigure(num::Val(st.IlluminationText), 4);
+      ComputeIllumination(engine);
+      MoonsetIlluminationText = engine.FormatFigure(num::Val(st.IlluminationText), 4);
       if (noEvent) {
         MoonsetHourText = MoonsetMinuteText = "--";
       } else {
@@ -221,67 +184,53 @@ void SunMoonTimes::WriteDayTimes(Engine& e, double jd) {
   }
 
   const bool risen = MoonriseHourText != "--";
-  e.WriteOutputLine(MoonriseHourText + (risen && riseMinute < 10 ? ":0" : ":") + MoonriseMinuteText);
-  ComputeIllumination(e);
-  st.IlluminationText = risen ? e.FormatFigure(st.IlluminatedPercent, 4) : " ----";
-  e.WriteOutputLine("      " + st.IlluminationText);
+  engine.WriteOutputLine(MoonriseHourText + (risen && riseMinute < 10 ? ":0" : ":") + MoonriseMinuteText);
+  ComputeIllumination(engine);
+  st.IlluminationText = risen ? engine.FormatFigure(st.IlluminatedPercent, 4) : " ----";
+  engine.WriteOutputLine("      " + st.IlluminationText);
 
   if (MoonsetHourText == "--") {
-    e.WriteOutputLine("    --:--");
+    engine.WriteOutputLine("    --:--");
     MoonsetIlluminationText = " ----";
   } else {
-    e.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
-                      (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
+    engine.WriteOutputLine("    " + std::string(setHour < 10 ? "0" : "") + MoonsetHourText +
+                           (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
   }
-  e.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
+  engine.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
 }
 
-void SunMoonTimes::ListSunMoonTimes(Engine& e, TablesHost& host) {
-  EphemerisState& st = e.st;
+void SunMoonTimes::ListSunMoonTimes(Engine& engine, TablesHost& host) {
+  EphemerisState& st = engine.st;
   st.YearInt = num::CInt(num::Val(host.YearBoxText()));
   st.SunsetAdjust = 0;
   st.MoonsetAdjust = 0;
   TimesHeader = std::string(kTimesHeader) + st.LineEnd;
   if (host.UserDataUnsaved()) host.SaveUserData();
   st.TableMode = kTrue;
-  e.InitEphemeris();
+  engine.InitEphemeris();
 
-  int days = 0;
-  if (!host.GregorianYearTicked()) {
-    // The year starts with its first month at the place: a silent local
-    // new-moon run finds it.
-    st.ShowInMain = kFalse;
-    host.cmdLocMon_Click();
-    st.ShowInMain = kTrue;
-    days = kBiblicalDays;
-  } else {
-    double y = st.YearNumber;
-    if (st.YearNumber <= 0) y += 1;  // astronomical numbering: 1 BCE is year 0
-    st.MonthStartJD = JulianDayFromDate(1, 1, y) + 1;
-    days = kGregorianDays;
-    e.out.main.Clear();
-  }
+  const int days = StartTableYear(engine, host) ? kGregorianDays : kBiblicalDays;
   st.LocalMode = kTrue;
   host.ReadCoordinates();
-  e.InitEphemeris();
-  e.out.main.Clear();
+  engine.InitEphemeris();
+  engine.out.main.Clear();
   host.WriteLocationCaption();
-  e.WriteOutputLine("Times are not corrected for changes in Daylight Saving." + st.LineEnd);
-  e.WriteOutputLine("Dates are shown in Month/Day/Year format." + st.LineEnd);
-  e.WriteOutputLine(std::string(79, '_') + st.LineEnd);
-  e.WriteOutputLine(TimesHeader);
+  engine.WriteOutputLine("Times are not corrected for changes in Daylight Saving." + st.LineEnd);
+  engine.WriteOutputLine("Dates are shown in Month/Day/Year format." + st.LineEnd);
+  engine.WriteOutputLine(std::string(79, '_') + st.LineEnd);
+  engine.WriteOutputLine(TimesHeader);
 
   st.EveningJD = st.MonthStartJD - 1;
   st.ConvertJD = st.EveningJD;
-  e.JulianDayToDateText();
+  engine.JulianDayToDateText();
   st.LunationNumber = num::Int((st.ConvertJD - 2415021) / 29.530589);
   RowCounter = -1;
   host.SetTimesEnabled(false);
   for (int i = 0; i < days; ++i) {
     const double day = st.ConvertJD;
-    WriteDayTimes(e, day);
+    WriteDayTimes(engine, day);
     st.ConvertJD = day + 1;
-    e.JulianDayToDateText();
+    engine.JulianDayToDateText();
   }
   host.SetTimesEnabled(true);
   st.TableMode = kFalse;

@@ -1,18 +1,17 @@
 #include "runs/year_start.h"
 
-#include "runs/run_years.h"
-
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
+#include "runs/run_years.h"
 
 namespace orvane::runs {
 
-void StartRunYear(Engine& e, const Place& place) {
-  EphemerisState& st = e.st;
+void StartRunYear(Engine& engine, const Place& place) {
+  EphemerisState& st = engine.st;
   st.Longitude = place.longitude;
   st.Latitude = place.latitude;
   st.ZoneHours = place.zoneHours;
-  e.InitEphemeris();
+  engine.InitEphemeris();
   // The runs take the year's candidate lunation from + 0.282 of the year,
   // a little later than the holy-day report's + 0.277.
   st.YearStart = st.YearNumber + 0.282;
@@ -28,21 +27,22 @@ std::vector<double> RunYears(double first, double last) {
   return years;
 }
 
-bool FirstMonthBeginsLater(Engine& e) {
-  EphemerisState& st = e.st;
+bool FirstMonthBeginsLater(Engine& engine) {
+  EphemerisState& st = engine.st;
   // The sunset of the evening on which the crescent counts as seen, in
   // universal time: a doubtful evening on the low side counts the evening
   // after it.
-  const double evening = st.Verdict == 1 ? st.EveningJD + 1 : st.EveningJD;
+  const double evening = st.Verdict == Visibility::ProbablyNotVisible ? st.EveningJD + 1 : st.EveningJD;
   st.EquinoxSunset = (st.SunsetOffset + 0.25) / 24 + evening + st.ZoneHours / 24;
-  const bool later = calendar::EquinoxFallsAfterSunset(e);
-  if (e.Writing()) {
-    e.WriteOutputLine("Vernal Equinox JD: " + num::CStr(num::Int(st.EquinoxJD * 1000) / 1000));
-    e.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) + st.LineEnd);
+  const bool later = calendar::EquinoxFallsAfterSunset(engine);
+  if (engine.Writing()) {
+    engine.WriteOutputLine("Vernal Equinox JD: " + num::CStr(num::Int(st.EquinoxJD * 1000) / 1000));
+    engine.WriteOutputLine("    Visible New Moon JD: " + num::CStr(num::Int(st.EquinoxSunset * 1000) / 1000) +
+                           st.LineEnd);
   }
   if (later) {
-    e.WriteOutputLine("Visible New Moon seen before vernal Equinox. Next month begins New Year." + st.LineEnd +
-                      st.LineEnd);
+    engine.WriteOutputLine("Visible New Moon seen before vernal Equinox. Next month begins New Year." +
+                           st.LineEnd + st.LineEnd);
     st.LunationNumber += 1;
   }
   return later;

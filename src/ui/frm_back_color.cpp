@@ -15,9 +15,13 @@ std::optional<std::int32_t> QtColourDialog::Choose(std::int32_t old, QWidget* pa
   return FromQColor(chosen);
 }
 
-QColor ToQColor(std::int32_t colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+QColor ToQColor(std::int32_t colour) {
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
 
-std::int32_t FromQColor(const QColor& colour) { return app::Rgb(colour.red(), colour.green(), colour.blue()); }
+std::int32_t FromQColor(const QColor& colour) {
+  return app::Rgb(colour.red(), colour.green(), colour.blue());
+}
 
 void SetBackground(QWidget* widget, std::int32_t colour) {
   widget->setAutoFillBackground(true);
@@ -35,22 +39,38 @@ void SetTextBackground(QWidget* box, std::int32_t colour) {
 std::int32_t& ColourOf(app::ColourSettings& c, Swatch swatch) {
   using I = app::ColourItem;
   switch (swatch) {
-    case Swatch::MainForm: return c[I::MainForm];
-    case Swatch::MainFormTxt: return c[I::MainText];
-    case Swatch::RabbinicalMain: return c[I::HebrewForm];
-    case Swatch::RabFormTxt: return c[I::HebrewText];
-    case Swatch::ConversionsMain: return c[I::ConversionForm];
-    case Swatch::GregorianFrame: return c[I::GregorianFrame];
-    case Swatch::JulianCalendarFrame: return c[I::JulianCalendarFrame];
-    case Swatch::BiblicalFrame: return c.biblicalFrame;
-    case Swatch::HebrewFrame: return c[I::HebrewFrame];
-    case Swatch::JulianFrame: return c[I::JulianDayFrame];
-    case Swatch::GDayOfWeek: return c[I::GregorianWeekday];
-    case Swatch::BDayOfWeek: return c[I::BiblicalWeekday];
-    case Swatch::Molad: return c[I::Molad];
-    case Swatch::Rules: return c[I::Rules];
-    case Swatch::AboutForm: return c[I::AboutForm];
-    case Swatch::AboutTxt: return c[I::AboutText];
+    case Swatch::MainForm:
+      return c[I::MainForm];
+    case Swatch::MainFormTxt:
+      return c[I::MainText];
+    case Swatch::RabbinicalMain:
+      return c[I::HebrewForm];
+    case Swatch::RabFormTxt:
+      return c[I::HebrewText];
+    case Swatch::ConversionsMain:
+      return c[I::ConversionForm];
+    case Swatch::GregorianFrame:
+      return c[I::GregorianFrame];
+    case Swatch::JulianCalendarFrame:
+      return c[I::JulianCalendarFrame];
+    case Swatch::BiblicalFrame:
+      return c.biblicalFrame;
+    case Swatch::HebrewFrame:
+      return c[I::HebrewFrame];
+    case Swatch::JulianFrame:
+      return c[I::JulianDayFrame];
+    case Swatch::GDayOfWeek:
+      return c[I::GregorianWeekday];
+    case Swatch::BDayOfWeek:
+      return c[I::BiblicalWeekday];
+    case Swatch::Molad:
+      return c[I::Molad];
+    case Swatch::Rules:
+      return c[I::Rules];
+    case Swatch::AboutForm:
+      return c[I::AboutForm];
+    case Swatch::AboutTxt:
+      return c[I::AboutText];
   }
   return c.biblicalFrame;
 }
@@ -95,7 +115,8 @@ frmBackColor::frmBackColor(app::ColourSettings& colours, ColourDialog& dialog, s
     const char* caption;
     int first;
     int count;
-  } groups[] = {{"Main Program Form", 0, 2}, {"Rabbinical Calendar", 2, 2}, {"Conversions", 4, 10}, {"About", 14, 2}};
+  } groups[] = {
+      {"Main Program Form", 0, 2}, {"Rabbinical Calendar", 2, 2}, {"Conversions", 4, 10}, {"About", 14, 2}};
   int top = 180;
   for (const auto& g : groups) {
     auto* frame = new QGroupBox(g.caption, this);

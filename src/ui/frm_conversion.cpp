@@ -24,7 +24,9 @@ using conversions::Column;
 using conversions::Control;
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString Display(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -79,32 +81,31 @@ void frmConversionsHelp::SetHelpText(const QString& text) {
 }
 
 frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures,
-                             std::function<void()> armQuickExit, conversions::DateClock clock, QWidget* parent)
+                             std::function<void()> armQuickExit, conversions::DateClock clock,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       engine_(engine),
       pictures_(pictures),
       armQuickExit_(std::move(armQuickExit)),
-      criteria_(std::make_unique<frmCriteria>([this] {
-        model_.CriteriaWindow_Closed();
-      })),
+      criteria_(std::make_unique<frmCriteria>([this] { model_.CriteriaWindow_Closed(); })),
       help_(std::make_unique<frmConversionsHelp>()),
-      model_(engine, beeper, [](std::string_view key) { return app::BuildHelpText(key); }, std::move(clock),
-             conversions::ConversionWindowHooks{
-                 [this](bool onTop) { SetStayOnTop(this, onTop); },
-                 [this] {
-                   if (armQuickExit_) armQuickExit_();
-                 },
-                 [this](bool show) {
-                   if (show) {
-                     ShowOnScreen(criteria_.get(), this, Placement::Below);
-                   } else {
-                     criteria_->hide();
-                   }
-                 },
-                 [this] {
-                   help_->SetHelpText(Display(model_.txtHelp));
-                   ShowOnScreen(help_.get(), this);
-                 }}) {
+      model_(
+          engine, beeper, [](std::string_view key) { return app::BuildHelpText(key); }, std::move(clock),
+          conversions::ConversionWindowHooks{[this](bool onTop) { SetStayOnTop(this, onTop); },
+                                             [this] {
+                                               if (armQuickExit_) armQuickExit_();
+                                             },
+                                             [this](bool show) {
+                                               if (show) {
+                                                 ShowOnScreen(criteria_.get(), this, Placement::Below);
+                                               } else {
+                                                 criteria_->hide();
+                                               }
+                                             },
+                                             [this] {
+                                               help_->SetHelpText(Display(model_.txtHelp));
+                                               ShowOnScreen(help_.get(), this);
+                                             }}) {
   setObjectName("frmConversion");
   setWindowTitle(Q(conversions::ConversionWindowModel::kCaption));
   BuildControls();
@@ -160,8 +161,8 @@ void frmConversion::BuildControls() {
     e->setAlignment(Qt::AlignCenter);
     return e;
   };
-  auto label = [](QWidget* parent, const char* name, const QString& text, const QString& tip, int x, int y, int w,
-                  int h = 22) {
+  auto label = [](QWidget* parent, const char* name, const QString& text, const QString& tip, int x, int y,
+                  int w, int h = 22) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setToolTip(tip);
@@ -220,8 +221,8 @@ void frmConversion::BuildControls() {
   lstBMonth = list(fraBiblical, "lstBMonth", "Select Biblical month name", 10, 88);
   txtBYear = box(fraBiblical, "txtBYear", "Biblical Year (-496 to 33004)", 10, 92, 80);
   cmdBCompute = button(fraBiblical, "cmdBCompute", "Compute results", 10, 128);
-  lblBDayOfWeek =
-      label(fraBiblical, "lblBDayOfWeek", "Sabbath", "Displays the Biblical Day of the Week name.", 10, 166, 160);
+  lblBDayOfWeek = label(fraBiblical, "lblBDayOfWeek", "Sabbath",
+                        "Displays the Biblical Day of the Week name.", 10, 166, 160);
   for (int i = 0; i < 4; ++i) {
     const auto& opt = model_.optDate[static_cast<std::size_t>(i)];
     auto* o = new QRadioButton(Q(opt.Caption), fraBiblical);
@@ -285,9 +286,9 @@ void frmConversion::BuildControls() {
               {Column::Biblical, txtBDay, txtBMonth, lstBMonth, txtBYear},
               {Column::Hebrew, txtHDay, txtHMonth, lstHMonth, txtHYear}};
   auto& m = model_;
-  boxes_ = {{txtGDay, &m.txtGDay},   {txtGYear, &m.txtGYear},   {txtJCDay, &m.txtJCDay},
+  boxes_ = {{txtGDay, &m.txtGDay},     {txtGYear, &m.txtGYear}, {txtJCDay, &m.txtJCDay},
             {txtJCYear, &m.txtJCYear}, {txtBDay, &m.txtBDay},   {txtBYear, &m.txtBYear},
-            {txtHDay, &m.txtHDay},   {txtHYear, &m.txtHYear},   {txtJDCount, &m.txtJDCount}};
+            {txtHDay, &m.txtHDay},     {txtHYear, &m.txtHYear}, {txtJDCount, &m.txtJDCount}};
   for (auto& [edit, text] : boxes_) {
     std::string* target = text;
     edit->installEventFilter(this);
@@ -353,11 +354,15 @@ void frmConversion::Mirror() {
     const QString t = QString::fromStdString(*text);
     if (edit->text() != t) edit->setText(t);
   }
-  const std::pair<QLineEdit*, const std::string*> months[] = {
-      {txtGMonth, &m.txtGMonth}, {txtJCMonth, &m.txtJCMonth}, {txtBMonth, &m.txtBMonth}, {txtHMonth, &m.txtHMonth}};
+  const std::pair<QLineEdit*, const std::string*> months[] = {{txtGMonth, &m.txtGMonth},
+                                                              {txtJCMonth, &m.txtJCMonth},
+                                                              {txtBMonth, &m.txtBMonth},
+                                                              {txtHMonth, &m.txtHMonth}};
   for (const auto& [edit, text] : months) edit->setText(QString::fromStdString(*text));
-  const std::pair<QListWidget*, const conversions::MonthListBox*> lists[] = {
-      {lstGMonth, &m.lstGMonth}, {lstJCMonth, &m.lstJCMonth}, {lstBMonth, &m.lstBMonth}, {lstHMonth, &m.lstHMonth}};
+  const std::pair<QListWidget*, const conversions::MonthListBox*> lists[] = {{lstGMonth, &m.lstGMonth},
+                                                                             {lstJCMonth, &m.lstJCMonth},
+                                                                             {lstBMonth, &m.lstBMonth},
+                                                                             {lstHMonth, &m.lstHMonth}};
   for (const auto& [widget, list] : lists) {
     if (widget->count() != list->ListCount()) {
       widget->clear();
@@ -395,28 +400,44 @@ void frmConversion::Mirror() {
 
 QWidget* frmConversion::WidgetOf(Control control) const {
   switch (control) {
-    case Control::txtGDay: return txtGDay;
-    case Control::txtGMonth: return txtGMonth;
-    case Control::txtGYear: return txtGYear;
-    case Control::txtJCDay: return txtJCDay;
-    case Control::txtJCMonth: return txtJCMonth;
-    case Control::txtJCYear: return txtJCYear;
-    case Control::txtBDay: return txtBDay;
-    case Control::txtBMonth: return txtBMonth;
-    case Control::txtBYear: return txtBYear;
-    case Control::txtJDCount: return txtJDCount;
-    case Control::txtHDay: return txtHDay;
-    case Control::txtHMonth: return txtHMonth;
-    case Control::txtHYear: return txtHYear;
-    case Control::chkOnTop: return chkOnTop;
-    default: return nullptr;
+    case Control::txtGDay:
+      return txtGDay;
+    case Control::txtGMonth:
+      return txtGMonth;
+    case Control::txtGYear:
+      return txtGYear;
+    case Control::txtJCDay:
+      return txtJCDay;
+    case Control::txtJCMonth:
+      return txtJCMonth;
+    case Control::txtJCYear:
+      return txtJCYear;
+    case Control::txtBDay:
+      return txtBDay;
+    case Control::txtBMonth:
+      return txtBMonth;
+    case Control::txtBYear:
+      return txtBYear;
+    case Control::txtJDCount:
+      return txtJDCount;
+    case Control::txtHDay:
+      return txtHDay;
+    case Control::txtHMonth:
+      return txtHMonth;
+    case Control::txtHYear:
+      return txtHYear;
+    case Control::chkOnTop:
+      return chkOnTop;
+    default:
+      return nullptr;
   }
 }
 
 Control frmConversion::ControlOf(const QObject* widget) const {
-  for (Control c : {Control::txtGDay, Control::txtGMonth, Control::txtGYear, Control::txtJCDay, Control::txtJCMonth,
-                    Control::txtJCYear, Control::txtBDay, Control::txtBMonth, Control::txtBYear, Control::txtJDCount,
-                    Control::txtHDay, Control::txtHMonth, Control::txtHYear, Control::chkOnTop}) {
+  for (Control c :
+       {Control::txtGDay, Control::txtGMonth, Control::txtGYear, Control::txtJCDay, Control::txtJCMonth,
+        Control::txtJCYear, Control::txtBDay, Control::txtBMonth, Control::txtBYear, Control::txtJDCount,
+        Control::txtHDay, Control::txtHMonth, Control::txtHYear, Control::chkOnTop}) {
     if (WidgetOf(c) == widget) return c;
   }
   return Control::Other;

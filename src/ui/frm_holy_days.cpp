@@ -46,7 +46,8 @@ class FocusMarkedButton final : public QToolButton {
   }
 };
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const char* icon, const char* toolTip, int left) {
+QToolButton* PictureButton(QWidget* parent, const char* name, const char* icon, const char* toolTip,
+                           int left) {
   auto* b = new FocusMarkedButton(parent);
   b->setObjectName(name);
   b->setGeometry(TwipsRect(left, 120, 495, 495));
@@ -164,22 +165,28 @@ void frmHolyDays::BuildControls() {
   txtYear2->hide();
 
   cmdHolyDays = PictureButton(client, "cmdHolyDays", "cup.svg", "Calculate Holy Days", 1320);
-  cmdLocMon = PictureButton(client, "cmdLocMon", "moon.svg",
-                            "Calculates the Local New Moons for the current year at the Longitude and Latitude you "
-                            "supply.",
-                            1320);
-  cmdSunset = PictureButton(client, "cmdSunset", "sunset.svg",
-                            "Calculates the local sunsets for the current year at the selected location.", 1320);
+  cmdLocMon =
+      PictureButton(client, "cmdLocMon", "moon.svg",
+                    "Calculates the Local New Moons for the current year at the Longitude and Latitude you "
+                    "supply.",
+                    1320);
+  cmdSunset =
+      PictureButton(client, "cmdSunset", "sunset.svg",
+                    "Calculates the local sunsets for the current year at the selected location.", 1320);
   cmdTimes = PictureButton(client, "cmdTimes", "sundial.svg",
                            "Calculates local Sun/Moon data for the location selected.", 1320);
   cmdMonths = PictureButton(client, "cmdMonths", "moon.svg", "Calculate New Moons", 1920);
-  cmdGolgotha = PictureButton(client, "cmdGolgotha", "cross.svg", "Calculate possible date of Crucifixion", 2400);
-  cmdJordan = PictureButton(client, "cmdJordan", "crossing.svg", "Calculate possible date of Jordan crossing", 2400);
-  cmdFlood = PictureButton(client, "cmdFlood", "flood.svg",
-                           "Calculates number of days between the 17th of the second month and the 17th of the "
-                           "seventh month.",
-                           2400);
-  cmdCreation = PictureButton(client, "cmdCreation", "creation.svg", "Calculate possible date of Creation", 2400);
+  cmdGolgotha =
+      PictureButton(client, "cmdGolgotha", "cross.svg", "Calculate possible date of Crucifixion", 2400);
+  cmdJordan =
+      PictureButton(client, "cmdJordan", "crossing.svg", "Calculate possible date of Jordan crossing", 2400);
+  cmdFlood =
+      PictureButton(client, "cmdFlood", "flood.svg",
+                    "Calculates number of days between the 17th of the second month and the 17th of the "
+                    "seventh month.",
+                    2400);
+  cmdCreation =
+      PictureButton(client, "cmdCreation", "creation.svg", "Calculate possible date of Creation", 2400);
   buttons_ = {{app::Button::cmdHolyDays, cmdHolyDays}, {app::Button::cmdMonths, cmdMonths},
               {app::Button::cmdLocMon, cmdLocMon},     {app::Button::cmdSunset, cmdSunset},
               {app::Button::cmdTimes, cmdTimes},       {app::Button::cmdGolgotha, cmdGolgotha},
@@ -190,7 +197,8 @@ void frmHolyDays::BuildControls() {
   chkEJW->setObjectName("chkEJW");
   chkEJW->setGeometry(TwipsRect(5640, 120, 6615, 420));
   chkEJW->setToolTip(
-      "Check this box to adjust dates  for the region east of Israel and west of the International Date Line.");
+      "Check this box to adjust dates  for the region east of Israel and west of the International Date "
+      "Line.");
   QFont bold = chkEJW->font();
   bold.setBold(true);
   bold.setPointSizeF(9.75);
@@ -202,7 +210,8 @@ void frmHolyDays::BuildControls() {
   lblChange->setFont(bold);
   lblChange->hide();
 
-  chkGregYear = new QCheckBox("Check if you want to start calculations on the first of the Gregorian Year.", client);
+  chkGregYear =
+      new QCheckBox("Check if you want to start calculations on the first of the Gregorian Year.", client);
   chkGregYear->setObjectName("chkGregYear");
   chkGregYear->setGeometry(TwipsRect(240, 720, 5535, 315));
   // Wider than its place when the platform's font is wider than the design's.
@@ -431,8 +440,9 @@ void frmHolyDays::MirrorCore() {
 
   for (QWidget* w : locationWidgets_) w->setVisible(s.locationFields);
   const std::pair<QLineEdit*, const app::TextBox*> boxes[] = {
-      {txtLatDeg, &c.txtLatDeg},   {txtLatMin, &c.txtLatMin},   {txtLatDir, &c.txtLatDir}, {txtLongDeg, &c.txtLongDeg},
-      {txtLongMin, &c.txtLongMin}, {txtLonDir, &c.txtLonDir}, {txtGMT, &c.txtGMT}};
+      {txtLatDeg, &c.txtLatDeg},   {txtLatMin, &c.txtLatMin},   {txtLatDir, &c.txtLatDir},
+      {txtLongDeg, &c.txtLongDeg}, {txtLongMin, &c.txtLongMin}, {txtLonDir, &c.txtLonDir},
+      {txtGMT, &c.txtGMT}};
   for (const auto& [widget, model] : boxes) {
     const QString text = QString::fromStdString(model->Text);
     if (widget->text() != text) widget->setText(text);
@@ -569,7 +579,8 @@ void frmHolyDays::ApplyColours() {
   using I = app::ColourItem;
   const app::ColourSettings& c = core_->userData().Colours;
   SetBackground(centralWidget(), c[I::MainForm]);
-  for (QWidget* w : std::initializer_list<QWidget*>{chkEJW, lblLat, lblLong, lblGMT, chkGregYear, lblLocation}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{chkEJW, lblLat, lblLong, lblGMT, chkGregYear, lblLocation}) {
     SetBackground(w, c[I::MainForm]);
   }
   SetTextBackground(txtVerification, c[I::MainForm]);
@@ -591,8 +602,8 @@ void frmHolyDays::ApplyColours() {
     SetBackground(v.lblGYearType, c[I::GregorianFrame]);
     SetBackground(v.fraJulianCal, c[I::JulianCalendarFrame]);
     SetBackground(v.fraBiblical, c.biblicalFrame);
-    for (QWidget* w : std::initializer_list<QWidget*>{v.fraHebrew, v.lblHYearType, v.lblMolad, v.chkOnTop,
-                                                     v.lblTabInd}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{v.fraHebrew, v.lblHYearType, v.lblMolad, v.chkOnTop, v.lblTabInd}) {
       SetBackground(w, c[I::HebrewFrame]);
     }
     SetBackground(v.fraJulian, c[I::JulianDayFrame]);
@@ -657,8 +668,9 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   // The secondary windows close in a fixed order, then the main window.
   frmCriteria* criteria = conversion_ ? conversion_->criteria() : nullptr;
   frmConversionsHelp* conversionsHelp = conversion_ ? conversion_->conversionsHelp() : nullptr;
-  for (QWidget* w : std::initializer_list<QWidget*>{about_.get(), backColor_.get(), conversion_.get(), conversionsHelp, criteria,
-                                                   hebrew_.get(), easter_.get()}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{about_.get(), backColor_.get(), conversion_.get(), conversionsHelp,
+                                       criteria, hebrew_.get(), easter_.get()}) {
     if (w != nullptr) w->close();
   }
   event->accept();

@@ -8,7 +8,9 @@
 namespace orvane::ui {
 
 frmSplash::frmSplash(MoonPictures& pictures, std::function<void()> onClose, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), pictures_(pictures), onClose_(std::move(onClose)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      pictures_(pictures),
+      onClose_(std::move(onClose)) {
   setObjectName("frmSplash");
   setFixedSize(Px(7335), Px(4290));
   setAutoFillBackground(true);

@@ -22,8 +22,8 @@ class frmSplash : public QWidget {
   QLabel* lblVersion;
   QTimer* tmrPicRot;
   QTimer* timDelay;
-  int PictureIndex = 2;      // the next moon picture to show
-  int ShownPicture = -1;     // the picture on show
+  int PictureIndex = 2;   // the next moon picture to show
+  int ShownPicture = -1;  // the picture on show
 
  public slots:
   void tmrPicRot_Timer();

@@ -138,8 +138,8 @@ frmHebrew::frmHebrew(Beeper& beeper, QWidget* parent)
 }
 
 frmEaster::frmEaster(Beeper& beeper, QWidget* parent)
-    : ListingWindow(QString::fromStdString(std::string(conversions::EasterWindowModel::kCaption)), "Find Easter",
-                    "Courier New", parent),
+    : ListingWindow(QString::fromStdString(std::string(conversions::EasterWindowModel::kCaption)),
+                    "Find Easter", "Courier New", parent),
       model_(beeper, Help) {
   setObjectName("frmEaster");
   txtYear->setToolTip(QString::fromStdString(std::string(conversions::EasterWindowModel::kYearToolTip)));

@@ -39,7 +39,8 @@ class ListingWindow : public QWidget {
   void cmdHelp_Click();
 
  protected:
-  ListingWindow(const QString& caption, const QString& computeCaption, const QString& fontFamily, QWidget* parent);
+  ListingWindow(const QString& caption, const QString& computeCaption, const QString& fontFamily,
+                QWidget* parent);
   void SetModel(ListingModel model);
   void Mirror();
   bool eventFilter(QObject* watched, QEvent* event) override;

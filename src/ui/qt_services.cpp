@@ -23,8 +23,9 @@ app::UserDataFolders ToolkitUserDataFolders() {
 void QtBeeper::Beep() { QApplication::beep(); }
 
 app::Answer QtQuestionBox::Ask(const app::Question& q) {
-  QMessageBox box(q.questionIcon ? QMessageBox::Question : QMessageBox::Information, QString::fromStdString(q.title),
-                  QString::fromStdString(q.text), QMessageBox::NoButton, parent_);
+  QMessageBox box(q.questionIcon ? QMessageBox::Question : QMessageBox::Information,
+                  QString::fromStdString(q.title), QString::fromStdString(q.text), QMessageBox::NoButton,
+                  parent_);
   if (q.buttons == app::Question::Buttons::Ok) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -14,7 +14,8 @@ struct Window {
 };
 
 // The pane after pressing a section's button with the given boxes.
-std::string PaneAfterButton(void (HolyDaysWindow::*button)(), const std::string& first, const std::string& last) {
+std::string PaneAfterButton(void (HolyDaysWindow::*button)(), const std::string& first,
+                            const std::string& last) {
   Window f;
   f.w.txtYear = first;
   f.w.txtYear2 = last;
@@ -29,10 +30,13 @@ TEST(ChronologyWindow, EachButtonMakesItsRunTheSection) {
     const char* firstLine;
   };
   const Case cases[] = {
-      {&HolyDaysWindow::cmdGolgotha_Click, "Golgotha", "The following years may have the Passover sacrifice on Wednesday."},
-      {&HolyDaysWindow::cmdJordan_Click, "Jordan", "The following years may have the Passover sacrifice on the Sabbath."},
+      {&HolyDaysWindow::cmdGolgotha_Click, "Golgotha",
+       "The following years may have the Passover sacrifice on Wednesday."},
+      {&HolyDaysWindow::cmdJordan_Click, "Jordan",
+       "The following years may have the Passover sacrifice on the Sabbath."},
       {&HolyDaysWindow::cmdCreation_Click, "Creation", "The following years may have Abib 1 on Sunday."},
-      {&HolyDaysWindow::cmdFlood_Click, "Flood", " First year of run is 30 CE             Last year of run is 32 CE   "},
+      {&HolyDaysWindow::cmdFlood_Click, "Flood",
+       " First year of run is 30 CE             Last year of run is 32 CE   "},
   };
   for (const Case& c : cases) {
     Window f;
@@ -97,7 +101,8 @@ TEST(ChronologyWindow, TheFloodButtonIsDisabledWhileARangeComputes) {
   EXPECT_TRUE(busy);
   EXPECT_FALSE(f.w.txtWorkingVisible);
   EXPECT_TRUE(f.w.cmdFloodEnabled);
-  EXPECT_TRUE(f.w.OutputText().starts_with(" First year of run is 2400 BCE          Last year of run is 2300 BCE\r\n"));
+  EXPECT_TRUE(f.w.OutputText().starts_with(
+      " First year of run is 2400 BCE          Last year of run is 2300 BCE\r\n"));
 
   // A single year shows no WORKING box.
   f.w.txtYear2 = "";
@@ -105,7 +110,8 @@ TEST(ChronologyWindow, TheFloodButtonIsDisabledWhileARangeComputes) {
   f.w.txtYear_Enter();
   EXPECT_EQ(events, 1);
   EXPECT_TRUE(f.w.cmdFloodEnabled);
-  EXPECT_NE(f.w.OutputText().find("******* There are 150 days between these dates.  ******* "), std::string::npos);
+  EXPECT_NE(f.w.OutputText().find("******* There are 150 days between these dates.  ******* "),
+            std::string::npos);
 }
 
 }  // namespace

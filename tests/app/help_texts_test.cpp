@@ -379,7 +379,7 @@ TEST(HelpRules, VisibilityNumberAndMonthStartAsTheEngineComputesThem) {
   EphemerisState& st = f.st();
   st.RunName = "LocalMoons";  // no extra row after a doubtful evening: the state is the settled evening's
   f.engine.InitEphemeris();
-  std::map<int, int> verdicts;
+  std::map<Visibility, int> verdicts;
   for (int k = 1530; k < 1680; ++k) {
     st.LunationNumber = k;
     st.MonthStartJD = 0;
@@ -392,23 +392,23 @@ TEST(HelpRules, VisibilityNumberAndMonthStartAsTheEngineComputesThem) {
     // A doubtful evening moves EveningJD on to the next evening; the month
     // begins two days after a Prob Not Visible evening, one day after the others.
     switch (st.Verdict) {
-      case 1:
+      case Visibility::ProbablyNotVisible:
         EXPECT_EQ(st.PrintJD, st.EveningJD - 1 + 2) << "lunation " << k;
         EXPECT_EQ(ClassifyVisibility(st.VisibilityNumber), Visibility::ProbablyNotVisible);
         break;
-      case 2:
+      case Visibility::ProbablyVisible:
         EXPECT_EQ(st.PrintJD, st.EveningJD - 1 + 1) << "lunation " << k;
         EXPECT_EQ(ClassifyVisibility(st.VisibilityNumber), Visibility::ProbablyVisible);
         break;
       default:
-        EXPECT_EQ(st.Verdict, 3);
+        EXPECT_EQ(st.Verdict, Visibility::Visible);
         EXPECT_EQ(st.PrintJD, st.EveningJD + 1) << "lunation " << k;
         EXPECT_EQ(ClassifyVisibility(st.VisibilityNumber), Visibility::Visible);
     }
   }
-  EXPECT_GT(verdicts[1], 0);
-  EXPECT_GT(verdicts[2], 0);
-  EXPECT_GT(verdicts[3], 0);
+  EXPECT_GT(verdicts[Visibility::ProbablyNotVisible], 0);
+  EXPECT_GT(verdicts[Visibility::ProbablyVisible], 0);
+  EXPECT_GT(verdicts[Visibility::Visible], 0);
 }
 
 // The equinox refinement places the sun at the instant the text names:
@@ -430,7 +430,7 @@ TEST(HelpRules, HezekiahsMinutesAndDate) {
     e.st.EquinoxGap = 1;  // the sun's longitude only
     e.SunPositionAndSunset();
     e.st.EquinoxGap = 0;
-    return e.st.SunLongitude;
+    return e.st.Sun.longitude;
   };
   testing::EngineFixture f;
   EphemerisState& st = f.st();
@@ -440,7 +440,7 @@ TEST(HelpRules, HezekiahsMinutesAndDate) {
     const double equinox = calendar::MarchEquinoxJD(year);
     st.EquinoxSunset = equinox + 0.5;  // within a day: the equinox is refined
     calendar::EquinoxFallsAfterSunset(f.engine);
-    const double used = st.SunLongitude;
+    const double used = st.Sun.longitude;
     const double expected = longitudeAt(f.engine, equinox, equinox < boundary ? minutes : 0);
     const double other = longitudeAt(f.engine, equinox, equinox < boundary ? 0 : minutes);
     EXPECT_NEAR(used, expected, 2e-6);

@@ -50,7 +50,8 @@ TEST(HolyDaysWindow, TogglingEastOfIsraelRerunsTheLastReport) {
   f.w.cmdMonths_Click();
   f.w.chkEJW = true;
   f.w.chkEJW_Click();
-  EXPECT_NE(f.w.OutputText().find("The Month Start dates are corrected (delayed one day)"), std::string::npos);
+  EXPECT_NE(f.w.OutputText().find("The Month Start dates are corrected (delayed one day)"),
+            std::string::npos);
   EXPECT_EQ(f.w.state().EveningFlag, "");  // the delay lasts for the run only
 
   f.w.cmdHolyDays_Click();

@@ -17,7 +17,8 @@ struct Window {
 };
 
 TEST(Sections, EveryMenuItemHasItsSection) {
-  const char* keys[] = {"HolyDays", "LocalMoons", "Sunset", "Times", "Golgotha", "Jordan", "Flood", "Creation"};
+  const char* keys[] = {"HolyDays", "LocalMoons", "Sunset", "Times",
+                        "Golgotha", "Jordan",     "Flood",  "Creation"};
   for (const char* key : keys) {
     const Section* s = FindSection(key);
     ASSERT_NE(s, nullptr) << key;
@@ -115,7 +116,9 @@ TEST(Sections, DocumentationShowsTheHelpOfTheCurrentRun) {
   f.w.mnuDocumentation_Click();
   EXPECT_EQ(f.w.OutputText(), "help for Times");
   f.w.state().RunName = "";  // emptied by the conversion window: no help to show
-  f.w.BuildHelpText = [](std::string_view key) { return key.empty() ? std::string() : "help for " + std::string(key); };
+  f.w.BuildHelpText = [](std::string_view key) {
+    return key.empty() ? std::string() : "help for " + std::string(key);
+  };
   f.w.mnuDocumentation_Click();
   EXPECT_EQ(f.w.OutputText(), "");
 }

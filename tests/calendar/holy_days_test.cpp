@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <regex>
@@ -56,7 +56,8 @@ int WeekdayOf(const std::string& name) {
 
 // A date written by WriteDate: " 5 Apr 2024 CE ", "13 Apr 1461 BCE".
 double ParseDate(const std::string& text) {
-  static const std::regex date(R"(([ \d]\d) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) (\d+) (CE|BCE) *)");
+  static const std::regex date(
+      R"(([ \d]\d) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) (\d+) (CE|BCE) *)");
   std::smatch m;
   if (!std::regex_match(text, m, date)) {
     ADD_FAILURE() << "not a date: '" << text << "'";
@@ -167,7 +168,8 @@ YearDays ReadYearDays(ReportReader& r, bool east) {
   y.earlyBarley = r.TakeIf("If the barley harvest is early, this New Moon will begin the New Year. ");
   const bool earlierNote =
       r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier.");
-  const bool laterNote = r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later.");
+  const bool laterNote =
+      r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later.");
   EXPECT_EQ(earlierNote, spring.Certainty() == "earlier");
   EXPECT_EQ(laterNote, spring.Certainty() == "later");
 
@@ -219,8 +221,8 @@ YearDays ReadYearDays(ReportReader& r, bool east) {
 
 // Weekdays written along the year advance with the days (no long day inside).
 void ExpectWeekdaysAdvance(const YearDays& y) {
-  for (const DatedLine* d : {&y.passover, &y.ubFirst, &y.ubLast, &y.trumpets, &y.atonement, &y.tabFirst, &y.tabLast,
-                             &y.greatLastDay}) {
+  for (const DatedLine* d : {&y.passover, &y.ubFirst, &y.ubLast, &y.trumpets, &y.atonement, &y.tabFirst,
+                             &y.tabLast, &y.greatLastDay}) {
     EXPECT_EQ(d->weekday, (y.abib1.weekday + static_cast<int>(d->jd - y.abib1.jd)) % 7);
   }
 }
@@ -419,9 +421,9 @@ TEST(ListMonthStarts, FourteenMonthsAtJerusalem) {
     // The month starts the day after the evening the crescent counts as
     // seen: the sure evening, the doubtful high evening, or the evening
     // after a doubtful low one.
-    const auto doubtful = std::find_if(t.rows.begin(), t.rows.end(),
-                                       [](const std::string& row) { return row.ends_with("  Prob Not Visible") ||
-                                                                           row.ends_with("  Prob Visible"); });
+    const auto doubtful = std::find_if(t.rows.begin(), t.rows.end(), [](const std::string& row) {
+      return row.ends_with("  Prob Not Visible") || row.ends_with("  Prob Visible");
+    });
     if (doubtful == t.rows.end()) {
       EXPECT_EQ(DateFromJD(d.jd - 1).day, RowDay(t.rows.back())) << label;
     } else {

@@ -22,7 +22,8 @@ Result RunCommand(const std::vector<std::string>& args) {
 }
 
 // The pane after the window's own button, with the boxes as given.
-std::string PaneAfter(void (app::HolyDaysWindow::*button)(), const std::string& first, const std::string& last) {
+std::string PaneAfter(void (app::HolyDaysWindow::*button)(), const std::string& first,
+                      const std::string& last) {
   SilentBeeper beeper;
   app::HolyDaysWindow w(beeper);
   w.Form_Load(2024);
@@ -66,19 +67,23 @@ TEST(ChronologyCli, PrintsThePaneOfEachRun) {
     ASSERT_FALSE(pane.empty());
     EXPECT_EQ(r.out, Lf(pane));
   }
-  EXPECT_EQ(RunCommand({"flood", "-2348", "--crlf"}).out, PaneAfter(&app::HolyDaysWindow::cmdFlood_Click, "-2348", ""));
+  EXPECT_EQ(RunCommand({"flood", "-2348", "--crlf"}).out,
+            PaneAfter(&app::HolyDaysWindow::cmdFlood_Click, "-2348", ""));
 }
 
 TEST(ChronologyCli, CorrectedYearsAreReportedOnStderr) {
   const Result swapped = RunCommand({"golgotha", "40", "20"});
-  EXPECT_EQ(swapped.err, "orvane-cli: years 40 to 20 were read as 20 to 40 (a range runs from the earlier year to the later)\n");
+  EXPECT_EQ(
+      swapped.err,
+      "orvane-cli: years 40 to 20 were read as 20 to 40 (a range runs from the earlier year to the later)\n");
   EXPECT_EQ(swapped.out, Lf(PaneAfter(&app::HolyDaysWindow::cmdGolgotha_Click, "20", "40")));
 
   EXPECT_EQ(RunCommand({"jordan", "-5000"}).err,
             "orvane-cli: year -5000 was read as -4004 (the years run from -4004 to 9999)\n");
   EXPECT_EQ(RunCommand({"creation", "-5000"}).err, "");  // within Creation's limits
-  EXPECT_EQ(RunCommand({"creation", "-6001", "-5999"}).err,
-            "orvane-cli: years -6001 to -5999 were read as -6000 to -5999 (the years run from -6000 to 9999)\n");
+  EXPECT_EQ(
+      RunCommand({"creation", "-6001", "-5999"}).err,
+      "orvane-cli: years -6001 to -5999 were read as -6000 to -5999 (the years run from -6000 to 9999)\n");
   EXPECT_EQ(RunCommand({"flood", "0"}).err, "orvane-cli: year 0 was read as -1 (there is no year 0)\n");
   EXPECT_EQ(RunCommand({"flood", "9998", "10000"}).err,
             "orvane-cli: years 9998 to 10000 were read as 9998 to 9999 (the years run from -4004 to 9999)\n");

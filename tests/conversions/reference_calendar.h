@@ -104,8 +104,7 @@ struct VectorDate {
 // skipping comment lines.
 inline std::vector<VectorDate> ReadVectors(const std::string& name) {
   std::string folder = ORVANE_CONVERSIONS_REFERENCE_DIR;
-  if (const char* data = std::getenv("ORVANE_TEST_DATA"))
-    folder = std::string(data) + "/reference";
+  if (const char* data = std::getenv("ORVANE_TEST_DATA")) folder = std::string(data) + "/reference";
   std::ifstream file(folder + "/" + name);
   EXPECT_TRUE(file.good()) << "cannot read " << folder << "/" << name;
   std::vector<VectorDate> dates;

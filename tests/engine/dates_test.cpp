@@ -69,7 +69,8 @@ TEST(JulianDayFromDate, IsTheInverseOfDateFromJD) {
 }
 
 // The weekday name WriteDayAndDate writes for a JD.
-std::string WeekdayWritten(double jd, const std::string& runName = "HolyDays", const std::string& evening = "") {
+std::string WeekdayWritten(double jd, const std::string& runName = "HolyDays",
+                           const std::string& evening = "") {
   EngineFixture f;
   f.st().RunName = runName;
   f.st().EveningFlag = evening;
@@ -79,7 +80,7 @@ std::string WeekdayWritten(double jd, const std::string& runName = "HolyDays", c
 }
 
 TEST(WriteDayAndDate, WeekdaysFollowThePlainCycleAfterJoshuasLongDay) {
-  EXPECT_EQ(WeekdayWritten(2451545), " Saturday, ");  // 1 Jan 2000
+  EXPECT_EQ(WeekdayWritten(2451545), " Saturday, ");   // 1 Jan 2000
   EXPECT_EQ(WeekdayWritten(2460411), " Wednesday, ");  // 10 Apr 2024
   // The plain cycle in modern times agrees with the civil calendar.
   using namespace std::chrono;

@@ -53,9 +53,9 @@ struct YearCase {
 
 TEST(ReadYear, ClampsToTheProgramsYearsAndSkipsYearZero) {
   const YearCase cases[] = {
-      {"2024", 2024, "2024", 0},  {"0", -1, "-1", 0},          {"-5000", -4004, "-4004", 1},
+      {"2024", 2024, "2024", 0},  {"0", -1, "-1", 0},           {"-5000", -4004, "-4004", 1},
       {"20000", 9999, "9999", 1}, {"-4004", -4004, "-4004", 0}, {"9999", 9999, "9999", 0},
-      {"", -1, "-1", 0},          {"abc", -1, "-1", 0},        {"20-24", 20, "20-24", 0},
+      {"", -1, "-1", 0},          {"abc", -1, "-1", 0},         {"20-24", 20, "20-24", 0},
   };
   for (const YearCase& c : cases) {
     EngineFixture f(c.typed);
@@ -152,7 +152,7 @@ TEST(SunPositionAndSunset, OnlyTheLongitudeWhileTheEquinoxIsRefined) {
   EXPECT_EQ(f.pane(), "");
   EXPECT_EQ(f.st().SunsetHour, 0);
   // At the equinox the sun's apparent longitude is 0 (or 2 pi).
-  EXPECT_NEAR(std::sin(f.st().SunLongitude), 0, 0.005);
+  EXPECT_NEAR(std::sin(f.st().Sun.longitude), 0, 0.005);
 }
 
 TEST(ClassifyVisibility, BoundariesBelongToTheLowerClass) {
@@ -183,7 +183,7 @@ std::vector<std::string> Rows(const std::string& text) {
 struct LunationRun {
   std::string pane;
   double printJD, monthStartJD, eveningJD;
-  int verdict;
+  Visibility verdict;
 };
 
 LunationRun SearchLunation(double k, const std::string& runName, Flag fixedPlace, Flag local) {
@@ -212,7 +212,7 @@ TEST(FindNewMoon, ADoubtfulLowEveningShowsTheNextInHolyDayRuns) {
   const double doubtful = 2451816;  // 28 Sep 2000
   EXPECT_EQ(run.printJD, doubtful + 2);
   EXPECT_EQ(run.monthStartJD, doubtful + 2);
-  EXPECT_EQ(run.verdict, 1);
+  EXPECT_EQ(run.verdict, Visibility::ProbablyNotVisible);
 }
 
 TEST(FindNewMoon, ADoubtfulHighEveningShowsTheNextInHolyDayRuns) {
@@ -223,7 +223,7 @@ TEST(FindNewMoon, ADoubtfulHighEveningShowsTheNextInHolyDayRuns) {
   const double doubtful = 2458372;  // 10 Sep 2018
   EXPECT_EQ(run.printJD, doubtful + 1);
   EXPECT_EQ(run.monthStartJD, doubtful + 1);
-  EXPECT_EQ(run.verdict, 2);
+  EXPECT_EQ(run.verdict, Visibility::ProbablyVisible);
 }
 
 TEST(FindNewMoon, OtherRunsStopAtTheDoubtfulEvening) {
@@ -244,11 +244,11 @@ TEST(FindNewMoon, AFixedPlaceRunKeepsTheDoubtfulEvening) {
   EXPECT_EQ(Rows(low.pane).size(), 2u);
   EXPECT_EQ(low.eveningJD, 2451816);
   EXPECT_EQ(low.printJD, 2451816 + 2);
-  EXPECT_EQ(low.verdict, 1);
+  EXPECT_EQ(low.verdict, Visibility::ProbablyNotVisible);
   const LunationRun high = SearchLunation(SeventhMonth(2018), "HolyDays", kTrue, kFalse);
   EXPECT_EQ(high.eveningJD, 2458372);
   EXPECT_EQ(high.printJD, 2458372 + 1);
-  EXPECT_EQ(high.verdict, 2);
+  EXPECT_EQ(high.verdict, Visibility::ProbablyVisible);
 }
 
 TEST(FindNewMoon, MonthStartKeepsTheFirstMonthOfAReport) {
@@ -270,8 +270,8 @@ TEST(FindNewMoon, EveryRowHasTheFixedColumns) {
     // date 6, sunset 3+6, moonset 7, illumination 4+5, azimuths 2+6 and 2+6,
     // moon altitude 3+5, sun altitude at moonset 6+5, number 4+6: 76 characters.
     const std::string verdict = row.substr(76);
-    EXPECT_TRUE(verdict == "  Not Visible" || verdict == "  Prob Not Visible" || verdict == "  Prob Visible" ||
-                verdict == "  Visible")
+    EXPECT_TRUE(verdict == "  Not Visible" || verdict == "  Prob Not Visible" ||
+                verdict == "  Prob Visible" || verdict == "  Visible")
         << row;
     EXPECT_EQ(row.substr(6, 3), "   ");
     EXPECT_EQ(row[12], ':');

@@ -13,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/positions.h"
+#include "engine/trig.h"
 #include "support/fake_host.h"
 
 namespace orvane {
@@ -92,16 +94,12 @@ TEST(Reference, SunAndMoonPositions) {
   constexpr double kMoonParallax = 0.0002;
   double worst[4] = {0, 0, 0, 0};
   for (const auto& row : ReadCsv("positions.csv")) {
-    EngineFixture f;
-    f.engine.InitEphemeris();
-    f.st().Centuries = (std::stod(row[0]) - 2415020) / 36525;
-    f.st().EquinoxGap = 1;  // the sun's position only
-    f.engine.SunPositionAndSunset();
-    f.engine.MoonPosition();
-    const double rad = f.st().Rad;
-    const double errors[4] = {DegreesApart(f.st().SunLongitude / rad, std::stod(row[2])),
-                              DegreesApart(f.st().MoonLongitude / rad, std::stod(row[3])),
-                              f.st().MoonLatitude / rad - std::stod(row[4]), f.st().MoonParallax - std::stod(row[5])};
+    const double T = (std::stod(row[0]) - 2415020) / 36525;
+    const SolarPosition sun = SolarPositionAt(T, NutationAndAberration::Applied);
+    const LunarPosition moon = LunarPositionAt(T);
+    const double errors[4] = {DegreesApart(sun.longitude / kRad, std::stod(row[2])),
+                              DegreesApart(moon.longitude / kRad, std::stod(row[3])),
+                              moon.latitude / kRad - std::stod(row[4]), moon.parallaxDeg - std::stod(row[5])};
     const double limits[4] = {kSunLongitude, kMoonLongitude, kMoonLatitude, kMoonParallax};
     for (int i = 0; i < 4; ++i) {
       worst[i] = std::max(worst[i], std::fabs(errors[i]));

@@ -120,7 +120,8 @@ Dated ParseDated(const std::string& line, const std::string& label) {
   d.jd = JulianDayFromDate(std::stod(m[2].str()), month, year);
   // The year text is padded to 9 characters.
   const std::string yearText = " " + m[4].str() + " " + m[5].str();
-  EXPECT_EQ(line.size() - label.size() - m[1].length() - 9, std::max<std::size_t>(9, yearText.size())) << line;
+  EXPECT_EQ(line.size() - label.size() - m[1].length() - 9, std::max<std::size_t>(9, yearText.size()))
+      << line;
   return d;
 }
 
@@ -129,7 +130,8 @@ struct Table {
   std::vector<std::string> rows;
   double equinoxJD = 0;  // of the equinox line after the table, when there is one
   double lastEveningJD = 0;
-  int verdict = 0;  // 1 probably not visible, 2 probably visible, 3 visible (of the first doubtful or last row)
+  int verdict =
+      0;  // 1 probably not visible, 2 probably visible, 3 visible (of the first doubtful or last row)
 };
 
 class Reader {
@@ -177,7 +179,8 @@ class Reader {
   // "Vernal Equinox JD: 1732096.549    Visible New Moon JD: 1732099.185";
   // returns the two JDs.
   std::pair<double, double> TakeEquinoxLine() {
-    static const std::regex form(R"(Vernal Equinox JD: (\d+(\.\d{1,3})?)    Visible New Moon JD: (\d+(\.\d{1,3})?))");
+    static const std::regex form(
+        R"(Vernal Equinox JD: (\d+(\.\d{1,3})?)    Visible New Moon JD: (\d+(\.\d{1,3})?))");
     std::smatch m;
     const std::string line = Take();
     if (!std::regex_match(line, m, form)) {
@@ -253,7 +256,8 @@ TEST(ChronologyBoxes, YearsAreBroughtToTheRunsLimits) {
   Window low("Golgotha", "-5000");
   EXPECT_EQ(low.boxes.first, "-4004");
   EXPECT_EQ(low.boxes.second, "");
-  EXPECT_TRUE(low.text().starts_with("Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in 4004 BCE\r\n"));
+  EXPECT_TRUE(low.text().starts_with(
+      "Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in 4004 BCE\r\n"));
 
   Window high("Jordan", "9998", "12000");
   EXPECT_EQ(high.boxes.first, "9998");
@@ -346,8 +350,9 @@ GolgothaReport ReadGolgotha(int year) {
   GolgothaReport g;
   r.Expect("Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in" + YearTextOf(year));
   g.month = ReadFirstMonth(r);
-  EXPECT_EQ(r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier."),
-            g.month.verdict == 1);
+  EXPECT_EQ(
+      r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day earlier."),
+      g.month.verdict == 1);
   EXPECT_EQ(r.TakeIf("Abib 1, Passover sacrifice and Feast of Unleavened Bread are possibly one day later."),
             g.month.verdict == 2);
   g.abib1 = ParseDated(r.Take(), "Abib 1 is");
@@ -362,18 +367,19 @@ GolgothaReport ReadGolgotha(int year) {
   ReadFeastRest(r, g.feast, false);
   // Wednesday, or a day from it that the month start's doubt allows.
   const int w = g.feast.passover.weekday;
-  EXPECT_EQ(g.matches, w == 3 || (w == 4 && g.month.verdict == 1) || (w == 2 && g.month.verdict == 2)) << year;
+  EXPECT_EQ(g.matches, w == 3 || (w == 4 && g.month.verdict == 1) || (w == 2 && g.month.verdict == 2))
+      << year;
   return g;
 }
 
 // Conjunctions by a modern ephemeris (VSOP87 and ELP2000), JD in universal
 // time, of the first months of the years checked below.
-constexpr double kEquinox30 = 1732096.442;     // 20 Mar 30 CE
-constexpr double kNewMoon30 = 1732096.242;     // 20 Mar 30 CE, at the equinox
-constexpr double kNewMoon31 = 1732479.982;     // 7 Apr 31 CE
+constexpr double kEquinox30 = 1732096.442;       // 20 Mar 30 CE
+constexpr double kNewMoon30 = 1732096.242;       // 20 Mar 30 CE, at the equinox
+constexpr double kNewMoon31 = 1732479.982;       // 7 Apr 31 CE
 constexpr double kNewMoon1407Bce = 1207633.309;  // the month after the one seen before the equinox
 constexpr double kNewMoon1406Bce = 1207987.682;
-constexpr double kNewMoon3965Bce = 273343.502;   // the month after the one seen before the equinox
+constexpr double kNewMoon3965Bce = 273343.502;  // the month after the one seen before the equinox
 
 TEST(GolgothaReport, Year30) {
   const GolgothaReport g = ReadGolgotha(30);
@@ -473,10 +479,13 @@ CreationReport ReadCreation(int year) {
   EXPECT_EQ(c.abib1.jd, FirstDayOfMonth(c.month, true));
   EXPECT_EQ(c.abib1.weekday, Weekday(c.abib1.jd, false));
   c.matches = r.TakeIf("");
-  if (c.matches) r.Expect("********** This year begins on the correct day of the week for the year of Creation. **********");
+  if (c.matches)
+    r.Expect(
+        "********** This year begins on the correct day of the week for the year of Creation. **********");
   EXPECT_TRUE(r.AtEnd());
   const int w = c.abib1.weekday;
-  EXPECT_EQ(c.matches, w == 0 || (w == 1 && c.month.verdict == 1) || (w == 6 && c.month.verdict == 2)) << year;
+  EXPECT_EQ(c.matches, w == 0 || (w == 1 && c.month.verdict == 1) || (w == 6 && c.month.verdict == 2))
+      << year;
   return c;
 }
 
@@ -517,7 +526,8 @@ TEST(CreationReport, SunsetComesEarlierAt42DegreesEastOnJerusalemsClock) {
 // Whether a year's own report says that it matches.
 bool Matches(const std::string& run, double year) {
   const std::string text = Pane(run, num::CStr(year));
-  return text.find("\r\n**********") != std::string::npos || text.find("\r\n ***** The Wave") != std::string::npos ||
+  return text.find("\r\n**********") != std::string::npos ||
+         text.find("\r\n ***** The Wave") != std::string::npos ||
          text.find("\r\n***** The Wave") != std::string::npos;
 }
 
@@ -537,7 +547,8 @@ TEST(ChronologyRange, ListsTheMatchingYearsEightToALine) {
     Boxes forText;
     Engine texts(forText);
     std::string expected = std::string(c.heading) + "\r\nFirst year of run is" + texts.YearText(c.first) +
-                           "\r\nLast year of run is" + texts.YearText(c.last) + "\r\n==============================\r\n";
+                           "\r\nLast year of run is" + texts.YearText(c.last) +
+                           "\r\n==============================\r\n";
     int onLine = 0;
     int listed = 0;
     for (double year : RunYears(c.first, c.last)) {
@@ -680,10 +691,10 @@ TEST(FloodReport, TheNoteOfEveryUncertainty) {
     double days;
   };
   const Case cases[] = {
-      {-3711, 1, -1, 149}, {-3995, 1, -1, 148}, {-3912, 1, 1, 148},  {-3863, 1, 1, 147},  {-3931, 1, 0, 149},
-      {-3994, 1, 0, 148},  {-3732, -1, -1, 148}, {-3783, -1, -1, 150}, {-2482, -1, 1, 149}, {-3821, -1, 1, 148},
-      {-3981, -1, 0, 148}, {-3980, 0, -1, 148}, {-3950, 0, 1, 149},  {-3988, 0, 1, 148},  {-4003, 0, 0, 150},
-      {-4004, 0, 0, 149},
+      {-3711, 1, -1, 149}, {-3995, 1, -1, 148}, {-3912, 1, 1, 148},   {-3863, 1, 1, 147},
+      {-3931, 1, 0, 149},  {-3994, 1, 0, 148},  {-3732, -1, -1, 148}, {-3783, -1, -1, 150},
+      {-2482, -1, 1, 149}, {-3821, -1, 1, 148}, {-3981, -1, 0, 148},  {-3980, 0, -1, 148},
+      {-3950, 0, 1, 149},  {-3988, 0, 1, 148},  {-4003, 0, 0, 150},   {-4004, 0, 0, 149},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.year);
@@ -730,8 +741,8 @@ std::string ExpectedSummary(double first, double last) {
     if (note == FloodList::Days148) lists[2].push_back(year);
   }
   std::string s = " First year of run is" + texts.YearText(first) + "          Last year of run is" +
-                  texts.YearText(last) + "\r\n" + " 150 days           149(+1)             148(+2)\r\n" + " " +
-                  std::string(67, '=') + "\r\n";
+                  texts.YearText(last) + "\r\n" + " 150 days           149(+1)             148(+2)\r\n" +
+                  " " + std::string(67, '=') + "\r\n";
   const std::size_t rows = std::max({lists[0].size(), lists[1].size(), lists[2].size()});
   for (std::size_t i = 0; i < rows; ++i) {
     s += i < lists[0].size() ? texts.YearText(lists[0][i]) + std::string(10, ' ') : std::string(19, ' ');
@@ -774,9 +785,7 @@ TEST(FloodRange, ARangeWithoutMarkedYearsGivesTheHeadingsOnly) {
   EXPECT_TRUE(run.boxes.busyAtEveryEvent);
 }
 
-TEST(FloodRange, YearZeroIsReplacedByOne) {
-  EXPECT_EQ(Pane("Flood", "-2", "2"), ExpectedSummary(-2, 2));
-}
+TEST(FloodRange, YearZeroIsReplacedByOne) { EXPECT_EQ(Pane("Flood", "-2", "2"), ExpectedSummary(-2, 2)); }
 
 TEST(FloodRange, TheWindowHandlesItsEventsEvery501Years) {
   Window run("Flood", "1000", "2002");  // 1003 years: after the 501st and the 1002nd
@@ -798,13 +807,14 @@ TEST(FloodBoxes, YearsAreCorrectedInTheBoxes) {
   EXPECT_EQ(low.boxes.beeps, 1);  // the first box is read as a single year's box
   Window zeroLast("Flood", "-3", "0");
   EXPECT_EQ(zeroLast.boxes.second, "-1");
-  EXPECT_TRUE(zeroLast.text().starts_with(" First year of run is" + YearTextOf(-3) + "          Last year of run is" +
-                                          YearTextOf(-1) + "\r\n"));
+  EXPECT_TRUE(zeroLast.text().starts_with(" First year of run is" + YearTextOf(-3) +
+                                          "          Last year of run is" + YearTextOf(-1) + "\r\n"));
 
   Window swapped("Flood", "-2300", "-2400");
   EXPECT_EQ(swapped.boxes.first, "-2400");
   EXPECT_EQ(swapped.boxes.second, "-2300");
-  EXPECT_TRUE(swapped.text().starts_with(" First year of run is 2400 BCE          Last year of run is 2300 BCE\r\n"));
+  EXPECT_TRUE(
+      swapped.text().starts_with(" First year of run is 2400 BCE          Last year of run is 2300 BCE\r\n"));
 
   Window high("Flood", "9998", "12000");
   EXPECT_EQ(high.boxes.second, "9999");

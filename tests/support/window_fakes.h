@@ -25,7 +25,9 @@ class ScriptedQuestions final : public app::QuestionBox {
     asked.push_back(q);
     return q.buttons == app::Question::Buttons::Ok ? app::Answer::Ok : answer;
   }
-  std::string LastTitle() const { return asked.empty() ? std::string("(nothing asked)") : asked.back().title; }
+  std::string LastTitle() const {
+    return asked.empty() ? std::string("(nothing asked)") : asked.back().title;
+  }
   std::string LastText() const { return asked.empty() ? std::string("(nothing asked)") : asked.back().text; }
 
   app::Answer answer;

@@ -56,7 +56,8 @@ class FrmBackColorTest : public QObject {
 
   std::unique_ptr<frmHolyDays> Start(const QTemporaryDir& dir) {
     const std::filesystem::path folder(dir.path().toStdString());
-    auto main = std::make_unique<frmHolyDays>(&questions, nullptr, &beeper, app::UserDataFolders{folder, folder});
+    auto main =
+        std::make_unique<frmHolyDays>(&questions, nullptr, &beeper, app::UserDataFolders{folder, folder});
     main->SetColourDialog(&colours);
     main->show();
     return main;
@@ -105,7 +106,7 @@ class FrmBackColorTest : public QObject {
     QCOMPARE(colours.presets, std::vector<std::int32_t>{old});
     QCOMPARE(Back(main->centralWidget()), kTealColour);
     for (QWidget* w : std::initializer_list<QWidget*>{main->chkEJW, main->lblLat, main->lblLong, main->lblGMT,
-                                                     main->chkGregYear, main->lblLocation}) {
+                                                      main->chkGregYear, main->lblLocation}) {
       QCOMPARE(Back(w), kTealColour);
     }
     QCOMPARE(Base(main->txtVerification), kTealColour);
@@ -120,8 +121,8 @@ class FrmBackColorTest : public QObject {
     frmConversion& v = *main->conversion();
     colours.answers = {kRose};
     ClickSwatch(*main, Swatch::HebrewFrame);
-    for (QWidget* w : std::initializer_list<QWidget*>{v.fraHebrew, v.lblHYearType, v.lblMolad, v.chkOnTop,
-                                                     v.lblTabInd}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{v.fraHebrew, v.lblHYearType, v.lblMolad, v.chkOnTop, v.lblTabInd}) {
       QCOMPARE(Back(w), kRoseColour);
     }
     QVERIFY(Back(v.fraJulian) != kRoseColour);

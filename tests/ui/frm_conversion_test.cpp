@@ -15,8 +15,8 @@
 
 using namespace orvane;
 using namespace orvane::ui;
-using orvane::test::CountingBeeper;
 using orvane::test::Click;
+using orvane::test::CountingBeeper;
 using orvane::test::Press;
 using orvane::test::Retype;
 
@@ -176,10 +176,12 @@ class FrmConversionTest : public QObject {
     QCOMPARE(w.criteria()->windowTitle(), QString("Criteria"));
     QCOMPARE(w.criteria()->txtCriteria->font().pointSizeF(), 8.25);
     const QString first = w.criteria()->txtCriteria->toPlainText();
-    QVERIFY(first.endsWith("The 1st day of the Abib Month of Biblical year 6009\nwould fall on the 11th of April 2005 CE."));
+    QVERIFY(first.endsWith(
+        "The 1st day of the Abib Month of Biblical year 6009\nwould fall on the 11th of April 2005 CE."));
     Biblical(w, "6028", 1, "1");
     const QString second = w.criteria()->txtCriteria->toPlainText();
-    QVERIFY(second.endsWith("The 1st day of the Abib Month of Biblical year 6028\nwould fall on the 10th of April 2024 CE."));
+    QVERIFY(second.endsWith(
+        "The 1st day of the Abib Month of Biblical year 6028\nwould fall on the 10th of April 2024 CE."));
     QCOMPARE(second, Lf(w.model().txtCriteria().Text()));
     // The main pane is untouched by the criteria text.
     QCOMPARE(main->PaneText(), pane);

@@ -14,10 +14,10 @@
 
 using namespace orvane;
 using namespace orvane::ui;
-using orvane::test::CountingBeeper;
-using orvane::test::ScriptedQuestions;
 using orvane::test::Click;
+using orvane::test::CountingBeeper;
 using orvane::test::Press;
+using orvane::test::ScriptedQuestions;
 using orvane::test::Type;
 
 namespace {
@@ -37,7 +37,8 @@ struct Fixture {
   Fixture() { Open(); }
   std::filesystem::path folder() const { return dir.path().toStdString(); }
   void Open() {
-    w = std::make_unique<frmHolyDays>(&questions, &printer, &beeper, app::UserDataFolders{folder(), folder()});
+    w = std::make_unique<frmHolyDays>(&questions, &printer, &beeper,
+                                      app::UserDataFolders{folder(), folder()});
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -147,7 +148,8 @@ class FrmHolyDaysRunsTest : public QObject {
     QCOMPARE(f.questions.LastTitle(), std::string("Delete this location?"));
     QCOMPARE(f.w->cboLocation->findText("Passing Place"), -1);
     const auto& entries = f.w->core().userData().Locations;
-    QVERIFY(std::none_of(entries.begin(), entries.end(), [](const auto& e) { return e.name == "Passing Place"; }));
+    QVERIFY(std::none_of(entries.begin(), entries.end(),
+                         [](const auto& e) { return e.name == "Passing Place"; }));
     // The file keeps the name only as the last current location, no longer as an entry.
     const std::string file = f.File();
     QCOMPARE(file.find("Passing Place"), file.rfind("Passing Place"));

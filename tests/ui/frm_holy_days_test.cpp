@@ -23,10 +23,10 @@
 
 using namespace orvane;
 using namespace orvane::ui;
-using orvane::test::CountingBeeper;
-using orvane::test::ScriptedQuestions;
 using orvane::test::Click;
+using orvane::test::CountingBeeper;
 using orvane::test::Press;
+using orvane::test::ScriptedQuestions;
 using orvane::test::Type;
 
 namespace {
@@ -172,10 +172,18 @@ class FrmHolyDaysTest : public QObject {
         {w.mnuJordan, "JORDAN CROSSING", {w.cmdJordan}, true, false, false, 48, "-1525", "-1495"},
         {w.mnuFlood, "FLOOD", {w.cmdFlood}, true, false, false, 48, "-2400", "-2300"},
         {w.mnuCreation, "CREATION", {w.cmdCreation}, true, false, false, 48, "-4040", "-3965"},
-        {w.mnuHolyDays, "HOLY DAYS / NEW MOONS", {w.cmdHolyDays, w.cmdMonths}, false, true, false, 48, "", ""},
+        {w.mnuHolyDays,
+         "HOLY DAYS / NEW MOONS",
+         {w.cmdHolyDays, w.cmdMonths},
+         false,
+         true,
+         false,
+         48,
+         "",
+         ""},
     };
-    const std::vector<QToolButton*> all = {w.cmdHolyDays, w.cmdMonths, w.cmdLocMon,  w.cmdSunset,  w.cmdTimes,
-                                           w.cmdGolgotha, w.cmdJordan, w.cmdFlood, w.cmdCreation};
+    const std::vector<QToolButton*> all = {w.cmdHolyDays, w.cmdMonths, w.cmdLocMon, w.cmdSunset,  w.cmdTimes,
+                                           w.cmdGolgotha, w.cmdJordan, w.cmdFlood,  w.cmdCreation};
     for (const Expect& e : expected) {
       e.action->trigger();
       QCOMPARE(w.windowTitle(), "Orvane - " + e.caption + " - orvane.example");
@@ -191,8 +199,9 @@ class FrmHolyDaysTest : public QObject {
       if (!e.year.isEmpty()) {
         QCOMPARE(w.txtYear->text(), e.year);
         QCOMPARE(w.txtYear2->text(), e.year2Text);
-        QCOMPARE(w.txtYear2->toolTip(), e.caption == "CREATION" ? QString("Year to end run (Range -6000 to 9999)")
-                                                                 : QString("Year to end run (Range -4004 to 9999)"));
+        QCOMPARE(w.txtYear2->toolTip(), e.caption == "CREATION"
+                                            ? QString("Year to end run (Range -6000 to 9999)")
+                                            : QString("Year to end run (Range -4004 to 9999)"));
       }
     }
     QCOMPARE(w.txtYear->toolTip(), QString("Year to compute (Range -4004 to 9999)"));
@@ -285,12 +294,15 @@ class FrmHolyDaysTest : public QObject {
     const double lineHeight = tops[1] - tops[0];
     QVERIFY2(std::abs(tops[0] / lineHeight - 4) < 0.4, qPrintable(QString::number(tops[0] / lineHeight)));
     // Fixed pitch: the table's columns line up as in the pane.
-    const QString heading = " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
+    const QString heading =
+        " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
     bool found = false;
     for (const QString& l : lines) {
       if (l.contains("Sunset Moonset")) {
-        QCOMPARE(l.indexOf("Moonset") - l.indexOf("Sunset"), heading.indexOf("Moonset") - heading.indexOf("Sunset"));
-        QCOMPARE(l.indexOf("Visib") - l.indexOf("Sunset"), heading.indexOf("Visib") - heading.indexOf("Sunset"));
+        QCOMPARE(l.indexOf("Moonset") - l.indexOf("Sunset"),
+                 heading.indexOf("Moonset") - heading.indexOf("Sunset"));
+        QCOMPARE(l.indexOf("Visib") - l.indexOf("Sunset"),
+                 heading.indexOf("Visib") - heading.indexOf("Sunset"));
         found = true;
       }
     }
@@ -304,7 +316,8 @@ class FrmHolyDaysTest : public QObject {
     Click(w.cmdHolyDays);
     w.mnuPrint->trigger();
     QCOMPARE(yes.asked.size(), std::size_t(2));
-    QCOMPARE(QString::fromStdString(yes.asked[1].text), QString("There was a problem printing to your printer."));
+    QCOMPARE(QString::fromStdString(yes.asked[1].text),
+             QString("There was a problem printing to your printer."));
     QCOMPARE(QString::fromStdString(yes.asked[1].title), QString("Orvane"));
     QVERIFY(yes.asked[1].buttons == app::Question::Buttons::Ok);
   }

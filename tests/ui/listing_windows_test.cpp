@@ -9,8 +9,8 @@
 
 using namespace orvane;
 using namespace orvane::ui;
-using orvane::test::CountingBeeper;
 using orvane::test::Click;
+using orvane::test::CountingBeeper;
 using orvane::test::Press;
 
 namespace {
