@@ -69,6 +69,7 @@ void Engine::ComputeConjunction() {
 }
 
 void Engine::FindNewMoon() {
+  if (dayRecorder != nullptr) dayRecorder->NewMoonTableStarted(st.LunationNumber);
   if (Writing()) {
     WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
     WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
@@ -211,6 +212,23 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const float percentTimes27 = st.IlluminatedPercent * 27;
   st.VisibilityNumber = (percentTimes27 + st.Lag + h * 5.5 - st.SunAltitudeAtMoonsetDeg * 5) / 1.7;
   WriteOutputLine("    " + FormatFigure(st.VisibilityNumber, 5));
+  if (dayRecorder != nullptr) {
+    // The figures as the row prints them.
+    RecordedEvening row;
+    row.eveningJD = st.EveningJD;
+    row.sunsetHour = st.SunsetHour;
+    row.sunsetMinute = st.SunsetMinute;
+    row.moonsetHour = st.MoonsetHour;
+    row.moonsetMinute = st.MoonsetMinute;
+    row.illuminatedPercent = FigureValue(st.IlluminatedPercent, 4);
+    row.sunAzimuth = FigureValue(st.SunAzimuth, 5);
+    row.moonAzimuth = FigureValue(st.MoonAzimuth, 5);
+    row.moonAltitude = FigureValue(h, 4);
+    row.sunAltitudeAtMoonset = FigureValue(st.SunAltitudeAtMoonsetDeg, 4);
+    row.visibilityNumber = FigureValue(st.VisibilityNumber, 5);
+    row.visibility = ClassifyVisibility(st.VisibilityNumber);
+    dayRecorder->EveningTested(row);
+  }
 
   const Visibility verdict = ClassifyVisibility(st.VisibilityNumber);
   if (verdict == Visibility::NotVisible) {
