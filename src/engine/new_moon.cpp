@@ -26,6 +26,20 @@ Visibility ClassifyVisibility(double v) {
   return Visibility::Visible;
 }
 
+std::string_view VisibilityText(Visibility verdict) {
+  switch (verdict) {
+    case Visibility::NotVisible:
+      return "Not Visible";
+    case Visibility::ProbablyNotVisible:
+      return "Prob Not Visible";
+    case Visibility::ProbablyVisible:
+      return "Prob Visible";
+    case Visibility::Visible:
+      break;
+  }
+  return "Visible";
+}
+
 // Given LunationNumber (k, whole lunations since the new moon of 1900
 // January); leaves LunationCenturies, the conjunction instant ConjunctionJD
 // (dynamical time, 40 minutes earlier before Hezekiah's sign), DeltaT (days)
@@ -234,7 +248,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   if (verdict == Visibility::NotVisible) {
     st.EveningJD += 1;
     st.MoonsetPassMarker = 0;
-    WriteOutputLine("  Not Visible" + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     return EveningOutcome::NextEvening;
   }
   if (verdict != Visibility::Visible) {
@@ -246,7 +260,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     st.Verdict = verdict;
     st.MoonsetPassMarker = 0;
     if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
-    WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     if (st.FixedPlaceMode == 0) {
       st.EveningJD += 1;
       if (st.RunName == "HolyDays" && st.LocalMode == 0) return EveningOutcome::ShowFollowingEvening;
@@ -256,7 +270,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   st.PrintJD = st.EveningJD + 1;
   st.Verdict = Visibility::Visible;
   st.MoonsetPassMarker = 0;
-  WriteOutputLine("  Visible" + st.LineEnd);
+  WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
   return EveningOutcome::Settled;
 }
 
