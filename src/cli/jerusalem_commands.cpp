@@ -29,6 +29,9 @@ int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, const std::s
   if (data && o.calendar.file == detail::kStandardOutput) {
     return ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
   }
+  if (data && !o.calendar.years.empty()) {
+    return ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
+  }
   SilentBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);
@@ -71,7 +74,7 @@ void AddReport(CommandSet& set, const std::string& name, const std::string& desc
       "Delay every date by one day for the region east of Israel and west of the International Date Line");
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
   detail::AddCalendarFileOptions(cmd, year, o->calendar);
-  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json})->excludes("--years");
+  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json});
 }
 
 }  // namespace

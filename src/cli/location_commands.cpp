@@ -193,6 +193,9 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   if (data && o.calendar.file == detail::kStandardOutput) {
     return ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
   }
+  if (data && !o.calendar.years.empty()) {
+    return ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
+  }
   CountingBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
@@ -231,8 +234,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
                                       "BCE, 0 is read as -1). Default: the current year.");
   year->check(detail::WholeNumber());
   if (kind.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
-  CLI::Option* format = detail::AddFormatOption(cmd, o->format, kind.dataFormats);
-  if (kind.calendarFileOptions) format->excludes("--years");
+  detail::AddFormatOption(cmd, o->format, kind.dataFormats);
   if (kind.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,

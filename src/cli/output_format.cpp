@@ -43,7 +43,7 @@ CLI::Option* AddFormatOption(CLI::App* cmd, OutputFormat& format, const std::vec
         }
         return "must be " + names + ", not " + Quoted(text);
       },
-      names));
+      ""));
   return option;
 }
 
