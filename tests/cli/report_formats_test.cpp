@@ -5,6 +5,7 @@
 
 #include <map>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -432,6 +433,12 @@ struct FormatCase {
   std::vector<std::string> args;
   std::string format;
 };
+
+// A case as failures name it: "holydays -1461 --format json".
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  for (const std::string& a : c.args) *os << a << ' ';
+  *os << "--format " << c.format;
+}
 
 class ReportFormats : public ::testing::TestWithParam<FormatCase> {};
 
