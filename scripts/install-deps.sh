@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   libical-dev
+  nlohmann-json3-dev
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
   openbox xdotool xclip

@@ -11,7 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/day_recorder.h"
+#include "engine/engine.h"
+#include "export/report_data.h"
 
 namespace orvane::cli {
 
@@ -105,6 +106,31 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandCo
 // when they cannot be written: a path that is no regular file, a full disk.
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        CommandContext& ctx);
+
+// --format of the commands: the report's text as the program shows it (the
+// default), or its data as JSON or CSV.
+enum class OutputFormat { Text, Json, Csv };
+// Adds --format to a command that offers the text and the formats `data`.
+CLI::Option* AddFormatOption(CLI::App* cmd, OutputFormat& format, const std::vector<OutputFormat>& data);
+
+// Collects, while it lives, what the runs of `engine` tell its recorder;
+// the recorder attached before goes on being told of the calendar runs.
+class CollectingRuns {
+ public:
+  explicit CollectingRuns(Engine& engine)
+      : collector(engine.dayRecorder), engine_(engine), previous_(engine.dayRecorder) {
+    engine_.dayRecorder = &collector;
+  }
+  ~CollectingRuns() { engine_.dayRecorder = previous_; }
+  CollectingRuns(const CollectingRuns&) = delete;
+  CollectingRuns& operator=(const CollectingRuns&) = delete;
+
+  report::ReportCollector collector;
+
+ private:
+  Engine& engine_;
+  DayRecorder* previous_;
+};
 }  // namespace detail
 
 // The command groups.

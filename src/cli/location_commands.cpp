@@ -24,6 +24,7 @@ struct PlaceOptions {
   std::string lat, lon, gmt, name;
   std::string data;  // --data FILE: the data file read instead of the usual one
   detail::CalendarFileOptions calendar;
+  detail::OutputFormat format = detail::OutputFormat::Text;
   // The place options, to tell an option given empty from one not given.
   CLI::Option* locationOption = nullptr;
   CLI::Option* latOption = nullptr;
@@ -174,14 +175,35 @@ struct PlaceCommandKind {
   void (HolyDaysWindow::*click)();
   bool gregorianOption;
   bool calendarFileOptions;  // --ics and --years
+  // The data forms --format offers besides the text.
+  std::vector<detail::OutputFormat> dataFormats;
 };
 
+// The run's data in the form --format asks for.
+std::string ReportData(const PlaceOptions& o, const PlaceCommandKind& kind, const report::ReportCollector& c,
+                       const std::string& placeName) {
+  const bool csv = o.format == detail::OutputFormat::Csv;
+  const std::string_view name = kind.name;
+  if (name == "sunsets")
+    return csv ? report::SunsetsCsv(c) : report::JsonText(report::SunsetsJson(c, placeName));
+  if (name == "times") return csv ? report::TimesCsv(c) : report::JsonText(report::TimesJson(c, placeName));
+  return report::JsonText(report::CalendarReportJson(name, c.calendarRuns.back(), placeName));
+}
+
 int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, CommandContext& ctx) {
+  const bool data = o.format != detail::OutputFormat::Text;
+  if (data && o.calendar.file == detail::kStandardOutput) {
+    return ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
+  }
+  if (data && !o.calendar.years.empty()) {
+    return ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
+  }
   SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
   UseDataFile(w, o.data);
   w.Form_Load(ctx.currentYear);
+  detail::CollectingRuns collecting(w.engine());
   w.SwitchSection(kind.section);
   if (!SetPlace(w, o, ctx)) return 2;
   std::vector<std::string> years;
@@ -198,7 +220,11 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
+  if (data) {
+    ctx.out += ReportData(o, kind, collecting.collector, w.LocationName());
+  } else if (o.calendar.file != detail::kStandardOutput) {
+    ctx.out += report;
+  }
   return 0;
 }
 
@@ -218,6 +244,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
                                       "BCE, 0 is read as -1). Default: the current year.");
   year->check(detail::WholeNumber());
   if (kind.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
+  detail::AddFormatOption(cmd, o->format, kind.dataFormats);
   if (kind.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,
@@ -290,15 +317,28 @@ int ListLocations(const ListOptions& o, CommandContext& ctx) {
 }  // namespace
 
 void AddLocationCommands(CommandSet& set) {
-  AddPlaceCommand(set,
-                  {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
-                   "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false, true});
-  AddPlaceCommand(set, {"sunsets", "The sunsets of a year at a place, four dates to a line", "Sunset",
-                        &HolyDaysWindow::cmdSunset_Click, true, false});
+  AddPlaceCommand(set, {"localmoons",
+                        "The month starts of fourteen lunations from the start of a year at a place",
+                        "LocalMoons",
+                        &HolyDaysWindow::cmdLocMon_Click,
+                        false,
+                        true,
+                        {detail::OutputFormat::Json}});
+  AddPlaceCommand(set, {"sunsets",
+                        "The sunsets of a year at a place, four dates to a line",
+                        "Sunset",
+                        &HolyDaysWindow::cmdSunset_Click,
+                        true,
+                        false,
+                        {detail::OutputFormat::Json, detail::OutputFormat::Csv}});
   AddPlaceCommand(set, {"times",
                         "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
                         "of a year at a place",
-                        "Times", &HolyDaysWindow::cmdTimes_Click, true, false});
+                        "Times",
+                        &HolyDaysWindow::cmdTimes_Click,
+                        true,
+                        false,
+                        {detail::OutputFormat::Json, detail::OutputFormat::Csv}});
   auto o = std::make_shared<ListOptions>();
   CLI::App* cmd = set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
                           [o](CommandContext& ctx) { return ListLocations(*o, ctx); });

@@ -35,6 +35,17 @@ inline constexpr std::array<std::string_view, 13> kMonthNames = {
 //   OrdinalSuffix(1) = "st", OrdinalSuffix(22) = "nd", OrdinalSuffix(112) = "th".
 std::string_view OrdinalSuffix(long n);
 
+// The number a table shows for a value it prints with `width` significant
+// figures (FormatFigure), as a double:
+//   FigureValue(12.345, 4) = 12.3 (printed " 12.3"),
+//   FigureValue(45.3f, 4) = 45.3 (printed " 45.30"; not 45.2999992).
+double FigureValue(double value, int width);
+double FigureValue(float value, int width);
+
+// A run of `report` as the state describes it after InitEphemeris: the
+// year, the region's delay, the place and whether the main pane shows it.
+RecordedRun RecordedRunOf(const EphemerisState& st, ReportKind report);
+
 class Engine {
  public:
   explicit Engine(EngineHost& host) : out(st), host_(host) {}

@@ -26,6 +26,20 @@ Visibility ClassifyVisibility(double v) {
   return Visibility::Visible;
 }
 
+std::string_view VisibilityText(Visibility verdict) {
+  switch (verdict) {
+    case Visibility::NotVisible:
+      return "Not Visible";
+    case Visibility::ProbablyNotVisible:
+      return "Prob Not Visible";
+    case Visibility::ProbablyVisible:
+      return "Prob Visible";
+    case Visibility::Visible:
+      break;
+  }
+  return "Visible";
+}
+
 // Given LunationNumber (k, whole lunations since the new moon of 1900
 // January); leaves LunationCenturies, the conjunction instant ConjunctionJD
 // (dynamical time, 40 minutes earlier before Hezekiah's sign), DeltaT (days)
@@ -69,6 +83,7 @@ void Engine::ComputeConjunction() {
 }
 
 void Engine::FindNewMoon() {
+  if (dayRecorder != nullptr) dayRecorder->NewMoonTableStarted(st.LunationNumber);
   if (Writing()) {
     WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
     WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
@@ -211,12 +226,29 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const float percentTimes27 = st.IlluminatedPercent * 27;
   st.VisibilityNumber = (percentTimes27 + st.Lag + h * 5.5 - st.SunAltitudeAtMoonsetDeg * 5) / 1.7;
   WriteOutputLine("    " + FormatFigure(st.VisibilityNumber, 5));
+  if (dayRecorder != nullptr) {
+    // The figures as the row prints them.
+    RecordedEvening row;
+    row.eveningJD = st.EveningJD;
+    row.sunsetHour = st.SunsetHour;
+    row.sunsetMinute = st.SunsetMinute;
+    row.moonsetHour = st.MoonsetHour;
+    row.moonsetMinute = st.MoonsetMinute;
+    row.illuminatedPercent = FigureValue(st.IlluminatedPercent, 4);
+    row.sunAzimuth = FigureValue(st.SunAzimuth, 5);
+    row.moonAzimuth = FigureValue(st.MoonAzimuth, 5);
+    row.moonAltitude = FigureValue(h, 4);
+    row.sunAltitudeAtMoonset = FigureValue(st.SunAltitudeAtMoonsetDeg, 4);
+    row.visibilityNumber = FigureValue(st.VisibilityNumber, 5);
+    row.visibility = ClassifyVisibility(st.VisibilityNumber);
+    dayRecorder->EveningTested(row);
+  }
 
   const Visibility verdict = ClassifyVisibility(st.VisibilityNumber);
   if (verdict == Visibility::NotVisible) {
     st.EveningJD += 1;
     st.MoonsetPassMarker = 0;
-    WriteOutputLine("  Not Visible" + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     return EveningOutcome::NextEvening;
   }
   if (verdict != Visibility::Visible) {
@@ -228,7 +260,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     st.Verdict = verdict;
     st.MoonsetPassMarker = 0;
     if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
-    WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     if (st.FixedPlaceMode == 0) {
       st.EveningJD += 1;
       if (st.RunName == "HolyDays" && st.LocalMode == 0) return EveningOutcome::ShowFollowingEvening;
@@ -238,7 +270,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   st.PrintJD = st.EveningJD + 1;
   st.Verdict = Visibility::Visible;
   st.MoonsetPassMarker = 0;
-  WriteOutputLine("  Visible" + st.LineEnd);
+  WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
   return EveningOutcome::Settled;
 }
 
