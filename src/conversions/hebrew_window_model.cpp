@@ -62,7 +62,8 @@ void HebrewWindowModel::cmdCompute_Click() {
     WriteDateLine(first);
     std::string name(HebrewMonthNamesPadded[static_cast<std::size_t>(m)]);
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    listed_.monthStarts.push_back({name + " " + monthYear, first});
+    name.append(" ").append(monthYear);
+    listed_.monthStarts.push_back({std::move(name), first});
     Append(kLineEnd);
   }
   Append(kLineEnd);
