@@ -34,12 +34,7 @@ void PrintPane(const std::string& paneText, QuestionBox& questions, PrintService
   if (questions.Ask(verify) != Answer::Yes) return;
   if (paneText.empty()) return;
   if (!printer.PrintDocument("Courier New", 10, PrintedDocument(paneText))) {
-    Question failed;
-    failed.title = "Orvane";
-    failed.text = "There was a problem printing to your printer.";
-    failed.buttons = Question::Buttons::Ok;
-    failed.questionIcon = false;
-    questions.Ask(failed);
+    questions.Ask(Notice("There was a problem printing to your printer."));
   }
 }
 

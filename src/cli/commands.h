@@ -112,6 +112,10 @@ bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarR
 enum class OutputFormat { Text, Json, Csv };
 // Adds --format to a command that offers the text and the formats `data`.
 CLI::Option* AddFormatOption(CLI::App* cmd, OutputFormat& format, const std::vector<OutputFormat>& data);
+// A data format gives one year on standard output: it goes neither with
+// --ics - nor with --years.  Returns false, after ctx.Fail, when it is asked
+// for with either.
+bool DataFormatFits(OutputFormat format, const CalendarFileOptions& calendar, CommandContext& ctx);
 
 // Collects, while it lives, what the runs of `engine` tell its recorder;
 // the recorder attached before goes on being told of the calendar runs.

@@ -26,12 +26,7 @@ struct ReportOptions {
 int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, const std::string& name,
                        void (app::HolyDaysWindow::*command)()) {
   const bool data = o.format != detail::OutputFormat::Text;
-  if (data && o.calendar.file == detail::kStandardOutput) {
-    return ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
-  }
-  if (data && !o.calendar.years.empty()) {
-    return ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
-  }
+  if (!detail::DataFormatFits(o.format, o.calendar, ctx)) return 2;
   SilentBeeper beeper;
   app::HolyDaysWindow window(beeper);
   window.Form_Load(ctx.currentYear);

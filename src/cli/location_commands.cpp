@@ -192,12 +192,7 @@ std::string ReportData(const PlaceOptions& o, const PlaceCommandKind& kind, cons
 
 int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, CommandContext& ctx) {
   const bool data = o.format != detail::OutputFormat::Text;
-  if (data && o.calendar.file == detail::kStandardOutput) {
-    return ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
-  }
-  if (data && !o.calendar.years.empty()) {
-    return ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
-  }
+  if (!detail::DataFormatFits(o.format, o.calendar, ctx)) return 2;
   SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file

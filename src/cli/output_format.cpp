@@ -47,4 +47,17 @@ CLI::Option* AddFormatOption(CLI::App* cmd, OutputFormat& format, const std::vec
   return option;
 }
 
+bool DataFormatFits(OutputFormat format, const CalendarFileOptions& calendar, CommandContext& ctx) {
+  if (format == OutputFormat::Text) return true;
+  if (calendar.file == kStandardOutput) {
+    ctx.Fail("--ics - and --format json both print to standard output; give --ics a file");
+    return false;
+  }
+  if (!calendar.years.empty()) {
+    ctx.Fail("--format json gives one year; --years is for the text and the calendar file");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace orvane::cli::detail

@@ -40,6 +40,23 @@ enum class Certainty {
   PossiblyWeekLater
 };
 
+// The certainty as the reports word it: "certain", "possibly one day earlier".
+constexpr std::string_view CertaintyText(Certainty c) {
+  switch (c) {
+    case Certainty::PossiblyDayEarlier:
+      return "possibly one day earlier";
+    case Certainty::PossiblyDayLater:
+      return "possibly one day later";
+    case Certainty::PossiblyWeekEarlier:
+      return "possibly one week earlier";
+    case Certainty::PossiblyWeekLater:
+      return "possibly one week later";
+    case Certainty::Certain:
+      break;
+  }
+  return "certain";
+}
+
 // The place of a run as the engine uses it after InitEphemeris.
 struct RunPlace {
   double longitudeTurns = 0;   // a fraction of a turn, west positive (Jerusalem -35.244 / 360)

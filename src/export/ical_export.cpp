@@ -92,23 +92,6 @@ std::string Uid(const RecordedRun& run, const RecordedDay& day) {
   return uid + "-" + PlaceKey(run) + std::string(kUidDomain);
 }
 
-// The certainty as the reports word it: "certain", "possibly one day earlier".
-std::string CertaintyText(Certainty c) {
-  switch (c) {
-    case Certainty::PossiblyDayEarlier:
-      return "possibly one day earlier";
-    case Certainty::PossiblyDayLater:
-      return "possibly one day later";
-    case Certainty::PossiblyWeekEarlier:
-      return "possibly one week earlier";
-    case Certainty::PossiblyWeekLater:
-      return "possibly one week later";
-    case Certainty::Certain:
-      break;
-  }
-  return "certain";
-}
-
 // What a summary adds for a reading: "", " (early harvest)" or " (late harvest)".
 std::string ReadingSuffix(HarvestReading r) {
   if (r == HarvestReading::EarlyHarvest) return " (early harvest)";
@@ -132,7 +115,7 @@ std::string CalendarName(const CalendarRun& first, const CalendarRun& last) {
 // The text of the description of a day.
 std::string Description(const CalendarRun& run, const RecordedDay& day) {
   const std::string place = run.placeName.empty() ? std::string("the place") : run.placeName;
-  std::string text = "Certainty: " + CertaintyText(day.certainty) + ".\n";
+  std::string text = "Certainty: " + std::string(CertaintyText(day.certainty)) + ".\n";
   const double eve = day.jd - 1;
   text += "Begins at sunset on the evening before, " + DateText(eve) + ": sunset at " + place + " " +
           ClockText(SunsetAt(run.run.place, eve, day.lunation)) + " " +

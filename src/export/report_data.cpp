@@ -83,19 +83,8 @@ std::string EveningClockText(double hour, double minute) {
 }
 
 json CertaintyJson(Certainty c) {
-  switch (c) {
-    case Certainty::Certain:
-      return nullptr;
-    case Certainty::PossiblyDayEarlier:
-      return "possibly one day earlier";
-    case Certainty::PossiblyDayLater:
-      return "possibly one day later";
-    case Certainty::PossiblyWeekEarlier:
-      return "possibly one week earlier";
-    case Certainty::PossiblyWeekLater:
-      break;
-  }
-  return "possibly one week later";
+  if (c == Certainty::Certain) return nullptr;
+  return CertaintyText(c);
 }
 
 json ReadingJson(HarvestReading r) {

@@ -9,14 +9,7 @@ namespace orvane::ui {
 
 bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::QuestionBox& questions,
                       const std::function<QString()>& chooseFile) {
-  auto tell = [&questions](const std::string& text) {
-    app::Question notice;
-    notice.title = "Orvane";
-    notice.text = text;
-    notice.buttons = app::Question::Buttons::Ok;
-    notice.questionIcon = false;
-    questions.Ask(notice);
-  };
+  auto tell = [&questions](const std::string& text) { questions.Ask(app::Notice(text)); };
   // Nothing to export is said before a file is asked for.
   if (core.ShownCalendarRun() == nullptr) {
     tell(std::string(app::kNothingToExport));

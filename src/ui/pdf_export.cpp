@@ -28,14 +28,7 @@ QByteArray PdfDocument(const QString& text, const QPageLayout& layout, int resol
 bool ExportPdf(QWidget* parent, const app::HolyDaysWindow& core, app::QuestionBox& questions,
                const QPageLayout& layout, int resolution,
                const std::function<QString(const QString&)>& chooseFile) {
-  auto tell = [&questions](const std::string& text) {
-    app::Question notice;
-    notice.title = "Orvane";
-    notice.text = text;
-    notice.buttons = app::Question::Buttons::Ok;
-    notice.questionIcon = false;
-    questions.Ask(notice);
-  };
+  auto tell = [&questions](const std::string& text) { questions.Ask(app::Notice(text)); };
   const std::string pane = core.OutputText();
   if (pane.empty()) {
     tell("There is no report to export.");

@@ -28,18 +28,9 @@ namespace {
 namespace fs = std::filesystem;
 using io::ReplaceFile;
 using io::WriteOutcome;
+using orvane::testing::ReadBytes;
 using orvane::testing::TempDir;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using orvane::testing::WriteBytes;
 
 std::string Crlf(std::initializer_list<std::string> lines) {
   std::string text;

@@ -17,19 +17,9 @@ namespace orvane::app {
 namespace {
 
 namespace fs = std::filesystem;
+using orvane::testing::ReadBytes;
 using orvane::testing::TempDir;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
+using orvane::testing::WriteBytes;
 
 // Lines joined with CR LF, each ended by one.
 std::string Crlf(std::initializer_list<std::string> lines) {

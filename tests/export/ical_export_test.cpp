@@ -26,6 +26,7 @@ using orvane::testing::EveningRows;
 using orvane::testing::IcsDate;
 using orvane::testing::IcsEvent;
 using orvane::testing::IcsFile;
+using orvane::testing::ReadBytes;
 using orvane::testing::ReadIcs;
 using orvane::testing::StatedDate;
 using orvane::testing::StatedDates;
@@ -425,13 +426,6 @@ TEST(IcalExport, DatesOutsideTheCommonEraAndEmptyReportsAreRefused) {
   EXPECT_TRUE(BuildCalendar({Window().Jerusalem("1", false, false).Run()}, kStamp).ok);
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Listing(const fs::path& dir) {
   std::vector<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(dir)) names.push_back(entry.path().string());
@@ -448,7 +442,7 @@ TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
   const ExportOutcome written = ExportCalendar({run}, target, kStamp);
   ASSERT_TRUE(written.ok) << written.error;
   EXPECT_EQ(written.events, 11u);
-  EXPECT_EQ(ReadFile(target), BuildCalendar({run}, kStamp).text);
+  EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
   EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{target.string()});
 
   // A folder that is not there, a folder in the file's place and a file in
@@ -465,7 +459,7 @@ TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
     EXPECT_EQ(failed.error.find('\n'), std::string::npos);
     EXPECT_EQ(Listing(dir.path()), before);
   }
-  EXPECT_EQ(ReadFile(target), BuildCalendar({run}, kStamp).text);
+  EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
 
   // A date the format cannot hold writes nothing either.
   const ExportOutcome bce =
@@ -487,13 +481,13 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   w.Jerusalem("2025", false, false);
   outcome = app::ExportReport(w.w, path, kStamp);
   ASSERT_TRUE(outcome.ok) << outcome.error;
-  ExpectExportMatchesReport(w.w.OutputText(), ReadIcs(ReadFile(path)), "holy days");
+  ExpectExportMatchesReport(w.w.OutputText(), ReadIcs(ReadBytes(path)), "holy days");
 
   // Ticking east of Israel runs the report again: the export follows it.
   w.w.chkEJW = true;
   w.w.chkEJW_Click();
   ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
-  const IcsFile east = ReadIcs(ReadFile(path));
+  const IcsFile east = ReadIcs(ReadBytes(path));
   ExpectExportMatchesReport(w.w.OutputText(), east, "east");
   EXPECT_NE(east.events.front().description.find("east of Israel"), std::string::npos);
 
@@ -502,7 +496,7 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   w.w.chkEJW = false;
   w.Local("2025", "Paris, France", "48 51 N 2 21 E 1");
   ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
-  EXPECT_EQ(ReadIcs(ReadFile(path)).events.front().location, "Paris, France");
+  EXPECT_EQ(ReadIcs(ReadBytes(path)).events.front().location, "Paris, France");
   w.w.cmdSunset_Click();
   EXPECT_FALSE(app::ExportReport(w.w, path, kStamp).ok);
 
