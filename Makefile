@@ -4,11 +4,12 @@
 #   make build  release build; programs in build/release/bin/
 #   make bench  the benchmarks (release build)
 #   make fuzz   the fuzz targets, FUZZ_SECONDS (60) each
+#   make lint   clang-tidy with the checks of .clang-tidy over every source file
 
 JOBS ?= $(shell nproc)
 CMAKE ?= cmake
 
-.PHONY: all deps build test run bench format clean screenshots fuzz
+.PHONY: all deps build test run bench format lint clean screenshots fuzz
 
 all: build
 
@@ -34,6 +35,12 @@ bench: deps
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# The whole tree takes several minutes on two cores; make test checks the
+# files the last commit changed (scripts/lint.sh --changed).
+lint: deps
+	@$(CMAKE) --preset test >/dev/null
+	@scripts/lint.sh build/test
 
 # The fuzz targets, built with clang by the fuzz preset and run one after
 # another for FUZZ_SECONDS each; inputs that crash or hang them are kept in

@@ -1,9 +1,10 @@
-// Timings of the engine's main pieces: one evening test, one holy-day report
-// and one fourteen-month new-moon list, each at Jerusalem.
+// Timings of the engine's main pieces: one moon position, one evening test,
+// one holy-day report and one fourteen-month new-moon list, each at Jerusalem.
 #include <benchmark/benchmark.h>
 
 #include "calendar/holy_days.h"
 #include "engine/engine.h"
+#include "engine/positions.h"
 
 namespace {
 
@@ -61,5 +62,17 @@ void BM_EveningTest(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EveningTest)->Unit(benchmark::kMicrosecond);
+
+// One position of the moon (its mean elements and the three periodic
+// series), at instants a day apart.
+void BM_MoonPosition(benchmark::State& state) {
+  double T = 1.24;  // 2024
+  for (auto _ : state) {
+    const LunarPosition moon = LunarPositionAt(T);
+    benchmark::DoNotOptimize(moon.longitude);
+    T += 1.0 / 36525;
+  }
+}
+BENCHMARK(BM_MoonPosition)->Unit(benchmark::kNanosecond);
 
 }  // namespace

@@ -12,9 +12,9 @@ packages=(
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
   openbox xdotool xclip
-  desktop-file-utils appstream
+  desktop-file-utils appstream help2man groff-base
   python3-ephem python3-icalendar
-  clang libclang-rt-dev clang-format
+  clang libclang-rt-dev clang-format clang-tidy
   locales-all  # the comma-decimal locales the tests run under
 )
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/numeric.h"
-
 namespace orvane::app {
 
 bool ApplyKey(std::string& text, int& selStart, int& selLength, std::size_t maxLength, char key) {
@@ -29,22 +27,6 @@ bool ApplyKey(std::string& text, int& selStart, int& selLength, std::size_t maxL
   selStart = static_cast<int>(start + 1);
   selLength = 0;
   return true;
-}
-
-bool YearKeyPasses(int keyAscii) {
-  return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == '-' || keyAscii == kKeyBackspace;
-}
-
-std::string StepYearText(std::string_view text, int keyCode) {
-  if (keyCode != kKeyUp && keyCode != kKeyDown) return std::string(text);
-  const double v = num::RoundHalfEven(num::Val(text));
-  const double next = keyCode == kKeyUp ? v + 1 : v - 1;
-  std::string result = num::CStr(next);
-  if (result == "0") {
-    if (v == 1) result = "-1";  // stepping down from 1 CE to 1 BCE
-    if (v == -1) result = "1";  // and up from 1 BCE to 1 CE
-  }
-  return result;
 }
 
 std::size_t CharacterCount(std::string_view text) {

@@ -7,8 +7,11 @@
 namespace orvane::app {
 
 HolyDaysWindow::HolyDaysWindow(Beeper& beeper)
-    : beeper_(beeper), engine_(*this), shownRun_(engine_.out.main, [this](const RecordedRun& run) {
-        return run.local ? userData_.LocationName : "Jerusalem";
+    : LocationEditor(static_cast<CoordinateFields&>(*this)),
+      beeper_(beeper),
+      engine_(*this),
+      shownRun_(engine_.out.main, [this](const RecordedRun& run) {
+        return run.local ? LocationName() : std::string("Jerusalem");
       }) {
   BuildHelpText = &app::BuildHelpText;
   engine_.dayRecorder = &shownRun_;

@@ -1,7 +1,10 @@
-// The core of the main window: the texts of its fields, its check boxes and
-// the handlers of the commands that start the Jerusalem reports.  The desktop
-// window and the command line are views over it; it decides everything that
-// is not drawing.
+// The core of the main window: its sections and their runs, the year boxes
+// and check boxes, and the focus that walks its controls.  Its two other
+// parts are the coordinate boxes (CoordinateFields) and the location editor
+// with the user data file (LocationEditor); the window holds both, so that
+// each binding name stays on the part it belongs to.  The desktop window and
+// the command line are views over it; it decides everything that is not
+// drawing.
 #pragma once
 
 #include <cstdint>
@@ -10,12 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/coordinate_fields.h"
 #include "app/entry_fields.h"
+#include "app/location_editor.h"
 #include "app/questions.h"
 #include "app/sections.h"
 #include "app/shown_calendar_run.h"
-#include "app/user_data.h"
-#include "app/user_data_file.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 #include "runs/chronology.h"
@@ -24,8 +27,14 @@
 
 namespace orvane::app {
 
-class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, public runs::TablesHost {
+class HolyDaysWindow final : public CoordinateFields,
+                             public LocationEditor,
+                             public EngineHost,
+                             public runs::ChronologyHost,
+                             public runs::TablesHost {
  public:
+  using Control = app::Control;
+
   explicit HolyDaysWindow(Beeper& beeper);
 
   // --- The fields the user sees ------------------------------------------------
@@ -106,108 +115,26 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // --- Locations, coordinate fields and the tables of a year at a place ----------
   // (implemented in holy_days_window_locations.cpp)
 
-  // The seven coordinate boxes (shown in the LocalMoons, Sunset and Times
-  // sections) with their initial texts, length limits and tooltips.
-  TextBox txtLatDeg{"31", 2, 0, 0, "Latitude Degrees (0 to 60)"};
-  TextBox txtLatMin{"47", 2, 0, 0, "Latitude Minutes"};
-  TextBox txtLatDir{"N", 1, 0, 0, "(N)orth or (S)outh"};
-  TextBox txtLongDeg{"35", 3, 0, 0, "Longitude Degrees"};
-  TextBox txtLongMin{"13", 2, 0, 0, "Longitude Minutes"};
-  TextBox txtLonDir{"E", 1, 0, 0, "(E)ast or (W)est"};
-  TextBox txtGMT{"2", 5, 0, 0, "Hour offset from UTC/GMT"};
-  // The stored locations' names; its text is the name being looked at.
-  ComboBox cboLocation;
-  static constexpr std::string_view kLocationToolTip =
-      "To edit, add or delete a location (Press ENTER after the  location name)";
-  static constexpr std::size_t kLocationNameMaxCharacters = 40;
-
-  // The coordinate boxes or the colours differ from the file.  lblChange
-  // ("*") shows the coordinate edits.
-  bool UserDataChanged = false;
-  bool lblChangeVisible = false;
+  // The coordinate boxes (CoordinateFields, shown in the LocalMoons, Sunset
+  // and Times sections) and the location list (LocationEditor).
   bool cmdLocMonEnabled = true;
   bool cmdSunsetEnabled = true;
   bool cmdTimesEnabled = true;
 
-  // The locations, the current location's name and the colours.
-  UserData& userData() { return userData_; }
-  const std::string& LocationName() const { return userData_.LocationName; }
-  // Where "UserData.Dat" is read and written (default: the working
-  // directory, else the per-user data folder).
-  void SetUserDataFolders(UserDataFolders folders) {
-    folders_ = std::move(folders);
-    file_.reset();
-  }
-  // With false the file is read but never written (the command line).
-  void SetUserDataWritable(bool writable) { userDataWritable_ = writable; }
-  // Where the location questions and notices are asked; without one every
-  // question is answered No.
-  void SetQuestionBox(QuestionBox* questions) { questions_ = questions; }
-
-  // Reads the file: the locations and colours, the location list, the
-  // current location in the boxes.  A missing, damaged or unreadable file is
-  // rewritten at once from what could be read (a damaged one kept as
-  // "UserData.Dat.bak" first; an unreadable one never replaced, see
-  // SaveUserData).  The start-up clears UserDataChanged afterwards.
-  LoadOutcome LoadUserData();
-  // Writes the whole file from the current state, with what another running
-  // copy of the program saved meanwhile merged in (the location list shows
-  // it), and clears UserDataChanged.  When the file cannot be saved where it
-  // is, the state stays in memory and counts as unsaved (so that the next
-  // save tries again), and the user is told once, with the reason, and
-  // offered the per-user data folder instead.
-  void SaveUserData() override;
-  // The entry named LocationName into the boxes, then ReadCoordinates;
-  // clears UserDataChanged.
-  void ShowCurrentLocation();
-  // The coordinate boxes into the engine's place inputs: Longitude (degrees,
-  // east negative, at most 180), Latitude (degrees, north positive, at most
-  // 60.99 either way) and ZoneHours (12 + the offset, east positive).
-  //   "W" with offset 5 gives ZoneHours 7; "E" with 5.5 gives 17.5.
+  // The user data saved when it changed (TablesHost).
+  void SaveUserData() override { LocationEditor::SaveUserData(); }
+  // The coordinate boxes into the engine's place inputs (see ReadPlaceInto).
   void ReadCoordinates() override;
-  // The place of the coordinate boxes as ReadCoordinates reads them, the
-  // engine left alone: degrees north and east, the zone's hours east of UTC.
-  struct BoxPlace {
-    double latitude = 0;
-    double longitudeEast = 0;
-    double zoneOffset = 0;
-  };
-  BoxPlace PlaceOfBoxes() const;
-  // Enter in cboLocation: add the name typed (Yes to the question), delete
-  // the entry of a name found while no box was changed, or overwrite its
-  // coordinates after a change (each after its question); saves the file.
-  void MaintainLocation();
   // "(Jerusalem, Israel, 31º47'N 35º13'E GMT +2)" and a line end.
   void WriteLocationCaption() override;
-  // With this set, an empty location name leaves the caption without a
-  // name, "(31º47'N 35º13'E GMT +2)": the command line's place typed
-  // without one.  The window's own caption always has the name part.
-  bool CaptionOmitsEmptyName = false;
-  // The command line's place when there is no file: the default entry, as
-  // the next start after a first one installs it.
-  void UseDefaultLocation();
-
-  void cboLocation_Click();
-  void cboLocation_Change();
-  void cboLocation_GotFocus();
-  void cboLocation_KeyPress(int& KeyAscii);
+  // The place typed into the coordinate boxes as the user types it (a blank
+  // moves on to the next box; each box keeps its key filter and is held to
+  // its limits when it is left), as "31 47 N", "35 13 E" and "2".  Returns
+  // how many keys or values the boxes rejected or corrected with a beep.
+  int EnterPlace(std::string_view latitude, std::string_view longitude, std::string_view offset);
 
   // Which control has the focus.  SetFocus runs the LostFocus handler of the
   // old control and the GotFocus handler of the new one.
-  enum class Control {
-    None,
-    txtYear,
-    txtYear2,
-    cboLocation,
-    txtLatDeg,
-    txtLatMin,
-    txtLatDir,
-    txtLongDeg,
-    txtLongMin,
-    txtLonDir,
-    txtGMT,
-    chkGregYear
-  };
   Control ActiveControl = Control::None;
   void SetFocus(Control control);
   // Gives the focus to `control` and types `keys` as the toolkit delivers
@@ -218,48 +145,13 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // The year box: the whole year selected on entry, the arrow keys step the
   // year (over the year 0), the key filter, Enter runs the section.
   void txtYear_GotFocus();
-  void txtYear_KeyDown(int KeyCode) { txtYear = StepYearText(txtYear, KeyCode); }
-  void txtYear_KeyPress(int& KeyAscii);
+  void txtYear_KeyDown(int keyCode) { txtYear = YearBoxStep(txtYear, keyCode); }
+  void txtYear_KeyPress(int& keyAscii) { YearKeyPress(keyAscii, &HolyDaysWindow::txtYear_Enter); }
   // The second year box of the range sections: the same selection on
   // entry, arrow keys and filter.
   void txtYear2_GotFocus();
-  void txtYear2_KeyDown(int KeyCode) { txtYear2 = StepYearText(txtYear2, KeyCode); }
-  void txtYear2_KeyPress(int& KeyAscii);
-
-  // The coordinate boxes: the whole text selected on entry, the key filters
-  // (a blank or comma moves on), UserDataChanged on every change, and the
-  // limits on leaving a degree or minute box.
-  void txtLatDeg_GotFocus() { SelectForTyping(txtLatDeg); }
-  void txtLatMin_GotFocus() { SelectForTyping(txtLatMin); }
-  void txtLatDir_GotFocus() { SelectForTyping(txtLatDir); }
-  void txtLongDeg_GotFocus() { SelectForTyping(txtLongDeg); }
-  void txtLongMin_GotFocus() { SelectForTyping(txtLongMin); }
-  void txtLonDir_GotFocus() { SelectForTyping(txtLonDir); }
-  void txtGMT_GotFocus() { SelectForTyping(txtGMT); }
-  void txtLatDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDeg, KeyAscii); }
-  void txtLatMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatMin, KeyAscii); }
-  void txtLatDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLatDir, KeyAscii); }
-  void txtLongDeg_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongDeg, KeyAscii); }
-  void txtLongMin_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLongMin, KeyAscii); }
-  void txtLonDir_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtLonDir, KeyAscii); }
-  void txtGMT_KeyPress(int& KeyAscii) { CoordinateKeyPress(Control::txtGMT, KeyAscii); }
-  void txtLatDeg_Change() { CoordinateChanged(); }
-  void txtLatMin_Change() { CoordinateChanged(); }
-  void txtLatDir_Change() { CoordinateChanged(); }
-  void txtLongDeg_Change() { CoordinateChanged(); }
-  void txtLongMin_Change() { CoordinateChanged(); }
-  void txtLonDir_Change() { CoordinateChanged(); }
-  void txtGMT_Change() { CoordinateChanged(); }
-  void txtLatDeg_LostFocus() { LimitOnLeaving(txtLatDeg, 60, "60", "00"); }
-  void txtLatMin_LostFocus() { LimitOnLeaving(txtLatMin, 59, "59", "00"); }
-  void txtLongDeg_LostFocus() { LimitOnLeaving(txtLongDeg, 180, "180", "000"); }
-  void txtLongMin_LostFocus() { LimitOnLeaving(txtLongMin, 59, "59", "00"); }
-  // The offset box left holding no offset of 0 to 14 hours: brought to one,
-  // with a beep.
-  void txtGMT_LostFocus();
-  // Sets a coordinate box's text as the program or a paste does (no key
-  // filter); its Change handler runs when the text differs.
-  void SetCoordinateText(TextBox& box, std::string text);
+  void txtYear2_KeyDown(int keyCode) { txtYear2 = YearBoxStep(txtYear2, keyCode); }
+  void txtYear2_KeyPress(int& keyAscii) { YearKeyPress(keyAscii, &HolyDaysWindow::txtYear2_Enter); }
 
   // The local new moons of the year at the place (fourteen lunations).
   void cmdLocMon_Click() override;
@@ -270,7 +162,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // again, unless a section switch is resetting the box.
   void chkGregYear_Click();
   // Enter on the Gregorian-year box toggles it (the key is consumed).
-  void chkGregYear_KeyPress(int& KeyAscii);
+  void chkGregYear_KeyPress(int& keyAscii);
   // Enter in the year box in the LocalMoons, Sunset or Times section: that
   // section's run (the local new moons with cmdLocMon disabled meanwhile).
   // Returns false, running nothing, in the other sections.
@@ -285,27 +177,12 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   void SetTimesEnabled(bool enabled) override { cmdTimesEnabled = enabled; }
 
  private:
-  TextBox* CoordinateBox(Control control);
-  void SelectForTyping(TextBox& box) {
-    box.SelStart = 0;
-    box.SelLength = 5;
-  }
-  void CoordinateKeyPress(Control field, int& KeyAscii);
-  void CoordinateChanged();
-  void LimitOnLeaving(TextBox& box, double limit, std::string_view limitText, std::string_view belowZeroText);
-  void SetUserDataChanged(bool changed);
-  UserDataFile& File();
-  Answer Ask(const Question& question);
-  void TellSaveFailed(const SaveOutcome& failed);
-  void FillLocationList();
-  Location LocationFromBoxes(std::string name) const;
+  // CoordinateFields
+  void MoveOnFrom(Control field) override;
+  void CoordinateChanged() override { SetUserDataChanged(true); }
+  // The year boxes' key filter; Enter runs `enter`.
+  void YearKeyPress(int& keyAscii, void (HolyDaysWindow::*enter)());
 
-  UserData userData_;
-  std::optional<UserDataFolders> folders_;
-  std::optional<UserDataFile> file_;
-  bool userDataWritable_ = true;
-  bool saveFailureTold_ = false;
-  QuestionBox* questions_ = nullptr;
   runs::SunMoonTimes modTimes_;
 
  public:
@@ -345,7 +222,10 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   // --- EngineHost ---------------------------------------------------------------------
   std::string YearBoxText() const override { return txtYear; }
   void SetYearBoxText(const std::string& text) override { txtYear = text; }
-  void Beep() override { beeper_.Beep(); }
+  void Beep() override {
+    ++beeps_;
+    beeper_.Beep();
+  }
 
  private:
   void SetEveningFlagFromBox() { engine_.st.EveningFlag = chkEJW ? "Y" : ""; }
@@ -357,6 +237,7 @@ class HolyDaysWindow final : public EngineHost, public runs::ChronologyHost, pub
   app::ShownCalendarRun shownRun_;
   const Section* section_ = &kSections[0];
   bool shutDown_ = false;
+  int beeps_ = 0;
 };
 
 }  // namespace orvane::app

@@ -11,27 +11,26 @@ bool IsChronologyRun(const std::string& name) {
   return name == "Golgotha" || name == "Jordan" || name == "Creation";
 }
 
+// A range button: the section becomes the run's, and the run reads both year boxes.
+void StartRange(HolyDaysWindow& window, std::string_view run) {
+  Engine& engine = window.engine();
+  engine.st.RunName = window.SectionName = std::string(run);
+  if (run == "Flood") {
+    runs::RunFlood(engine, window);
+  } else {
+    runs::RunChronology(engine, window);
+  }
+}
+
 }  // namespace
 
-void HolyDaysWindow::cmdGolgotha_Click() {
-  engine_.st.RunName = SectionName = "Golgotha";
-  runs::RunChronology(engine_, *this);
-}
+void HolyDaysWindow::cmdGolgotha_Click() { StartRange(*this, "Golgotha"); }
 
-void HolyDaysWindow::cmdJordan_Click() {
-  engine_.st.RunName = SectionName = "Jordan";
-  runs::RunChronology(engine_, *this);
-}
+void HolyDaysWindow::cmdJordan_Click() { StartRange(*this, "Jordan"); }
 
-void HolyDaysWindow::cmdCreation_Click() {
-  engine_.st.RunName = SectionName = "Creation";
-  runs::RunChronology(engine_, *this);
-}
+void HolyDaysWindow::cmdCreation_Click() { StartRange(*this, "Creation"); }
 
-void HolyDaysWindow::cmdFlood_Click() {
-  engine_.st.RunName = SectionName = "Flood";
-  runs::RunFlood(engine_, *this);
-}
+void HolyDaysWindow::cmdFlood_Click() { StartRange(*this, "Flood"); }
 
 bool HolyDaysWindow::RunRangeSectionOnEnter() {
   EphemerisState& st = engine_.st;

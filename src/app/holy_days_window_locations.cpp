@@ -1,293 +1,25 @@
-// The main window's locations, coordinate boxes and the tables of a year at
-// the user's place.
+// The main window's focus and keys, and the tables of a year at the user's
+// place.
+#include <utility>
+
 #include "app/holy_days_window.h"
-#include "app/locations.h"
 #include "calendar/holy_days.h"
 #include "engine/numeric.h"
 #include "runs/sunsets.h"
 
 namespace orvane::app {
 
-namespace {
-
-constexpr std::string_view kDegreeMark = "\xC2\xBA";  // U+00BA, the masculine ordinal indicator
-
-}  // namespace
-
-// --- The user data file -------------------------------------------------------------
-
-UserDataFile& HolyDaysWindow::File() {
-  if (!file_) file_.emplace(folders_ ? *folders_ : DefaultUserDataFolders());
-  return *file_;
-}
-
-Answer HolyDaysWindow::Ask(const Question& question) {
-  if (questions_ != nullptr) return questions_->Ask(question);
-  return question.buttons == Question::Buttons::Ok ? Answer::Ok : Answer::No;
-}
-
-void HolyDaysWindow::SetUserDataChanged(bool changed) {
-  UserDataChanged = changed;
-  lblChangeVisible = changed;
-}
-
-void HolyDaysWindow::FillLocationList() {
-  cboLocation.List.clear();
-  for (const Location& entry : userData_.Locations) cboLocation.List.push_back(entry.name);
-}
-
-LoadOutcome HolyDaysWindow::LoadUserData() {
-  const LoadOutcome outcome = File().Load(userData_);
-  // The file is rewritten at once from what could be read; the save keeps
-  // a damaged file aside first and never replaces one it could not read.
-  if (outcome.status != LoadStatus::Read && userDataWritable_) SaveUserData();
-  FillLocationList();
-  cboLocation.Text = userData_.LocationName;
-  ShowCurrentLocation();
-  return outcome;
-}
-
-void HolyDaysWindow::SaveUserData() {
-  if (!userDataWritable_) return;
-  SaveOutcome saved = File().Save(userData_);
-  if (!saved.ok && !saveFailureTold_) {
-    saveFailureTold_ = true;
-    const std::filesystem::path failedAt = saved.path;
-    TellSaveFailed(saved);
-    if (File().Path() != failedAt) {
-      // Yes to the per-user folder: saves go there from now on.
-      saved = File().Save(userData_);
-      if (!saved.ok) TellSaveFailed(saved);
-    }
-  }
-  if (saved.merged) FillLocationList();
-  if (!saved.ok) {
-    // The state stays in memory and counts as unsaved, so that File, Save
-    // and the exit try again.
-    UserDataChanged = true;
-    return;
-  }
-  saveFailureTold_ = false;
-  SetUserDataChanged(false);
-}
-
-void HolyDaysWindow::TellSaveFailed(const SaveOutcome& failed) {
-  const std::string said = "Your locations and colours cannot be saved in\n" + failed.path.string() +
-                           "\nbecause " + failed.error + ".\n";
-  const std::optional<std::filesystem::path> perUser = File().PerUserPath();
-  if (!failed.perUserMayHelp || !perUser) {
-    Ask(Question{"Locations not saved",
-                 said + "They are kept while the program runs; File, Save tries again.",
-                 Question::Buttons::Ok, false, false});
-    return;
-  }
-  const Answer elsewhere = Ask(Question{
-      "Locations not saved",
-      said + "They are kept while the program runs.\n\nSave them in your own data folder instead?\n" +
-          perUser->parent_path().string(),
-      Question::Buttons::YesNo, true, false});
-  if (elsewhere == Answer::Yes) File().UsePerUserFolder();
-}
-
-void HolyDaysWindow::UseDefaultLocation() {
-  userData_.Locations = {DefaultLocation()};
-  userData_.LocationName = std::string(kDefaultCurrentLocationName);
-  FillLocationList();
-  cboLocation.Text = userData_.LocationName;
-  ShowCurrentLocation();
-}
-
-// --- Locations ----------------------------------------------------------------------
-
-void HolyDaysWindow::ShowCurrentLocation() {
-  for (const Location& entry : userData_.Locations) {
-    if (entry.name != userData_.LocationName) continue;
-    SetCoordinateText(txtLatDeg, num::CStr(WholeDegrees(entry.latitude)));
-    SetCoordinateText(txtLatMin, num::CStr(WholeMinutes(entry.latitude)));
-    SetCoordinateText(txtLongDeg, num::CStr(WholeDegrees(entry.longitude)));
-    SetCoordinateText(txtLongMin, num::CStr(WholeMinutes(entry.longitude)));
-    SetCoordinateText(txtGMT, entry.zone);
-    SetCoordinateText(txtLatDir, entry.latitude >= 0 ? "N" : "S");
-    SetCoordinateText(txtLonDir, entry.longitude >= 0 ? "W" : "E");
-    break;
-  }
-  ReadCoordinates();
-  // Filling the boxes raised their change events: the place shown is the stored one.
-  SetUserDataChanged(false);
-}
-
-HolyDaysWindow::BoxPlace HolyDaysWindow::PlaceOfBoxes() const {
-  double longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
-  double latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
-  if (longitude > kMaxLongitude) longitude = kMaxLongitude;
-  if (latitude > kMaxLatitude) latitude = kMaxLatitude;
-  // Only negative minutes pasted into a box reach below the limits; they
-  // are held at the same limits, where the sun still sets every day.
-  if (longitude < -kMaxLongitude) longitude = -kMaxLongitude;
-  if (latitude < -kMaxLatitude) latitude = -kMaxLatitude;
-  BoxPlace place;
-  place.longitudeEast = txtLonDir.Text == "E" ? longitude : -longitude;
-  place.latitude = txtLatDir.Text == "S" ? -latitude : latitude;
-  const double offset = num::Val(txtGMT.Text);
-  place.zoneOffset = txtLonDir.Text != "W" ? offset : -offset;
-  return place;
-}
-
-void HolyDaysWindow::ReadCoordinates() {
-  EphemerisState& st = engine_.st;
-  const BoxPlace place = PlaceOfBoxes();
-  st.Longitude = -place.longitudeEast;  // the engine counts east negative
-  st.Latitude = place.latitude;
-  st.ZoneHours = 12 + place.zoneOffset;
-}
-
-Location HolyDaysWindow::LocationFromBoxes(std::string name) const {
-  Location entry;
-  entry.name = std::move(name);
-  entry.latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
-  if (txtLatDir.Text == "S") entry.latitude = -entry.latitude;
-  entry.longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
-  if (txtLonDir.Text == "E") entry.longitude = -entry.longitude;
-  entry.zone = StoredZoneText(txtGMT.Text);
-  return entry;
-}
-
-void HolyDaysWindow::MaintainLocation() {
-  ReadCoordinates();
-  std::vector<Location>& entries = userData_.Locations;
-  const std::string name = cboLocation.Text;
-  std::size_t found = 0;
-  while (found < entries.size() && entries[found].name != name) ++found;
-
-  if (found == entries.size()) {
-    const Answer add =
-        Ask(Question{"Add this location information?",
-                     "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.",
-                     Question::Buttons::YesNo, true, false});
-    if (add != Answer::Yes) return;
-    if (entries.size() >= static_cast<std::size_t>(kMaxAddedLocations)) {
-      Ask(Question{"No room to add more locations!", "There is no room to add any more locations!",
-                   Question::Buttons::Ok, false, false});
-      return;
-    }
-    entries.push_back(LocationFromBoxes(name));
-    cboLocation.List.push_back(name);
-    userData_.LocationName = name;
-    ReadCoordinates();
-    SaveUserData();
-    return;
-  }
-
-  if (!UserDataChanged) {
-    const Answer remove = Ask(Question{"Delete this location?", "Do you wish to delete this location?",
-                                       Question::Buttons::YesNo, true, true});
-    if (remove != Answer::Yes) return;
-    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(found));
-    FillLocationList();
-    if (!entries.empty()) {
-      userData_.LocationName = entries.front().name;
-      cboLocation.Text = userData_.LocationName;
-      ShowCurrentLocation();
-    }
-    SaveUserData();
-    return;
-  }
-
-  const Answer edit = Ask(
-      Question{"Edit this location information?",
-               "Do you wish to edit this location?\n Selecting [Yes] will change the location information.",
-               Question::Buttons::YesNo, true, true});
-  if (edit != Answer::Yes) {
-    SetUserDataChanged(false);  // the boxes keep what the user typed
-    return;
-  }
-  const Location changed = LocationFromBoxes(name);
-  entries[found].latitude = changed.latitude;
-  entries[found].longitude = changed.longitude;
-  entries[found].zone = changed.zone;
-  ReadCoordinates();
-  SaveUserData();
-}
-
-void HolyDaysWindow::WriteLocationCaption() {
-  const std::string sign = txtLonDir.Text == "W" ? "-" : "+";
-  const bool named = !userData_.LocationName.empty() || !CaptionOmitsEmptyName;
-  engine_.WriteOutputLine("(" + (named ? userData_.LocationName + ", " : std::string()) + txtLatDeg.Text +
-                          std::string(kDegreeMark) + txtLatMin.Text + "'" + txtLatDir.Text + " " +
-                          txtLongDeg.Text + std::string(kDegreeMark) + txtLongMin.Text + "'" +
-                          txtLonDir.Text + " GMT " + sign + ZoneCaptionText(txtGMT.Text) + ")" +
-                          engine_.st.LineEnd);
-}
-
-void HolyDaysWindow::cboLocation_Click() {
-  userData_.LocationName = cboLocation.Text;
-  ShowCurrentLocation();
-}
-
-void HolyDaysWindow::cboLocation_Change() {
-  if (CharacterCount(cboLocation.Text) <= kLocationNameMaxCharacters) return;
-  cboLocation.Text = FirstCharacters(cboLocation.Text, kLocationNameMaxCharacters);
-  cboLocation.SelStart = static_cast<int>(cboLocation.Text.size());
-  cboLocation.SelLength = 0;
-}
-
-void HolyDaysWindow::cboLocation_GotFocus() {
-  cboLocation.SelStart = static_cast<int>(cboLocation.Text.size());
-  cboLocation.SelLength = 0;
-}
-
-void HolyDaysWindow::cboLocation_KeyPress(int& KeyAscii) {
-  if (KeyAscii != kKeyEnter) return;
-  KeyAscii = 0;
-  MaintainLocation();
-}
-
 // --- Focus and keys --------------------------------------------------------------
-
-TextBox* HolyDaysWindow::CoordinateBox(Control control) {
-  switch (control) {
-    case Control::txtLatDeg:
-      return &txtLatDeg;
-    case Control::txtLatMin:
-      return &txtLatMin;
-    case Control::txtLatDir:
-      return &txtLatDir;
-    case Control::txtLongDeg:
-      return &txtLongDeg;
-    case Control::txtLongMin:
-      return &txtLongMin;
-    case Control::txtLonDir:
-      return &txtLonDir;
-    case Control::txtGMT:
-      return &txtGMT;
-    default:
-      return nullptr;
-  }
-}
 
 void HolyDaysWindow::SetFocus(Control control) {
   if (ActiveControl == control) return;
-  switch (ActiveControl) {
-    case Control::txtYear:
-      txtYear_LostFocus();
-      break;
-    case Control::txtLatDeg:
-      txtLatDeg_LostFocus();
-      break;
-    case Control::txtLatMin:
-      txtLatMin_LostFocus();
-      break;
-    case Control::txtLongDeg:
-      txtLongDeg_LostFocus();
-      break;
-    case Control::txtLongMin:
-      txtLongMin_LostFocus();
-      break;
-    case Control::txtGMT:
-      txtGMT_LostFocus();
-      break;
-    default:
-      break;
+  using W = HolyDaysWindow;
+  static const std::pair<Control, void (W::*)()> kLostFocus[] = {
+      {Control::txtYear, &W::txtYear_LostFocus},       {Control::txtLatDeg, &W::txtLatDeg_LostFocus},
+      {Control::txtLatMin, &W::txtLatMin_LostFocus},   {Control::txtLongDeg, &W::txtLongDeg_LostFocus},
+      {Control::txtLongMin, &W::txtLongMin_LostFocus}, {Control::txtGMT, &W::txtGMT_LostFocus}};
+  for (const auto& [left, lostFocus] : kLostFocus) {
+    if (left == ActiveControl) (this->*lostFocus)();
   }
   ActiveControl = control;
   if (control == Control::txtYear) txtYear_GotFocus();
@@ -299,26 +31,26 @@ void HolyDaysWindow::SetFocus(Control control) {
 void HolyDaysWindow::TypeKeys(Control control, std::string_view keys) {
   SetFocus(control);
   for (char key : keys) {
-    int KeyAscii = static_cast<unsigned char>(key);
+    int keyAscii = static_cast<unsigned char>(key);
     const Control target = ActiveControl;
     if (target == Control::txtYear) {
-      txtYear_KeyPress(KeyAscii);
-      if (KeyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(KeyAscii));
+      txtYear_KeyPress(keyAscii);
+      if (keyAscii != 0) ApplyKey(txtYear, txtYearSelStart, txtYearSelLength, 5, static_cast<char>(keyAscii));
     } else if (target == Control::txtYear2) {
-      txtYear2_KeyPress(KeyAscii);
-      if (KeyAscii != 0)
-        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(KeyAscii));
+      txtYear2_KeyPress(keyAscii);
+      if (keyAscii != 0)
+        ApplyKey(txtYear2, txtYear2SelStart, txtYear2SelLength, 0, static_cast<char>(keyAscii));
     } else if (target == Control::cboLocation) {
-      cboLocation_KeyPress(KeyAscii);
-      if (KeyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
-                                    static_cast<char>(KeyAscii))) {
+      cboLocation_KeyPress(keyAscii);
+      if (keyAscii != 0 && ApplyKey(cboLocation.Text, cboLocation.SelStart, cboLocation.SelLength, 0,
+                                    static_cast<char>(keyAscii))) {
         cboLocation_Change();
       }
     } else if (target == Control::chkGregYear) {
-      chkGregYear_KeyPress(KeyAscii);
+      chkGregYear_KeyPress(keyAscii);
     } else if (TextBox* box = CoordinateBox(target)) {
-      CoordinateKeyPress(target, KeyAscii);
-      if (KeyAscii != 0 && ApplyKey(*box, static_cast<char>(KeyAscii))) CoordinateChanged();
+      CoordinateKeyPress(target, keyAscii);
+      if (keyAscii != 0 && ApplyKey(*box, static_cast<char>(keyAscii))) CoordinateChanged();
     }
   }
 }
@@ -333,97 +65,39 @@ void HolyDaysWindow::txtYear2_GotFocus() {
   txtYear2SelLength = 8;
 }
 
-void HolyDaysWindow::txtYear_KeyPress(int& KeyAscii) {
-  if (KeyAscii == kKeyEnter) {
-    KeyAscii = 0;
-    txtYear_Enter();
+void HolyDaysWindow::YearKeyPress(int& keyAscii, void (HolyDaysWindow::*enter)()) {
+  if (keyAscii == kKeyEnter) {
+    keyAscii = 0;
+    (this->*enter)();
     return;
   }
-  if (YearKeyPasses(KeyAscii)) return;
-  KeyAscii = 0;
+  if (YearBoxAcceptsKey(keyAscii)) return;
+  keyAscii = 0;
   Beep();
 }
 
-void HolyDaysWindow::txtYear2_KeyPress(int& KeyAscii) {
-  if (KeyAscii == kKeyEnter) {
-    KeyAscii = 0;
-    txtYear2_Enter();
-    return;
-  }
-  if (YearKeyPasses(KeyAscii)) return;
-  KeyAscii = 0;
-  Beep();
+void HolyDaysWindow::MoveOnFrom(Control field) {
+  // The controls are listed in the order a blank or comma walks the boxes;
+  // from the offset box it reaches the Gregorian-year box only where the
+  // section shows that box.
+  const std::string& run = engine_.st.RunName;
+  if (field == Control::txtGMT && run != "Times" && run != "Sunset") return;
+  SetFocus(static_cast<Control>(static_cast<int>(field) + 1));
 }
 
-void HolyDaysWindow::CoordinateKeyPress(Control field, int& KeyAscii) {
-  if (KeyAscii == kKeyBlank || KeyAscii == kKeyComma) {
-    // A blank or comma moves on to the next box; the key itself is dropped.
-    KeyAscii = 0;
-    switch (field) {
-      case Control::txtLatDeg:
-        SetFocus(Control::txtLatMin);
-        break;
-      case Control::txtLatMin:
-        SetFocus(Control::txtLatDir);
-        break;
-      case Control::txtLatDir:
-        SetFocus(Control::txtLongDeg);
-        break;
-      case Control::txtLongDeg:
-        SetFocus(Control::txtLongMin);
-        break;
-      case Control::txtLongMin:
-        SetFocus(Control::txtLonDir);
-        break;
-      case Control::txtLonDir:
-        SetFocus(Control::txtGMT);
-        break;
-      case Control::txtGMT:
-        if (engine_.st.RunName == "Times" || engine_.st.RunName == "Sunset") SetFocus(Control::chkGregYear);
-        break;
-      default:
-        break;
-    }
-    return;
-  }
-  if (KeyAscii == kKeyBackspace) return;
-  if (field == Control::txtLatDir || field == Control::txtLonDir) {
-    // Either case is typed; the box holds capitals.
-    if (KeyAscii >= 'a' && KeyAscii <= 'z') KeyAscii = KeyAscii - 'a' + 'A';
-    const bool latitude = field == Control::txtLatDir;
-    if (KeyAscii == (latitude ? 'N' : 'E') || KeyAscii == (latitude ? 'S' : 'W')) return;
-  } else if ((KeyAscii >= '0' && KeyAscii <= '9') || (field == Control::txtGMT && KeyAscii == '.')) {
-    return;
-  }
-  KeyAscii = 0;
-  Beep();
+int HolyDaysWindow::EnterPlace(std::string_view latitude, std::string_view longitude,
+                               std::string_view offset) {
+  const int beepsBefore = beeps_;
+  TypeKeys(Control::txtLatDeg,
+           std::string(latitude) + " " + std::string(longitude) + " " + std::string(offset));
+  SetFocus(Control::None);
+  return beeps_ - beepsBefore;
 }
 
-void HolyDaysWindow::CoordinateChanged() { SetUserDataChanged(true); }
+void HolyDaysWindow::ReadCoordinates() { ReadPlaceInto(engine_.st); }
 
-void HolyDaysWindow::SetCoordinateText(TextBox& box, std::string text) {
-  if (box.Text == text) return;
-  box.Text = std::move(text);
-  box.SelStart = 0;
-  box.SelLength = 0;
-  CoordinateChanged();
-}
-
-void HolyDaysWindow::LimitOnLeaving(TextBox& box, double limit, std::string_view limitText,
-                                    std::string_view belowZeroText) {
-  const double value = num::Val(box.Text);
-  if (value > limit) {
-    SetCoordinateText(box, std::string(limitText));
-  } else if (value < 0) {
-    SetCoordinateText(box, std::string(belowZeroText));
-  }
-}
-
-void HolyDaysWindow::txtGMT_LostFocus() {
-  std::string offset = OffsetBoxOnLeaving(txtGMT.Text);
-  if (offset == txtGMT.Text) return;
-  SetCoordinateText(txtGMT, std::move(offset));
-  Beep();
+void HolyDaysWindow::WriteLocationCaption() {
+  engine_.WriteOutputLine("(" + CaptionName() + PlaceCaption() + ")" + engine_.st.LineEnd);
 }
 
 // --- Runs at the place ----------------------------------------------------------------
@@ -455,9 +129,9 @@ void HolyDaysWindow::chkGregYear_Click() {
   if (engine_.st.RunName == "Times") cmdTimes_Click();
 }
 
-void HolyDaysWindow::chkGregYear_KeyPress(int& KeyAscii) {
-  if (KeyAscii != kKeyEnter) return;
-  KeyAscii = 0;
+void HolyDaysWindow::chkGregYear_KeyPress(int& keyAscii) {
+  if (keyAscii != kKeyEnter) return;
+  keyAscii = 0;
   chkGregYear = !chkGregYear;
   chkGregYear_Click();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/questions.h"
 
@@ -19,6 +20,11 @@ class PrintService {
 // statement adds, so that the report starts on the fifth line, then the pane
 // text unchanged and its own closing line end.
 std::string PrintedDocument(const std::string& paneText);
+
+// The name a saved copy of the pane's report is offered under: the section
+// and its year, or its first and last year for a range ("holydays-2024",
+// "flood-2400bce-2300bce"), in small letters, BCE years with "bce".
+std::string ReportFileStem(std::string_view sectionKey, const std::string& year, const std::string& lastYear);
 
 // Asks "Verify Print"; on Yes prints a non-empty pane in Courier New 10 pt and
 // tells the user when the printer failed.  Changes nothing else.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace orvane::app {
 
@@ -16,6 +17,16 @@ struct Question {
   bool questionIcon = true;
   bool secondButtonDefault = false;  // No is the default button
 };
+
+// A message with only an OK button and no question mark, titled "Orvane".
+inline Question Notice(std::string text) {
+  Question notice;
+  notice.title = "Orvane";
+  notice.text = std::move(text);
+  notice.buttons = Question::Buttons::Ok;
+  notice.questionIcon = false;
+  return notice;
+}
 
 class QuestionBox {
  public:

@@ -13,6 +13,15 @@
 namespace orvane::app {
 
 namespace fs = std::filesystem;
+using io::CopyToNewFile;
+using io::FileKind;
+using io::FileRead;
+using io::FolderLock;
+using io::KindOfFile;
+using io::ReadRegularFile;
+using io::ReplaceFile;
+using io::SameFileContents;
+using io::WriteOutcome;
 
 namespace {
 
@@ -45,26 +54,49 @@ fs::path DamagedCopyName(const fs::path& damaged, int number) {
 
 }  // namespace
 
-UserDataFolders DefaultUserDataFolders() {
-  UserDataFolders folders;
-  std::error_code ec;
-  folders.working = fs::current_path(ec);
+fs::path PlatformPerUserFolder() {
+  const std::string name(kPerUserFolderName);
 #if defined(_WIN32)
   const std::string appData = EnvironmentValue("APPDATA");
-  if (!appData.empty()) folders.perUser = fs::path(appData) / "Orvane";
+  if (!appData.empty()) return fs::path(appData) / name;
 #elif defined(__APPLE__)
   const std::string home = EnvironmentValue("HOME");
-  if (!home.empty()) folders.perUser = fs::path(home) / "Library" / "Application Support" / "Orvane";
+  if (!home.empty()) return fs::path(home) / "Library" / "Application Support" / name;
 #else
   const std::string xdg = EnvironmentValue("XDG_DATA_HOME");
   const std::string home = EnvironmentValue("HOME");
-  if (!xdg.empty() && fs::path(xdg).is_absolute()) {
-    folders.perUser = fs::path(xdg) / "Orvane";
-  } else if (!home.empty()) {
-    folders.perUser = fs::path(home) / ".local" / "share" / "Orvane";
-  }
+  if (!xdg.empty() && fs::path(xdg).is_absolute()) return fs::path(xdg) / name;
+  if (!home.empty()) return fs::path(home) / ".local" / "share" / name;
 #endif
+  return {};
+}
+
+UserDataFolders UserDataFoldersFor(fs::path working, fs::path perUser) {
+  UserDataFolders folders;
+  folders.working = std::move(working);
+  folders.perUser = std::move(perUser);
+  if (!folders.perUser.empty()) {
+    // Earlier versions named the folder with a capital.
+    std::string former = folders.perUser.filename().string();
+    if (!former.empty() && former[0] >= 'a' && former[0] <= 'z') {
+      former[0] = static_cast<char>(former[0] - 'a' + 'A');
+      folders.formerPerUser = folders.perUser.parent_path() / former;
+    }
+  }
   return folders;
+}
+
+UserDataFolders NamedUserDataFile(const fs::path& file) {
+  UserDataFolders folders;
+  std::error_code ec;
+  folders.named = file.is_absolute() ? file : fs::absolute(file, ec);
+  if (ec) folders.named = file;
+  return folders;
+}
+
+UserDataFolders DefaultUserDataFolders() {
+  std::error_code ec;
+  return UserDataFoldersFor(fs::current_path(ec), PlatformPerUserFolder());
 }
 
 bool FolderIsWritable(const fs::path& folder) {
@@ -81,8 +113,14 @@ bool FolderIsWritable(const fs::path& folder) {
 }
 
 fs::path UserDataSavePath(const UserDataFolders& folders) {
-  const bool useWorking = FolderIsWritable(folders.working) || folders.perUser.empty();
-  return (useWorking ? folders.working : folders.perUser) / kUserDataFileName;
+  if (!folders.named.empty()) return folders.named;
+  const fs::path inWorking = folders.working / kUserDataFileName;
+  if (folders.perUser.empty()) return inWorking;
+  if (!folders.working.empty() && KindOfFile(inWorking) != FileKind::Missing &&
+      FolderIsWritable(folders.working)) {
+    return inWorking;
+  }
+  return folders.perUser / kUserDataFileName;
 }
 
 WriteOutcome KeepDamagedCopy(const fs::path& damaged) {
@@ -114,7 +152,7 @@ UserDataFile::UserDataFile(UserDataFolders folders) : folders_(std::move(folders
 }
 
 std::optional<fs::path> UserDataFile::PerUserPath() const {
-  if (folders_.perUser.empty()) return std::nullopt;
+  if (!folders_.named.empty() || folders_.perUser.empty()) return std::nullopt;
   const fs::path path = folders_.perUser / kUserDataFileName;
   if (path == home_) return std::nullopt;
   return path;
@@ -138,14 +176,18 @@ LoadOutcome UserDataFile::Load(UserData& data) {
 
   fs::path from = home_;
   FileRead read = ReadRegularFile(home_, kMaxUserDataBytes);
-  if (read.status == FileRead::Status::Missing && !homeIsWorking) {
-    // A file shipped in a folder that cannot be written is read until the
-    // first save puts the user's own in the per-user folder.
-    const fs::path shipped = folders_.working / kUserDataFileName;
-    FileRead shippedRead = ReadRegularFile(shipped, kMaxUserDataBytes);
-    if (shippedRead.status != FileRead::Status::Missing) {
-      from = shipped;
-      read = std::move(shippedRead);
+  if (read.status == FileRead::Status::Missing && !homeIsWorking && folders_.named.empty()) {
+    // A file shipped in a folder that cannot be written, or the one an
+    // earlier version kept in its per-user folder, is read until the first
+    // save puts the user's own in the per-user folder.
+    for (const fs::path& folder : {folders_.working, folders_.formerPerUser}) {
+      if (folder.empty()) continue;
+      FileRead earlier = ReadRegularFile(folder / kUserDataFileName, kMaxUserDataBytes);
+      if (earlier.status != FileRead::Status::Missing) {
+        from = folder / kUserDataFileName;
+        read = std::move(earlier);
+        break;
+      }
     }
   } else if (read.status != FileRead::Status::Read && read.status != FileRead::Status::Missing &&
              homeIsWorking) {

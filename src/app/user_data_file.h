@@ -1,12 +1,16 @@
 // Where "UserData.Dat" lives, and reading and writing it without losing
 // anything.
 //
-// The file lives in the working directory.  When that folder cannot be
-// written, the per-user data folder of the platform is used instead; a file
-// in the working directory is then still read (it may have been shipped
-// with the program) until the first save puts one in the per-user folder.
-// The per-user file is also read when the working directory's file cannot
-// be (the user chose to save there instead, see UserDataFile::UsePerUserFolder).
+// Which file: "UserData.Dat" in the working directory when one is already
+// there (a program folder carried from machine to machine, and every file
+// written before the per-user folder was the rule); otherwise the one in the
+// per-user data folder, which the first start creates.  A file the user
+// names (--data FILE) is used alone.  When the working directory's file
+// cannot be replaced because its folder cannot be written, saves go to the
+// per-user folder and that file is still read (it may have been shipped
+// with the program) until the first save puts one there.  The per-user file
+// is also read when the working directory's file cannot be (the user chose
+// to save there instead, see UserDataFile::UsePerUserFolder).
 //
 // A save never loses what the file holds:
 //   - it never replaces a file whose contents it could not read (another
@@ -28,9 +32,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "app/safe_file.h"
 #include "app/user_data.h"
+#include "io/safe_file.h"
 
 namespace orvane::app {
 
@@ -43,25 +48,52 @@ inline constexpr int kMaxDamagedCopies = 9;
 // below it (501 entries of a few dozen bytes); a larger one is read up to
 // here and counts as damaged when it ends there.  A save whose text would
 // be larger is refused, so that the program never writes what it cannot read.
-inline constexpr std::size_t kMaxUserDataBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxUserDataBytes = std::size_t{4} * 1024 * 1024;
+
+// The per-user data folder's name within the platform's data folders, as
+// the desktop program's toolkit names it after the application.
+inline constexpr std::string_view kPerUserFolderName = "orvane";
 
 struct UserDataFolders {
-  std::filesystem::path working;  // first choice
-  std::filesystem::path perUser;  // when `working` cannot be written or its file cannot be read
+  UserDataFolders() = default;
+  UserDataFolders(std::filesystem::path workingFolder, std::filesystem::path perUserFolder)
+      : working(std::move(workingFolder)), perUser(std::move(perUserFolder)) {}
+
+  std::filesystem::path working;  // used when it holds the file already
+  std::filesystem::path perUser;  // otherwise; created by the first save
+  // The per-user folder of earlier versions: its file is read, never
+  // written, while `perUser` holds none, so that nothing saved there is lost.
+  std::filesystem::path formerPerUser;
+  // A file the user named: read and saved there alone, without any of the
+  // folders above.
+  std::filesystem::path named;
 };
 
-// The working directory and the platform's per-user data folder for Orvane,
-// where the desktop program's toolkit puts it: %APPDATA%\Orvane on Windows,
-// ~/Library/Application Support/Orvane on macOS, $XDG_DATA_HOME/Orvane or
-// ~/.local/share/Orvane elsewhere.
+// The folders for a working directory and a per-user data folder (empty
+// when the platform has none): the former per-user folder is the one beside
+// it whose name differs in the case of its letters only.
+UserDataFolders UserDataFoldersFor(std::filesystem::path working, std::filesystem::path perUser);
+
+// Only the file `file` (relative to the working directory).
+UserDataFolders NamedUserDataFile(const std::filesystem::path& file);
+
+// The platform's per-user data folder for the program, from the
+// environment, as the desktop program's toolkit finds it:
+// $XDG_DATA_HOME/orvane when that is an absolute path, else
+// ~/.local/share/orvane; %APPDATA%\orvane on Windows and
+// ~/Library/Application Support/orvane on macOS.  Empty when there is no home.
+std::filesystem::path PlatformPerUserFolder();
+
+// The working directory and PlatformPerUserFolder().
 UserDataFolders DefaultUserDataFolders();
 
 // Whether a file can be created in the folder (tried with a probe file that
 // is removed again).
 bool FolderIsWritable(const std::filesystem::path& folder);
 
-// The file a save writes first: in the working directory when it can be
-// written, else in the per-user folder.
+// The file a save writes first: the named file; else the working
+// directory's when it is there and its folder can be written; else the
+// per-user folder's.
 std::filesystem::path UserDataSavePath(const UserDataFolders& folders);
 
 enum class LoadStatus {
@@ -92,7 +124,7 @@ struct SaveOutcome {
 // Keeps a copy of a damaged file beside it: "UserData.Dat.bak", or the
 // first free name up to "UserData.Dat.bak.9".  A copy with the same bytes
 // already there is enough; an earlier copy is never replaced.
-WriteOutcome KeepDamagedCopy(const std::filesystem::path& damaged);
+io::WriteOutcome KeepDamagedCopy(const std::filesystem::path& damaged);
 
 // One running copy's view of the file: where it is read and saved, and what
 // it held when this copy last read or wrote it.

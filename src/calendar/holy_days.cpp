@@ -75,6 +75,19 @@ Certainty DayCertainty(Visibility verdict) {
   return Certainty::Certain;
 }
 
+// A day's key, its name in a calendar and its name as the report's line
+// words it.
+struct DayNames {
+  const char* key;
+  const char* name;
+  const char* reportName;
+};
+
+constexpr DayNames kWaveOffering{"wave-offering", "Wave Offering (the First-fruit)",
+                                 "The Wave Offering (the First-fruit)"};
+constexpr DayNames kPentecost{"pentecost", "First-fruits (Pentecost)", "First-fruits (Pentecost)"};
+constexpr DayNames kMonthStart{"month-start", "First day of month", "First Day of Month"};
+
 // Tells the engine's day recorder, when there is one, of a run and of the
 // days it states; does nothing otherwise.
 class RunRecorder {
@@ -83,13 +96,8 @@ class RunRecorder {
   RunRecorder(Engine& engine, ReportKind report) : e_(engine) {
     if (e_.dayRecorder == nullptr) return;
     const EphemerisState& st = e_.st;
-    RecordedRun run;
-    run.report = report;
-    run.year = st.YearNumber;
-    run.east = st.EveningFlag == "Y";
-    run.local = st.LocalMode != 0;
-    run.shown = st.ShowInMain != 0;
-    run.place = {st.Longitude, st.Latitude, st.ZoneCorrection, -st.ZoneHours};
+    RecordedRun run = RecordedRunOf(st, report);
+    if (report == ReportKind::HolyDays) run.creationYear = st.CreationYear;
     e_.dayRecorder->RunStarted(run);
   }
   // The month now begun: its first day (JD, not delayed) and its lunation.
@@ -98,15 +106,18 @@ class RunRecorder {
     lunation_ = lunation;
     reading_ = reading;
   }
-  // A day of the current month whose date was just written (or, with
-  // `jd` given, the whole JD of one that was found but not written).
-  void Day(DayKind kind, const char* key, const char* name, Certainty certainty,
-           std::optional<double> jd = std::nullopt) {
+  // A day of the current month whose date was just written with its
+  // weekday (or, with `jd` given, the whole JD of one written with the
+  // weekday `weekday` in its label, or found but not written: -1).
+  void Day(DayKind kind, const DayNames& names, Certainty certainty, std::optional<double> jd = std::nullopt,
+           int weekday = -1) {
     if (e_.dayRecorder == nullptr) return;
     RecordedDay day;
     day.kind = kind;
-    day.key = key;
-    day.name = name;
+    day.key = names.key;
+    day.name = names.name;
+    day.reportName = names.reportName;
+    day.weekday = jd ? weekday : e_.st.WeekdayIndex;
     day.jd = jd.value_or(e_.LastDateWrittenJD());
     day.certainty = certainty;
     day.reading = reading_;
@@ -132,29 +143,50 @@ struct FeastDay {
   double daysAfterPrevious;
   const char* label;
   DayKind kind;
-  const char* key;
-  const char* name;
+  DayNames names;
 };
 
 // Abib 1, the Passover sacrifice on Abib 14 and the Feast of Unleavened
-// Bread from Abib 15 to 21.
+// Bread from Abib 15 to 21.  Both days of a feast that "goes from" one day
+// "to" another carry the feast's name in the report.
 constexpr FeastDay kSpringDays[] = {
-    {0, "Abib 1 is", DayKind::MonthStart, "abib-1", "Abib 1"},
-    {13, "The Passover sacrifice is", DayKind::HolyDay, "passover", "Passover sacrifice"},
-    {1, "The Feast of Unleavened Bread goes from ", DayKind::HolyDay, "unleavened-bread-first",
-     "Feast of Unleavened Bread, first day"},
-    {6, "to", DayKind::HolyDay, "unleavened-bread-last", "Feast of Unleavened Bread, last day"},
+    {0, "Abib 1 is", DayKind::MonthStart, {"abib-1", "Abib 1", "Abib 1"}},
+    {13,
+     "The Passover sacrifice is",
+     DayKind::HolyDay,
+     {"passover", "Passover sacrifice", "The Passover sacrifice"}},
+    {1,
+     "The Feast of Unleavened Bread goes from ",
+     DayKind::HolyDay,
+     {"unleavened-bread-first", "Feast of Unleavened Bread, first day", "The Feast of Unleavened Bread"}},
+    {6,
+     "to",
+     DayKind::HolyDay,
+     {"unleavened-bread-last", "Feast of Unleavened Bread, last day", "The Feast of Unleavened Bread"}},
 };
 
 // The seventh month: Trumpets on the 1st, Atonement on the 10th,
 // Tabernacles from the 15th to the 21st and the Great Last Day on the 22nd.
 constexpr FeastDay kAutumnDays[] = {
-    {0, "Feast of Trumpets is", DayKind::HolyDay, "trumpets", "Feast of Trumpets"},
-    {9, "The Day of Atonement is", DayKind::HolyDay, "atonement", "Day of Atonement"},
-    {5, "The Feast of Tabernacles (Ingathering) goes from", DayKind::HolyDay, "tabernacles-first",
-     "Feast of Tabernacles (Ingathering), first day"},
-    {6, "to", DayKind::HolyDay, "tabernacles-last", "Feast of Tabernacles (Ingathering), last day"},
-    {1, "The Great Last Day is", DayKind::HolyDay, "great-last-day", "Great Last Day"},
+    {0, "Feast of Trumpets is", DayKind::HolyDay, {"trumpets", "Feast of Trumpets", "Feast of Trumpets"}},
+    {9,
+     "The Day of Atonement is",
+     DayKind::HolyDay,
+     {"atonement", "Day of Atonement", "The Day of Atonement"}},
+    {5,
+     "The Feast of Tabernacles (Ingathering) goes from",
+     DayKind::HolyDay,
+     {"tabernacles-first", "Feast of Tabernacles (Ingathering), first day",
+      "The Feast of Tabernacles (Ingathering)"}},
+    {6,
+     "to",
+     DayKind::HolyDay,
+     {"tabernacles-last", "Feast of Tabernacles (Ingathering), last day",
+      "The Feast of Tabernacles (Ingathering)"}},
+    {1,
+     "The Great Last Day is",
+     DayKind::HolyDay,
+     {"great-last-day", "Great Last Day", "The Great Last Day"}},
 };
 
 // Writes the days from PrintJD, the month's first day, on (leaving PrintJD
@@ -164,7 +196,7 @@ void WriteFeastDays(Engine& engine, RunRecorder& record, std::span<const FeastDa
   for (const FeastDay& day : days) {
     engine.st.PrintJD += day.daysAfterPrevious;
     WriteLabelledDay(engine, day.label);
-    record.Day(day.kind, day.key, day.name, certainty);
+    record.Day(day.kind, day.names, certainty);
   }
 }
 
@@ -236,6 +268,8 @@ void ComputeHolyDays(Engine& engine) {
     st.PrintJD += east ? 50 : 49;
     engine.WriteDate();
     const double pentecostJD = engine.LastDateWrittenJD();
+    // The labels name the weekday: Sunday, or Monday east of Israel.
+    const int labelWeekday = east ? 1 : 0;
     Certainty weeks = Certainty::Certain;
     if (w == 6 && st.Verdict == Visibility::ProbablyVisible) {
       engine.WriteOutputLine("If Abib 1 is later then Wave Offering and Pentecost are one week later." +
@@ -247,8 +281,8 @@ void ComputeHolyDays(Engine& engine) {
                              st.LineEnd);
       weeks = Certainty::PossiblyWeekEarlier;
     }
-    record.Day(DayKind::HolyDay, "wave-offering", "Wave Offering (the First-fruit)", weeks, waveOfferingJD);
-    record.Day(DayKind::HolyDay, "pentecost", "First-fruits (Pentecost)", weeks, pentecostJD);
+    record.Day(DayKind::HolyDay, kWaveOffering, weeks, waveOfferingJD, labelWeekday);
+    record.Day(DayKind::HolyDay, kPentecost, weeks, pentecostJD, labelWeekday);
 
     // Autumn: the seventh month.
     st.LunationNumber += 6;
@@ -308,12 +342,11 @@ void ListMonthStarts(Engine& engine, const std::function<void()>& writeLocationC
         engine.WriteOutputLine("First Day of Month is (possibly one day earlier)");
       }
       engine.WriteDayAndDate();
-      record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty);
+      record.Day(DayKind::MonthStart, kMonthStart, certainty);
     } else {
       // The local list prints the evening tables only: the month start is
       // the day after the evening its crescent counts as seen.
-      record.Day(DayKind::MonthStart, "month-start", "First day of month", certainty,
-                 st.PrintJD + (st.EveningFlag == "Y" ? 1 : 0));
+      record.Day(DayKind::MonthStart, kMonthStart, certainty, st.PrintJD + (st.EveningFlag == "Y" ? 1 : 0));
     }
     engine.WriteOutputLine(st.LineEnd);
     st.LunationNumber += 1;

@@ -13,6 +13,7 @@ struct RunOptions {
   std::string first;
   std::string last;
   bool crlf = false;
+  detail::OutputFormat format = detail::OutputFormat::Text;
 };
 
 struct RunCommandKind {
@@ -51,6 +52,7 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, Comman
   const std::string& last = o.last;
   window.txtYear = first;
   window.txtYear2 = last;
+  detail::CollectingRuns collecting(window.engine());
   (window.*kind.click)();
   if (window.txtYear != first || window.txtYear2 != last) {
     const auto shown = [](const std::string& a, const std::string& b) {
@@ -62,7 +64,11 @@ int RunChronologyCommand(const RunOptions& o, const RunCommandKind& kind, Comman
     ctx.Note((range ? "years " : "year ") + shown(first, last) + (range ? " were" : " was") + " read as " +
              shown(window.txtYear, window.txtYear2) + (reasons.empty() ? "" : " (" + reasons + ")"));
   }
-  ctx.out += detail::WithLineEnds(window.OutputText(), o.crlf);
+  if (o.format == detail::OutputFormat::Json) {
+    ctx.out += report::JsonText(report::ChronologyJson(kind.name, collecting.collector));
+  } else {
+    ctx.out += detail::WithLineEnds(window.OutputText(), o.crlf);
+  }
   return 0;
 }
 
@@ -82,6 +88,7 @@ void AddRun(CommandSet& set, const RunCommandKind& kind) {
                   "A year before FIRST is swapped with it.")
       ->check(detail::WholeNumber());
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
+  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json});
 }
 
 }  // namespace

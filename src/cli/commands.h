@@ -11,7 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/day_recorder.h"
+#include "engine/engine.h"
+#include "export/report_data.h"
 
 namespace orvane::cli {
 
@@ -120,6 +121,34 @@ struct Place {
 };
 // False, after ctx.Fail, for a place it cannot use.
 bool ReadPlace(const PlaceOptionSet& set, CommandContext& ctx, Place& place);
+// --format of the commands: the report's text as the program shows it (the
+// default), or its data as JSON or CSV.
+enum class OutputFormat { Text, Json, Csv };
+// Adds --format to a command that offers the text and the formats `data`.
+CLI::Option* AddFormatOption(CLI::App* cmd, OutputFormat& format, const std::vector<OutputFormat>& data);
+// A data format gives one year on standard output: it goes neither with
+// --ics - nor with --years.  Returns false, after ctx.Fail, when it is asked
+// for with either.
+bool DataFormatFits(OutputFormat format, const CalendarFileOptions& calendar, CommandContext& ctx);
+
+// Collects, while it lives, what the runs of `engine` tell its recorder;
+// the recorder attached before goes on being told of the calendar runs.
+class CollectingRuns {
+ public:
+  explicit CollectingRuns(Engine& engine)
+      : collector(engine.dayRecorder), engine_(engine), previous_(engine.dayRecorder) {
+    engine_.dayRecorder = &collector;
+  }
+  ~CollectingRuns() { engine_.dayRecorder = previous_; }
+  CollectingRuns(const CollectingRuns&) = delete;
+  CollectingRuns& operator=(const CollectingRuns&) = delete;
+
+  report::ReportCollector collector;
+
+ private:
+  Engine& engine_;
+  DayRecorder* previous_;
+};
 }  // namespace detail
 
 // The command groups.

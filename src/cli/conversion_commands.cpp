@@ -14,7 +14,48 @@ namespace {
 struct ListingOptions {
   std::string year;
   bool crlf = false;
+  detail::OutputFormat format = detail::OutputFormat::Text;
 };
+
+using json = nlohmann::ordered_json;
+
+json ListedDaysJson(const std::vector<conversions::ListedDay>& days) {
+  json list = json::array();
+  for (const conversions::ListedDay& day : days) {
+    json entry{{"name", day.label}};
+    entry.update(report::DateJson(day.jd, DayStart::Midnight));
+    list.push_back(entry);
+  }
+  return list;
+}
+
+json ListingJson(const conversions::HebrewWindowModel& window) {
+  const conversions::RabbinicalYear& listed = window.Listed();
+  return json{{"report", "rabbinical"},
+              {"year", report::YearJson(listed.year)},
+              {"rabbinical_year", listed.hebrewYear},
+              {"year_type", listed.yearType},
+              {"month_starts", ListedDaysJson(listed.monthStarts)},
+              {"holy_days", ListedDaysJson(listed.holyDays)}};
+}
+
+// A day of the Easter list in the calendar of its computus.
+json EasterDayJson(int year, int month, int day, bool julian) {
+  const Reckoning reckoning = julian ? Reckoning::Julian : Reckoning::Gregorian;
+  return report::DateJson(MidnightJD(day, month, AstronomicalYear(year), reckoning), DayStart::Midnight,
+                          reckoning);
+}
+
+json ListingJson(const conversions::EasterWindowModel& window) {
+  json years = json::array();
+  for (const conversions::EasterDates& e : window.Listed()) {
+    years.push_back(json{{"year", e.year},
+                         {"calendar", e.julian ? "julian" : "gregorian"},
+                         {"good_friday", EasterDayJson(e.year, e.goodFridayMonth, e.goodFridayDay, e.julian)},
+                         {"easter_sunday", EasterDayJson(e.year, e.easterMonth, e.easterDay, e.julian)}});
+  }
+  return json{{"report", "easter"}, {"years", years}};
+}
 
 // Types the year into the window's year box, computes, and prints the
 // output box; a year the window corrected is reported on stderr.
@@ -24,12 +65,18 @@ int RunListing(const ListingOptions& o, CommandContext& ctx) {
   const int currentYear = ctx.currentYear;
   Model window(
       beeper, [](std::string_view key) { return app::BuildHelpText(key); },
-      [currentYear] { return currentYear; });
+      [currentYear] {
+        return ClockDate{currentYear, 1, 1};
+      });
   window.Form_Load();
   const std::string typed = o.year.empty() ? num::CStr(currentYear) : o.year;
   const std::string listing = window.ListingFor(typed);
   if (window.YearText() != typed) ctx.Note("year " + typed + " was read as " + window.YearText());
-  ctx.out += detail::WithLineEnds(listing, o.crlf);
+  if (o.format == detail::OutputFormat::Json) {
+    ctx.out += report::JsonText(ListingJson(window));
+  } else {
+    ctx.out += detail::WithLineEnds(listing, o.crlf);
+  }
   return 0;
 }
 
@@ -40,6 +87,7 @@ void AddListing(CommandSet& set, const std::string& name, const std::string& des
   CLI::App* cmd = set.Add(name, description, [o](CommandContext& ctx) { return RunListing<Model>(*o, ctx); });
   cmd->add_option("YEAR", o->year, yearHelp)->check(detail::WholeNumber());
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the window's box does (default: LF)");
+  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json});
 }
 
 }  // namespace

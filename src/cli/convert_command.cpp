@@ -24,6 +24,7 @@ struct ConvertOptions {
   std::string jd, gregorian, julian, hebrew, biblical;
   bool criteria = false;
   bool crlf = false;
+  detail::OutputFormat format = detail::OutputFormat::Text;
   // The five day options, to tell how many were given.
   std::vector<CLI::Option*> days;
 };
@@ -132,6 +133,66 @@ void PrintColumns(ConversionWindowModel& m, std::string& out) {
           (picture < conversions::kFirstWaningPicture ? "waxing" : "waning") + ")");
 }
 
+// A month box's number, 1..13, or null when no month is chosen.
+nlohmann::ordered_json MonthNumberJson(const MonthListBox& list) {
+  return list.ListIndex >= 0 ? nlohmann::ordered_json(list.ListIndex + 1) : nlohmann::ordered_json(nullptr);
+}
+
+// The window's columns as data: what PrintColumns prints, each box as a field.
+nlohmann::ordered_json ColumnsJson(ConversionWindowModel& m, bool criteria) {
+  using json = nlohmann::ordered_json;
+  const double jd = num::Val(m.txtJDCount);
+  json doc;
+  doc["report"] = "convert";
+  doc["jd"] = report::NumberJson(jd);
+  json gregorian = report::DateJson(jd, DayStart::Midnight);
+  gregorian.update(json{{"caption", m.fraGregorian},
+                        {"weekday", m.lblGDayOfWeek},
+                        {"day_text", m.txtGDay},
+                        {"month", m.txtGMonth},
+                        {"month_number", MonthNumberJson(m.lstGMonth)},
+                        {"year_text", m.txtGYear},
+                        {"year_type", m.lblGYearType}});
+  doc["gregorian"] = gregorian;
+  json julian = report::DateJson(jd, DayStart::Midnight, Reckoning::Julian);
+  julian.update(json{{"day_text", m.txtJCDay},
+                     {"month", m.txtJCMonth},
+                     {"month_number", MonthNumberJson(m.lstJCMonth)},
+                     {"year_text", m.txtJCYear}});
+  doc["julian"] = julian;
+  doc["biblical"] = json{{"caption", "Biblical-Not IDL adjusted"},
+                         {"weekday", m.lblBDayOfWeek},
+                         {"day", report::NumberJson(num::Val(m.txtBDay))},
+                         {"month", m.txtBMonth},
+                         {"month_number", MonthNumberJson(m.lstBMonth)},
+                         {"year_after_creation", report::NumberJson(num::Val(m.txtBYear))}};
+  json possible = json::array();
+  for (int n = 1; n <= 4; ++n) {
+    const conversions::OptionButton& option = m.optDate[static_cast<std::size_t>(n - 1)];
+    if (!option.Visible) continue;
+    json date = report::DateJson(m.CandidateJD(n), DayStart::Midnight);
+    date.update(json{{"caption", option.Caption}, {"shown", option.Value}});
+    possible.push_back(date);
+  }
+  doc["possible_biblical_dates"] = possible;
+  doc["hebrew"] = json{{"weekday", m.lblHDay},
+                       {"day", report::NumberJson(num::Val(m.txtHDay))},
+                       {"month", m.txtHMonth},
+                       {"month_number", MonthNumberJson(m.lstHMonth)},
+                       {"year", report::NumberJson(num::Val(m.txtHYear))},
+                       {"year_type", m.lblHYearType},
+                       {"molad_of_tishri", TrimRight(m.lblMolad1)},
+                       {"rules", TrimRight(m.lblRules)}};
+  const int picture = m.MoonPictureIndex;
+  doc["moon"] = json{
+      {"picture", picture},
+      {"illuminated_percent", report::NumberJson(num::Val(num::Str(conversions::kMoonPictureIllumination.at(
+                                  static_cast<std::size_t>(picture)))))},
+      {"waxing", picture < conversions::kFirstWaningPicture}};
+  doc["criteria"] = criteria ? json(detail::WithLineEnds(m.txtCriteria().Text(), false)) : json(nullptr);
+  return doc;
+}
+
 // The boxes of a date column and the window's limits on them.
 struct DateColumn {
   Column column;
@@ -154,20 +215,21 @@ struct ColumnBoxes {
   std::string* day;
   MonthListBox* month;
   std::string* year;
+  void (ConversionWindowModel::*compute)();  // the column's compute button
 };
 
 ColumnBoxes BoxesOf(ConversionWindowModel& m, Column column) {
   switch (column) {
     case Column::Gregorian:
-      return {&m.txtGDay, &m.lstGMonth, &m.txtGYear};
+      return {&m.txtGDay, &m.lstGMonth, &m.txtGYear, &ConversionWindowModel::cmdGCompute_Click};
     case Column::Julian:
-      return {&m.txtJCDay, &m.lstJCMonth, &m.txtJCYear};
+      return {&m.txtJCDay, &m.lstJCMonth, &m.txtJCYear, &ConversionWindowModel::cmdJCCompute_Click};
     case Column::Hebrew:
-      return {&m.txtHDay, &m.lstHMonth, &m.txtHYear};
+      return {&m.txtHDay, &m.lstHMonth, &m.txtHYear, &ConversionWindowModel::cmdHCompute_Click};
     case Column::Biblical:
       break;
   }
-  return {&m.txtBDay, &m.lstBMonth, &m.txtBYear};
+  return {&m.txtBDay, &m.lstBMonth, &m.txtBYear, &ConversionWindowModel::cmdBCompute_Click};
 }
 
 std::string MonthName(const MonthListBox& list, int month) {
@@ -251,20 +313,7 @@ int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
     *boxes.day = date.day;
     const int month = num::CInt(num::Val(date.month));
     m.SetListIndex(column->column, month - 1);
-    switch (column->column) {
-      case Column::Gregorian:
-        m.cmdGCompute_Click();
-        break;
-      case Column::Julian:
-        m.cmdJCCompute_Click();
-        break;
-      case Column::Hebrew:
-        m.cmdHCompute_Click();
-        break;
-      case Column::Biblical:
-        m.cmdBCompute_Click();
-        break;
-    }
+    (m.*boxes.compute)();
     const double year = num::Val(date.year);
     const double day = num::Val(date.day);
     if (num::Val(*boxes.year) != year || boxes.month->ListIndex + 1 != month || num::Val(*boxes.day) != day) {
@@ -274,6 +323,10 @@ int RunConvert(const ConvertOptions& o, CommandContext& ctx) {
     }
   }
 
+  if (o.format == detail::OutputFormat::Json) {
+    ctx.out += report::JsonText(ColumnsJson(m, o.criteria));
+    return 0;
+  }
   PrintColumns(m, ctx.out);
   if (o.criteria) {
     ctx.out += "\nCriteria\n" + detail::WithLineEnds(m.txtCriteria().Text(), o.crlf) + "\n";
@@ -312,6 +365,7 @@ void AddConvertCommand(CommandSet& set) {
                         ->type_name("Y-M-D"));
   cmd->add_flag("--criteria", o->criteria, "Also print the criteria text of the Biblical date");
   cmd->add_flag("--crlf", o->crlf, "End the criteria text's lines with CR LF, as the window's box does");
+  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json});
 }
 
 }  // namespace orvane::cli

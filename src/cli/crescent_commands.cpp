@@ -30,7 +30,7 @@ struct CrescentOptions {
   std::string date;
   int evenings = 1;
   CLI::Option* eveningsOption = nullptr;
-  std::string format = "text";
+  detail::OutputFormat format = detail::OutputFormat::Text;
   std::shared_ptr<detail::PlaceOptionSet> place;
 };
 
@@ -90,7 +90,7 @@ int RunCrescent(const CrescentOptions& o, CommandContext& ctx) {
   std::vector<CrescentEvening> evenings;
   const double first = DayJD(date);
   for (int i = 0; i < o.evenings; ++i) evenings.push_back(crescent::EvaluateEvening(first + i, observer));
-  if (o.format == "json") {
+  if (o.format == detail::OutputFormat::Json) {
     nlohmann::ordered_json j;
     if (o.eveningsOption->count() == 0) {
       j = JsonEvening(evenings.front());
@@ -149,8 +149,7 @@ void AddCrescentCommands(CommandSet& set) {
   o->eveningsOption = cmd->add_option("--evenings", o->evenings,
                                       "This many evenings from DATE on, 1 to 60, as one table (default: 1)");
   o->eveningsOption->check(detail::WholeNumber());
-  cmd->add_option("--format", o->format, "text (a table, the default) or json")
-      ->check(CLI::IsMember({"text", "json"}));
+  detail::AddFormatOption(cmd, o->format, {detail::OutputFormat::Json});
   o->place = detail::AddPlaceOptions(cmd);
 
 #ifdef ORVANE_CRESCENT_MAP

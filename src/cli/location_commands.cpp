@@ -15,7 +15,6 @@ namespace orvane::cli {
 namespace {
 
 using app::HolyDaysWindow;
-using Control = HolyDaysWindow::Control;
 
 struct PlaceOptions {
   std::string year;
@@ -23,7 +22,9 @@ struct PlaceOptions {
   bool crlf = false;
   std::string location;
   std::string lat, lon, gmt, name;
+  std::string data;  // --data FILE: the data file read instead of the usual one
   detail::CalendarFileOptions calendar;
+  detail::OutputFormat format = detail::OutputFormat::Text;
   // The place options, to tell an option given empty from one not given.
   CLI::Option* locationOption = nullptr;
   CLI::Option* latOption = nullptr;
@@ -32,12 +33,6 @@ struct PlaceOptions {
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
-
-class CountingBeeper final : public Beeper {
- public:
-  void Beep() override { ++beeps; }
-  int beeps = 0;
-};
 
 bool AllDigits(const std::string& s, std::size_t maxDigits) {
   if (s.empty() || s.size() > maxDigits) return false;
@@ -95,17 +90,21 @@ bool ParseOffset(const std::string& text, std::size_t boxLength, std::string& er
   return false;
 }
 
-std::string BoxesText(const HolyDaysWindow& w) {
-  return w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + ", " + w.txtLongDeg.Text + " " +
-         w.txtLongMin.Text + " " + w.txtLonDir.Text;
+// Where the window reads the data file: the file of --data, or the one the
+// desktop program uses (the working directory's, else the per-user one).
+void UseDataFile(HolyDaysWindow& w, const std::string& data) {
+  w.SetUserDataFolders(data.empty() ? app::DefaultUserDataFolders() : app::NamedUserDataFile(data));
 }
 
 // Reads "UserData.Dat" into the window without ever writing it; notes a
 // damaged or unreadable file.  A missing or unreadable file gives the
-// default entry.
-void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
+// default entry.  Returns where the file was read or looked for.
+std::filesystem::path LoadLocations(HolyDaysWindow& w, const std::string& data, CommandContext& ctx) {
   const app::LoadOutcome loaded = w.LoadUserData();
   if (loaded.status == app::LoadStatus::Missing) {
+    // A file named on the command line was meant to be there.
+    if (!data.empty())
+      ctx.Note("there is no file " + loaded.path.string() + "; the default location is used");
     w.UseDefaultLocation();
   } else if (loaded.status == app::LoadStatus::Unreadable) {
     ctx.Note(loaded.path.string() + " is not read (" + loaded.error + "); the default location is used");
@@ -114,15 +113,16 @@ void LoadLocations(HolyDaysWindow& w, CommandContext& ctx) {
     ctx.Note(loaded.path.string() + " cannot be read from line " + num::CStr(loaded.reading.badLine) +
              " on (" + loaded.reading.problem + "); the locations before it are used");
   }
+  return loaded.path;
 }
 
 // Puts the place into the window: a stored location by name, the seven
 // coordinate boxes typed from the options, or the file's current location.
 // Returns false, after ctx.Fail, for a place it cannot use.
-bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, CommandContext& ctx) {
+bool SetPlace(HolyDaysWindow& w, const PlaceOptions& o, CommandContext& ctx) {
   const bool typed = Given(o.latOption) || Given(o.lonOption) || Given(o.gmtOption);
   if (!typed) {
-    LoadLocations(w, ctx);
+    const std::filesystem::path file = LoadLocations(w, o.data, ctx);
     if (!Given(o.locationOption)) return true;
     for (const app::Location& entry : w.userData().Locations) {
       if (entry.name != o.location) continue;
@@ -130,8 +130,8 @@ bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, 
       w.cboLocation_Click();
       return true;
     }
-    ctx.Fail("no location named " + detail::Quoted(o.location) + " in " +
-             app::UserDataSavePath(app::DefaultUserDataFolders()).string() + " (see orvane-cli locations)");
+    ctx.Fail("no location named " + detail::Quoted(o.location) + " in " + file.string() +
+             " (see orvane-cli locations)");
     return false;
   }
   if (!Given(o.latOption) || !Given(o.lonOption) || !Given(o.gmtOption)) {
@@ -147,15 +147,13 @@ bool SetPlace(HolyDaysWindow& w, CountingBeeper& beeper, const PlaceOptions& o, 
   }
   // Typed as a user types them: a blank moves on to the next box, and each
   // degree or minute box is held to its limits when it is left.
-  w.TypeKeys(Control::txtLatDeg, lat + " " + lon + " " + o.gmt);
-  w.SetFocus(Control::None);
-  if (beeper.beeps != 0) {
+  if (w.EnterPlace(lat, lon, o.gmt) != 0) {
     ctx.Fail("the coordinates were not accepted by the coordinate boxes");
     return false;
   }
   const std::string given = lat + ", " + lon;
-  if (BoxesText(w) != given) {
-    ctx.Note("the place " + given + " was read as " + BoxesText(w) +
+  if (w.CoordinatesText() != given) {
+    ctx.Note("the place " + given + " was read as " + w.CoordinatesText() +
              " (latitudes run to 60 degrees, longitudes to 180, minutes to 59)");
   }
   // A place typed without a name is captioned without one.
@@ -172,15 +170,32 @@ struct PlaceCommandKind {
   void (HolyDaysWindow::*click)();
   bool gregorianOption;
   bool calendarFileOptions;  // --ics and --years
+  // The data forms --format offers besides the text.
+  std::vector<detail::OutputFormat> dataFormats;
 };
 
+// The run's data in the form --format asks for.
+std::string ReportData(const PlaceOptions& o, const PlaceCommandKind& kind, const report::ReportCollector& c,
+                       const std::string& placeName) {
+  const bool csv = o.format == detail::OutputFormat::Csv;
+  const std::string_view name = kind.name;
+  if (name == "sunsets")
+    return csv ? report::SunsetsCsv(c) : report::JsonText(report::SunsetsJson(c, placeName));
+  if (name == "times") return csv ? report::TimesCsv(c) : report::JsonText(report::TimesJson(c, placeName));
+  return report::JsonText(report::CalendarReportJson(name, c.calendarRuns.back(), placeName));
+}
+
 int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, CommandContext& ctx) {
-  CountingBeeper beeper;
+  const bool data = o.format != detail::OutputFormat::Text;
+  if (!detail::DataFormatFits(o.format, o.calendar, ctx)) return 2;
+  SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);  // the command line never writes the user's file
+  UseDataFile(w, o.data);
   w.Form_Load(ctx.currentYear);
+  detail::CollectingRuns collecting(w.engine());
   w.SwitchSection(kind.section);
-  if (!SetPlace(w, beeper, o, ctx)) return 2;
+  if (!SetPlace(w, o, ctx)) return 2;
   std::vector<std::string> years;
   if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : o.year, ctx, years)) return 2;
   std::string report;
@@ -195,8 +210,19 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   }
   // With --ics the file is written first; nothing is printed when it cannot be.
   if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
-  if (o.calendar.file != detail::kStandardOutput) ctx.out += report;
+  if (data) {
+    ctx.out += ReportData(o, kind, collecting.collector, w.LocationName());
+  } else if (o.calendar.file != detail::kStandardOutput) {
+    ctx.out += report;
+  }
   return 0;
+}
+
+void AddDataOption(CLI::App* cmd, std::string& data) {
+  cmd->add_option("--data", data,
+                  "Read the locations from FILE instead of UserData.Dat (in the working folder when one is "
+                  "there, else in $XDG_DATA_HOME/orvane or ~/.local/share/orvane)")
+      ->type_name("FILE");
 }
 
 void AddPlaceFlags(CLI::App* cmd, PlaceOptions& o) {
@@ -214,6 +240,7 @@ void AddPlaceFlags(CLI::App* cmd, PlaceOptions& o) {
   CLI::Option* name =
       cmd->add_option("--name", o.name, "The place's name in the caption (with --lat, --lon, --gmt)");
   location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
+  AddDataOption(cmd, o.data);
   name->needs(lat);
 }
 
@@ -226,6 +253,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
                                       "BCE, 0 is read as -1). Default: the current year.");
   year->check(detail::WholeNumber());
   if (kind.calendarFileOptions) detail::AddCalendarFileOptions(cmd, year, o->calendar);
+  detail::AddFormatOption(cmd, o->format, kind.dataFormats);
   if (kind.gregorianOption) {
     cmd->add_flag(
         "--gregorian", o->gregorian,
@@ -241,13 +269,23 @@ std::string CoordinateText(double value, char positive, char negative) {
          (value >= 0 ? positive : negative);
 }
 
-int ListLocations(CommandContext& ctx) {
-  CountingBeeper beeper;
+struct ListOptions {
+  std::string data;
+  bool names = false;
+};
+
+int ListLocations(const ListOptions& o, CommandContext& ctx) {
+  SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);
+  UseDataFile(w, o.data);
   w.Form_Load(ctx.currentYear);
-  LoadLocations(w, ctx);
+  LoadLocations(w, o.data, ctx);
   const std::vector<app::Location>& entries = w.userData().Locations;
+  if (o.names) {
+    for (const app::Location& e : entries) ctx.out += TerminalText(e.name) + "\n";
+    return 0;
+  }
   // Names are shown with any control characters escaped, and padded as shown.
   std::vector<std::string> names;
   for (const app::Location& e : entries) names.push_back(TerminalText(e.name));
@@ -285,35 +323,52 @@ std::shared_ptr<PlaceOptionSet> AddPlaceOptions(CLI::App* cmd) {
 }
 
 bool ReadPlace(const PlaceOptionSet& set, CommandContext& ctx, Place& place) {
-  CountingBeeper beeper;
+  SilentBeeper beeper;
   HolyDaysWindow w(beeper);
   w.SetUserDataWritable(false);
+  UseDataFile(w, set.options.data);
   w.Form_Load(ctx.currentYear);
   w.SwitchSection("LocalMoons");
-  if (!SetPlace(w, beeper, set.options, ctx)) return false;
-  const HolyDaysWindow::BoxPlace boxes = w.PlaceOfBoxes();
+  if (!SetPlace(w, set.options, ctx)) return false;
+  const app::BoxPlace boxes = w.PlaceOfBoxes();
   place.latitude = boxes.latitude;
   place.longitudeEast = boxes.longitudeEast;
   place.zoneOffset = boxes.zoneOffset;
   place.name = w.LocationName();
-  place.coordinates = BoxesText(w);
+  place.coordinates = w.CoordinatesText();
   return true;
 }
 
 }  // namespace detail
 
 void AddLocationCommands(CommandSet& set) {
-  AddPlaceCommand(set,
-                  {"localmoons", "The month starts of fourteen lunations from the start of a year at a place",
-                   "LocalMoons", &HolyDaysWindow::cmdLocMon_Click, false, true});
-  AddPlaceCommand(set, {"sunsets", "The sunsets of a year at a place, four dates to a line", "Sunset",
-                        &HolyDaysWindow::cmdSunset_Click, true, false});
+  AddPlaceCommand(set, {"localmoons",
+                        "The month starts of fourteen lunations from the start of a year at a place",
+                        "LocalMoons",
+                        &HolyDaysWindow::cmdLocMon_Click,
+                        false,
+                        true,
+                        {detail::OutputFormat::Json}});
+  AddPlaceCommand(set, {"sunsets",
+                        "The sunsets of a year at a place, four dates to a line",
+                        "Sunset",
+                        &HolyDaysWindow::cmdSunset_Click,
+                        true,
+                        false,
+                        {detail::OutputFormat::Json, detail::OutputFormat::Csv}});
   AddPlaceCommand(set, {"times",
                         "Sunrise, sunset, moonrise, moonset and the moon's illumination for every day "
                         "of a year at a place",
-                        "Times", &HolyDaysWindow::cmdTimes_Click, true, false});
-  set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
-          [](CommandContext& ctx) { return ListLocations(ctx); });
+                        "Times",
+                        &HolyDaysWindow::cmdTimes_Click,
+                        true,
+                        false,
+                        {detail::OutputFormat::Json, detail::OutputFormat::Csv}});
+  auto o = std::make_shared<ListOptions>();
+  CLI::App* cmd = set.Add("locations", "The locations stored in UserData.Dat (* marks the current one)",
+                          [o](CommandContext& ctx) { return ListLocations(*o, ctx); });
+  cmd->add_flag("--names", o->names, "Only the names, one a line, as --location takes them");
+  AddDataOption(cmd, o->data);
 }
 
 }  // namespace orvane::cli

@@ -1,5 +1,6 @@
 #include "conversions/conversion_window_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -89,6 +90,15 @@ int MoonPictureFor(double p0, double p1) {
     if (kMoonPictureIllumination[static_cast<std::size_t>(k)] > p0) return k == 0 ? 0 : k - 1;
   }
   return kFirstWaningPicture - 1;
+}
+
+std::string MoonPictureDescription(int index) {
+  const int last = static_cast<int>(kMoonPictureIllumination.size()) - 1;
+  const int k = std::clamp(index, 0, last);
+  return std::string(k < kFirstWaningPicture ? "Waxing" : "Waning") + " moon, " +
+         num::CStr(
+             num::Round(static_cast<double>(kMoonPictureIllumination[static_cast<std::size_t>(k)]), 1)) +
+         " percent lit";
 }
 
 std::string OrdinalSuffixText(long n) { return std::string(OrdinalSuffix(n)) + " "; }
@@ -187,7 +197,7 @@ void ConversionWindowModel::Form_Load() {
     MonthListBox& list = this->*column.list;
     list.List.assign(column.monthNames.begin(), column.monthNames.end());
   }
-  const ClockDate today = clock_ ? clock_() : LocalToday();
+  const ClockDate today = Today(clock_);
   txtGYear = NumberText(today.year);
   ShowMonth(Column::Gregorian, today.month);
   txtGDay = NumberText(today.day);

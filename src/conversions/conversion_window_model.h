@@ -26,18 +26,14 @@
 #include <vector>
 
 #include "conversions/hebrew_calendar.h"
-#include "conversions/year_box.h"
+#include "conversions/help_provider.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 #include "engine/local_clock.h"
+#include "engine/year_box.h"
 #include "runs/times.h"
 
 namespace orvane::conversions {
-
-using ::orvane::ClockDate;
-
-// Gives today's date, read when the window opens.
-using DateClock = std::function<ClockDate()>;
 
 // A hidden list box used as a month chooser: list position = month - 1.
 struct MonthListBox {
@@ -110,6 +106,10 @@ double DayIllumination(std::string_view atMoonrise, std::string_view atMoonset);
 // (30..58; 0 below 3 percent), a waxing one the waxing picture lit just
 // below p0 (0..30).  MoonPictureFor(50, 60) = 15 (47 percent, waxing).
 int MoonPictureFor(double p0, double p1);
+
+// What a moon picture shows, in words for a screen reader: "Waxing moon,
+// 47 percent lit" for picture 15, "Waning moon, 91 percent lit" and so on.
+std::string MoonPictureDescription(int index);
 
 // The ordinal ending of a day with its blank: "st ", "nd ", "rd ", "th "; the
 // teens rule applies to the last two digits (111 gives "th ").

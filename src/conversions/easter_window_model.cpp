@@ -13,11 +13,12 @@ int Rem(int x, int q) { return x % q; }
 
 }  // namespace
 
-EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
+EasterWindowModel::EasterWindowModel(Beeper& beeper, HelpProvider help, DateClock clock)
     : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void EasterWindowModel::cmdEaster_Click() {
   out_.clear();
+  listed_.clear();
   // Whole years only: a fraction could not be typed, and would not name a year.
   double year = num::Int(num::Val(yearText_));
   if (year < kMinYear) {
@@ -79,6 +80,7 @@ void EasterWindowModel::AppendLine(int year, int month, int day, bool julian) {
     fridayDay += 31;  // back into March
     fridayMonth -= 1;
   }
+  listed_.push_back({year, julian, fridayMonth, fridayDay, month, day});
   out_ += "'Good Friday' is" + DayText3(fridayDay) + monthText(fridayMonth) + " " + YearText4(year) +
           "   Easter Sunday is" + DayText3(day) + monthText(month) + " " + YearText4(year);
   if (julian) out_ += " (Julian)";

@@ -5,10 +5,20 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversions/listing_window_model.h"
 
 namespace orvane::conversions {
+
+// One line of the Easter list: the year and its two days, in the calendar of
+// the computus the line uses.
+struct EasterDates {
+  int year = 0;
+  bool julian = false;  // Julian-calendar dates (before 1583)
+  int goodFridayMonth = 0, goodFridayDay = 0;
+  int easterMonth = 0, easterDay = 0;
+};
 
 class EasterWindowModel : public ListingWindowModel {
  public:
@@ -24,7 +34,7 @@ class EasterWindowModel : public ListingWindowModel {
   static constexpr int kFirstGregorianYear = 1583;
 
   // The help provider defaults to empty texts, the clock to the system clock.
-  explicit EasterWindowModel(Beeper& beeper, HelpProvider help = {}, YearClock clock = {});
+  explicit EasterWindowModel(Beeper& beeper, HelpProvider help = {}, DateClock clock = {});
 
   // Clamps the year box to 1..9499 with a beep and writes 60 lines, one per
   // year from it on.
@@ -40,6 +50,8 @@ class EasterWindowModel : public ListingWindowModel {
   static std::string YearText4(int year);
 
   double EasterYear() const { return easterYear_; }
+  // The lines of the list last computed, as data.
+  const std::vector<EasterDates>& Listed() const { return listed_; }
   void SetEasterYear(double year) { easterYear_ = year; }
 
  private:
@@ -48,6 +60,7 @@ class EasterWindowModel : public ListingWindowModel {
   void AppendLine(int year, int month, int day, bool julian);
 
   double easterYear_ = 0;  // the year counter of the listing
+  std::vector<EasterDates> listed_;
 };
 
 // The Easter list of a year given as the year box would hold it ("2024"),

@@ -15,7 +15,7 @@ std::string WholeNumberText(int value) { return num::CStr(static_cast<double>(va
 
 }  // namespace
 
-HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, YearClock clock)
+HebrewWindowModel::HebrewWindowModel(Beeper& beeper, HelpProvider help, DateClock clock)
     : ListingWindowModel(beeper, std::move(help), std::move(clock), kHelpKey, kInitialYearText) {}
 
 void HebrewWindowModel::Form_Load() {
@@ -38,10 +38,12 @@ void HebrewWindowModel::cmdCompute_Click() {
   out_.clear();
   const int astronomicalYear = year < 0 ? year + 1 : year;
   const int nisanHebrewYear = astronomicalYear + 3760;  // the Rabbinical year that contains Nisan
+  listed_ = RabbinicalYear{year, nisanHebrewYear, {}, {}, {}};
 
   // That Rabbinical year began in the autumn of the Gregorian year before.
   const int previousYear = year == 1 ? -1 : year - 1;
-  Append(YearTypeNames[static_cast<std::size_t>(calendar_.HebrewYearType(previousYear))]);
+  listed_.yearType = YearTypeNames[static_cast<std::size_t>(calendar_.HebrewYearType(previousYear))];
+  Append(listed_.yearType);
   Append(" for year ");
   Append(WholeNumberText(nisanHebrewYear));
   Append(kLineEnd);
@@ -53,9 +55,15 @@ void HebrewWindowModel::cmdCompute_Click() {
   for (int m = 1; m <= months; ++m) {
     Append(HebrewMonthNamesPadded[static_cast<std::size_t>(m)]);
     Append(" ");
-    Append(WholeNumberText(m <= 6 ? nisanHebrewYear : nisanHebrewYear + 1));
+    const std::string monthYear = WholeNumberText(m <= 6 ? nisanHebrewYear : nisanHebrewYear + 1);
+    Append(monthYear);
     Append(" - ");
-    WriteDateLine(calendar_.FirstOfHebrewMonthJD(m, year));
+    const double first = calendar_.FirstOfHebrewMonthJD(m, year);
+    WriteDateLine(first);
+    std::string name(HebrewMonthNamesPadded[static_cast<std::size_t>(m)]);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    name.append(" ").append(monthYear);
+    listed_.monthStarts.push_back({std::move(name), first});
     Append(kLineEnd);
   }
   Append(kLineEnd);
@@ -82,33 +90,30 @@ void HebrewWindowModel::WriteRabbinicalHolyDays(int year) {
   const double passoverPreparation = calendar_.FirstOfHebrewMonthJD(1, year) + 13;  // 14 Nisan
   Append("Rabbinical Holy Days are: ");
   Append(kLineEnd);
-  Append("Passover preparation day is ");
-  WriteDateLine(passoverPreparation);
-  Append("\r\n\r\nFeast of Unleavened Bread starts ");
-  WriteDateLine(passoverPreparation + 1);
-  Append("\r\nand runs through ");
-  WriteDateLine(passoverPreparation + 7);
+  WriteHolyDay("Passover preparation day is ", "Passover preparation day", passoverPreparation);
+  WriteHolyDay("\r\n\r\nFeast of Unleavened Bread starts ", "Feast of Unleavened Bread starts",
+               passoverPreparation + 1);
+  WriteHolyDay("\r\nand runs through ", "Feast of Unleavened Bread runs through", passoverPreparation + 7);
 
   const double waveOffering = passoverPreparation + 2;  // 16 Nisan
-  Append("\r\n\r\n(Wave Offering) is ");
-  WriteDateLine(waveOffering);
-  Append("\r\n\r\nPentecost is ");
-  WriteDateLine(waveOffering + 49);
+  WriteHolyDay("\r\n\r\n(Wave Offering) is ", "(Wave Offering)", waveOffering);
+  WriteHolyDay("\r\n\r\nPentecost is ", "Pentecost", waveOffering + 49);
 
   const double trumpets = calendar_.FirstOfHebrewMonthJD(7, year);  // 1 Tishri
-  Append("\r\n\r\nFeast of Trumpets is ");
-  WriteDateLine(trumpets);
-  Append("\r\n\r\nDay of Atonement is ");
-  WriteDateLine(trumpets + 9);
-  Append("\r\n\r\nFeast of Tabernacles starts ");
-  WriteDateLine(trumpets + 14);
-  Append("\r\nand runs through ");
-  WriteDateLine(trumpets + 20);
-  Append("\r\n\r\nLast Great Day is ");
-  WriteDateLine(trumpets + 21);
+  WriteHolyDay("\r\n\r\nFeast of Trumpets is ", "Feast of Trumpets", trumpets);
+  WriteHolyDay("\r\n\r\nDay of Atonement is ", "Day of Atonement", trumpets + 9);
+  WriteHolyDay("\r\n\r\nFeast of Tabernacles starts ", "Feast of Tabernacles starts", trumpets + 14);
+  WriteHolyDay("\r\nand runs through ", "Feast of Tabernacles runs through", trumpets + 20);
+  WriteHolyDay("\r\n\r\nLast Great Day is ", "Last Great Day", trumpets + 21);
   Append(
       "\r\n\r\nThe Rabbinical Holy Day dates are frequently wrong.\r\n"
       "Read the [Help] documentation for details.");
+}
+
+void HebrewWindowModel::WriteHolyDay(std::string_view text, std::string_view label, double jd) {
+  Append(text);
+  WriteDateLine(jd);
+  listed_.holyDays.push_back({std::string(label), jd});
 }
 
 std::string RabbinicalYearListing(std::string_view yearText) {

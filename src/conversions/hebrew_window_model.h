@@ -5,11 +5,30 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversions/hebrew_calendar.h"
 #include "conversions/listing_window_model.h"
 
 namespace orvane::conversions {
+
+// A day the listing states: its label as the listing words it and the JD of
+// its midnight (a value ending in .5).
+struct ListedDay {
+  std::string label;
+  double jd = 0;
+};
+
+// The listing of the last Compute as data.
+struct RabbinicalYear {
+  int year = 0;          // the Gregorian year of its Nisan, historical
+  int hebrewYear = 0;    // the Rabbinical year that contains that Nisan
+  std::string yearType;  // of the Rabbinical year that began the autumn before
+  // The first of each month of the 'sacred' year, labelled "Nisan 5784".
+  std::vector<ListedDay> monthStarts;
+  // The holy days, labelled as the listing names them.
+  std::vector<ListedDay> holyDays;
+};
 
 class HebrewWindowModel : public ListingWindowModel {
  public:
@@ -20,7 +39,7 @@ class HebrewWindowModel : public ListingWindowModel {
   static constexpr int kMaxYear = 32000;
 
   // The help provider defaults to empty texts, the clock to the system clock.
-  explicit HebrewWindowModel(Beeper& beeper, HelpProvider help = {}, YearClock clock = {});
+  explicit HebrewWindowModel(Beeper& beeper, HelpProvider help = {}, DateClock clock = {});
 
   // The calendar's month lengths back to their defaults, then as every
   // listing window opens.
@@ -34,11 +53,18 @@ class HebrewWindowModel : public ListingWindowModel {
   // Appends the Rabbinical holy days of a Gregorian year (historical).
   void WriteRabbinicalHolyDays(int year);
 
+  // The listing last computed, as data.
+  const RabbinicalYear& Listed() const { return listed_; }
+
  private:
   void Compute() override { cmdCompute_Click(); }
   void Append(std::string_view text) { out_ += text; }
 
+  // Appends the label, then the date line of `jd`, and keeps both.
+  void WriteHolyDay(std::string_view text, std::string_view label, double jd);
+
   HebrewCalendar calendar_;
+  RabbinicalYear listed_;
 };
 
 // The Rabbinical listing of a year given as the year box would hold it

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "engine/local_clock.h"
 #include "engine/numeric.h"
+#include "engine/year_box.h"
 
 namespace orvane::conversions {
 
-ListingWindowModel::ListingWindowModel(Beeper& beeper, HelpProvider help, YearClock clock,
+ListingWindowModel::ListingWindowModel(Beeper& beeper, HelpProvider help, DateClock clock,
                                        std::string_view helpKey, std::string_view initialYearText)
     : beeper_(beeper),
       yearText_(initialYearText),
@@ -16,7 +16,7 @@ ListingWindowModel::ListingWindowModel(Beeper& beeper, HelpProvider help, YearCl
       helpKey_(helpKey) {}
 
 void ListingWindowModel::Form_Load() {
-  yearText_ = num::CStr(clock_ ? clock_() : LocalToday().year);
+  yearText_ = num::CStr(Today(clock_).year);
   cmdHelp_Click();
 }
 

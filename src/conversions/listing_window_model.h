@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "conversions/year_box.h"
+#include "conversions/help_provider.h"
 #include "engine/host.h"
+#include "engine/local_clock.h"
 
 namespace orvane::conversions {
 
@@ -40,7 +41,7 @@ class ListingWindowModel {
  protected:
   // The help provider may be empty (empty texts), the clock too (the system
   // clock).  `helpKey` names the window's help text.
-  ListingWindowModel(Beeper& beeper, HelpProvider help, YearClock clock, std::string_view helpKey,
+  ListingWindowModel(Beeper& beeper, HelpProvider help, DateClock clock, std::string_view helpKey,
                      std::string_view initialYearText);
 
   // The window's compute button.
@@ -52,7 +53,7 @@ class ListingWindowModel {
 
  private:
   HelpProvider help_;
-  YearClock clock_;
+  DateClock clock_;
   std::string_view helpKey_;
 };
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/safe_file.h"
 #include "engine/numeric.h"
+#include "io/safe_file.h"
 
 namespace orvane::crescent {
 
@@ -215,8 +215,8 @@ bool WriteCrescentMap(const std::string& path, const WorldGrid& grid, Criterion 
     return false;
   }
   buffer.close();
-  const app::WriteOutcome written =
-      app::ReplaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const io::WriteOutcome written =
+      io::ReplaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!written.ok) error = written.error;
   return written.ok;
 }

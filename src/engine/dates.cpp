@@ -89,6 +89,19 @@ void Engine::InitEphemeris() {
   st.MoonsetAdjust = 0.0 / 60;
 }
 
+RecordedRun RecordedRunOf(const EphemerisState& st, ReportKind report) {
+  RecordedRun run;
+  run.report = report;
+  run.year = st.YearNumber;
+  run.lastYear = st.YearNumber;
+  run.east = st.EveningFlag == "Y";
+  run.local = st.LocalMode != 0;
+  run.shown = st.ShowInMain != 0;
+  // ZoneHours holds minus the offset once the place is converted.
+  run.place = {st.Longitude, st.Latitude, st.ZoneCorrection, -st.ZoneHours};
+  return run;
+}
+
 void Engine::ReadYear() {
   st.YearNumber = num::Val(host_.YearBoxText());
   if (st.YearNumber < -4004) {
@@ -182,6 +195,9 @@ std::string FormatFigureOf(T value, int width) {
 }
 
 }  // namespace
+
+double FigureValue(double value, int width) { return num::Val(FormatFigureOf(value, width)); }
+double FigureValue(float value, int width) { return num::Val(FormatFigureOf(value, width)); }
 
 std::string Engine::FormatFigure(double value, int width) const {
   if (st.ShowInMain == 0 && st.ShowInConversion == 0 && st.ConversionTableFlag == 0) return {};

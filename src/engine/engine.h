@@ -18,6 +18,7 @@
 #include "engine/ephemeris_state.h"
 #include "engine/host.h"
 #include "engine/output_writer.h"
+#include "engine/positions.h"
 
 namespace orvane {
 
@@ -33,6 +34,17 @@ inline constexpr std::array<std::string_view, 13> kMonthNames = {
 // looks at the last two digits, so 11, 12, 13 and 111, 112, 113 take "th".
 //   OrdinalSuffix(1) = "st", OrdinalSuffix(22) = "nd", OrdinalSuffix(112) = "th".
 std::string_view OrdinalSuffix(long n);
+
+// The number a table shows for a value it prints with `width` significant
+// figures (FormatFigure), as a double:
+//   FigureValue(12.345, 4) = 12.3 (printed " 12.3"),
+//   FigureValue(45.3f, 4) = 45.3 (printed " 45.30"; not 45.2999992).
+double FigureValue(double value, int width);
+double FigureValue(float value, int width);
+
+// A run of `report` as the state describes it after InitEphemeris: the
+// year, the region's delay, the place and whether the main pane shows it.
+RecordedRun RecordedRunOf(const EphemerisState& st, ReportKind report);
 
 class Engine {
  public:
@@ -95,6 +107,10 @@ class Engine {
   // The sun's altitude (degrees, raised by 1.75) at the moonset left by the
   // last MoonPosition; writes its cell.
   void SunAltitudeAtMoonset();
+  // The observer's latitude (Latitude) with its sine and cosine; they are
+  // taken again only when the latitude changes, so a run at one place takes
+  // them once.
+  const ObserverLatitude& PlaceLatitude();
 
   // --- Moon -----------------------------------------------------------------
   // The moon for Centuries: longitude, latitude, parallax, declination, right
@@ -130,6 +146,7 @@ class Engine {
 
   EngineHost& host_;
   double lastDateWrittenJD_ = 0;
+  ObserverLatitude latitude_;  // of latitude 0 until the first PlaceLatitude
 };
 
 }  // namespace orvane

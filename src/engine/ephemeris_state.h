@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/positions.h"
 #include "engine/trig.h"
@@ -37,6 +38,9 @@ inline constexpr double kNotVisibleUpTo = 88;
 inline constexpr double kProbablyNotVisibleUpTo = 100;
 inline constexpr double kProbablyVisibleUpTo = 112;
 Visibility ClassifyVisibility(double visibilityNumber);
+// The verdict as a new-moon table row states it: "Not Visible", "Prob Not
+// Visible", "Prob Visible" or "Visible".
+std::string_view VisibilityText(Visibility verdict);
 
 // The day a month start may move by for the verdict of its crescent: -1
 // after a probably-not-visible evening (possibly one day earlier), +1 after

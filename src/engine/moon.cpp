@@ -24,7 +24,7 @@ void Engine::MoonPosition() {
   // semidiameter and refraction (the altitude in radians stands for its
   // sine).  Held defined when the moon stays above (or below) the horizon
   // all day: 12 hours (or 0) instead of NaN.
-  st.MoonHourAngle = HourAngleAtAltitude((0.7275 * moon.parallaxDeg - 0.5666667) * kRad, st.Latitude,
+  st.MoonHourAngle = HourAngleAtAltitude((0.7275 * moon.parallaxDeg - 0.5666667) * kRad, PlaceLatitude(),
                                          std::sin(place.declination), place.declination)
                          .hours;
 

@@ -26,6 +26,20 @@ Visibility ClassifyVisibility(double v) {
   return Visibility::Visible;
 }
 
+std::string_view VisibilityText(Visibility verdict) {
+  switch (verdict) {
+    case Visibility::NotVisible:
+      return "Not Visible";
+    case Visibility::ProbablyNotVisible:
+      return "Prob Not Visible";
+    case Visibility::ProbablyVisible:
+      return "Prob Visible";
+    case Visibility::Visible:
+      break;
+  }
+  return "Visible";
+}
+
 // Given LunationNumber (k, whole lunations since the new moon of 1900
 // January); leaves LunationCenturies, the conjunction instant ConjunctionJD
 // (dynamical time, 40 minutes earlier before Hezekiah's sign), DeltaT (days)
@@ -69,6 +83,7 @@ void Engine::ComputeConjunction() {
 }
 
 void Engine::FindNewMoon() {
+  if (dayRecorder != nullptr) dayRecorder->NewMoonTableStarted(st.LunationNumber);
   if (Writing()) {
     WriteOutputLine(std::string(kTableHeading1) + st.LineEnd);
     WriteOutputLine(std::string(kTableHeading2) + st.LineEnd);
@@ -154,7 +169,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const double S = st.SunsetTime;
 
   // Sun's azimuth at sunset, from the south towards the west.
-  const double sx = -std::sin(st.SunDeclination) / std::cos(st.Latitude);
+  const double sx = -std::sin(st.SunDeclination) / PlaceLatitude().cosine;
   st.SunAzimuth = (kHalfPi - ArcSine(sx)) / st.Rad;
   const std::string sunAzimuthText = FormatFigure(st.SunAzimuth, 5);
 
@@ -205,9 +220,9 @@ Engine::EveningOutcome Engine::TestOneEvening() {
       kHoursPerRadian;
   const double ay = std::sin(H);
   const double ax =
-      std::cos(H) * std::sin(st.Latitude) - std::tan(st.SavedMoonDeclination) * std::cos(st.Latitude);
+      std::cos(H) * PlaceLatitude().sine - std::tan(st.SavedMoonDeclination) * PlaceLatitude().cosine;
   st.MoonAzimuth = QuadrantAngle(ay, ax) / st.Rad;
-  double h = AltitudeOf(H, st.SavedMoonDeclination, st.Latitude) / st.Rad;
+  double h = AltitudeOf(H, st.SavedMoonDeclination, PlaceLatitude()) / st.Rad;
   h = num::Int(h * 10000) / 10000;
   st.MoonAltitude = h;
   WriteOutputLine("  " + FormatFigure(st.MoonAzimuth, 5));
@@ -220,12 +235,29 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   const float percentTimes27 = st.IlluminatedPercent * 27;
   st.VisibilityNumber = (percentTimes27 + st.Lag + h * 5.5 - st.SunAltitudeAtMoonsetDeg * 5) / 1.7;
   WriteOutputLine("    " + FormatFigure(st.VisibilityNumber, 5));
+  if (dayRecorder != nullptr) {
+    // The figures as the row prints them.
+    RecordedEvening row;
+    row.eveningJD = st.EveningJD;
+    row.sunsetHour = st.SunsetHour;
+    row.sunsetMinute = st.SunsetMinute;
+    row.moonsetHour = st.MoonsetHour;
+    row.moonsetMinute = st.MoonsetMinute;
+    row.illuminatedPercent = FigureValue(st.IlluminatedPercent, 4);
+    row.sunAzimuth = FigureValue(st.SunAzimuth, 5);
+    row.moonAzimuth = FigureValue(st.MoonAzimuth, 5);
+    row.moonAltitude = FigureValue(h, 4);
+    row.sunAltitudeAtMoonset = FigureValue(st.SunAltitudeAtMoonsetDeg, 4);
+    row.visibilityNumber = FigureValue(st.VisibilityNumber, 5);
+    row.visibility = ClassifyVisibility(st.VisibilityNumber);
+    dayRecorder->EveningTested(row);
+  }
 
   const Visibility verdict = ClassifyVisibility(st.VisibilityNumber);
   if (verdict == Visibility::NotVisible) {
     st.EveningJD += 1;
     st.MoonsetPassMarker = 0;
-    WriteOutputLine("  Not Visible" + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     return EveningOutcome::NextEvening;
   }
   if (verdict != Visibility::Visible) {
@@ -237,7 +269,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
     st.Verdict = verdict;
     st.MoonsetPassMarker = 0;
     if (st.MonthStartJD == 0) st.MonthStartJD = st.PrintJD;
-    WriteOutputLine((probablyNot ? "  Prob Not Visible" : "  Prob Visible") + st.LineEnd);
+    WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
     if (st.FixedPlaceMode == 0) {
       st.EveningJD += 1;
       if (st.RunName == "HolyDays" && st.LocalMode == 0) return EveningOutcome::ShowFollowingEvening;
@@ -247,7 +279,7 @@ Engine::EveningOutcome Engine::TestOneEvening() {
   st.PrintJD = st.EveningJD + 1;
   st.Verdict = Visibility::Visible;
   st.MoonsetPassMarker = 0;
-  WriteOutputLine("  Visible" + st.LineEnd);
+  WriteOutputLine("  " + std::string(VisibilityText(verdict)) + st.LineEnd);
   return EveningOutcome::Settled;
 }
 

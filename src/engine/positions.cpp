@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <span>
+#include <utility>
 
 #include "engine/lunar_terms.h"
 #include "engine/numeric.h"
@@ -37,16 +38,44 @@ struct Arguments {
   double D, M, Mp, F, E;  // radians, and the eccentricity factor
 };
 
-double ArgumentOf(const LunarTerm& t, const Arguments& a) {
-  return t.d * a.D + t.m * a.M + t.mp * a.Mp + t.f * a.F;
+// A term's argument skips the multiples that are zero.  That is the same
+// number as the full d*D + m*M + mp*M' + f*F summed left to right: a zero
+// multiple adds +0 (every argument is reduced to [0, 2 pi), never -0), which
+// changes no sum but -0, and a sum is -0 only while every product in it is;
+// each term has a positive multiple, whose product is +0 or more, so the
+// partial sums of the two ways agree from that product on.
+constexpr bool EveryTermHasAPositiveMultiple(std::span<const LunarTerm> terms) {
+  for (const LunarTerm& t : terms) {
+    if (t.d <= 0 && t.m <= 0 && t.mp <= 0 && t.f <= 0) return false;
+  }
+  return true;
+}
+static_assert(EveryTermHasAPositiveMultiple(kMoonLongitudeTerms));
+static_assert(EveryTermHasAPositiveMultiple(kMoonLatitudeTerms));
+static_assert(EveryTermHasAPositiveMultiple(kMoonParallaxTerms));
+
+// The argument of term I of a table, its multiples compile-time constants.
+template <const auto& Table, std::size_t I>
+inline double ArgumentOf(const Arguments& a) {
+  constexpr LunarTerm t = Table[I];
+  constexpr double k[4] = {t.d, t.m, t.mp, t.f};
+  const double x[4] = {a.D, a.M, a.Mp, a.F};
+  constexpr int first = t.d != 0 ? 0 : t.m != 0 ? 1 : t.mp != 0 ? 2 : 3;
+  double sum = k[first] * x[first];
+  if constexpr (first < 1 && k[1] != 0) sum += k[1] * x[1];
+  if constexpr (first < 2 && k[2] != 0) sum += k[2] * x[2];
+  if constexpr (first < 3 && k[3] != 0) sum += k[3] * x[3];
+  return sum;
 }
 
-// Adds coefficient * trig * E^ePower of one term to the sum (E applied once
+// Adds coefficient * trig * E^ePower of term I to the sum (E applied once
 // per power, left to right).
-void AddTerm(double& sum, const LunarTerm& t, double trig, double E) {
+template <const auto& Table, std::size_t I>
+inline void AddTerm(double& sum, double trig, double E) {
+  constexpr LunarTerm t = Table[I];
   double term = t.coefficient * trig;
-  if (t.ePower >= 1) term *= E;
-  if (t.ePower >= 2) term *= E;
+  if constexpr (t.ePower >= 1) term *= E;
+  if constexpr (t.ePower >= 2) term *= E;
   sum += term;
 }
 
@@ -74,29 +103,48 @@ constexpr auto kLongitudeShared = [] {
   return needed;
 }();
 
+constexpr std::size_t kLongitudeCount = std::size(kMoonLongitudeTerms);
+
+// Longitude term I: its sine into the sum, and the cosine of its argument
+// kept when a parallax term shares it.
+template <std::size_t I>
+inline void LongitudeTerm(double& sum, std::array<double, kLongitudeCount>& cosines, const Arguments& a) {
+  const double arg = ArgumentOf<kMoonLongitudeTerms, I>(a);
+  AddTerm<kMoonLongitudeTerms, I>(sum, std::sin(arg), a.E);
+  if constexpr (kLongitudeShared[I]) cosines[I] = std::cos(arg);
+}
+
+template <std::size_t J>
+inline void ParallaxTerm(double& sum, const std::array<double, kLongitudeCount>& cosines,
+                         const Arguments& a) {
+  constexpr int shared = kParallaxSharesLongitude[J];
+  if constexpr (shared >= 0) {
+    AddTerm<kMoonParallaxTerms, J>(sum, cosines[static_cast<std::size_t>(shared)], a.E);
+  } else {
+    AddTerm<kMoonParallaxTerms, J>(sum, std::cos(ArgumentOf<kMoonParallaxTerms, J>(a)), a.E);
+  }
+}
+
 }  // namespace
 
+// Each series is expanded at compile time, term by term in the table's
+// order (a fold over the comma operator runs left to right): the same sines
+// and cosines of the same arguments, summed with the same operations as a
+// loop over the table, without reading a multiple or a power at run time.
 LunarSeries SumLunarSeries(double D, double M, double Mp, double F, double E) {
   const Arguments a{D, M, Mp, F, E};
+  LunarSeries sums;
   // An argument shared by the longitude and the parallax has its sine and
   // cosine taken once; each term is the same number either way.
-  constexpr std::size_t nL = std::size(kMoonLongitudeTerms);
-  std::array<double, nL> sines{}, cosines{};
-  for (std::size_t i = 0; i < nL; ++i) {
-    const double arg = ArgumentOf(kMoonLongitudeTerms[i], a);
-    sines[i] = std::sin(arg);
-    if (kLongitudeShared[i]) cosines[i] = std::cos(arg);
+  std::array<double, kLongitudeCount> cosines{};
+  [&]<std::size_t... I>(std::index_sequence<I...>) { (LongitudeTerm<I>(sums.longitude, cosines, a), ...); }
+  (std::make_index_sequence<kLongitudeCount>{});
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (AddTerm<kMoonLatitudeTerms, I>(sums.latitude, std::sin(ArgumentOf<kMoonLatitudeTerms, I>(a)), a.E), ...);
   }
-
-  LunarSeries sums;
-  for (std::size_t i = 0; i < nL; ++i) AddTerm(sums.longitude, kMoonLongitudeTerms[i], sines[i], E);
-  for (const LunarTerm& t : kMoonLatitudeTerms) AddTerm(sums.latitude, t, std::sin(ArgumentOf(t, a)), E);
-  for (std::size_t j = 0; j < std::size(kMoonParallaxTerms); ++j) {
-    const LunarTerm& t = kMoonParallaxTerms[j];
-    const int shared = kParallaxSharesLongitude[j];
-    AddTerm(sums.parallax, t,
-            shared >= 0 ? cosines[static_cast<std::size_t>(shared)] : std::cos(ArgumentOf(t, a)), E);
-  }
+  (std::make_index_sequence<std::size(kMoonLatitudeTerms)>{});
+  [&]<std::size_t... J>(std::index_sequence<J...>) { (ParallaxTerm<J>(sums.parallax, cosines, a), ...); }
+  (std::make_index_sequence<std::size(kMoonParallaxTerms)>{});
   return sums;
 }
 
@@ -187,18 +235,34 @@ Equatorial EquatorialFromEcliptic(double longitude, double latitude, double obli
   return place;
 }
 
-HourAngle HourAngleAtAltitude(double sinAltitude, double latitude, double sinDeclination,
+ObserverLatitude ObserverLatitudeOf(double radians) {
+  ObserverLatitude latitude;
+  latitude.radians = radians;
+  latitude.sine = std::sin(radians);
+  latitude.cosine = std::cos(radians);
+  return latitude;
+}
+
+HourAngle HourAngleAtAltitude(double sinAltitude, const ObserverLatitude& latitude, double sinDeclination,
                               double declination) {
   HourAngle h;
-  h.cosine =
-      (sinAltitude - std::sin(latitude) * sinDeclination) / (std::cos(latitude) * std::cos(declination));
+  h.cosine = (sinAltitude - latitude.sine * sinDeclination) / (latitude.cosine * std::cos(declination));
   h.hours = (kHalfPi - ArcSine(h.cosine)) * kHoursPerRadian;
   return h;
 }
 
+HourAngle HourAngleAtAltitude(double sinAltitude, double latitude, double sinDeclination,
+                              double declination) {
+  return HourAngleAtAltitude(sinAltitude, ObserverLatitudeOf(latitude), sinDeclination, declination);
+}
+
+double AltitudeOf(double hourAngle, double declination, const ObserverLatitude& latitude) {
+  return ArcSine(latitude.sine * std::sin(declination) +
+                 latitude.cosine * std::cos(declination) * std::cos(hourAngle));
+}
+
 double AltitudeOf(double hourAngle, double declination, double latitude) {
-  return ArcSine(std::sin(latitude) * std::sin(declination) +
-                 std::cos(latitude) * std::cos(declination) * std::cos(hourAngle));
+  return AltitudeOf(hourAngle, declination, ObserverLatitudeOf(latitude));
 }
 
 double SiderealTimeAt0h(double jd) {

@@ -93,6 +93,17 @@ struct HourAngle {
   double hours = 0;   // 0..12, held at 0 (or 12) when it never does
 };
 
+// An observer's latitude with its sine and cosine, which every rise, set
+// and altitude of a place needs: taken once for the place, not per body.
+struct ObserverLatitude {
+  double radians = 0;  // north positive
+  double sine = 0;
+  double cosine = 1;
+};
+
+// Given the latitude (radians); returns it with its sine and cosine.
+ObserverLatitude ObserverLatitudeOf(double radians);
+
 // The sine of the altitude of the sun's centre at sunrise and sunset: -50',
 // 34' of refraction and 16' of semidiameter below the horizon.
 inline constexpr double kSunsetAltitudeSine = -0.01454;
@@ -101,10 +112,13 @@ inline constexpr double kSunsetAltitudeSine = -0.01454;
 // altitude in radians), the observer's latitude (radians), the sine of the
 // body's declination and the declination (radians); returns the hour angle.
 // The sun sets at sin(altitude) = -0.01454 (its centre 50' below the horizon).
+HourAngle HourAngleAtAltitude(double sinAltitude, const ObserverLatitude& latitude, double sinDeclination,
+                              double declination);
 HourAngle HourAngleAtAltitude(double sinAltitude, double latitude, double sinDeclination, double declination);
 
 // Given the hour angle, the declination and the observer's latitude
 // (radians); returns the geocentric altitude above the horizon, radians.
+double AltitudeOf(double hourAngle, double declination, const ObserverLatitude& latitude);
 double AltitudeOf(double hourAngle, double declination, double latitude);
 
 // Given a whole JD (a noon); returns the Greenwich mean sidereal time at 0h

@@ -1,11 +1,21 @@
 // The sun's procedures of the evening test: the sunset of an evening and the
 // sun's altitude at moonset, over the apparent sun of positions.h.
+#include <bit>
+#include <cstdint>
+
 #include "engine/engine.h"
 #include "engine/numeric.h"
 #include "engine/positions.h"
 #include "engine/trig.h"
 
 namespace orvane {
+
+const ObserverLatitude& Engine::PlaceLatitude() {
+  if (std::bit_cast<std::uint64_t>(latitude_.radians) != std::bit_cast<std::uint64_t>(st.Latitude)) {
+    latitude_ = ObserverLatitudeOf(st.Latitude);
+  }
+  return latitude_;
+}
 
 void Engine::SunPositionAndSunset() {
   const SolarPosition sun = SolarPositionAt(st.Centuries, NutationAndAberration::Applied);
@@ -14,7 +24,7 @@ void Engine::SunPositionAndSunset() {
 
   st.SunDeclination = ArcSine(sun.sinDeclination);
   const HourAngle sunset =
-      HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
+      HourAngleAtAltitude(kSunsetAltitudeSine, PlaceLatitude(), sun.sinDeclination, st.SunDeclination);
   st.SunCosHourAngle = sunset.cosine;
   st.SunsetOffset = sunset.hours - st.Sun.equationOfTime;
   // Half a minute added so that truncating to minutes rounds to the nearest.
@@ -44,7 +54,7 @@ void Engine::SunAltitudeAtMoonset() {
   st.SunHourAngleAtMoonset = H;
   // The 1.75 degrees raise every value alike; the visibility number is
   // calibrated on the raised altitude.
-  double h = AltitudeOf(H, st.SunDeclination, st.Latitude) / st.Rad + 1.75;
+  double h = AltitudeOf(H, st.SunDeclination, PlaceLatitude()) / st.Rad + 1.75;
   h = num::Int(h * 10000) / 10000;
   st.SunAltitudeAtMoonsetDeg = h;
   WriteOutputLine("      " + FormatFigure(h, 4));

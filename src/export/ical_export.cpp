@@ -1,17 +1,17 @@
 #include "export/ical_export.h"
 
-#include <libical/ical.h>
+#include <dlfcn.h>
 
 #include <cmath>
 #include <memory>
 #include <set>
 #include <string_view>
 
-#include "app/holy_days_window.h"
-#include "app/safe_file.h"
 #include "engine/engine.h"
 #include "engine/numeric.h"
 #include "engine/positions.h"
+#include "export/calendar_text_writer.h"
+#include "io/safe_file.h"
 
 namespace orvane::ical {
 
@@ -26,12 +26,6 @@ class NoWindow final : public EngineHost {
   void SetYearBoxText(const std::string&) override {}
   void Beep() override {}
 };
-
-// Frees a libical component tree when it goes out of scope.
-struct ComponentDeleter {
-  void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using ComponentPtr = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
 // The weekday's name of a whole JD of the common era (the long-day shift of
 // the reports concerns dates before it only).
@@ -99,23 +93,6 @@ std::string Uid(const RecordedRun& run, const RecordedDay& day) {
   return uid + "-" + PlaceKey(run) + std::string(kUidDomain);
 }
 
-// The certainty as the reports word it: "certain", "possibly one day earlier".
-std::string CertaintyText(Certainty c) {
-  switch (c) {
-    case Certainty::PossiblyDayEarlier:
-      return "possibly one day earlier";
-    case Certainty::PossiblyDayLater:
-      return "possibly one day later";
-    case Certainty::PossiblyWeekEarlier:
-      return "possibly one week earlier";
-    case Certainty::PossiblyWeekLater:
-      return "possibly one week later";
-    case Certainty::Certain:
-      break;
-  }
-  return "certain";
-}
-
 // What a summary adds for a reading: "", " (early harvest)" or " (late harvest)".
 std::string ReadingSuffix(HarvestReading r) {
   if (r == HarvestReading::EarlyHarvest) return " (early harvest)";
@@ -139,7 +116,7 @@ std::string CalendarName(const CalendarRun& first, const CalendarRun& last) {
 // The text of the description of a day.
 std::string Description(const CalendarRun& run, const RecordedDay& day) {
   const std::string place = run.placeName.empty() ? std::string("the place") : run.placeName;
-  std::string text = "Certainty: " + CertaintyText(day.certainty) + ".\n";
+  std::string text = "Certainty: " + std::string(CertaintyText(day.certainty)) + ".\n";
   const double eve = day.jd - 1;
   text += "Begins at sunset on the evening before, " + DateText(eve) + ": sunset at " + place + " " +
           ClockText(SunsetAt(run.run.place, eve, day.lunation)) + " " +
@@ -159,43 +136,134 @@ std::string Description(const CalendarRun& run, const RecordedDay& day) {
   return text;
 }
 
-// A date-only value of a whole JD.
-icaltimetype DateValue(double jd) {
+// The date of a whole JD of the common era.
+CalendarDate DateValue(double jd) {
   const CivilDate d = DateFromJD(jd);
-  icaltimetype t = icaltime_null_date();
-  t.year = static_cast<int>(d.year);
-  t.month = static_cast<int>(d.month);
-  t.day = static_cast<int>(d.day);
-  return t;
+  return CalendarDate{static_cast<int>(d.year), static_cast<int>(d.month), static_cast<int>(d.day)};
 }
 
-// Adds the all-day VEVENT of a day to the calendar, with the given UID and
-// DTSTAMP (UTC).
-void AddEvent(icalcomponent* calendar, const CalendarRun& run, const RecordedDay& day, const std::string& uid,
-              icaltimetype stamp) {
-  icalcomponent* event = icalcomponent_new_vevent();
-  icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
-  icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-  icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(day.jd)));
-  icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(day.jd + 1)));
-  icalcomponent_add_property(event,
-                             icalproperty_new_summary((day.name + ReadingSuffix(day.reading)).c_str()));
-  icalcomponent_add_property(event, icalproperty_new_description(Description(run, day).c_str()));
-  // One CATEGORIES property per category: a single one with a list would
-  // have its commas escaped into one name.
-  icalcomponent_add_property(
-      event, icalproperty_new_categories(day.kind == DayKind::HolyDay ? "Holy day" : "Month start"));
-  if (day.reading == HarvestReading::EarlyHarvest) {
-    icalcomponent_add_property(event, icalproperty_new_categories("Early-harvest reading"));
-  }
-  if (day.reading == HarvestReading::LateHarvest) {
-    icalcomponent_add_property(event, icalproperty_new_categories("Late-harvest reading"));
-  }
-  if (!run.placeName.empty())
-    icalcomponent_add_property(event, icalproperty_new_location(run.placeName.c_str()));
-  icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-  icalcomponent_add_component(calendar, event);
+// The all-day event of a day, with the given UID.
+EventFields EventOf(const CalendarRun& run, const RecordedDay& day, const std::string& uid) {
+  EventFields e;
+  e.uid = uid;
+  e.start = DateValue(day.jd);
+  e.end = DateValue(day.jd + 1);
+  e.summary = day.name + ReadingSuffix(day.reading);
+  e.description = Description(run, day);
+  e.categories.emplace_back(day.kind == DayKind::HolyDay ? "Holy day" : "Month start");
+  if (day.reading == HarvestReading::EarlyHarvest) e.categories.emplace_back("Early-harvest reading");
+  if (day.reading == HarvestReading::LateHarvest) e.categories.emplace_back("Late-harvest reading");
+  e.location = run.placeName;
+  return e;
 }
+
+// The module that writes the text, loaded for one export.  It is loaded
+// from beside the program (from the folder its installation gives the
+// module, relative to the program's own folder) and stays in memory when
+// released (libical keeps tables of its own for the whole process).
+class WriterModule {
+ public:
+  WriterModule() {
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::filesystem::path module =
+        program.parent_path() / ORVANE_MODULE_DIR_FROM_BIN / kCalendarWriterModule;
+    handle_ = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (handle_ == nullptr) {
+      error_ = std::string("the calendar writer could not be loaded: ") + ::dlerror();
+      return;
+    }
+    void* entry = ::dlsym(handle_, kMakeCalendarTextWriterSymbol);
+    if (entry == nullptr) {
+      error_ = std::string("the calendar writer could not be loaded: ") + ::dlerror();
+      return;
+    }
+    writer_.reset(reinterpret_cast<MakeCalendarTextWriter>(entry)());
+  }
+  ~WriterModule() {
+    writer_.reset();
+    if (handle_ != nullptr) ::dlclose(handle_);
+  }
+  WriterModule(const WriterModule&) = delete;
+  WriterModule& operator=(const WriterModule&) = delete;
+
+  // The writer; null when the module could not be loaded (error() says why).
+  CalendarTextWriter* writer() const { return writer_.get(); }
+  const std::string& error() const { return error_; }
+
+ private:
+  void* handle_ = nullptr;
+  std::unique_ptr<CalendarTextWriter> writer_;
+  std::string error_;
+};
+
+// The first and last runs that state a day; empty with `error` set when a
+// date lies outside what the format holds or no run states a day.
+struct CalendarSpan {
+  const CalendarRun* first = nullptr;
+  const CalendarRun* last = nullptr;
+  std::string error;
+};
+
+CalendarSpan SpanOf(const std::vector<CalendarRun>& runs) {
+  CalendarSpan span;
+  for (const CalendarRun& run : runs) {
+    if (run.days.empty()) continue;
+    if (span.first == nullptr) span.first = &run;
+    span.last = &run;
+    for (const RecordedDay& day : run.days) {
+      // The format's dates have four-digit years of the common era.
+      for (double jd : {day.jd, day.jd + 1, day.jd - 1, day.sightingEveningJD}) {
+        if (DateFromJD(jd).year >= 1 && DateFromJD(jd).year <= 9999) continue;
+        span.error = "calendar files hold dates from 1 CE to 9999 CE only; " + day.name + " falls on " +
+                     DateText(day.jd);
+        return span;
+      }
+    }
+  }
+  if (span.first == nullptr) span.error = "the report states no holy days or month starts";
+  return span;
+}
+
+// Writes the calendar of the runs to the sink, each event as it is made, and
+// counts the events; returns why it could not, or an empty text (also when
+// the sink failed, which knows why).
+std::string WriteCalendar(const std::vector<CalendarRun>& runs, const CalendarSpan& span, std::time_t stamp,
+                          CalendarTextWriter& writer, io::TextSink& sink, std::size_t& events) {
+  events = 0;
+  CalendarFields fields;
+  fields.productId = "-//Orvane//Orvane " ORVANE_VERSION "//EN";
+  fields.name = CalendarName(*span.first, *span.last);
+  fields.stamp = stamp;
+  std::string piece;
+  if (!writer.Begin(fields, piece)) return writer.Error();
+  if (!sink.Write(piece)) return std::string();
+  std::set<std::string> uids;
+  for (const CalendarRun& run : runs) {
+    for (const RecordedDay& day : run.days) {
+      std::string uid = Uid(run.run, day);
+      if (!uids.insert(uid).second) continue;  // stated by an earlier run already
+      piece.clear();
+      if (!writer.Event(EventOf(run, day, uid), piece)) return writer.Error();
+      if (!sink.Write(piece)) return std::string();
+      ++events;
+    }
+  }
+  piece.clear();
+  writer.End(piece);
+  sink.Write(piece);
+  return std::string();
+}
+
+// Collects a text in memory.
+class StringSink final : public io::TextSink {
+ public:
+  bool Write(std::string_view piece) override {
+    text.append(piece);
+    return true;
+  }
+  std::string text;
+};
 
 }  // namespace
 
@@ -222,56 +290,23 @@ ClockTime SunsetAt(const RunPlace& place, double eveningJD, double lunation) {
 
 CalendarText BuildCalendar(const std::vector<CalendarRun>& runs, std::time_t stamp) {
   CalendarText result;
-  const CalendarRun* firstRun = nullptr;
-  const CalendarRun* lastRun = nullptr;
-  for (const CalendarRun& run : runs) {
-    if (run.days.empty()) continue;
-    if (firstRun == nullptr) firstRun = &run;
-    lastRun = &run;
-    for (const RecordedDay& day : run.days) {
-      // The format's dates have four-digit years of the common era.
-      for (double jd : {day.jd, day.jd + 1, day.jd - 1, day.sightingEveningJD}) {
-        if (DateFromJD(jd).year >= 1 && DateFromJD(jd).year <= 9999) continue;
-        result.error = "calendar files hold dates from 1 CE to 9999 CE only; " + day.name + " falls on " +
-                       DateText(day.jd);
-        return result;
-      }
-    }
-  }
-  if (firstRun == nullptr) {
-    result.error = "the report states no holy days or month starts";
+  const CalendarSpan span = SpanOf(runs);
+  if (!span.error.empty()) {
+    result.error = span.error;
     return result;
   }
-
-  ComponentPtr calendar(icalcomponent_new_vcalendar());
-  icalcomponent* cal = calendar.get();
-  icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
-  icalcomponent_add_property(cal, icalproperty_new_prodid("-//Orvane//Orvane " ORVANE_VERSION "//EN"));
-  icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
-  icalcomponent_add_property(cal, icalproperty_new_method(ICAL_METHOD_PUBLISH));
-  icalproperty* name = icalproperty_new_x(CalendarName(*firstRun, *lastRun).c_str());
-  icalproperty_set_x_name(name, "X-WR-CALNAME");
-  icalcomponent_add_property(cal, name);
-
-  const icaltimetype dtstamp = icaltime_from_timet_with_zone(stamp, 0, icaltimezone_get_utc_timezone());
-  std::set<std::string> uids;
-  for (const CalendarRun& run : runs) {
-    for (const RecordedDay& day : run.days) {
-      const std::string uid = Uid(run.run, day);
-      if (!uids.insert(uid).second) continue;  // stated by an earlier run already
-      AddEvent(cal, run, day, uid, dtstamp);
-      ++result.events;
-    }
+  const WriterModule module;
+  if (module.writer() == nullptr) {
+    result.error = module.error();
+    return result;
   }
-
-  char* text = icalcomponent_as_ical_string_r(cal);
-  if (text == nullptr) {
-    result.error = std::string("the calendar could not be written: ") + icalerror_strerror(icalerrno);
+  StringSink sink;
+  result.error = WriteCalendar(runs, span, stamp, *module.writer(), sink, result.events);
+  if (!result.error.empty()) {
     result.events = 0;
     return result;
   }
-  result.text = text;
-  icalmemory_free_buffer(text);
+  result.text = std::move(sink.text);
   result.ok = true;
   return result;
 }
@@ -279,30 +314,31 @@ CalendarText BuildCalendar(const std::vector<CalendarRun>& runs, std::time_t sta
 ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
                              std::time_t stamp) {
   ExportOutcome outcome;
-  const CalendarText calendar = BuildCalendar(runs, stamp);
-  if (!calendar.ok) {
-    outcome.error = calendar.error;
+  const CalendarSpan span = SpanOf(runs);
+  if (!span.error.empty()) {
+    outcome.error = span.error;
     return outcome;
   }
-  const app::WriteOutcome written = app::ReplaceFile(path, calendar.text);
+  const WriterModule module;
+  if (module.writer() == nullptr) {
+    outcome.error = module.error();
+    return outcome;
+  }
+  std::string ownFailure;
+  const io::WriteOutcome written = io::ReplaceFileWith(path, [&](io::TextSink& sink) {
+    ownFailure = WriteCalendar(runs, span, stamp, *module.writer(), sink, outcome.events);
+    return ownFailure;
+  });
   if (!written.ok) {
-    outcome.error = "cannot write " + path.string() + ": " + written.error;
+    // The writer's own failure is told as it is; the file's with its name.
+    outcome.error = !ownFailure.empty() && written.error == ownFailure
+                        ? ownFailure
+                        : "cannot write " + path.string() + ": " + written.error;
+    outcome.events = 0;
     return outcome;
   }
   outcome.ok = true;
-  outcome.events = calendar.events;
   return outcome;
-}
-
-ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesystem::path& path,
-                           std::time_t stamp) {
-  const CalendarRun* shown = window.ShownCalendarRun();
-  if (shown == nullptr) {
-    ExportOutcome outcome;
-    outcome.error = std::string(kNothingToExport);
-    return outcome;
-  }
-  return ExportCalendar({*shown}, path, stamp);
 }
 
 }  // namespace orvane::ical

@@ -19,10 +19,6 @@
 
 #include "engine/day_recorder.h"
 
-namespace orvane::app {
-class HolyDaysWindow;
-}
-
 namespace orvane::ical {
 
 // A clock time of the place's zone, without daylight saving.
@@ -61,26 +57,13 @@ struct ExportOutcome {
   std::size_t events = 0;
 };
 
-// Builds the file and writes it to `path` through a temporary file beside it
-// and one rename (app::ReplaceFile), so that an existing file is replaced
-// whole or not at all, keeps its mode, and a failed export leaves nothing
-// behind.  `path` is a new or regular file or a symbolic link to one (written
+// Writes the file of BuildCalendar to `path`, each event as it is made,
+// through a temporary file beside it and one rename (io::ReplaceFileWith),
+// so that an existing file is replaced whole or not at all, keeps its mode,
+// and a failed export leaves nothing behind; the text is never held whole.
+// `path` is a new or regular file or a symbolic link to one (written
 // through); a folder, named pipe, device or link to nothing is refused.
 ExportOutcome ExportCalendar(const std::vector<CalendarRun>& runs, const std::filesystem::path& path,
                              std::time_t stamp);
-
-// What the user is told when the main window's pane shows no holy days or
-// month starts to export.
-inline constexpr std::string_view kNothingToExport =
-    "The window shows no holy days or month starts to export: run the holy days, the new moons or the local "
-    "new moons first.";
-
-// File, Export to Calendar... of the main window: exports the holy days or
-// month starts of the report its pane shows now (the holy days, the new
-// moons or the local new moons) to `path`.  Fails with a message for the
-// user when the pane shows another report, a help text or nothing, and
-// when the file cannot be written.
-ExportOutcome ExportReport(const app::HolyDaysWindow& window, const std::filesystem::path& path,
-                           std::time_t stamp = std::time(nullptr));
 
 }  // namespace orvane::ical

@@ -64,6 +64,7 @@ class RunYearList {
 void WriteLabelledDay(Engine& engine, std::string_view label) {
   engine.WriteOutputLine(label);
   engine.WriteDayAndDate();
+  TellDateStated(engine, label);
 }
 
 // Steps from Abib 15 (PrintJD) to the end of the feast and the Sunday that
@@ -164,6 +165,10 @@ bool CreationYear(Engine& engine) {
     engine.WriteOutputLine("Abib 1 is (though possibly one day later)");
   if (verdict == Visibility::Visible) engine.WriteOutputLine("Abib 1 is");
   engine.WriteDayAndDate();
+  TellDateStated(engine,
+                 verdict == Visibility::ProbablyNotVisible ? "Abib 1 is (though possibly one day earlier)"
+                 : verdict == Visibility::ProbablyVisible  ? "Abib 1 is (though possibly one day later)"
+                                                           : "Abib 1 is");
   const int w = st.WeekdayIndex;
   const bool matches = w == 0 || (w == 1 && verdict == Visibility::ProbablyNotVisible) ||
                        (w == 6 && verdict == Visibility::ProbablyVisible);
@@ -283,14 +288,28 @@ void RunChronology(Engine& engine, ChronologyHost& host) {
     st.ShowInMain = kTrue;
   }
   engine.WriteOutputLine(std::string(texts.title) + engine.YearText(shownFirst) + st.LineEnd);
+  if (engine.dayRecorder != nullptr) {
+    RecordedRun report;
+    report.report = run == Chronology::Golgotha ? ReportKind::Golgotha
+                    : run == Chronology::Jordan ? ReportKind::Jordan
+                                                : ReportKind::Creation;
+    report.year = shownFirst;
+    report.lastYear = shownLast;
+    report.shown = true;
+    engine.dayRecorder->ReportStarted(report);
+  }
 
   // A range is computed silently; its matching years are listed in order.
   const std::vector<double> years = RunYears(range.first, range.last);
   const std::vector<YearMatch> matches = ComputeYears<YearMatch>(
-      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); });
+      engine, years, [run, &runName](Engine& w) { return ChronologyYear(w, run, runName); },
+      host.MostThreads());
   for (std::size_t i = 0; i < years.size(); ++i) {
-    if (matches[i].matches) list.ListRunYear(num::CInt(years[i]));
+    if (!matches[i].matches) continue;
+    list.ListRunYear(num::CInt(years[i]));
+    if (engine.dayRecorder != nullptr) engine.dayRecorder->YearFound(years[i], {});
   }
+  if (engine.dayRecorder != nullptr) engine.dayRecorder->ReportFinished();
   if (!years.empty()) st.YearNumber = years.back() + 1;
   st.ShowInMain = kTrue;
   st.FixedPlaceMode = kFalse;

@@ -7,6 +7,7 @@
 // a range that meet its condition.  The place is fixed by the run itself.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ class ChronologyHost {
   virtual void SetWorkingVisible(bool visible) = 0;  // txtWorking
   virtual void SetFloodEnabled(bool enabled) = 0;    // cmdFlood
   virtual void ProcessPendingEvents() = 0;
+  // The most threads a silent range may take; 0 (the window's answer) is
+  // one per core.  A measurement of one core's work asks for 1.
+  virtual std::size_t MostThreads() const { return 0; }
 };
 
 // The year limits of a run: -4004..9999 for Golgotha, Jordan and the Flood;

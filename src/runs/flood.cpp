@@ -26,19 +26,9 @@ struct FloodLists {
   std::vector<float> days148;
 
   void Append(FloodList list, float year) {
-    switch (list) {
-      case FloodList::Days150:
-        days150.push_back(year);
-        break;
-      case FloodList::Days149:
-        days149.push_back(year);
-        break;
-      case FloodList::Days148:
-        days148.push_back(year);
-        break;
-      case FloodList::None:
-        break;
-    }
+    if (list == FloodList::Days150) days150.push_back(year);
+    if (list == FloodList::Days149) days149.push_back(year);
+    if (list == FloodList::Days148) days148.push_back(year);
   }
 };
 
@@ -105,6 +95,7 @@ double WriteSeventeenth(Engine& engine, const char* month) {
   if (st.Verdict == Visibility::ProbablyVisible) label += " (possibly one day later)";
   engine.WriteOutputLine(label);
   engine.WriteDayAndDate();
+  TellDateStated(engine, label);
   return day17;
 }
 
@@ -120,6 +111,18 @@ struct FloodYear {
 };
 
 FloodYear ComputeFloodYear(Engine& engine);
+
+// The other counts a Flood year's uncertainty allows, ascending: either
+// month start, or both, moved by the day its crescent allows.
+//   FloodPossibleDays(148, 1, 1) = {149, 150}; FloodPossibleDays(150, 0, 0) = {}.
+std::vector<double> FloodPossibleDays(double D, int s2, int s7) {
+  std::vector<double> days;
+  for (const double d : {D + s2, D + s7, D + s2 + s7}) {
+    if (d != D && std::find(days.begin(), days.end(), d) == days.end()) days.push_back(d);
+  }
+  std::sort(days.begin(), days.end());
+  return days;
+}
 
 }  // namespace
 
@@ -181,6 +184,7 @@ FloodYear ComputeFloodYear(Engine& engine) {
     line += "There are " + Days(D) + " days between these dates. ";
     if (D == 150) line += " ******* ";
     engine.WriteOutputLine(line + FloodNoteText(D, s2, s7) + st.LineEnd);
+    if (engine.dayRecorder != nullptr) engine.dayRecorder->DaysCounted(D, FloodPossibleDays(D, s2, s7));
   }
   return {D == 150, FloodNoteList(D, s2, s7)};
 }
@@ -209,13 +213,21 @@ void RunFlood(Engine& engine, ChronologyHost& host) {
 
   // The years are computed in blocks, between which the window handles its
   // pending events.
+  if (engine.dayRecorder != nullptr) {
+    RecordedRun report;
+    report.report = ReportKind::Flood;
+    report.year = first;
+    report.lastYear = last;
+    report.shown = true;
+    engine.dayRecorder->ReportStarted(report);
+  }
   FloodLists lists;
   const std::vector<double> years = RunYears(first, last);
   const std::span<const double> all(years);
   for (std::size_t begin = 0; begin < years.size(); begin += kYearsPerEvents) {
     const std::size_t count = std::min(kYearsPerEvents, years.size() - begin);
     const std::vector<FloodYear> results =
-        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear);
+        ComputeYears<FloodYear>(engine, all.subspan(begin, count), ComputeFloodYear, host.MostThreads());
     for (std::size_t i = 0; i < count; ++i) {
       const float year = static_cast<float>(years[begin + i]);
       if (results[i].days150) lists.Append(FloodList::Days150, year);
@@ -224,6 +236,15 @@ void RunFlood(Engine& engine, ChronologyHost& host) {
     if (count == kYearsPerEvents) host.ProcessPendingEvents();
   }
   if (!years.empty()) st.YearNumber = years.back() + 1;
+  if (engine.dayRecorder != nullptr) {
+    // The years each list holds, for a range; for one year, the list it falls in.
+    const std::pair<const std::vector<float>*, const char*> found[] = {
+        {&lists.days150, "150"}, {&lists.days149, "149+1"}, {&lists.days148, "148+2"}};
+    for (const auto& [list, name] : found) {
+      for (const float year : *list) engine.dayRecorder->YearFound(year, name);
+    }
+    engine.dayRecorder->ReportFinished();
+  }
 
   if (rangeMode) {
     WriteFloodSummary(engine, first, last, lists);

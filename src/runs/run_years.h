@@ -51,8 +51,10 @@ inline constexpr std::size_t kMinYearsPerThread = 32;
 // another would have left: that of the last year, with the first month start
 // found (MonthStartJD) as the first year left it.  While any pane would
 // receive text the years are computed on `main` itself, one after another.
+// `mostThreads` caps the threads (0: one per core).
 template <typename Result, typename ComputeYear>
-std::vector<Result> ComputeYears(Engine& main, std::span<const double> years, ComputeYear computeYear) {
+std::vector<Result> ComputeYears(Engine& main, std::span<const double> years, ComputeYear computeYear,
+                                 std::size_t mostThreads = 0) {
   std::vector<Result> results(years.size());
   if (years.empty()) return results;
   if (main.Writing()) {
@@ -63,7 +65,8 @@ std::vector<Result> ComputeYears(Engine& main, std::span<const double> years, Co
     return results;
   }
 
-  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  if (mostThreads != 0) cores = std::min(cores, mostThreads);
   const std::size_t parts = std::clamp<std::size_t>(years.size() / detail::kMinYearsPerThread, 1, cores);
   std::vector<std::unique_ptr<detail::WorkerEngine>> workers;
   for (std::size_t p = 0; p < parts; ++p) {

@@ -29,6 +29,11 @@ void ListSunsets(Engine& engine, TablesHost& host) {
   const double rows = gregorian ? kGregorianRows : kBiblicalRows;
   const double step = gregorian ? kGregorianStep : kBiblicalStep;
   st.LocalMode = kTrue;
+  if (engine.dayRecorder != nullptr) {
+    RecordedRun report = RecordedRunOf(st, ReportKind::Sunsets);
+    report.gregorian = host.GregorianYearTicked();
+    engine.dayRecorder->ReportStarted(report);
+  }
   st.TableMode = kFalse;  // the title's year carries its era
   engine.WriteOutputLine(engine.YearText(st.YearNumber) + " CALCULATED SUNSETS" + st.LineEnd);
   st.TableMode = kTrue;
@@ -49,6 +54,8 @@ void ListSunsets(Engine& engine, TablesHost& host) {
       st.Centuries = (st.EveningJD + st.Longitude + sixHours + st.DeltaT - 2415020) / 36525;
       engine.WriteDate();
       engine.SunPositionAndSunset();
+      if (engine.dayRecorder != nullptr)
+        engine.dayRecorder->SunsetListed(st.PrintJD, st.SunsetHour, st.SunsetMinute);
       engine.WriteOutputLine("PM    ");
       st.PrintJD += step;
       st.EveningJD += step;
@@ -58,6 +65,7 @@ void ListSunsets(Engine& engine, TablesHost& host) {
     st.PrintJD = linePrintJD + 1;
   }
 
+  if (engine.dayRecorder != nullptr) engine.dayRecorder->ReportFinished();
   host.SetSunsetEnabled(true);
   st.TableMode = kFalse;
   st.LocalMode = kFalse;

@@ -36,7 +36,7 @@ double SunMoonTimes::SunHourAngle(Engine& engine) {
   st.Sun = sun;
   st.SunDeclination = ArcSine(sun.sinDeclination);
   const HourAngle h =
-      HourAngleAtAltitude(kSunsetAltitudeSine, st.Latitude, sun.sinDeclination, st.SunDeclination);
+      HourAngleAtAltitude(kSunsetAltitudeSine, engine.PlaceLatitude(), sun.sinDeclination, st.SunDeclination);
   st.SunCosHourAngle = h.cosine;
   return h.hours;
 }
@@ -130,6 +130,7 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
   bool steppedBack = false;
   double centuries = (s / 24 + day + st.DeltaT + st.Longitude + f - 2415020) / 36525;
   double riseMinute = 0, riseHour = 0, setMinute = 0, setHour = 0;
+  double moonsetPercent = 0;  // the illumination at moonset
   for (;;) {
     st.Centuries = centuries;
     const double t = MoonEventHours(engine, workingJD, setting);
@@ -153,7 +154,8 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
     const bool noEvent = workingJD < day && c >= 22.6;
     if (setting) {
       ComputeIllumination(engine);
-      MoonsetIlluminationText = engine.FormatFigure(num::Val(st.IlluminationText), 4);
+      moonsetPercent = num::Val(st.IlluminationText);
+      MoonsetIlluminationText = engine.FormatFigure(moonsetPercent, 4);
       if (noEvent) {
         MoonsetHourText = MoonsetMinuteText = "--";
       } else {
@@ -189,7 +191,8 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
   st.IlluminationText = risen ? engine.FormatFigure(st.IlluminatedPercent, 4) : " ----";
   engine.WriteOutputLine("      " + st.IlluminationText);
 
-  if (MoonsetHourText == "--") {
+  const bool set = MoonsetHourText != "--";
+  if (!set) {
     engine.WriteOutputLine("    --:--");
     MoonsetIlluminationText = " ----";
   } else {
@@ -197,6 +200,19 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
                            (setMinute < 10 ? ":0" : ":") + MoonsetMinuteText);
   }
   engine.WriteOutputLine("     " + MoonsetIlluminationText + st.LineEnd);
+
+  if (engine.dayRecorder != nullptr) {
+    // The line's times and figures as printed.
+    RecordedDayTimes line;
+    line.jd = day;
+    line.sunrise = {true, sunriseHour, sunriseMinute};
+    line.sunset = {true, sunsetHour, sunsetMinute};
+    line.moonrise = {risen, riseHour, riseMinute};
+    line.moonset = {set, setHour, setMinute};
+    line.moonriseIlluminatedPercent = FigureValue(st.IlluminatedPercent, 4);
+    line.moonsetIlluminatedPercent = FigureValue(moonsetPercent, 4);
+    engine.dayRecorder->DayTimesListed(line);
+  }
 }
 
 void SunMoonTimes::ListSunMoonTimes(Engine& engine, TablesHost& host) {
@@ -225,6 +241,11 @@ void SunMoonTimes::ListSunMoonTimes(Engine& engine, TablesHost& host) {
   engine.JulianDayToDateText();
   st.LunationNumber = num::Int((st.ConvertJD - 2415021) / 29.530589);
   RowCounter = -1;
+  if (engine.dayRecorder != nullptr) {
+    RecordedRun report = RecordedRunOf(st, ReportKind::Times);
+    report.gregorian = host.GregorianYearTicked();
+    engine.dayRecorder->ReportStarted(report);
+  }
   host.SetTimesEnabled(false);
   for (int i = 0; i < days; ++i) {
     const double day = st.ConvertJD;
@@ -232,6 +253,7 @@ void SunMoonTimes::ListSunMoonTimes(Engine& engine, TablesHost& host) {
     st.ConvertJD = day + 1;
     engine.JulianDayToDateText();
   }
+  if (engine.dayRecorder != nullptr) engine.dayRecorder->ReportFinished();
   host.SetTimesEnabled(true);
   st.TableMode = kFalse;
   st.LocalMode = kFalse;

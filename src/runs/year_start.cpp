@@ -48,4 +48,14 @@ bool FirstMonthBeginsLater(Engine& engine) {
   return later;
 }
 
+void TellDateStated(Engine& engine, std::string_view label) {
+  if (engine.dayRecorder == nullptr || !engine.Writing()) return;
+  RecordedDay day;
+  day.name = label;
+  day.reportName = label;
+  day.weekday = engine.st.WeekdayIndex;
+  day.jd = engine.LastDateWrittenJD();
+  engine.dayRecorder->DayStated(day);
+}
+
 }  // namespace orvane::runs

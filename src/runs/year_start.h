@@ -2,6 +2,8 @@
 // first candidate lunation, and the March-equinox rule for the first month.
 #pragma once
 
+#include <string_view>
+
 #include "engine/engine.h"
 
 namespace orvane::runs {
@@ -38,5 +40,10 @@ void StartRunYear(Engine& engine, const Place& place);
 // LunationNumber to the next lunation, which becomes the first month, and
 // returns true.
 bool FirstMonthBeginsLater(Engine& engine);
+
+// Tells the engine's day recorder, while the year's report is shown, of the
+// date the last WriteDayAndDate wrote and the label written before it
+// ("Passover sacrifice is").
+void TellDateStated(Engine& engine, std::string_view label);
 
 }  // namespace orvane::runs

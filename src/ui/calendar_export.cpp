@@ -3,23 +3,16 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "export/ical_export.h"
+#include "app/export_report.h"
 
 namespace orvane::ui {
 
 bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::QuestionBox& questions,
                       const std::function<QString()>& chooseFile) {
-  auto tell = [&questions](const std::string& text) {
-    app::Question notice;
-    notice.title = "Orvane";
-    notice.text = text;
-    notice.buttons = app::Question::Buttons::Ok;
-    notice.questionIcon = false;
-    questions.Ask(notice);
-  };
+  auto tell = [&questions](const std::string& text) { questions.Ask(app::Notice(text)); };
   // Nothing to export is said before a file is asked for.
   if (core.ShownCalendarRun() == nullptr) {
-    tell(std::string(ical::kNothingToExport));
+    tell(std::string(app::kNothingToExport));
     return false;
   }
   QString path;
@@ -31,7 +24,7 @@ bool ExportToCalendar(QWidget* parent, const app::HolyDaysWindow& core, app::Que
                                         "iCalendar files (*.ics);;All files (*)");
   }
   if (path.isEmpty()) return false;  // cancelled
-  const ical::ExportOutcome outcome = ical::ExportReport(core, std::filesystem::path(path.toStdString()));
+  const ical::ExportOutcome outcome = app::ExportReport(core, std::filesystem::path(path.toStdString()));
   if (!outcome.ok) {
     tell(outcome.error);
     return false;

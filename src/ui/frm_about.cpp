@@ -28,10 +28,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("frmAbout");
   setWindowTitle("About Orvane");
   setFixedSize(Px(6390), Px(4215));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 255));
-  setPalette(pal);
+  FillBackground(this, QColor(192, 192, 255));
 
   txtAbout = new QPlainTextEdit(this);
   txtAbout->setObjectName("txtAbout");

@@ -6,6 +6,7 @@
 
 #include "ui/stay_on_top.h"
 #include "ui/twips.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -23,12 +24,7 @@ std::int32_t FromQColor(const QColor& colour) {
   return app::Rgb(colour.red(), colour.green(), colour.blue());
 }
 
-void SetBackground(QWidget* widget, std::int32_t colour) {
-  widget->setAutoFillBackground(true);
-  QPalette p = widget->palette();
-  p.setColor(QPalette::Window, ToQColor(colour));
-  widget->setPalette(p);
-}
+void SetBackground(QWidget* widget, std::int32_t colour) { FillBackground(widget, ToQColor(colour)); }
 
 void SetTextBackground(QWidget* box, std::int32_t colour) {
   QPalette p = box->palette();

@@ -12,8 +12,9 @@
 #include <algorithm>
 
 #include "app/help_texts.h"
-#include "conversions/year_box.h"
 #include "engine/numeric.h"
+#include "engine/year_box.h"
+#include "ui/key_input.h"
 #include "ui/moon_pictures.h"
 #include "ui/stay_on_top.h"
 #include "ui/window_helpers.h"
@@ -26,12 +27,6 @@ using conversions::Control;
 namespace {
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Display(const std::string& text) {
-  QString s = QString::fromStdString(text);
-  s.replace("\r\n", "\n");
-  return s;
 }
 
 QFont Fixed(const QString& family, double points) {
@@ -81,8 +76,7 @@ void frmConversionsHelp::SetHelpText(const QString& text) {
 }
 
 frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures,
-                             std::function<void()> armQuickExit, conversions::DateClock clock,
-                             QWidget* parent)
+                             std::function<void()> armQuickExit, DateClock clock, QWidget* parent)
     : QWidget(parent, Qt::Window),
       engine_(engine),
       pictures_(pictures),
@@ -103,7 +97,7 @@ frmConversion::frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictu
                                                }
                                              },
                                              [this] {
-                                               help_->SetHelpText(Display(model_.txtHelp));
+                                               help_->SetHelpText(WithLfLineEnds(model_.txtHelp));
                                                ShowOnScreen(help_.get(), this);
                                              }}) {
   setObjectName("frmConversion");
@@ -120,7 +114,7 @@ frmConversion::~frmConversion() {
 }
 
 void frmConversion::CriteriaTextChanged() {
-  criteria_->txtCriteria->setPlainText(Display(model_.txtCriteria().Text()));
+  criteria_->txtCriteria->setPlainText(WithLfLineEnds(model_.txtCriteria().Text()));
   // The conversion window comes forward whenever the criteria text changes:
   // once, when the text of this event is complete.
   if (raisePending_) return;
@@ -195,7 +189,6 @@ void frmConversion::BuildControls() {
     l->hide();
     return l;
   };
-  const QString dayTip = "%1 day number (-1000 to 1000)";
 
   fraGregorian = frame("fraGregorian", "Gregorian", 8, 160);
   txtGDay = box(fraGregorian, "txtGDay", "Gregorian day number (-1000 to 1000)", 10, 28, 60);
@@ -272,6 +265,8 @@ void frmConversion::BuildControls() {
   picMoon->setObjectName("picMoon");
   picMoon->setGeometry(30, 34, 64, 64);
   picMoon->setScaledContents(true);
+  // The picture is named for a screen reader; its description says the phase.
+  picMoon->setAccessibleName("Moon phase");
 
   txtControl = new QLineEdit(page);
   txtControl->setObjectName("txtControl");
@@ -305,11 +300,18 @@ void frmConversion::BuildControls() {
     });
   }
 
-  connect(cmdGCompute, &QPushButton::clicked, this, &frmConversion::cmdGCompute_Click);
-  connect(cmdJCCompute, &QPushButton::clicked, this, &frmConversion::cmdJCCompute_Click);
-  connect(cmdBCompute, &QPushButton::clicked, this, &frmConversion::cmdBCompute_Click);
-  connect(cmdHCompute, &QPushButton::clicked, this, &frmConversion::cmdHCompute_Click);
-  connect(cmdJCompute, &QPushButton::clicked, this, &frmConversion::cmdJCompute_Click);
+  // Each compute button computes its column in the model.
+  using M = conversions::ConversionWindowModel;
+  const std::pair<QPushButton*, void (M::*)()> computes[] = {{cmdGCompute, &M::cmdGCompute_Click},
+                                                             {cmdJCCompute, &M::cmdJCCompute_Click},
+                                                             {cmdBCompute, &M::cmdBCompute_Click},
+                                                             {cmdHCompute, &M::cmdHCompute_Click},
+                                                             {cmdJCompute, &M::cmdJCompute_Click}};
+  for (const auto& entry : computes) {
+    const auto compute = entry.second;
+    connect(entry.first, &QPushButton::clicked, this,
+            [this, compute] { Run([this, compute] { (model_.*compute)(); }); });
+  }
   connect(cmdCriteria, &QPushButton::clicked, this, &frmConversion::cmdCriteria_Click);
   connect(chkOnTop, &QCheckBox::clicked, this, &frmConversion::chkOnTop_Click);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
@@ -322,21 +324,6 @@ void frmConversion::Run(Handler handler) {
   Mirror();
 }
 
-void frmConversion::cmdGCompute_Click() {
-  Run([this] { model_.cmdGCompute_Click(); });
-}
-void frmConversion::cmdJCCompute_Click() {
-  Run([this] { model_.cmdJCCompute_Click(); });
-}
-void frmConversion::cmdBCompute_Click() {
-  Run([this] { model_.cmdBCompute_Click(); });
-}
-void frmConversion::cmdHCompute_Click() {
-  Run([this] { model_.cmdHCompute_Click(); });
-}
-void frmConversion::cmdJCompute_Click() {
-  Run([this] { model_.cmdJCompute_Click(); });
-}
 void frmConversion::cmdCriteria_Click() {
   Run([this] { model_.cmdCriteria_Click(); });
 }
@@ -391,6 +378,8 @@ void frmConversion::Mirror() {
   chkOnTop->setChecked(m.chkOnTop);
   lblTabInd->setVisible(m.lblTabIndVisible);
   picMoon->setPixmap(pictures_.Picture(m.MoonPictureIndex));
+  picMoon->setAccessibleDescription(
+      QString::fromStdString(conversions::MoonPictureDescription(m.MoonPictureIndex)));
   if (criteria_->isVisible() != m.CriteriaVisible) criteria_->setVisible(m.CriteriaVisible);
   // The focus goes where the model moved it.
   QWidget* focus = WidgetOf(m.ActiveControl);
@@ -452,66 +441,45 @@ void frmConversion::FocusChanged(QWidget* now) {
   Run([this, control] { model_.SetFocus(control); });
 }
 
-namespace {
-// The character code a key types, 0 for none.
-int AsciiOf(const QKeyEvent* key) {
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return conversions::kKeyEnter;
-  if (key->key() == Qt::Key_Backspace) return conversions::kKeyBackspace;
-  if (key->text().size() == 1 && key->text()[0].unicode() >= 32) return key->text()[0].unicode();
-  return 0;
-}
-}  // namespace
-
 bool frmConversion::BoxKey(QLineEdit* edit, QKeyEvent* key) {
   // The text typed so far is the model's before it sees the key.
   for (auto& [e, text] : boxes_) {
     if (e == edit) *text = edit->text().toStdString();
   }
-  const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
-  const int code = key->key() == Qt::Key_Up ? conversions::kKeyUp : conversions::kKeyDown;
+  const int keyCode = KeyCodeOf(key);
+  const bool arrow = keyCode == kKeyUp || keyCode == kKeyDown;
+  int keyAscii = KeyAsciiOf(key);
   if (edit == txtJDCount) {
     if (arrow) {
-      Run([this, code] { model_.txtJDCount_KeyDown(code); });
+      Run([this, keyCode] { model_.txtJDCount_KeyDown(keyCode); });
       return true;
     }
-    int ascii = AsciiOf(key);
-    if (ascii == 0 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
-    Run([this, &ascii] { model_.txtJDCount_KeyPress(ascii); });
-    return ascii == 0 || ascii == conversions::kKeyEnter;
+    if (keyAscii == 0) return false;
+    Run([this, &keyAscii] { model_.txtJDCount_KeyPress(keyAscii); });
+    return keyAscii == 0 || keyAscii == kKeyEnter;
   }
   for (const ColumnWidgets& c : columns_) {
     const Column column = c.column;
     if (edit == c.month) {
       if (arrow) {
-        Run([this, column, code] { model_.MonthBox_KeyDown(column, code); });
+        Run([this, column, keyCode] { model_.MonthBox_KeyDown(column, keyCode); });
         return true;
       }
-      int ascii = AsciiOf(key);
-      if (ascii != 0) Run([this, column, &ascii] { model_.MonthBox_KeyPress(column, ascii); });
+      if (keyAscii != 0) Run([this, column, &keyAscii] { model_.MonthBox_KeyPress(column, keyAscii); });
       return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
     }
     const bool isYear = edit == c.year;
     if (edit == c.day || isYear) {
+      using M = conversions::ConversionWindowModel;
       if (arrow) {
-        Run([this, column, code, isYear] {
-          if (isYear) {
-            model_.YearBox_KeyDown(column, code);
-          } else {
-            model_.DayBox_KeyDown(column, code);
-          }
-        });
+        const auto keyDown = isYear ? &M::YearBox_KeyDown : &M::DayBox_KeyDown;
+        Run([this, column, keyCode, keyDown] { (model_.*keyDown)(column, keyCode); });
         return true;
       }
-      int ascii = AsciiOf(key);
-      if (ascii == 0 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
-      Run([this, column, isYear, &ascii] {
-        if (isYear) {
-          model_.YearBox_KeyPress(column, ascii);
-        } else {
-          model_.DayBox_KeyPress(column, ascii);
-        }
-      });
-      return ascii == 0 || ascii == conversions::kKeyEnter;
+      if (keyAscii == 0) return false;
+      const auto keyPress = isYear ? &M::YearBox_KeyPress : &M::DayBox_KeyPress;
+      Run([this, column, keyPress, &keyAscii] { (model_.*keyPress)(column, keyAscii); });
+      return keyAscii == 0 || keyAscii == kKeyEnter;
     }
   }
   return false;
@@ -545,9 +513,8 @@ bool frmConversion::eventFilter(QObject* watched, QEvent* event) {
 
 void frmConversion::keyPressEvent(QKeyEvent* event) {
   // The window sees F1 before its controls.
-  if (event->key() == Qt::Key_F1) {
-    int code = conversions::kKeyF1;
-    Run([this, &code] { model_.Form_KeyDown(code); });
+  if (int keyCode = KeyCodeOf(event); keyCode == kKeyF1) {
+    Run([this, &keyCode] { model_.Form_KeyDown(keyCode); });
     event->accept();
     return;
   }

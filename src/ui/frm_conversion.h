@@ -57,7 +57,7 @@ class frmConversion : public QWidget {
   // `engine` is the main window's; `armQuickExit` runs when txtControl is
   // clicked.
   frmConversion(Engine& engine, Beeper& beeper, MoonPictures& pictures, std::function<void()> armQuickExit,
-                conversions::DateClock clock = {}, QWidget* parent = nullptr);
+                DateClock clock = {}, QWidget* parent = nullptr);
   ~frmConversion() override;
 
   conversions::ConversionWindowModel& model() { return model_; }
@@ -113,11 +113,6 @@ class frmConversion : public QWidget {
   QLineEdit* txtControl;
 
  public slots:
-  void cmdGCompute_Click();
-  void cmdJCCompute_Click();
-  void cmdBCompute_Click();
-  void cmdHCompute_Click();
-  void cmdJCompute_Click();
   void cmdCriteria_Click();
   void chkOnTop_Click();
 
@@ -140,7 +135,7 @@ class frmConversion : public QWidget {
   void FocusChanged(QWidget* now);
   QWidget* WidgetOf(conversions::Control control) const;
   conversions::Control ControlOf(const QObject* widget) const;
-  bool BoxKey(QLineEdit* box, QKeyEvent* key);
+  bool BoxKey(QLineEdit* edit, QKeyEvent* key);
   void CriteriaTextChanged();
 
   QScrollArea* scroll_ = nullptr;

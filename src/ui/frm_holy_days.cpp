@@ -17,7 +17,9 @@
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
 #include "ui/frm_crescent.h"
+#include "ui/key_input.h"
 #include "ui/listing_window.h"
+#include "ui/pdf_export.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
@@ -47,10 +49,14 @@ class FocusMarkedButton final : public QToolButton {
   }
 };
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const char* icon, const char* toolTip,
-                           int left) {
+// A button that shows a picture only: a screen reader names it by
+// `spokenName` and describes it by its tooltip.
+QToolButton* PictureButton(QWidget* parent, const char* name, const char* spokenName, const char* icon,
+                           const char* toolTip, int left) {
   auto* b = new FocusMarkedButton(parent);
   b->setObjectName(name);
+  b->setAccessibleName(spokenName);
+  b->setAccessibleDescription(toolTip);
   b->setGeometry(TwipsRect(left, 120, 495, 495));
   b->setIcon(QIcon(QString(":/icons/") + icon));
   b->setIconSize(QSize(Px(495) - 6, Px(495) - 6));
@@ -72,14 +78,6 @@ QLineEdit* YearBox(QWidget* parent, const char* name, int left) {
   f.setPointSize(12);
   box->setFont(f);
   return box;
-}
-
-bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-QString DisplayText(const std::string& paneText) {
-  QString text = QString::fromStdString(paneText);
-  text.replace("\r\n", "\n");
-  return text;
 }
 
 }  // namespace
@@ -154,10 +152,7 @@ void frmHolyDays::BuildControls() {
   QFont small = client->font();
   small.setPointSize(8);
   client->setFont(small);
-  client->setAutoFillBackground(true);
-  QPalette pal = client->palette();
-  pal.setColor(QPalette::Window, kWindowColour);
-  client->setPalette(pal);
+  FillBackground(client, kWindowColour);
   setCentralWidget(client);
 
   txtYear = YearBox(client, "txtYear", 240);
@@ -165,29 +160,29 @@ void frmHolyDays::BuildControls() {
   txtYear2 = YearBox(client, "txtYear2", 1320);
   txtYear2->hide();
 
-  cmdHolyDays = PictureButton(client, "cmdHolyDays", "cup.svg", "Calculate Holy Days", 1320);
+  cmdHolyDays = PictureButton(client, "cmdHolyDays", "Holy days", "cup.svg", "Calculate Holy Days", 1320);
   cmdLocMon =
-      PictureButton(client, "cmdLocMon", "moon.svg",
+      PictureButton(client, "cmdLocMon", "Local new moons", "moon.svg",
                     "Calculates the Local New Moons for the current year at the Longitude and Latitude you "
                     "supply.",
                     1320);
   cmdSunset =
-      PictureButton(client, "cmdSunset", "sunset.svg",
+      PictureButton(client, "cmdSunset", "Sunsets", "sunset.svg",
                     "Calculates the local sunsets for the current year at the selected location.", 1320);
-  cmdTimes = PictureButton(client, "cmdTimes", "sundial.svg",
+  cmdTimes = PictureButton(client, "cmdTimes", "Sun and moon times", "sundial.svg",
                            "Calculates local Sun/Moon data for the location selected.", 1320);
-  cmdMonths = PictureButton(client, "cmdMonths", "moon.svg", "Calculate New Moons", 1920);
-  cmdGolgotha =
-      PictureButton(client, "cmdGolgotha", "cross.svg", "Calculate possible date of Crucifixion", 2400);
-  cmdJordan =
-      PictureButton(client, "cmdJordan", "crossing.svg", "Calculate possible date of Jordan crossing", 2400);
+  cmdMonths = PictureButton(client, "cmdMonths", "New moons", "moon.svg", "Calculate New Moons", 1920);
+  cmdGolgotha = PictureButton(client, "cmdGolgotha", "Golgotha", "cross.svg",
+                              "Calculate possible date of Crucifixion", 2400);
+  cmdJordan = PictureButton(client, "cmdJordan", "Jordan crossing", "crossing.svg",
+                            "Calculate possible date of Jordan crossing", 2400);
   cmdFlood =
-      PictureButton(client, "cmdFlood", "flood.svg",
+      PictureButton(client, "cmdFlood", "Flood", "flood.svg",
                     "Calculates number of days between the 17th of the second month and the 17th of the "
                     "seventh month.",
                     2400);
-  cmdCreation =
-      PictureButton(client, "cmdCreation", "creation.svg", "Calculate possible date of Creation", 2400);
+  cmdCreation = PictureButton(client, "cmdCreation", "Creation", "creation.svg",
+                              "Calculate possible date of Creation", 2400);
   buttons_ = {{app::Button::cmdHolyDays, cmdHolyDays}, {app::Button::cmdMonths, cmdMonths},
               {app::Button::cmdLocMon, cmdLocMon},     {app::Button::cmdSunset, cmdSunset},
               {app::Button::cmdTimes, cmdTimes},       {app::Button::cmdGolgotha, cmdGolgotha},
@@ -254,15 +249,20 @@ void frmHolyDays::BuildControls() {
 
   BuildLocationControls(client);
 
-  connect(cmdHolyDays, &QToolButton::clicked, this, &frmHolyDays::cmdHolyDays_Click);
-  connect(cmdMonths, &QToolButton::clicked, this, &frmHolyDays::cmdMonths_Click);
-  connect(cmdLocMon, &QToolButton::clicked, this, &frmHolyDays::cmdLocMon_Click);
-  connect(cmdSunset, &QToolButton::clicked, this, &frmHolyDays::cmdSunset_Click);
-  connect(cmdTimes, &QToolButton::clicked, this, &frmHolyDays::cmdTimes_Click);
-  connect(cmdGolgotha, &QToolButton::clicked, this, &frmHolyDays::cmdGolgotha_Click);
-  connect(cmdJordan, &QToolButton::clicked, this, &frmHolyDays::cmdJordan_Click);
-  connect(cmdFlood, &QToolButton::clicked, this, &frmHolyDays::cmdFlood_Click);
-  connect(cmdCreation, &QToolButton::clicked, this, &frmHolyDays::cmdCreation_Click);
+  // Each picture button runs its command in the core.
+  using W = app::HolyDaysWindow;
+  const std::pair<QToolButton*, void (W::*)()> commands[] = {
+      {cmdHolyDays, &W::cmdHolyDays_Click}, {cmdMonths, &W::cmdMonths_Click},
+      {cmdLocMon, &W::cmdLocMon_Click},     {cmdSunset, &W::cmdSunset_Click},
+      {cmdTimes, &W::cmdTimes_Click},       {cmdGolgotha, &W::cmdGolgotha_Click},
+      {cmdJordan, &W::cmdJordan_Click},     {cmdFlood, &W::cmdFlood_Click},
+      {cmdCreation, &W::cmdCreation_Click}};
+  for (const auto& entry : commands) {
+    QToolButton* button = entry.first;
+    const auto command = entry.second;
+    connect(button, &QToolButton::clicked, this,
+            [this, command] { Run([this, command] { (*core_.*command)(); }); });
+  }
   connect(chkEJW, &QCheckBox::clicked, this, &frmHolyDays::chkEJW_Click);
   connect(chkGregYear, &QCheckBox::clicked, this, &frmHolyDays::chkGregYear_Click);
   chkEJW->installEventFilter(this);
@@ -337,7 +337,7 @@ void frmHolyDays::BuildLocationControls(QWidget* client) {
 
 void frmHolyDays::BuildMenus() {
   QMenuBar* bar = menuBar();
-  auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
+  auto add = [](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
     QAction* a = menu->addAction(text);
     a->setObjectName(name);
     if (!key.isEmpty()) {
@@ -350,6 +350,8 @@ void frmHolyDays::BuildMenus() {
   file->setObjectName("mnuFile");
   mnuSave = add(file, "mnuSave", "&Save");
   mnuExport = add(file, "mnuExport", "Export to &Calendar...");
+  mnuExportPdf = add(file, "mnuExportPdf", "Export P&DF...");
+  mnuPrintSetup = add(file, "mnuPrintSetup", "Print Se&tup...");
   mnuPrint = add(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P"));
   mnuExit = add(file, "mnuExit", "E&xit", QKeySequence("Ctrl+X"));
 
@@ -381,6 +383,8 @@ void frmHolyDays::BuildMenus() {
 
   connect(mnuSave, &QAction::triggered, this, &frmHolyDays::mnuSave_Click);
   connect(mnuExport, &QAction::triggered, this, &frmHolyDays::mnuExport_Click);
+  connect(mnuExportPdf, &QAction::triggered, this, &frmHolyDays::mnuExportPdf_Click);
+  connect(mnuPrintSetup, &QAction::triggered, this, &frmHolyDays::mnuPrintSetup_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
   connect(mnuCrescent, &QAction::triggered, this, &frmHolyDays::mnuCrescent_Click);
@@ -475,48 +479,12 @@ void frmHolyDays::MirrorCore() {
     active->setFocus(Qt::OtherFocusReason);
   }
   txtOut->setGeometry(TwipsRect(120, s.paneTop, 12135, s.paneHeight));
-  const QString pane = DisplayText(c.OutputText());
+  const QString pane = WithLfLineEnds(c.OutputText());
   if (txtOut->toPlainText() != pane) txtOut->setPlainText(pane);
   mirroring_ = false;
 }
 
 QString frmHolyDays::PaneText() const { return QString::fromStdString(core_->OutputText()); }
-
-void frmHolyDays::cmdHolyDays_Click() {
-  Run([this] { core_->cmdHolyDays_Click(); });
-}
-
-void frmHolyDays::cmdMonths_Click() {
-  Run([this] { core_->cmdMonths_Click(); });
-}
-
-void frmHolyDays::cmdLocMon_Click() {
-  Run([this] { core_->cmdLocMon_Click(); });
-}
-
-void frmHolyDays::cmdSunset_Click() {
-  Run([this] { core_->cmdSunset_Click(); });
-}
-
-void frmHolyDays::cmdTimes_Click() {
-  Run([this] { core_->cmdTimes_Click(); });
-}
-
-void frmHolyDays::cmdGolgotha_Click() {
-  Run([this] { core_->cmdGolgotha_Click(); });
-}
-
-void frmHolyDays::cmdJordan_Click() {
-  Run([this] { core_->cmdJordan_Click(); });
-}
-
-void frmHolyDays::cmdFlood_Click() {
-  Run([this] { core_->cmdFlood_Click(); });
-}
-
-void frmHolyDays::cmdCreation_Click() {
-  Run([this] { core_->cmdCreation_Click(); });
-}
 
 void frmHolyDays::chkGregYear_Click() {
   Run([this] {
@@ -534,6 +502,18 @@ void frmHolyDays::cboLocation_Click(int index) {
 }
 
 void frmHolyDays::mnuExport_Click() { ExportToCalendar(this, *core_, *questions_); }
+
+void frmHolyDays::mnuExportPdf_Click() {
+  // On the pages of the printer Print uses.
+  auto* printer = dynamic_cast<QtPrintService*>(printer_);
+  const QtPrintService defaultPrinter;
+  const QtPrintService& pages = printer != nullptr ? *printer : defaultPrinter;
+  ExportPdf(this, *core_, *questions_, pages.PageLayout(), pages.Resolution(), chooseExportFile_);
+}
+
+void frmHolyDays::mnuPrintSetup_Click() {
+  if (auto* printer = dynamic_cast<QtPrintService*>(printer_)) printer->SetUp(this);
+}
 
 void frmHolyDays::mnuSave_Click() {
   Run([this] { core_->SaveUserData(); });
@@ -557,13 +537,9 @@ void frmHolyDays::mnuEaster_Click() {
 void frmHolyDays::mnuCrescent_Click() {
   if (!crescent_) crescent_ = std::make_unique<frmCrescent>();
   // The place of the coordinate boxes as they stand now.
-  const app::HolyDaysWindow::BoxPlace place = core_->PlaceOfBoxes();
-  const app::HolyDaysWindow& w = *core_;
+  const app::BoxPlace place = core_->PlaceOfBoxes();
   crescent_->SetPlace({place.latitude, place.longitudeEast, place.zoneOffset},
-                      {w.cboLocation.Text,
-                       w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + ", " +
-                           w.txtLongDeg.Text + " " + w.txtLongMin.Text + " " + w.txtLonDir.Text,
-                       place.zoneOffset});
+                      {core_->cboLocation.Text, core_->CoordinatesText(), place.zoneOffset});
   ShowModeless(crescent_.get());
 }
 
@@ -753,18 +729,11 @@ void frmHolyDays::ShowSelection(app::HolyDaysWindow::Control control) {
       start = c.cboLocation.SelStart;
       length = c.cboLocation.SelLength;
       break;
-    default: {
-      const std::pair<C, const app::TextBox*> boxes[] = {
-          {C::txtLatDeg, &c.txtLatDeg},   {C::txtLatMin, &c.txtLatMin},   {C::txtLatDir, &c.txtLatDir},
-          {C::txtLongDeg, &c.txtLongDeg}, {C::txtLongMin, &c.txtLongMin}, {C::txtLonDir, &c.txtLonDir},
-          {C::txtGMT, &c.txtGMT}};
-      for (const auto& [box, model] : boxes) {
-        if (box == control) {
-          start = model->SelStart;
-          length = model->SelLength;
-        }
+    default:
+      if (const app::TextBox* box = c.CoordinateBox(control)) {
+        start = box->SelStart;
+        length = box->SelLength;
       }
-    }
   }
   const auto size = static_cast<int>(edit->text().size());
   start = std::clamp(start, 0, size);
@@ -796,28 +765,8 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
           c.cboLocation_Change();
         }
         break;
-      case C::txtLatDeg:
-        c.SetCoordinateText(c.txtLatDeg, t);
-        break;
-      case C::txtLatMin:
-        c.SetCoordinateText(c.txtLatMin, t);
-        break;
-      case C::txtLatDir:
-        c.SetCoordinateText(c.txtLatDir, t);
-        break;
-      case C::txtLongDeg:
-        c.SetCoordinateText(c.txtLongDeg, t);
-        break;
-      case C::txtLongMin:
-        c.SetCoordinateText(c.txtLongMin, t);
-        break;
-      case C::txtLonDir:
-        c.SetCoordinateText(c.txtLonDir, t);
-        break;
-      case C::txtGMT:
-        c.SetCoordinateText(c.txtGMT, t);
-        break;
       default:
+        if (app::TextBox* box = c.CoordinateBox(control)) c.SetCoordinateText(*box, t);
         break;
     }
   });
@@ -826,80 +775,50 @@ void frmHolyDays::FieldTextChanged(app::HolyDaysWindow::Control control, const Q
 bool frmHolyDays::FieldKeyPress(app::HolyDaysWindow::Control control, QKeyEvent* key) {
   using C = app::HolyDaysWindow::Control;
   app::HolyDaysWindow& c = *core_;
-  if ((control == C::txtYear || control == C::txtYear2) &&
-      (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-    const int code = key->key() == Qt::Key_Up ? app::kKeyUp : app::kKeyDown;
+  const int keyCode = KeyCodeOf(key);
+  if ((control == C::txtYear || control == C::txtYear2) && (keyCode == kKeyUp || keyCode == kKeyDown)) {
     Run([&] {
       if (control == C::txtYear) {
-        c.txtYear_KeyDown(code);
+        c.txtYear_KeyDown(keyCode);
       } else {
-        c.txtYear2_KeyDown(code);
+        c.txtYear2_KeyDown(keyCode);
       }
     });
     return true;
   }
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-    return false;  // accelerators and editing keys
-  int ascii = 0;
-  if (IsEnter(key)) {
-    ascii = app::kKeyEnter;
-  } else if (key->key() == Qt::Key_Backspace) {
-    ascii = app::kKeyBackspace;
-  } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32 && key->text()[0].unicode() < 127) {
-    ascii = key->text()[0].unicode();
-  } else {
-    return false;  // caret keys, Tab and other characters: the toolkit's own handling
-  }
-  const int typed = ascii;
+  int keyAscii = KeyAsciiOf(key);
+  if (keyAscii == 0) return false;  // accelerators, caret keys, Tab: the toolkit's own handling
+  const int typed = keyAscii;
   if (c.ActiveControl != control) c.SetFocus(control);
   switch (control) {
     case C::txtYear:
-      c.txtYear_KeyPress(ascii);
+      c.txtYear_KeyPress(keyAscii);
       break;
     case C::txtYear2:
-      c.txtYear2_KeyPress(ascii);
+      c.txtYear2_KeyPress(keyAscii);
       break;
     case C::cboLocation:
-      c.cboLocation_KeyPress(ascii);
-      break;
-    case C::txtLatDeg:
-      c.txtLatDeg_KeyPress(ascii);
-      break;
-    case C::txtLatMin:
-      c.txtLatMin_KeyPress(ascii);
-      break;
-    case C::txtLatDir:
-      c.txtLatDir_KeyPress(ascii);
-      break;
-    case C::txtLongDeg:
-      c.txtLongDeg_KeyPress(ascii);
-      break;
-    case C::txtLongMin:
-      c.txtLongMin_KeyPress(ascii);
-      break;
-    case C::txtLonDir:
-      c.txtLonDir_KeyPress(ascii);
-      break;
-    case C::txtGMT:
-      c.txtGMT_KeyPress(ascii);
+      c.cboLocation_KeyPress(keyAscii);
       break;
     case C::chkGregYear:
-      c.chkGregYear_KeyPress(ascii);
-      if (ascii == 0) {
+      c.chkGregYear_KeyPress(keyAscii);
+      if (keyAscii == 0) {
         MirrorCore();
         return true;
       }
       return false;
     default:
-      return false;
+      if (c.CoordinateBox(control) == nullptr) return false;
+      c.CoordinateKeyPress(control, keyAscii);
+      break;
   }
   MirrorCore();
-  if (ascii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
-  if (ascii != typed) {
+  if (keyAscii == 0) return true;  // the handler dropped the key (with a beep) or acted on it
+  if (keyAscii != typed) {
     // The handler changed the key (a direction letter in capitals): type that instead.
     if (auto* edit = control == C::cboLocation ? cboLocation->lineEdit()
                                                : qobject_cast<QLineEdit*>(WidgetOf(control))) {
-      edit->insert(QString(QChar(ascii)));
+      edit->insert(QString(QChar(keyAscii)));
     }
     return true;
   }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QToolButton>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -81,6 +82,8 @@ class frmHolyDays : public QMainWindow {
 
   QAction* mnuSave;
   QAction* mnuExport;
+  QAction* mnuExportPdf;
+  QAction* mnuPrintSetup;
   QAction* mnuPrint;
   QAction* mnuExit;
   QAction* mnuHolyDays;
@@ -103,20 +106,13 @@ class frmHolyDays : public QMainWindow {
   QString PaneText() const;
 
  public slots:
-  void cmdHolyDays_Click();
-  void cmdMonths_Click();
-  void cmdLocMon_Click();
-  void cmdSunset_Click();
-  void cmdTimes_Click();
-  void cmdGolgotha_Click();
-  void cmdJordan_Click();
-  void cmdFlood_Click();
-  void cmdCreation_Click();
   void chkEJW_Click();
   void chkGregYear_Click();
   void cboLocation_Click(int index);
   void mnuSave_Click();
   void mnuExport_Click();
+  void mnuExportPdf_Click();
+  void mnuPrintSetup_Click();
   void txtVerification_Click();
   void mnuHebrew_Click();
   void mnuEaster_Click();
@@ -133,6 +129,11 @@ class frmHolyDays : public QMainWindow {
   frmCrescent* crescent() const { return crescent_.get(); }
   frmConversion* conversion() const { return conversion_.get(); }
   frmBackColor* backColor() const { return backColor_.get(); }
+  // The file Export PDF writes, given the name it offers (default: the
+  // toolkit's file dialog); an empty name cancels.
+  void SetExportFileChooser(std::function<QString(const QString&)> choose) {
+    chooseExportFile_ = std::move(choose);
+  }
   // The colour choice of the colour window (default: the toolkit's dialog).
   void SetColourDialog(ColourDialog* dialog) { colourDialog_ = dialog; }
   // Every open window takes its colours and its companions' from the settings.
@@ -194,6 +195,7 @@ class frmHolyDays : public QMainWindow {
   std::unique_ptr<ColourDialog> ownColourDialog_;
   ColourDialog* colourDialog_ = nullptr;
   std::unique_ptr<frmBackColor> backColor_;
+  std::function<QString(const QString&)> chooseExportFile_;
 };
 
 }  // namespace orvane::ui

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "ui/twips.h"
+#include "ui/window_helpers.h"
 
 namespace orvane::ui {
 
@@ -13,10 +14,7 @@ frmSplash::frmSplash(MoonPictures& pictures, std::function<void()> onClose, QWid
       onClose_(std::move(onClose)) {
   setObjectName("frmSplash");
   setFixedSize(Px(7335), Px(4290));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(128, 128, 255));
-  setPalette(pal);
+  FillBackground(this, QColor(128, 128, 255));
 
   auto* frame = new QFrame(this);
   frame->setObjectName("Frame1");

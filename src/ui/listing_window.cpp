@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "app/help_texts.h"
-#include "conversions/year_box.h"
+#include "engine/year_box.h"
+#include "ui/key_input.h"
 #include "ui/window_helpers.h"
 
 namespace orvane::ui {
@@ -12,11 +13,6 @@ namespace orvane::ui {
 namespace {
 std::string Help(std::string_view key) { return app::BuildHelpText(key); }
 
-QString Display(const std::string& text) {
-  QString s = QString::fromStdString(text);
-  s.replace("\r\n", "\n");
-  return s;
-}
 }  // namespace
 
 ListingWindow::ListingWindow(const QString& caption, const QString& computeCaption, const QString& fontFamily,
@@ -72,7 +68,7 @@ void ListingWindow::Mirror() {
   mirroring_ = true;
   const QString year = QString::fromStdString(model_.yearText());
   if (txtYear->text() != year) txtYear->setText(year);
-  const QString out = Display(model_.outputText());
+  const QString out = WithLfLineEnds(model_.outputText());
   if (txtOut->toPlainText() != out) txtOut->setPlainText(out);
   mirroring_ = false;
 }
@@ -90,34 +86,24 @@ void ListingWindow::cmdHelp_Click() {
 bool ListingWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtYear && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-      model_.keyDown(key->key() == Qt::Key_Up ? conversions::kKeyUp : conversions::kKeyDown);
+    if (const int keyCode = KeyCodeOf(key); keyCode == kKeyUp || keyCode == kKeyDown) {
+      model_.keyDown(keyCode);
       Mirror();
       return true;
     }
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    int ascii = 0;
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      ascii = conversions::kKeyEnter;
-    } else if (key->key() == Qt::Key_Backspace) {
-      ascii = conversions::kKeyBackspace;
-    } else if (key->text().size() == 1 && key->text()[0].unicode() >= 32) {
-      ascii = key->text()[0].unicode();
-    } else {
-      return false;
-    }
-    model_.keyPress(ascii);
+    int keyAscii = KeyAsciiOf(key);
+    if (keyAscii == 0) return false;
+    model_.keyPress(keyAscii);
     Mirror();
-    return ascii == 0;  // a dropped key (with its beep) or Enter, which computed
+    return keyAscii == 0;  // a dropped key (with its beep) or Enter, which computed
   }
   return QWidget::eventFilter(watched, event);
 }
 
 void ListingWindow::keyPressEvent(QKeyEvent* event) {
   // The window sees F1 before its controls.
-  if (event->key() == Qt::Key_F1) {
-    int code = conversions::kKeyF1;
-    model_.formKeyDown(code);
+  if (int keyCode = KeyCodeOf(event); keyCode == kKeyF1) {
+    model_.formKeyDown(keyCode);
     Mirror();
     event->accept();
     return;

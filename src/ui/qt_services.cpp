@@ -1,23 +1,27 @@
 #include "ui/qt_services.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
+
+#include "ui/key_input.h"
 
 namespace orvane::ui {
 
 app::UserDataFolders ToolkitUserDataFolders() {
   std::error_code ec;
-  app::UserDataFolders folders;
-  folders.working = std::filesystem::current_path(ec);
   const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (!perUser.isEmpty()) folders.perUser = std::filesystem::path(perUser.toStdString());
-  return folders;
+  return app::UserDataFoldersFor(
+      std::filesystem::current_path(ec),
+      perUser.isEmpty() ? std::filesystem::path() : std::filesystem::path(perUser.toStdString()));
 }
 
 void QtBeeper::Beep() { QApplication::beep(); }
@@ -46,9 +50,7 @@ bool PaintDocument(QPagedPaintDevice& device, const QString& fontName, int point
   const QFontMetricsF metrics(font, &device);
   const double lineHeight = metrics.lineSpacing();
   const double pageHeight = painter.viewport().height();
-  QString normalized = text;
-  normalized.replace("\r\n", "\n");
-  const QStringList lines = normalized.split('\n');
+  const QStringList lines = WithLfLineEnds(text).split('\n');
   double y = metrics.ascent();
   for (int i = 0; i < lines.size(); ++i) {
     // The closing line end of the document starts no new line.
@@ -63,8 +65,42 @@ bool PaintDocument(QPagedPaintDevice& device, const QString& fontName, int point
   return painter.end();
 }
 
+QtPrintService::QtPrintService(DeviceFactory factory) : factory_(std::move(factory)) {}
+
+QtPrintService::~QtPrintService() = default;
+
+bool QtPrintService::SetUp(QWidget* parent) {
+  if (!chosen_) chosen_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(chosen_.get(), parent);
+  dialog.setWindowTitle("Print Setup");
+  // The pane is printed whole: no page range or selection to choose.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  // The dialog chooses; File, Print prints.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+  }
+  if (dialog.exec() != QDialog::Accepted) return false;
+  chosenAccepted_ = true;
+  return true;
+}
+
+QPageLayout QtPrintService::PageLayout() const {
+  if (Chosen() != nullptr) return Chosen()->pageLayout();
+  return QPrinter(QPrinter::HighResolution).pageLayout();
+}
+
+int QtPrintService::Resolution() const {
+  if (Chosen() != nullptr) return Chosen()->resolution();
+  return QPrinter(QPrinter::HighResolution).resolution();
+}
+
 bool QtPrintService::PrintDocument(const std::string& fontName, int pointSize, const std::string& text) {
   std::unique_ptr<QPagedPaintDevice> device;
+  if (QPrinter* chosen = Chosen()) {
+    if (!chosen->isValid()) return false;
+    return PaintDocument(*chosen, QString::fromStdString(fontName), pointSize, QString::fromStdString(text));
+  }
   if (factory_) {
     device = factory_();
   } else {

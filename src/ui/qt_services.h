@@ -2,6 +2,7 @@
 // standard message box and the printer.
 #pragma once
 
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QString>
 #include <functional>
@@ -12,12 +13,14 @@
 #include "app/user_data_file.h"
 #include "engine/host.h"
 
+class QPrinter;
 class QWidget;
 
 namespace orvane::ui {
 
-// Where "UserData.Dat" lives: the working directory, and the per-user data
-// folder the toolkit names for the application (its AppDataLocation).
+// Where "UserData.Dat" lives: the working directory when it holds the file,
+// else the per-user data folder the toolkit names for the application (its
+// AppDataLocation).
 app::UserDataFolders ToolkitUserDataFolders();
 
 class QtBeeper final : public Beeper {
@@ -40,16 +43,31 @@ class QtQuestionBox final : public app::QuestionBox {
 // header or footer.  Returns false when the device cannot be painted on.
 bool PaintDocument(QPagedPaintDevice& device, const QString& fontName, int pointSize, const QString& text);
 
-// Prints on a device made for each document: the system's default printer,
-// or, for tests and for saving to a file, any paged device.
+// Prints on the printer chosen in the platform's print dialog (File, Print
+// Setup), for the rest of the run; before any choice on the system's default
+// printer, or, for tests, on a device made for each document.
 class QtPrintService final : public app::PrintService {
  public:
   using DeviceFactory = std::function<std::unique_ptr<QPagedPaintDevice>()>;
-  explicit QtPrintService(DeviceFactory factory = {}) : factory_(std::move(factory)) {}
+  explicit QtPrintService(DeviceFactory factory = {});
+  ~QtPrintService() override;
   bool PrintDocument(const std::string& fontName, int pointSize, const std::string& text) override;
+
+  // The platform's print dialog over the printer Print uses: the printer,
+  // its pages and a file to print to are chosen there.  True when accepted;
+  // the choice holds from then on.
+  bool SetUp(QWidget* parent);
+  // The printer chosen in the dialog; null before one was.
+  QPrinter* Chosen() const { return chosenAccepted_ ? chosen_.get() : nullptr; }
+  // The page layout and resolution a document gets: the chosen printer's,
+  // else the default printer's.
+  QPageLayout PageLayout() const;
+  int Resolution() const;
 
  private:
   DeviceFactory factory_;
+  std::unique_ptr<QPrinter> chosen_;
+  bool chosenAccepted_ = false;
 };
 
 }  // namespace orvane::ui

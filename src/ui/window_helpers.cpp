@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +11,8 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/key_input.h"
 
 namespace orvane::ui {
 
@@ -25,7 +28,7 @@ class EnterClicks final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (!IsEnter(key)) return false;
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     auto* button = qobject_cast<QAbstractButton*>(watched);
     if (button == nullptr) return false;
@@ -44,6 +47,13 @@ QMargins FrameMargins(const QWidget* window) {
 constexpr const char* kPlacedProperty = "orvanePlacedOnScreen";
 
 }  // namespace
+
+void FillBackground(QWidget* widget, const QColor& colour) {
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+}
 
 void ButtonsRunOnEnter(QWidget* window) {
   auto* filter = new EnterClicks(window);
@@ -95,8 +105,7 @@ void ShowOnScreen(QWidget* window, const QWidget* near, Placement placement) {
 int PaneWidthFor(const QPlainTextEdit* pane, const QString& text) {
   const QFontMetricsF metrics(pane->font());
   double widest = 0;
-  for (QString line : text.split('\n')) {
-    line.remove('\r');
+  for (const QString& line : WithLfLineEnds(text).split('\n')) {
     widest = std::max(widest, metrics.horizontalAdvance(line));
   }
   // The layout wraps a line wider than the viewport less the document's

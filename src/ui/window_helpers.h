@@ -6,10 +6,14 @@
 #include <QRect>
 #include <QString>
 
+class QColor;
 class QPlainTextEdit;
 class QWidget;
 
 namespace orvane::ui {
+
+// `widget` painted in `colour` behind its children.
+void FillBackground(QWidget* widget, const QColor& colour);
 
 // Every push button and picture button of `window` runs when it has the
 // focus and Enter (or keypad Enter) is pressed, as it does on Space.

@@ -16,8 +16,8 @@
 #include <thread>
 
 #include "app/holy_days_window.h"
-#include "app/safe_file.h"
 #include "app/user_data_file.h"
+#include "io/safe_file.h"
 #include "support/load_save_check.h"
 #include "support/ordinary_user.h"
 #include "support/temp_dir.h"
@@ -26,18 +26,11 @@ namespace orvane::app {
 namespace {
 
 namespace fs = std::filesystem;
+using io::ReplaceFile;
+using io::WriteOutcome;
+using orvane::testing::ReadBytes;
 using orvane::testing::TempDir;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using orvane::testing::WriteBytes;
 
 std::string Crlf(std::initializer_list<std::string> lines) {
   std::string text;
@@ -141,6 +134,8 @@ struct CalendarFault {
   std::function<fs::path(const fs::path&)> arrange;  // returns the path written
   std::string error;                                 // in the refusal; empty: written
   rlim_t fileSizeLimit = 0;                          // the most this process may write to a file
+  int pieces = 0;      // >0: the text is made while it is written, this many copies of it
+  bool stops = false;  // the maker gives up half-way
 };
 
 TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
@@ -317,6 +312,20 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
          return d / "big.ics";
        },
        std::generic_category().message(EFBIG), 16},
+      // Longer than the writer holds at once, so that it is written in turns.
+      {"a long text made while it is written", [](const fs::path& d) { return d / "long.ics"; }, "", 0, 5000},
+      {"a long text the system refuses half-way",
+       [](const fs::path& d) {
+         WriteBytes(d / "long.ics", "old");
+         return d / "long.ics";
+       },
+       std::generic_category().message(EFBIG), 200000, 5000},
+      {"a maker that gives up half-way",
+       [](const fs::path& d) {
+         WriteBytes(d / "long.ics", "old");
+         return d / "long.ics";
+       },
+       "gave up", 0, 5000, true},
   };
   for (const CalendarFault& c : calendarFaults) {
     SCOPED_TRACE(c.fault);
@@ -334,7 +343,22 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
       limit.rlim_cur = c.fileSizeLimit;
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    const WriteOutcome written = ReplaceFile(path, text);
+    std::string expected = text;
+    int offered = 0;
+    const WriteOutcome written =
+        c.pieces == 0 ? ReplaceFile(path, text) : io::ReplaceFileWith(path, [&](io::TextSink& sink) {
+          expected.clear();
+          for (int i = 0; i < c.pieces; ++i) {
+            if (c.stops && i == c.pieces / 2) return std::string("gave up");
+            expected += text;
+            ++offered;
+            if (!sink.Write(text)) break;
+          }
+          return std::string();
+        });
+    if (c.pieces > 0 && c.fileSizeLimit != 0) {
+      EXPECT_LT(offered, c.pieces) << "the maker is told of a failed write and stops";
+    }
     if (c.fileSizeLimit != 0) {
       ::setrlimit(RLIMIT_FSIZE, &saved);
       std::signal(SIGXFSZ, SIG_DFL);
@@ -346,7 +370,7 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
       EXPECT_EQ(StandingAt(path), before);
     }
     if (c.error.empty()) {
-      EXPECT_EQ(ReadBytes(path), text);
+      EXPECT_EQ(ReadBytes(path), expected);
       if (before.type == fs::file_type::not_found) {
         WriteBytes(dir / "reference", "");
         EXPECT_EQ(StandingAt(path), StandingAt(dir / "reference")) << "a new file gets the usual mode";

@@ -19,9 +19,9 @@
 #include "conversions/easter_window_model.h"
 #include "conversions/hebrew_calendar.h"
 #include "conversions/hebrew_window_model.h"
-#include "conversions/year_box.h"
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/year_box.h"
 #include "runs/year_start.h"
 #include "support/fake_host.h"
 
@@ -828,7 +828,7 @@ TEST(HelpRabbinic, LeapYearsOfTheCycleAndTheYearLimits) {
                  R"(and 0 is read as -1)");
   ASSERT_FALSE(limits.empty());
   SilentBeeper beeper;
-  conversions::HebrewWindowModel model(beeper, &BuildHelpText, [] { return 2024; });
+  conversions::HebrewWindowModel model(beeper, &BuildHelpText, [] { return ClockDate{2024, 1, 1}; });
   for (const auto& [typed, read] :
        std::vector<std::pair<std::string, std::string>>{{num::CStr(Num(limits[1]) - 1), limits[1]},
                                                         {num::CStr(Num(limits[2]) + 1), limits[2]},
@@ -851,7 +851,7 @@ TEST(HelpEaster, YearsListedAndTheCalendarsUsed) {
   EXPECT_EQ(Num(m[5]), firstGregorian - 1);
 
   testing::FakeHost beeps;
-  conversions::EasterWindowModel model(beeps, &BuildHelpText, [] { return 2024; });
+  conversions::EasterWindowModel model(beeps, &BuildHelpText, [] { return ClockDate{2024, 1, 1}; });
   const std::vector<std::string> lines = Lines(model.ListingFor(num::CStr(firstGregorian - 1)));
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(years) + 1);  // and the empty text after the last line end
   EXPECT_NE(lines[0].find("(Julian)"), std::string::npos);
@@ -879,19 +879,19 @@ TEST(HelpShown, EachSectionAndWindowShowsItsOwnText) {
   }
 
   SilentBeeper beeper;
-  conversions::HebrewWindowModel hebrew(beeper, &BuildHelpText, [] { return 2024; });
+  conversions::HebrewWindowModel hebrew(beeper, &BuildHelpText, [] { return ClockDate{2024, 1, 1}; });
   hebrew.Form_Load();
   EXPECT_EQ(hebrew.OutputText(), BuildHelpText("Rabbinic"));
   hebrew.cmdCompute_Click();
-  int f1 = conversions::kKeyF1;
+  int f1 = kKeyF1;
   hebrew.Form_KeyDown(f1);
   EXPECT_EQ(hebrew.OutputText(), BuildHelpText("Rabbinic"));
 
-  conversions::EasterWindowModel easter(beeper, &BuildHelpText, [] { return 2024; });
+  conversions::EasterWindowModel easter(beeper, &BuildHelpText, [] { return ClockDate{2024, 1, 1}; });
   easter.Form_Load();
   EXPECT_EQ(easter.OutputText(), BuildHelpText("Easter"));
   easter.cmdEaster_Click();
-  f1 = conversions::kKeyF1;
+  f1 = kKeyF1;
   easter.Form_KeyDown(f1);
   EXPECT_EQ(easter.OutputText(), BuildHelpText("Easter"));
 }
@@ -903,9 +903,9 @@ TEST(HelpShown, TheConversionWindowsHelp) {
   Window f;
   f.w.SwitchSection("Flood");
   conversions::ConversionWindowModel conversion(f.w.engine(), f.beeper, &BuildHelpText, [] {
-    return conversions::ClockDate{2024, 4, 9};
+    return ClockDate{2024, 4, 9};
   });
-  int f1 = conversions::kKeyF1;
+  int f1 = kKeyF1;
   conversion.Form_KeyDown(f1);
   EXPECT_EQ(f1, 0);
   EXPECT_TRUE(conversion.HelpVisible);

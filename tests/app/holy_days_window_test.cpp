@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/printing.h"
+
 namespace orvane::app {
 namespace {
 
@@ -93,6 +95,28 @@ TEST(HolyDaysWindow, EachWindowHasItsOwnEngine) {
   b.w.cmdHolyDays_Click();
   EXPECT_EQ(a.w.OutputText(), first);
   EXPECT_NE(b.w.OutputText(), first);
+}
+
+// The name a saved report is offered under: the section and the year as
+// typed, a range with both years, BCE years spelled out (no "--" in a name).
+TEST(ReportFileStem, SectionAndYears) {
+  struct Case {
+    const char* section;
+    const char* year;
+    const char* lastYear;
+    const char* stem;
+  };
+  const Case cases[] = {
+      {"HolyDays", "2024", "", "holydays-2024"},
+      {"LocalMoons", "-1461", "", "localmoons-1461bce"},
+      {"Flood", "-2400", "-2300", "flood-2400bce-2300bce"},
+      {"Golgotha", "28", "35", "golgotha-28-35"},
+      {"Sunset", "", "", "sunset"},
+      {"Times", "20x4", "", "times"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReportFileStem(c.section, c.year, c.lastYear), c.stem) << c.section << " " << c.year;
+  }
 }
 
 }  // namespace

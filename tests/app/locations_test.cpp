@@ -388,6 +388,31 @@ TEST(EntryFields, TheBlankInTheOffsetBoxMovesOnOnlyInTheTableSections) {
   EXPECT_EQ(f.beeper.beeps, 0);
 }
 
+// A place entered in one go (as orvane-cli enters its options) follows the
+// keys' rules: the limits on leaving a box correct without a beep, a
+// rejected key and a corrected offset count one beep each.
+TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
+  struct Case {
+    const char *lat, *lon, *offset;
+    int beeps;
+    const char* boxes;
+  };
+  const Case cases[] = {
+      {"51 30 n", "0 7 w", "0", 0, "51 30 N 0 7 W 0"},
+      {"75 61 S", "200 0 E", "5.5", 0, "60 59 S 180 0 E 5.5"},
+      {"31 47 X", "35 13 E", "2", 1, "31 47 N 35 13 E 2"},
+      {"31 47 N", "35 13 E", "99", 1, "31 47 N 35 13 E 14"},
+      {"3a1 47 N", "35 13 E", "-2", 2, "31 47 N 35 13 E 2"},
+  };
+  for (const Case& c : cases) {
+    Window f;
+    EXPECT_EQ(f.w.EnterPlace(c.lat, c.lon, c.offset), c.beeps) << c.lat;
+    EXPECT_EQ(f.beeper.beeps, c.beeps) << c.lat;
+    EXPECT_EQ(f.Boxes(), c.boxes) << c.lat;
+    EXPECT_EQ(f.w.ActiveControl, Control::None);
+  }
+}
+
 TEST(EntryFields, LeavingABoxAppliesItsLimits) {
   Window f;
   f.w.TypeKeys(Control::txtLatDeg, "75 ");
@@ -444,18 +469,6 @@ TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {
   EXPECT_EQ(f.w.txtYear, "2000");
   EXPECT_FALSE(f.w.UserDataChanged);
   EXPECT_FALSE(f.w.lblChangeVisible);
-}
-
-TEST(EntryFields, TheYearBoxStepsOverTheYearZero) {
-  EXPECT_EQ(StepYearText("2024", kKeyUp), "2025");
-  EXPECT_EQ(StepYearText("2024", kKeyDown), "2023");
-  EXPECT_EQ(StepYearText("1", kKeyDown), "-1");
-  EXPECT_EQ(StepYearText("-1", kKeyUp), "1");
-  EXPECT_EQ(StepYearText("", kKeyUp), "1");
-  EXPECT_EQ(StepYearText("", kKeyDown), "-1");
-  EXPECT_EQ(StepYearText("-4004", kKeyDown), "-4005");  // the runs clamp
-  EXPECT_EQ(StepYearText("99999", kKeyUp), "100000");   // no 16-bit overflow
-  EXPECT_EQ(StepYearText("17", 65), "17");
 }
 
 TEST(EntryFields, TheYearBoxFiltersKeysAndSurvivesAnyYear) {

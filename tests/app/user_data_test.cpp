@@ -10,25 +10,16 @@
 
 #include "app/holy_days_window.h"
 #include "app/user_data_file.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::app {
 namespace {
 
 namespace fs = std::filesystem;
+using orvane::testing::ReadBytes;
 using orvane::testing::TempDir;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
+using orvane::testing::WriteBytes;
 
 // Lines joined with CR LF, each ended by one.
 std::string Crlf(std::initializer_list<std::string> lines) {
@@ -264,8 +255,10 @@ TEST(UserDataText, AnotherCopysChangesAreMergedWithoutLosingEither) {
 
 TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) {
   TempDir dir;
+  fs::create_directory(dir / "work");
+  const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
   {
-    Window first({dir.path(), dir / "per-user"});
+    Window first(folders);
     EXPECT_EQ(first.w.LoadUserData().status, LoadStatus::Missing);
     EXPECT_TRUE(first.w.cboLocation.List.empty());
     // The boxes keep their initial texts.
@@ -274,18 +267,84 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
     EXPECT_EQ(first.w.txtGMT.Text, "2");
     EXPECT_FALSE(first.w.UserDataChanged);
   }
-  const std::string written = ReadBytes(dir / "UserData.Dat");
+  // The first start creates the per-user folder and leaves the working one alone.
+  const std::string written = ReadBytes(dir / "data" / "orvane" / "UserData.Dat");
   const ColourSettings designColours;
   std::string colours;
   for (std::int32_t c : designColours.stored) colours += NumberLineText(c) + "\r\n";
   EXPECT_EQ(written, Crlf({"", "-1 "}) + colours);
+  EXPECT_FALSE(fs::exists(dir / "work" / "UserData.Dat"));
 
-  Window second({dir.path(), dir / "per-user"});
+  Window second(folders);
   EXPECT_EQ(second.w.LoadUserData().status, LoadStatus::Read);
   EXPECT_EQ(second.w.cboLocation.List, std::vector<std::string>{"Jerusalem , Israel"});
   EXPECT_EQ(second.w.LocationName(), "Jerusalem, Israel");
   EXPECT_EQ(second.w.cboLocation.Text, "Jerusalem, Israel");
-  EXPECT_FALSE(fs::exists(dir / "per-user"));
+}
+
+TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolders) {
+  TempDir dir;
+  fs::create_directories(dir / "work");
+  fs::create_directories(dir / "data" / "Orvane");
+  const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
+  EXPECT_EQ(folders.formerPerUser, dir / "data" / "Orvane");
+
+  // Only the folder of earlier versions holds a file: it is read, and the
+  // first save goes to the per-user folder, leaving it as it was.
+  WriteBytes(dir / "data" / "Orvane" / "UserData.Dat", kTwoPlaces);
+  {
+    Window f(folders);
+    EXPECT_EQ(f.w.LoadUserData().status, LoadStatus::Read);
+    EXPECT_EQ(f.w.LocationName(), "New York");
+    f.w.SaveUserData();
+  }
+  EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
+  EXPECT_EQ(ReadBytes(dir / "data" / "Orvane" / "UserData.Dat"), kTwoPlaces);
+
+  // A file in the working folder is used, read and saved, before the per-user one.
+  const std::string mine = Crlf({"Mine", " 0 ", "Mine", "-1 ", " 2 ", "3"}) + NumberedColours();
+  WriteBytes(dir / "work" / "UserData.Dat", mine);
+  {
+    Window f(folders);
+    EXPECT_EQ(f.w.LoadUserData().status, LoadStatus::Read);
+    EXPECT_EQ(f.w.LocationName(), "Mine");
+    f.w.SaveUserData();
+  }
+  EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
+  EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
+
+  // A named file alone: missing, it is created there and nowhere else.
+  {
+    Window f(NamedUserDataFile(dir / "named.dat"));
+    EXPECT_EQ(f.w.LoadUserData().status, LoadStatus::Missing);
+    EXPECT_TRUE(f.w.cboLocation.List.empty());
+  }
+  UserData named;
+  EXPECT_TRUE(ReadUserData(ReadBytes(dir / "named.dat"), named).complete);
+  EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
+}
+
+TEST(UserDataFile, ThePerUserFolderIsTheToolkitsBesideTheHomeOrTheGivenDataHome) {
+  TempDir dir;
+  fs::path byHome, byDataHome, byRelative;
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment none("XDG_DATA_HOME", nullptr);
+    byHome = PlatformPerUserFolder();
+  }
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment given("XDG_DATA_HOME", (dir / "xdg").c_str());
+    byDataHome = PlatformPerUserFolder();
+  }
+  {
+    const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+    const orvane::testing::ScopedEnvironment relative("XDG_DATA_HOME", "relative/is/ignored");
+    byRelative = PlatformPerUserFolder();
+  }
+  EXPECT_EQ(byHome, dir / "home" / ".local" / "share" / "orvane");
+  EXPECT_EQ(byDataHome, dir / "xdg" / "orvane");
+  EXPECT_EQ(byRelative, byHome);
 }
 
 TEST(UserDataFile, ADamagedFileIsKeptAsBakAndRewrittenWithWhatWasRead) {

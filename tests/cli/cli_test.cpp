@@ -8,6 +8,7 @@
 
 #include "app/holy_days_window.h"
 #include "support/cli_harness.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::cli {
@@ -93,8 +94,10 @@ TEST(Cli, BadCommandLinesAreOneLineErrors) {
   TempDir dir;
   const fs::path old = fs::current_path();
   fs::current_path(dir.path());
+  // Without a file in the working folder the per-user one is looked for.
+  const orvane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", (dir / "data").c_str());
   const std::string see = " (see orvane-cli --help)";
-  const std::string dataFile = (fs::current_path() / "UserData.Dat").string();
+  const std::string dataFile = (dir / "data" / "orvane" / "UserData.Dat").string();
   const std::string gmtRule =
       "--gmt must be the hours from UTC, 0 to 14, without a sign (E or W of --lon gives it) and in at most 5 "
       "characters, e.g. 2 or 5.5; not ";
@@ -155,6 +158,13 @@ TEST(Cli, BadCommandLinesAreOneLineErrors) {
        "--julian: the year 'x' of 'x-1-1' is not a whole number of at most 5 digits"},
       {{"convert", "--jd", "-5"}, "--jd must be a Julian day such as 2460409.5, not '-5'"},
       {{"convert", "--jd", "12.3.4"}, "--jd must be a Julian day such as 2460409.5, not '12.3.4'"},
+      // Formats: only those the command offers, and data for one year on standard output.
+      {{"holydays", "--format", "csv"}, "--format: must be text|json, not 'csv'" + see},
+      {{"sunsets", "--format", "xml"}, "--format: must be text|json|csv, not 'xml'" + see},
+      {{"holydays", "--format", "json", "--ics", "-"},
+       "--ics - and --format json both print to standard output; give --ics a file"},
+      {{"newmoons", "--format", "json", "--ics", "x.ics", "--years", "2020", "2021"},
+       "--format json gives one year; --years is for the text and the calendar file"},
       // Places.
       {place("31 47 X", "35 13 E", "2"), latRule + "'31 47 X'"},
       {place("131 47 N", "35 13 E", "2"), latRule + "'131 47 N'"},

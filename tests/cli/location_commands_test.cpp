@@ -7,6 +7,7 @@
 
 #include "app/holy_days_window.h"
 #include "cli/cli.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace orvane::cli {
@@ -21,7 +22,8 @@ struct Result {
 };
 
 // Runs orvane-cli in a fresh working directory (with the given UserData.Dat,
-// if any) and restores the old one afterwards.
+// if any), with a per-user data folder of its own, and restores the old ones
+// afterwards.
 class InFolder : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -47,6 +49,7 @@ class InFolder : public ::testing::Test {
   bool FileExists() const { return fs::exists(dir_ / "UserData.Dat"); }
 
   TempDir dir_;
+  orvane::testing::ScopedEnvironment dataHome_{"XDG_DATA_HOME", (dir_ / "data").c_str()};
   fs::path old_;
 };
 
@@ -180,6 +183,41 @@ TEST_F(InFolder, ADamagedFileIsReadAsFarAsItGoesAndLeftAlone) {
   EXPECT_NE(r.out.find("Jerusalem , Israel"), std::string::npos);
   EXPECT_EQ(ReadFile(), damaged);
   EXPECT_FALSE(fs::exists(dir_ / "UserData.Dat.bak"));
+}
+
+TEST_F(InFolder, ThePerUserFileIsReadWhenTheWorkingFolderHasNoneAndDataNamesAnother) {
+  // The per-user data folder, as the desktop program keeps it.
+  fs::create_directories(dir_ / "data" / "orvane");
+  std::ofstream(dir_ / "data" / "orvane" / "UserData.Dat", std::ios::binary) << kTwoPlaces;
+  const Result perUser = Run({"locations", "--names"});
+  EXPECT_EQ(perUser.status, 0);
+  EXPECT_EQ(perUser.out, "Jerusalem , Israel\nSydney\n");
+
+  // A file in the working folder comes first.
+  const std::string oneEntry =
+      "Home\r\n 0 \r\nHome\r\n-1 \r\n 2 \r\n3\r\n" + kTwoPlaces.substr(kTwoPlaces.find(" 16761024"));
+  WriteFile(oneEntry);
+  EXPECT_EQ(Run({"locations", "--names"}).out, "Home\n");
+
+  // --data names the file, for every command that reads one.
+  std::ofstream(dir_ / "other.dat", std::ios::binary) << kTwoPlaces;
+  const Result named = Run({"times", "2024", "--gregorian", "--data", (dir_ / "other.dat").string()});
+  EXPECT_EQ(named.status, 0);
+  EXPECT_EQ(named.out.substr(0, named.out.find('\n')), "(Sydney, 33\u00BA52'S 151\u00BA13'E GMT +10)");
+  EXPECT_EQ(Run({"locations", "--names", "--data", "other.dat"}).out, "Jerusalem , Israel\nSydney\n");
+  const Result unknown = Run({"sunsets", "--data", "other.dat", "--location", "Home"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("no location named 'Home' in " + (dir_ / "other.dat").string()),
+            std::string::npos)
+      << unknown.err;
+  // A named file that is not there is said, and Jerusalem used.
+  const Result missing = Run({"locations", "--names", "--data", "nowhere.dat"});
+  EXPECT_EQ(missing.status, 0);
+  EXPECT_EQ(missing.out, "Jerusalem , Israel\n");
+  EXPECT_NE(missing.err.find("there is no file " + (dir_ / "nowhere.dat").string()), std::string::npos)
+      << missing.err;
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere.dat"));
+  EXPECT_EQ(ReadFile(), oneEntry);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversions/reference_calendar.h"
+#include "engine/year_box.h"
 
 namespace orvane::conversions {
 namespace {
@@ -208,7 +209,9 @@ TEST(EasterWindow, OpensOnTheCurrentYearShowingItsHelp) {
         asked = key;
         return "Easter Dates\r\n";
       },
-      [] { return 2030; });
+      [] {
+        return ClockDate{2030, 1, 1};
+      });
   EXPECT_EQ(model.YearText(), "Year");
   model.Form_Load();
   EXPECT_EQ(model.YearText(), "2030");

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/year_box.h"
+
 namespace orvane::conversions {
 namespace {
 
@@ -299,7 +301,9 @@ TEST(RabbinicalWindow, OpensOnTheCurrentYearShowingItsHelp) {
         asked = key;
         return std::string("help for ") + std::string(key) + "\r\n";
       },
-      [] { return 2031; });
+      [] {
+        return ClockDate{2031, 1, 1};
+      });
   EXPECT_EQ(model.YearText(), HebrewWindowModel::kInitialYearText);
   model.Form_Load();
   EXPECT_EQ(model.YearText(), "2031");

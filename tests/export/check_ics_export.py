@@ -1,7 +1,12 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Reads the calendar exports of 2025 with a second, independent reader.
 
 Usage: check_ics_export.py ORVANE_CLI
+
+ORVANE_CLI is a path to the program, or a name found on PATH or, failing
+that, among the project's builds (build/release/bin, then build/test/bin).
+The script runs under the system's Python, where Debian's python3-icalendar
+installs the module.
 
 Runs `ORVANE_CLI holydays 2025 --ics FILE` (and the new moons, at Jerusalem
 and at a place whose name holds a comma and a semicolon), parses each file
@@ -14,11 +19,16 @@ DTSTAMP in UTC.  Exits non-zero on the first failed file, naming each fault.
 import datetime
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
 
-import icalendar
+try:
+    import icalendar
+except ImportError:
+    sys.exit("check_ics_export.py: Python's icalendar module is missing "
+             "(Debian: apt-get install python3-icalendar)")
 
 DATED = re.compile(
     r"^(.*?) ?(Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), +(\d+) ([A-Z][a-z]{2}) (\d+) CE *$")
@@ -86,8 +96,28 @@ def check_against_report(what, report, events):
         check(WEEKDAYS[when.weekday()] == weekday, "%s: %s is a %s" % (what, when, WEEKDAYS[when.weekday()]))
 
 
+def find_program(name):
+    """The program as an absolute path: a path as given, else a name on PATH
+    or in the project's build folders; None when there is none."""
+    if os.sep in name:
+        return os.path.abspath(name) if os.access(name, os.X_OK) else None
+    found = shutil.which(name)
+    if found:
+        return os.path.abspath(found)
+    project = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    for build in ("release", "test"):
+        candidate = os.path.join(project, "build", build, "bin", name)
+        if os.access(candidate, os.X_OK):
+            return candidate
+    return None
+
+
 def main():
-    cli = os.path.abspath(sys.argv[1])
+    if len(sys.argv) != 2:
+        sys.exit("usage: check_ics_export.py ORVANE_CLI")
+    cli = find_program(sys.argv[1])
+    if cli is None:
+        sys.exit("check_ics_export.py: no program " + sys.argv[1] + " on PATH or in build/*/bin (run make build)")
     with tempfile.TemporaryDirectory() as folder:
         report, raw, calendar = export(cli, folder, ["holydays", "2025"])
         events = check_events("holy days", calendar, raw)

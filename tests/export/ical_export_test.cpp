@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/export_report.h"
 #include "app/holy_days_window.h"
 #include "support/ical_reader.h"
 #include "support/report_dates.h"
@@ -25,6 +26,7 @@ using orvane::testing::EveningRows;
 using orvane::testing::IcsDate;
 using orvane::testing::IcsEvent;
 using orvane::testing::IcsFile;
+using orvane::testing::ReadBytes;
 using orvane::testing::ReadIcs;
 using orvane::testing::StatedDate;
 using orvane::testing::StatedDates;
@@ -424,13 +426,6 @@ TEST(IcalExport, DatesOutsideTheCommonEraAndEmptyReportsAreRefused) {
   EXPECT_TRUE(BuildCalendar({Window().Jerusalem("1", false, false).Run()}, kStamp).ok);
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Listing(const fs::path& dir) {
   std::vector<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(dir)) names.push_back(entry.path().string());
@@ -447,7 +442,7 @@ TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
   const ExportOutcome written = ExportCalendar({run}, target, kStamp);
   ASSERT_TRUE(written.ok) << written.error;
   EXPECT_EQ(written.events, 11u);
-  EXPECT_EQ(ReadFile(target), BuildCalendar({run}, kStamp).text);
+  EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
   EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{target.string()});
 
   // A folder that is not there, a folder in the file's place and a file in
@@ -464,7 +459,7 @@ TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
     EXPECT_EQ(failed.error.find('\n'), std::string::npos);
     EXPECT_EQ(Listing(dir.path()), before);
   }
-  EXPECT_EQ(ReadFile(target), BuildCalendar({run}, kStamp).text);
+  EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
 
   // A date the format cannot hold writes nothing either.
   const ExportOutcome bce =
@@ -478,21 +473,21 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   const fs::path path = dir / "shown.ics";
   Window w;
   // At start-up the pane shows the help text.
-  ExportOutcome outcome = ExportReport(w.w, path, kStamp);
+  ExportOutcome outcome = app::ExportReport(w.w, path, kStamp);
   EXPECT_FALSE(outcome.ok);
   EXPECT_NE(outcome.error.find("no holy days or month starts"), std::string::npos) << outcome.error;
   EXPECT_FALSE(fs::exists(path));
 
   w.Jerusalem("2025", false, false);
-  outcome = ExportReport(w.w, path, kStamp);
+  outcome = app::ExportReport(w.w, path, kStamp);
   ASSERT_TRUE(outcome.ok) << outcome.error;
-  ExpectExportMatchesReport(w.w.OutputText(), ReadIcs(ReadFile(path)), "holy days");
+  ExpectExportMatchesReport(w.w.OutputText(), ReadIcs(ReadBytes(path)), "holy days");
 
   // Ticking east of Israel runs the report again: the export follows it.
   w.w.chkEJW = true;
   w.w.chkEJW_Click();
-  ASSERT_TRUE(ExportReport(w.w, path, kStamp).ok);
-  const IcsFile east = ReadIcs(ReadFile(path));
+  ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
+  const IcsFile east = ReadIcs(ReadBytes(path));
   ExpectExportMatchesReport(w.w.OutputText(), east, "east");
   EXPECT_NE(east.events.front().description.find("east of Israel"), std::string::npos);
 
@@ -500,16 +495,16 @@ TEST(ExportReport, ExportsTheReportThePaneShows) {
   // not a report of days.
   w.w.chkEJW = false;
   w.Local("2025", "Paris, France", "48 51 N 2 21 E 1");
-  ASSERT_TRUE(ExportReport(w.w, path, kStamp).ok);
-  EXPECT_EQ(ReadIcs(ReadFile(path)).events.front().location, "Paris, France");
+  ASSERT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
+  EXPECT_EQ(ReadIcs(ReadBytes(path)).events.front().location, "Paris, France");
   w.w.cmdSunset_Click();
-  EXPECT_FALSE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_FALSE(app::ExportReport(w.w, path, kStamp).ok);
 
   // Nor is a help text, even after a report.
   w.Jerusalem("2025", false, true);
-  EXPECT_TRUE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_TRUE(app::ExportReport(w.w, path, kStamp).ok);
   w.w.mnuDocumentation_Click();
-  EXPECT_FALSE(ExportReport(w.w, path, kStamp).ok);
+  EXPECT_FALSE(app::ExportReport(w.w, path, kStamp).ok);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // line must end, with exit status 0, or 2 with nothing on stdout and one
 // line on stderr; a hang is caught by libFuzzer's -timeout.  Command lines
 // that may write a calendar file (--ics) are left out.  They run in a fresh
-// folder holding a UserData.Dat of two places.
+// folder holding a UserData.Dat of two places, removed when the run ends.
 #include <unistd.h>
 
 #include <cstddef>
@@ -16,9 +16,25 @@
 
 #include "support/cli_harness.h"
 
+namespace {
+
+// The run's folder, removed again when the fuzzer ends normally (a crash
+// leaves it, beside the artifact, for a look at what the command wrote).
+struct RunFolder {
+  std::filesystem::path path;
+  ~RunFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+    std::filesystem::remove_all(path, ignored);
+  }
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / ("orvane-cli-fuzz-" + std::to_string(::getpid()));
+  static RunFolder run{fs::temp_directory_path() / ("orvane-cli-fuzz-" + std::to_string(::getpid()))};
+  const fs::path& folder = run.path;
   fs::create_directories(folder);
   std::ofstream(folder / "UserData.Dat", std::ios::binary) << orvane::testing::FuzzUserData();
   fs::current_path(folder);

@@ -54,7 +54,7 @@ std::vector<std::string> Lines(const std::string& text) {
 // into the coordinate boxes.
 struct Window {
   Window(const std::string& name, const std::string& coordinates) {
-    w.SetUserDataFolders({dir.path(), dir / "per-user"});
+    w.SetUserDataFolders({dir.path(), dir.path()});
     w.Form_Load(2024);
     w.TypeKeys(Control::txtLatDeg, coordinates);
     w.SetFocus(Control::None);

@@ -11,7 +11,9 @@ namespace orvane::testing {
 
 struct StatedDate {
   std::string label;                 // the text before the weekday, trimmed: "Abib 1 is", "to"
-  int day = 0, month = 0, year = 0;  // the date as printed (year of the common era)
+  std::string weekday;               // "Sunday" .. "Saturday"
+  int day = 0, month = 0, year = 0;  // the date as printed: the year of its era
+  bool bce = false;                  // the era is BCE
   std::string certainty;             // "certain", "possibly one day earlier", ..., "possibly one week later"
   std::string reading;               // "", "early" (the barley harvest is early) or "late"
 };
@@ -43,11 +45,11 @@ inline int MonthNumber(const std::string& name) {
   return 0;
 }
 
-// Every line that ends in a weekday and a date of the common era, in order,
+// Every line that ends in a weekday and a date, in order,
 // with the certainty and reading the report's notes give it.
 inline std::vector<StatedDate> StatedDates(const std::string& report) {
   static const std::regex dated(
-      R"(^(.*?) ?(Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), +(\d+) ([A-Z][a-z]{2}) (\d+) CE *$)");
+      R"(^(.*?) ?(Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), +(\d+) ([A-Z][a-z]{2}) (\d+) (B?CE) *$)");
   std::vector<StatedDate> dates;
   std::string note = "certain";  // the note over the days of the current month
   std::string reading;
@@ -77,9 +79,11 @@ inline std::vector<StatedDate> StatedDates(const std::string& report) {
     StatedDate d;
     d.label = m[1].str();
     while (!d.label.empty() && d.label.back() == ' ') d.label.pop_back();
+    d.weekday = m[2].str();
     d.day = std::stoi(m[3].str());
     d.month = MonthNumber(m[4].str());
     d.year = std::stoi(m[5].str());
+    d.bce = m[6].str() == "BCE";
     d.reading = reading;
     if (d.label.rfind("The Wave Offering", 0) == 0 || d.label.rfind("First-fruits", 0) == 0) {
       d.certainty = "certain";  // until a week note says otherwise
@@ -96,17 +100,23 @@ inline std::vector<StatedDate> StatedDates(const std::string& report) {
 }
 
 // The evening rows of the new-moon tables: the evening's day and month, the
-// sunset cell as a clock time after noon ("5:57" is 17:57) and the verdict.
+// sunset and moonset cells as clock times after noon ("5:57" is 17:57), the
+// figures as printed and the verdict.
 struct EveningRow {
   int day = 0, month = 0;
-  int sunsetHour = 0, sunsetMinute = 0;  // 24-hour clock
-  std::string verdict;                   // "Not Visible", "Prob Not Visible", "Prob Visible", "Visible"
-  bool lastOfTable = false;              // the last row before the table ends
+  int sunsetHour = 0, sunsetMinute = 0;    // 24-hour clock
+  int moonsetHour = 0, moonsetMinute = 0;  // 24-hour clock
+  // Illuminated percent, the sun's and the moon's azimuth, the moon's
+  // altitude, the sun's altitude at moonset and the visibility number.
+  std::vector<std::string> figures;
+  std::string verdict;       // "Not Visible", "Prob Not Visible", "Prob Visible", "Visible"
+  bool lastOfTable = false;  // the last row before the table ends
 };
 
 inline std::vector<EveningRow> EveningRows(const std::string& report) {
   static const std::regex row(
-      R"(^(\d+) +([A-Z][a-z]{2}) +(\d+):(\d\d) .*  (Not Visible|Prob Not Visible|Prob Visible|Visible)$)");
+      R"(^(\d+) +([A-Z][a-z]{2}) +(\d+):(\d\d) +(\d+):(\d\d) +(\S+) +(\S+) +(\S+) +(\S+) +(\S+) +(\S+))"
+      R"(  (Not Visible|Prob Not Visible|Prob Visible|Visible)$)");
   std::vector<EveningRow> rows;
   for (const std::string& line : TextLines(report)) {
     std::smatch m;
@@ -119,7 +129,10 @@ inline std::vector<EveningRow> EveningRows(const std::string& report) {
     r.month = MonthNumber(m[2].str());
     r.sunsetHour = std::stoi(m[3].str()) + 12;
     r.sunsetMinute = std::stoi(m[4].str());
-    r.verdict = m[5].str();
+    r.moonsetHour = (std::stoi(m[5].str()) + 12) % 24;
+    r.moonsetMinute = std::stoi(m[6].str());
+    for (int i = 7; i <= 12; ++i) r.figures.push_back(m[i].str());
+    r.verdict = m[13].str();
     rows.push_back(r);
   }
   if (!rows.empty()) rows.back().lastOfTable = true;

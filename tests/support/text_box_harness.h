@@ -58,7 +58,7 @@ inline std::string ConversionBox(NumberBox box, const std::string& text) {
   SilentBeeper beeper;
   app::HolyDaysWindow main(beeper);
   main.Form_Load(2024);
-  ConversionWindowModel m(main.engine(), beeper, {}, [] { return conversions::ClockDate{2024, 4, 9}; });
+  ConversionWindowModel m(main.engine(), beeper, {}, [] { return ClockDate{2024, 4, 9}; });
   m.Form_Load();
   switch (box) {
     case NumberBox::GregorianYear:
@@ -102,7 +102,7 @@ inline std::string ConversionBox(NumberBox box, const std::string& text) {
 inline std::string Listing(NumberBox box, const std::string& text) {
   SilentBeeper beeper;
   const auto help = [](std::string_view key) { return app::BuildHelpText(key); };
-  const auto clock = [] { return 2024; };
+  const auto clock = [] { return ClockDate{2024, 1, 1}; };
   if (box == NumberBox::RabbinicalListingYear) {
     conversions::HebrewWindowModel w(beeper, help, clock);
     w.Form_Load();

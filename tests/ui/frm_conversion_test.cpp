@@ -2,7 +2,9 @@
 // main window's menu and driven through their top-level windows.
 #include "ui/frm_conversion.h"
 
+#include <QAccessible>
 #include <QCalendar>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -122,6 +124,14 @@ class FrmConversionTest : public QObject {
     QCOMPARE(DateText(w.txtJCDay, w.txtJCMonth, w.txtJCYear), QString("19 December 1999"));
     QCOMPARE(DateText(w.txtHDay, w.txtHMonth, w.txtHYear), QString("23 Tevet 5760"));
     QCOMPARE(w.lblBDayOfWeek->text(), QString("Sabbath"));
+    // The moon picture is named for a screen reader, and says the phase: a
+    // waning crescent of about a quarter, between the last quarter of
+    // 29 December 1999 and the new moon of 6 January 2000.
+    QAccessibleInterface* moon = QAccessible::queryAccessibleInterface(w.picMoon);
+    QCOMPARE(moon->text(QAccessible::Name), QString("Moon phase"));
+    static const QRegularExpression waning(R"(^Waning moon, (1[5-9]|2\d|3[0-5])(\.\d)? percent lit$)");
+    QVERIFY2(waning.match(moon->text(QAccessible::Description)).hasMatch(),
+             qPrintable(moon->text(QAccessible::Description)));
     // A letter in the count box is dropped with a beep.
     const int beeps = beeper.beeps;
     Press(&w, Qt::Key_X);

@@ -2,14 +2,19 @@
 // platform, as the window system delivers keys and clicks.
 #include "ui/frm_holy_days.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDate>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
@@ -48,6 +53,14 @@ class RecordingPrinter final : public app::PrintService {
 app::UserDataFolders TestFolders() {
   static QTemporaryDir dir;
   return {std::filesystem::path(dir.path().toStdString()), std::filesystem::path(dir.path().toStdString())};
+}
+
+// The text of a PDF file as pdftotext reads it, in its columns.
+QString PdfText(const QString& path) {
+  QProcess p;
+  p.start("pdftotext", {"-layout", path, "-"});
+  if (!p.waitForFinished(30000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 QString Lf(const std::string& text) {
@@ -90,6 +103,12 @@ class FrmHolyDaysTest : public QObject {
   void aReportFromTheButtonShowsTheCoresText() {
     frmHolyDays w(&questions, &printer, &beeper, TestFolders());
     Type(&w, "2024");  // the year box starts with the focus and its year selected
+    // A letter beyond ASCII meets the year box's filter too: dropped with a beep.
+    const int beeps = beeper.beeps;
+    QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_Eacute, QStringLiteral("\u00E9"),
+                        Qt::NoModifier);
+    QCOMPARE(w.txtYear->text(), QString("2024"));
+    QCOMPARE(beeper.beeps, beeps + 1);
     Click(w.cmdHolyDays);
     QVERIFY(w.PaneText().contains("Abib 1 is Wednesday, 10 Apr 2024 CE \r\n"));
     QCOMPARE(w.txtOut->toPlainText(), Lf(w.core().OutputText()));
@@ -320,6 +339,96 @@ class FrmHolyDaysTest : public QObject {
              QString("There was a problem printing to your printer."));
     QCOMPARE(QString::fromStdString(yes.asked[1].title), QString("Orvane"));
     QVERIFY(yes.asked[1].buttons == app::Question::Buttons::Ok);
+  }
+
+  void exportPdfWritesTheReportAsPrintedUnderTheSectionAndYear() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chosen.pdf");
+    ScriptedQuestions yes;
+    frmHolyDays w(&yes, nullptr, &beeper, TestFolders());
+    QString offered;
+    w.SetExportFileChooser([&offered, &path](const QString& name) {
+      offered = name;
+      return path;
+    });
+    orvane::test::Retype(w.txtYear, "2024");
+    Click(w.cmdHolyDays);
+    // File, Export PDF by its mnemonics, as a user types them.
+    Press(&w, Qt::Key_F, Qt::AltModifier);
+    auto* file = w.menuBar()->findChild<QMenu*>("mnuFile");
+    QTRY_VERIFY(file->isVisible());
+    Press(file, Qt::Key_D);
+    QTRY_VERIFY(!offered.isEmpty());
+    QCOMPARE(offered, QString("holydays-2024.pdf"));
+    QVERIFY2(yes.asked.empty(), yes.LastText().c_str());
+    const QString text = PdfText(path);
+    QVERIFY2(text.contains("Abib 1 is Wednesday, 10 Apr 2024 CE"), qPrintable(text.left(400)));
+    QVERIFY(text.contains("Sunset Moonset"));
+
+    // A file that cannot be written is said, and nothing is left behind.
+    w.SetExportFileChooser([&dir](const QString&) { return dir.filePath("no-such-folder/report.pdf"); });
+    w.mnuExportPdf->trigger();
+    QCOMPARE(yes.asked.size(), std::size_t(1));
+    QVERIFY2(QString::fromStdString(yes.LastText()).startsWith("The PDF cannot be written to "),
+             yes.LastText().c_str());
+  }
+
+  void printSetupChoosesThePrinterThatPrintThenUses() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("printed.pdf");
+    ScriptedQuestions yes;
+    frmHolyDays w(&yes, nullptr, &beeper, TestFolders());
+    orvane::test::Retype(w.txtYear, "2024");
+    Click(w.cmdHolyDays);
+    // In the print dialog: the PDF printer and its file, then Enter.
+    bool chosen = false;
+    QTimer chooser;
+    chooser.setInterval(20);
+    connect(&chooser, &QTimer::timeout, this, [&] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || chosen) return;
+      auto* printers = dialog->findChild<QComboBox*>("printers");
+      auto* fileName = dialog->findChild<QLineEdit*>("filename");
+      if (printers == nullptr || fileName == nullptr) return;
+      const int pdf = printers->findText("PDF", Qt::MatchContains);
+      if (pdf < 0) return;
+      chosen = true;
+      printers->setCurrentIndex(pdf);
+      fileName->setText(path);
+      Press(dialog, Qt::Key_Return);
+    });
+    chooser.start();
+    Press(&w, Qt::Key_F, Qt::AltModifier);
+    auto* file = w.menuBar()->findChild<QMenu*>("mnuFile");
+    QTRY_VERIFY(file->isVisible());
+    Press(file, Qt::Key_T);
+    chooser.stop();
+    QVERIFY(chosen);
+    QVERIFY(!QFile::exists(path));  // chosen, not yet printed
+    Press(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(yes.asked.size(), std::size_t(1));  // "Verify Print", no failure notice
+    QCOMPARE(QString::fromStdString(yes.asked[0].title), QString("Verify Print"));
+    const QString text = PdfText(path);
+    QVERIFY2(text.contains("Abib 1 is Wednesday, 10 Apr 2024 CE"), qPrintable(text.left(400)));
+  }
+
+  void pictureButtonsAreNamedForAScreenReader() {
+    frmHolyDays w(&questions, &printer, &beeper, TestFolders());
+    const std::pair<QToolButton*, const char*> named[] = {
+        {w.cmdHolyDays, "Holy days"},       {w.cmdMonths, "New moons"},
+        {w.cmdLocMon, "Local new moons"},   {w.cmdSunset, "Sunsets"},
+        {w.cmdTimes, "Sun and moon times"}, {w.cmdGolgotha, "Golgotha"},
+        {w.cmdJordan, "Jordan crossing"},   {w.cmdFlood, "Flood"},
+        {w.cmdCreation, "Creation"}};
+    for (const auto& [button, name] : named) {
+      QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+      QVERIFY(spoken != nullptr);
+      QCOMPARE(spoken->role(), QAccessible::Button);
+      QCOMPARE(spoken->text(QAccessible::Name), QString(name));
+      QCOMPARE(spoken->text(QAccessible::Description), button->toolTip());
+    }
   }
 
   void theSplashShowsPictureTwoFirstAndClosesOnAKey() {

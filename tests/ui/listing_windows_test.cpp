@@ -44,6 +44,12 @@ class ListingWindowsTest : public QObject {
     QCOMPARE(w.txtYear->text(), QString("2024"));
     Press(&w, Qt::Key_Up);
     QCOMPARE(w.txtYear->text(), QString("2025"));
+    // Delete (whose text is DEL) edits the box as the toolkit does, silently.
+    Press(&w, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_Delete, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
+    QCOMPARE(w.txtYear->text(), QString("025"));
+    QCOMPARE(beeper.beeps, 1);
     Click(w.cmdHelp);
     QCOMPARE(w.txtOut->toPlainText(), Lf(app::BuildHelpText("Rabbinic")));
   }

@@ -15,7 +15,7 @@ skip() {
 }
 fail() {
   echo "FAILED: $*" >&2
-  [ -f "$work/UserData.Dat" ] && { echo "--- UserData.Dat:" >&2; cat -A "$work/UserData.Dat" >&2; }
+  [ -f "${data_file:-}" ] && { echo "--- UserData.Dat:" >&2; cat -A "$data_file" >&2; }
   [ -f "$work/orvane.log" ] && { echo "--- program output:" >&2; cat "$work/orvane.log" >&2; }
   exit 1
 }
@@ -54,12 +54,16 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || skip "openbox did not start"
 
-# The program in an empty folder of its own, under a comma-decimal locale
-# when the machine has one.
+# The program in an empty folder of its own, with a home and a per-user data
+# folder of its own (where it keeps its file when the folder it starts in has
+# none), under a comma-decimal locale when the machine has one.
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 if locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then export LC_ALL=de_DE.UTF-8; else export LC_ALL=C.UTF-8; fi
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+export HOME=$work/home XDG_DATA_HOME=$work/data
+mkdir -p "$HOME"
+data_file=$XDG_DATA_HOME/orvane/UserData.Dat
 cd "$work"
 "$orvane" >"$work/orvane.log" 2>&1 &
 orvane_pid=$!
@@ -73,7 +77,7 @@ ended() {
 }
 none_visible() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 # The location entries start on the third line of the file: the one stored.
-stored() { [ "$(sed -n '3p' "$work/UserData.Dat" 2>/dev/null)" = $'Oxford\r' ]; }
+stored() { [ "$(sed -n '3p' "$data_file" 2>/dev/null)" = $'Oxford\r' ]; }
 not_stored() { ! stored; }
 # grep reads the whole text: a reader that stops early breaks xclip's pipe.
 clipboard_has() { xclip -o -selection clipboard | grep -F -- "$1" >/dev/null; }
@@ -136,4 +140,5 @@ wait_for 10 not_stored || fail "Oxford was not deleted"
 xdotool key alt+F4
 wait_for 10 ended "$orvane_pid" || fail "closing the main window did not end the program"
 wait "$orvane_pid" || fail "the program ended with status $?"
+[ ! -e "$work/UserData.Dat" ] || fail "the data file was written in the starting folder, not the per-user one"
 echo "passed: location added and deleted, report copied, in $SECONDS s"

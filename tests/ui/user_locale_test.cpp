@@ -18,7 +18,7 @@
 #include "app/holy_days_window.h"
 #include "cli/cli.h"
 #include "conversions/conversion_window_model.h"
-#include "conversions/year_box.h"
+#include "engine/year_box.h"
 #include "support/fake_host.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
@@ -28,6 +28,7 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
+using orvane::testing::ReadBytes;
 using testing::TempDir;
 
 // The process locale and Qt's default locale set as the desktop program has
@@ -54,13 +55,6 @@ class SilentBeeper final : public Beeper {
  public:
   void Beep() override {}
 };
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -125,7 +119,7 @@ void AddReports(Outputs& outputs) {
   }
   // The calendar file, without its time stamps.
   std::string ics;
-  for (const std::string& line : testing::TextLines(ReadFile(dir / "moons.ics"))) {
+  for (const std::string& line : testing::TextLines(ReadBytes(dir / "moons.ics"))) {
     if (line.rfind("DTSTAMP", 0) != 0) ics += line + "\n";
   }
   outputs.emplace_back("moons.ics", ics);
@@ -149,7 +143,7 @@ void AddUserData(Outputs& outputs) {
     w.cmdLocMon_Click();
     outputs.emplace_back(name + " shows", shown + "\n" + w.engine().out.main.Text());
     w.SaveUserData();
-    outputs.emplace_back(name + " saves", ReadFile(dir / "UserData.Dat"));
+    outputs.emplace_back(name + " saves", ReadBytes(dir / "UserData.Dat"));
   };
   start("first start");
   start("second start");
@@ -182,7 +176,7 @@ void AddConversionWindow(Outputs& outputs) {
   m.txtJDCount = "2460390.25";
   m.cmdJCompute_Click();
   snapshot("day count with a fraction");
-  m.txtJDCount_KeyDown(conversions::kKeyUp);
+  m.txtJDCount_KeyDown(kKeyUp);
   snapshot("day count one up");
   m.txtGYear = "-1";
   m.SetListIndex(conversions::Column::Gregorian, 2);
@@ -195,7 +189,7 @@ void AddConversionWindow(Outputs& outputs) {
   m.cmdBCompute_Click();
   m.SelectOption(2);
   snapshot("second possible date of a Biblical date");
-  m.YearBox_KeyDown(conversions::Column::Hebrew, conversions::kKeyDown);
+  m.YearBox_KeyDown(conversions::Column::Hebrew, kKeyDown);
   snapshot("Rabbinical year one down");
   m.txtHYear = "5784";
   m.SetListIndex(conversions::Column::Hebrew, 6);

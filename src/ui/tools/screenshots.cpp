@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>
@@ -56,9 +57,13 @@ int main(int argc, char** argv) {
 
   using W = orvane::ui::frmHolyDays;
   // A first start writes "UserData.Dat" without locations; the window of the
-  // pictures is the second start, which has the default location.
-  { orvane::ui::frmHolyDays first; }
-  orvane::ui::frmHolyDays window;
+  // pictures is the second start, which has the default location.  The file
+  // is one of its own, so that the user's locations show in no picture.
+  const QTemporaryDir data;
+  const orvane::app::UserDataFolders folders =
+      orvane::app::NamedUserDataFile((data.path() + "/UserData.Dat").toStdString());
+  { orvane::ui::frmHolyDays first(nullptr, nullptr, nullptr, folders); }
+  orvane::ui::frmHolyDays window(nullptr, nullptr, nullptr, folders);
   window.show();
   Settle();
 
@@ -100,7 +105,7 @@ int main(int argc, char** argv) {
   conversion.model().txtBYear = "6009";
   conversion.model().SetListIndex(orvane::conversions::Column::Biblical, 0);
   conversion.model().txtBDay = "1";
-  conversion.cmdBCompute_Click();
+  conversion.cmdBCompute->click();
   conversion.cmdCriteria_Click();
   failures += Save(&conversion, out, "conversions.png") ? 0 : 1;
   failures += Save(conversion.criteria(), out, "criteria.png") ? 0 : 1;

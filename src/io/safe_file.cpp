@@ -1,4 +1,4 @@
-#include "app/safe_file.h"
+#include "io/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,7 +15,7 @@
 
 #include "engine/numeric.h"
 
-namespace orvane::app {
+namespace orvane::io {
 
 namespace fs = std::filesystem;
 
@@ -81,6 +81,40 @@ bool WriteAll(int fd, std::string_view text) {
   }
   return true;
 }
+
+// Writes a made text to a scratch file in large pieces; after the first
+// failed write it takes nothing more and keeps why.
+class ScratchSink final : public TextSink {
+ public:
+  explicit ScratchSink(int fd) : fd_(fd) { buffer_.reserve(kSize); }
+  bool Write(std::string_view piece) override {
+    if (!error_.empty()) return false;
+    if (buffer_.size() + piece.size() > kSize && !Flush()) return false;
+    if (piece.size() >= kSize) return Put(piece);
+    buffer_.append(piece);
+    return true;
+  }
+  // Writes what is held; false (with the error kept) when it cannot.
+  bool Flush() {
+    if (!error_.empty()) return false;
+    const bool ok = Put(buffer_);
+    buffer_.clear();
+    return ok;
+  }
+  // Empty until a write fails.
+  const std::string& error() const { return error_; }
+
+ private:
+  static constexpr std::size_t kSize = 1 << 16;
+  bool Put(std::string_view text) {
+    if (WriteAll(fd_, text)) return true;
+    error_ = ErrorText(errno);
+    return false;
+  }
+  int fd_;
+  std::string buffer_;
+  std::string error_;
+};
 
 // Reads up to `want` bytes (fewer at the end of the file); -1 on an error.
 ssize_t ReadSome(int fd, char* buffer, std::size_t want) {
@@ -193,6 +227,13 @@ FileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
 }
 
 WriteOutcome ReplaceFile(const fs::path& target, std::string_view text) {
+  return ReplaceFileWith(target, [text](TextSink& sink) {
+    sink.Write(text);
+    return std::string();
+  });
+}
+
+WriteOutcome ReplaceFileWith(const fs::path& target, const TextMaker& make) {
   WriteOutcome outcome;
   outcome.path = target;
   // The file to replace: the path itself, or the regular file its link leads to.
@@ -227,8 +268,18 @@ WriteOutcome ReplaceFile(const fs::path& target, std::string_view text) {
     outcome.error = ErrorText(errno);
     return outcome;
   }
-  if ((existing && !TakeOwnerAndMode(fd, old)) || !WriteAll(fd, text)) {
+  if (existing && !TakeOwnerAndMode(fd, old)) {
     outcome.error = ErrorText(errno);
+    ::close(fd);
+    ::unlink(scratch.c_str());
+    return outcome;
+  }
+  ScratchSink sink(fd);
+  std::string failure = make(sink);
+  // A write that failed is the reason, whatever the maker made of it.
+  if (!sink.Flush()) failure = sink.error();
+  if (!failure.empty()) {
+    outcome.error = failure;
     ::close(fd);
     ::unlink(scratch.c_str());
     return outcome;
@@ -348,4 +399,4 @@ FolderLock::~FolderLock() {
   ::close(fd_);
 }
 
-}  // namespace orvane::app
+}  // namespace orvane::io

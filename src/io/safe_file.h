@@ -12,10 +12,11 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
-namespace orvane::app {
+namespace orvane::io {
 
 // What the file system holds at a path, following symbolic links.
 enum class FileKind { Missing, Regular, Folder, NamedPipe, Device, Socket, LinkToNothing, Other };
@@ -56,6 +57,25 @@ struct WriteOutcome {
 // allows); a new file gets the usual mode for new files.
 WriteOutcome ReplaceFile(const std::filesystem::path& target, std::string_view text);
 
+// Takes the text of a file piece by piece.
+class TextSink {
+ public:
+  virtual ~TextSink() = default;
+  // Appends a piece; false once a piece could not be written, after which
+  // the rest need not be made.
+  virtual bool Write(std::string_view piece) = 0;
+};
+
+// Makes the new content of a file: writes it to the sink and returns an
+// empty text, or returns why it could not be made (one line).
+using TextMaker = std::function<std::string(TextSink& sink)>;
+
+// As ReplaceFile, for a text made while it is written, so that a long file
+// is never held whole: `make` writes the text to the temporary file, and
+// only when it has made all of it and every piece was written does the file
+// take the old one's place.  When it fails, its own words are the error.
+WriteOutcome ReplaceFileWith(const std::filesystem::path& target, const TextMaker& make);
+
 // Copies the regular file `from` to the new name `to` beside it, keeping its
 // mode; never replaces anything already at `to` (the copy fails instead).
 WriteOutcome CopyToNewFile(const std::filesystem::path& from, const std::filesystem::path& to);
@@ -81,4 +101,4 @@ class FolderLock {
   bool held_ = false;
 };
 
-}  // namespace orvane::app
+}  // namespace orvane::io
