@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/numeric.h"
 #include "engine/positions.h"
+#include "engine/sunset.h"
 #include "engine/trig.h"
 
 namespace orvane {
@@ -73,7 +74,7 @@ void Engine::ComputeConjunction() {
   // Hezekiah's sign: the shadow went back, so every instant before it is 40 minutes earlier.
   if (st.ConjunctionJD < kHezekiahJD) st.ConjunctionJD -= 0.02778;
 
-  st.DeltaT = (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
+  st.DeltaT = DeltaTDays(T);
   const double x = st.ConjunctionJD - st.DeltaT;  // universal time
   st.EveningJD = num::Int(x);
   st.ConjunctionFraction = x - num::Int(x);
@@ -114,8 +115,7 @@ void Engine::WriteEveningCell() {
     if (dayText.size() == 1) dayText += ' ';
     WriteOutputLine(dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]));
   }
-  const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;  // 40 minutes earlier before the sign
-  st.Centuries = ((st.EveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;
+  st.Centuries = EveningCenturies(st.EveningJD, st.Longitude, st.DeltaT);
 }
 
 // The evening loop.  Each pass writes one table row and decides: not
