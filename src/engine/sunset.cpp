@@ -38,13 +38,15 @@ Sunset EveningSunset(const RunPlace& place, double eveningJD, double deltaT) {
                   place.sunsetAdjustHours);
 }
 
+RecordedClock ClockAfterNoon(double hour, double minute) {
+  return RecordedClock{true, num::Reduce(hour + 12, 24), minute};
+}
+
 RecordedClock SunsetBeginning(const RunPlace& place, const RecordedDay& day) {
   // As the conjunction of the lunation sets Delta T for the month's evenings.
   const double deltaT = DeltaTDays(day.lunation / 1236.85);
   const Sunset s = EveningSunset(place, day.jd - 1, deltaT);
-  // Hours after noon to the 24-hour clock; a zone far from the place's
-  // longitude can put the sunset past midnight or before noon.
-  return RecordedClock{true, num::Reduce(s.hour + 12, 24), s.minute};
+  return ClockAfterNoon(s.hour, s.minute);
 }
 
 }  // namespace orvane

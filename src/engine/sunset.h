@@ -43,6 +43,13 @@ Sunset SunsetOf(const SolarPosition& sun, const ObserverLatitude& latitude, doub
 // sunset of that day's evening at the place.
 Sunset EveningSunset(const RunPlace& place, double eveningJD, double deltaT);
 
+// Given whole hours after noon and minutes as the reports print a sunset or
+// a moonset ("5:39" is hour 5); returns the 24-hour clock time, 17:39, within
+// the day: a zone far from the place's longitude can put a sunset past
+// midnight ("18:29PM" is 06:29) and a moonset falls after midnight ("12:10"
+// is 00:10).
+RecordedClock ClockAfterNoon(double hour, double minute);
+
 // Given a run's place and a day it states; returns the sunset that begins
 // the day, that of the evening before its date, as a 24-hour zone clock
 // time.  Delta T is the one of the day's lunation, as the month's new-moon
