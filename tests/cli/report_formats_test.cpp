@@ -554,7 +554,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{{"holydays", "2027", "--east"}, "json"}, FormatCase{{"newmoons", "2025"}, "json"},
         FormatCase{{"newmoons", "-1", "--east"}, "json"},
         FormatCase{At({"localmoons", "2024"}, kNewYork), "json"},
-        FormatCase{At({"localmoons", "-1461"}, kNewYork), "json"}, FormatCase{{"sunsets", "-1461"}, "json"},
+        FormatCase{At({"localmoons", "-3000"}, kNewYork), "json"}, FormatCase{{"sunsets", "-1461"}, "json"},
         FormatCase{{"sunsets", "2024", "--gregorian"}, "csv"},
         FormatCase{At({"sunsets", "2024"}, kFarFromItsZone), "csv"},
         FormatCase{{"times", "2024", "--gregorian"}, "csv"},
