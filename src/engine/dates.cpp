@@ -98,7 +98,7 @@ RecordedRun RecordedRunOf(const EphemerisState& st, ReportKind report) {
   run.local = st.LocalMode != 0;
   run.shown = st.ShowInMain != 0;
   // ZoneHours holds minus the offset once the place is converted.
-  run.place = {st.Longitude, st.Latitude, st.ZoneCorrection, -st.ZoneHours};
+  run.place = {st.Longitude, st.Latitude, st.ZoneCorrection, -st.ZoneHours, st.SunsetAdjust};
   return run;
 }
 

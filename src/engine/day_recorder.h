@@ -52,10 +52,11 @@ constexpr std::string_view CertaintyText(Certainty c) {
 
 // The place of a run as the engine uses it after InitEphemeris.
 struct RunPlace {
-  double longitudeTurns = 0;   // a fraction of a turn, west positive (Jerusalem -35.244 / 360)
-  double latitudeRadians = 0;  // north positive
-  double zoneCorrection = 0;   // hours added to local-mean-time results to give zone clock time
-  double utcOffsetHours = 0;   // the zone's offset from UTC, east positive (Jerusalem 2)
+  double longitudeTurns = 0;     // a fraction of a turn, west positive (Jerusalem -35.244 / 360)
+  double latitudeRadians = 0;    // north positive
+  double zoneCorrection = 0;     // hours added to local-mean-time results to give zone clock time
+  double utcOffsetHours = 0;     // the zone's offset from UTC, east positive (Jerusalem 2)
+  double sunsetAdjustHours = 0;  // added to every computed sunset
 };
 
 // One run of a report, as it starts.

@@ -7,6 +7,7 @@
 #include "engine/engine.h"
 #include "engine/numeric.h"
 #include "engine/positions.h"
+#include "engine/sunset.h"
 #include "engine/trig.h"
 
 namespace orvane {
@@ -117,8 +118,7 @@ void Engine::WriteEveningCell() {
     if (dayText.size() == 1) dayText += ' ';
     WriteOutputLine(dayText + " " + std::string(kMonthNames[static_cast<std::size_t>(date.month)]));
   }
-  const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;  // 40 minutes earlier before the sign
-  st.Centuries = ((st.EveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;
+  st.Centuries = EveningCenturies(st.EveningJD, st.Longitude, st.DeltaT);
 }
 
 // The evening loop.  Each pass writes one table row and decides: not

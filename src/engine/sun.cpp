@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/numeric.h"
 #include "engine/positions.h"
+#include "engine/sunset.h"
 #include "engine/trig.h"
 
 namespace orvane {
@@ -22,16 +23,13 @@ void Engine::SunPositionAndSunset() {
   st.Sun = sun;
   if (st.EquinoxGap != 0) return;  // the equinox rule needs only the longitude
 
-  st.SunDeclination = ArcSine(sun.sinDeclination);
-  const HourAngle sunset =
-      HourAngleAtAltitude(kSunsetAltitudeSine, PlaceLatitude(), sun.sinDeclination, st.SunDeclination);
-  st.SunCosHourAngle = sunset.cosine;
-  st.SunsetOffset = sunset.hours - st.Sun.equationOfTime;
-  // Half a minute added so that truncating to minutes rounds to the nearest.
-  st.SunsetTime = st.ZoneCorrection + st.SunsetOffset + st.SunsetAdjust + 0.00833333333;
-  const double S = st.SunsetTime;
-  st.SunsetMinute = num::Int((S - num::Int(S)) * 60);
-  st.SunsetHour = num::Int(S);
+  const Sunset sunset = SunsetOf(sun, PlaceLatitude(), st.ZoneCorrection, st.SunsetAdjust);
+  st.SunDeclination = sunset.declination;
+  st.SunCosHourAngle = sunset.cosHourAngle;
+  st.SunsetOffset = sunset.offsetHours;
+  st.SunsetTime = sunset.clockHours;
+  st.SunsetMinute = sunset.minute;
+  st.SunsetHour = sunset.hour;
 
   if (!Writing()) return;
   std::string cell = st.TableMode != 0 ? "" : "   ";

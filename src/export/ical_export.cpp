@@ -9,7 +9,7 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
-#include "engine/positions.h"
+#include "engine/sunset.h"
 #include "export/calendar_text_writer.h"
 #include "io/safe_file.h"
 
@@ -18,14 +18,6 @@ namespace orvane::ical {
 namespace {
 
 constexpr std::string_view kUidDomain = "@orvane";
-
-// An engine host for the sunset computation, which reads no year box.
-class NoWindow final : public EngineHost {
- public:
-  std::string YearBoxText() const override { return std::string(); }
-  void SetYearBoxText(const std::string&) override {}
-  void Beep() override {}
-};
 
 // The weekday's name of a whole JD of the common era (the long-day shift of
 // the reports concerns dates before it only).
@@ -48,7 +40,10 @@ std::string DateText(double jd) {
 }
 
 // "19:05".
-std::string ClockText(ClockTime t) { return num::ZeroPadded(t.hour, 2) + ":" + num::ZeroPadded(t.minute, 2); }
+std::string ClockText(const RecordedClock& t) {
+  return num::ZeroPadded(static_cast<long long>(t.hour), 2) + ":" +
+         num::ZeroPadded(static_cast<long long>(t.minute), 2);
+}
 
 // "UTC+2", "UTC-5", "UTC+5:30": the zone's offset from UTC (hours, east positive).
 std::string ZoneText(double offsetHours) {
@@ -117,10 +112,9 @@ std::string CalendarName(const CalendarRun& first, const CalendarRun& last) {
 std::string Description(const CalendarRun& run, const RecordedDay& day) {
   const std::string place = run.placeName.empty() ? std::string("the place") : run.placeName;
   std::string text = "Certainty: " + std::string(CertaintyText(day.certainty)) + ".\n";
-  const double eve = day.jd - 1;
-  text += "Begins at sunset on the evening before, " + DateText(eve) + ": sunset at " + place + " " +
-          ClockText(SunsetAt(run.run.place, eve, day.lunation)) + " " +
-          ZoneText(run.run.place.utcOffsetHours) + " (no daylight saving).\n";
+  text += "Begins at sunset on the evening before, " + DateText(day.jd - 1) + ": sunset at " + place + " " +
+          ClockText(SunsetBeginning(run.run.place, day)) + " " + ZoneText(run.run.place.utcOffsetHours) +
+          " (no daylight saving).\n";
   text += "The crescent of the new moon that begins the month counts as seen at " + place +
           " on the evening of " + DateText(day.sightingEveningJD) + ".\n";
   if (day.reading == HarvestReading::EarlyHarvest) {
@@ -266,27 +260,6 @@ class StringSink final : public io::TextSink {
 };
 
 }  // namespace
-
-ClockTime SunsetAt(const RunPlace& place, double eveningJD, double lunation) {
-  NoWindow window;
-  Engine e(window);
-  EphemerisState& st = e.st;
-  st.ShowInMain = kFalse;
-  st.Longitude = place.longitudeTurns;
-  st.Latitude = place.latitudeRadians;
-  st.ZoneCorrection = place.zoneCorrection;
-  // As the conjunction of the lunation sets it for the month's evenings.
-  st.DeltaT = DeltaTDays(lunation / 1236.85);
-  // About six hours after local noon, 40 minutes earlier before Hezekiah's sign.
-  const double sixHours = eveningJD < kHezekiahJD ? 0.2222 : 0.25;
-  st.Centuries = ((eveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;
-  e.SunPositionAndSunset();
-  ClockTime t;
-  t.hour = static_cast<int>(st.SunsetHour) + 12;
-  t.minute = static_cast<int>(st.SunsetMinute);
-  if (t.hour >= 24) t.hour -= 24;
-  return t;
-}
 
 CalendarText BuildCalendar(const std::vector<CalendarRun>& runs, std::time_t stamp) {
   CalendarText result;

@@ -21,20 +21,6 @@
 
 namespace orvane::ical {
 
-// A clock time of the place's zone, without daylight saving.
-struct ClockTime {
-  int hour = 0;    // 0..23
-  int minute = 0;  // 0..59
-};
-
-// The sunset of the evening of the civil day `eveningJD` (whole JD) at
-// `place`, by the engine's solar theory as the new-moon tables and the
-// sunsets table compute it; `lunation` (k) gives the difference of
-// dynamical and universal time as the month's tables use it.
-//   Jerusalem, evening of 30 Mar 2025 (JD 2460765): 17:57, as its new-moon
-//   table's row prints it ("  5:57").
-ClockTime SunsetAt(const RunPlace& place, double eveningJD, double lunation);
-
 // The text of an iCalendar file, or why there is none.
 struct CalendarText {
   bool ok = false;

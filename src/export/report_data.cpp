@@ -5,6 +5,7 @@
 
 #include "engine/dates.h"
 #include "engine/numeric.h"
+#include "engine/sunset.h"
 #include "engine/trig.h"
 
 namespace orvane::report {
@@ -57,7 +58,7 @@ void ReportCollector::EveningTested(const RecordedEvening& evening) {
 
 void ReportCollector::SunsetListed(double jd, double hour, double minute) {
   // The table prints hours after noon ("5:07PM").
-  sunsets.push_back(Sunset{jd, RecordedClock{true, hour + 12, minute}});
+  sunsets.push_back(Sunset{jd, ClockAfterNoon(hour, minute)});
 }
 
 void ReportCollector::DayTimesListed(const RecordedDayTimes& day) { dayTimes.push_back(day); }
@@ -78,9 +79,7 @@ const char* EraOf(double historicalYear) { return historicalYear < 0 ? "BCE" : "
 
 // A clock time the new-moon tables print in hours after noon (an evening
 // clock: "5:39" is 17:39, a moonset of "12:10" is ten past midnight).
-std::string EveningClockText(double hour, double minute) {
-  return ClockText(RecordedClock{true, std::fmod(hour + 12, 24), minute});
-}
+std::string EveningClockText(double hour, double minute) { return ClockText(ClockAfterNoon(hour, minute)); }
 
 json CertaintyJson(Certainty c) {
   if (c == Certainty::Certain) return nullptr;
@@ -128,6 +127,14 @@ json CrescentEveningJson(const CollectedCalendarRun& run, const RecordedDay& day
         evening["sunset"] = EveningClockText(e.sunsetHour, e.sunsetMinute);
     }
   }
+  return evening;
+}
+
+// The evening before a stated day, whose sunset begins it, with that
+// sunset at the run's place.
+json BeginsAtSunsetJson(const RunPlace& place, const RecordedDay& day) {
+  json evening = DateJson(day.jd - 1);
+  evening["sunset"] = ClockText(SunsetBeginning(place, day));
   return evening;
 }
 
@@ -196,7 +203,8 @@ json CalendarReportJson(std::string_view command, const CollectedCalendarRun& ru
              {"certainty", CertaintyJson(d.certainty)},
              {"reading", ReadingJson(d.reading)},
              {"lunation", NumberJson(d.lunation)},
-             {"crescent_evening", CrescentEveningJson(run, d)}};
+             {"crescent_evening", CrescentEveningJson(run, d)},
+             {"begins_at_sunset", BeginsAtSunsetJson(run.run.place, d)}};
     days.push_back(day);
   }
   doc["days"] = days;

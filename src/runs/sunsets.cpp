@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/numeric.h"
+#include "engine/sunset.h"
 
 namespace orvane::runs {
 
@@ -49,9 +50,8 @@ void ListSunsets(Engine& engine, TablesHost& host) {
     const double linePrintJD = st.PrintJD;
     const double lineEveningJD = st.EveningJD;
     for (int column = 1; column <= 4; ++column) {
-      // 18:00 local mean time, 40 minutes earlier before Hezekiah's sign.
-      const double sixHours = st.EveningJD < kHezekiahJD ? 0.2222 : 0.25;
-      st.Centuries = (st.EveningJD + st.Longitude + sixHours + st.DeltaT - 2415020) / 36525;
+      // Delta T is the one the last new-moon search left.
+      st.Centuries = EveningCenturies(st.EveningJD, st.Longitude, st.DeltaT);
       engine.WriteDate();
       engine.SunPositionAndSunset();
       if (engine.dayRecorder != nullptr)

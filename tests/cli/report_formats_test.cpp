@@ -3,11 +3,13 @@
 // text of --format text is the default text to the byte.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/cli_harness.h"
@@ -179,27 +181,89 @@ void CheckCalendarReport(const std::string& command, const std::string& text, co
   }
 }
 
-// The sunsets table: every cell "9 Apr 2024  6:04PM" is the day's entry.
-void CheckSunsets(const std::string& text, const std::vector<Row>& rows) {
-  const std::regex cell(R"((\d+) ([A-Z][a-z]{2}) +(-?\d+) +(\d+):(\d\d)PM)");
-  std::map<std::string, Row> byDate;
-  for (const Row& r : rows) byDate[r.at("date")] = r;
-  // The cells print the year without its era: that of the title.
-  const bool bce = text.find(" BCE ") < text.find('\n');
-  std::size_t cells = 0;
-  for (const std::string& line : TextLines(text)) {
-    for (std::sregex_iterator it(line.begin(), line.end(), cell), end; it != end; ++it) {
-      const std::smatch& m = *it;
-      const int year = std::stoi(m[3].str());
-      const std::string date = Iso(std::stoi(m[1].str()), MonthNumber(m[2].str()), year, bce);
-      ASSERT_TRUE(byDate.count(date)) << m.str();
-      EXPECT_EQ(byDate[date].at("sunset"), Clock(std::stoi(m[4].str()) + 12, std::stoi(m[5].str())))
-          << m.str();
-      ++cells;
+// The cells of a sunsets table in date order, by ISO date: "9 Apr 2024
+// 6:04PM" is "18:04" on 2024-04-09, and "18:29PM" of a zone far from the
+// place's longitude is "06:29" of the next morning.  The cells print the year without its
+// era; the table starts in the title's year and a cell of January after
+// one of December is in the next year (1 CE after 1 BCE).
+std::vector<std::pair<std::string, std::string>> PrintedSunsets(const std::string& text) {
+  const std::vector<std::string> lines = TextLines(text);
+  std::smatch title;
+  const std::regex heading(R"(^ *(\d+) (B?CE) +CALCULATED SUNSETS$)");
+  if (lines.empty() || !std::regex_match(lines[0], title, heading)) return {};
+  int year = std::stoi(title[1].str()) * (title[2] == "BCE" ? -1 : 1);
+  // Down the first column, then the second, ...: the table's date order.
+  std::vector<std::vector<std::smatch>> columns(4);
+  const std::regex cell(R"((\d+) ([A-Z][a-z]{2}) +\d+ +(\d+):(\d\d)PM)");
+  for (const std::string& line : lines) {
+    std::size_t column = 0;
+    for (std::sregex_iterator it(line.begin(), line.end(), cell), end; it != end && column < 4; ++it)
+      columns[column++].push_back(*it);
+  }
+  std::vector<std::pair<std::string, std::string>> sunsets;
+  int lastMonth = 0;
+  for (const auto& column : columns) {
+    for (const std::smatch& m : column) {
+      const int month = MonthNumber(m[2].str());
+      if (month < lastMonth) year = year == -1 ? 1 : year + 1;
+      lastMonth = month;
+      sunsets.emplace_back(Iso(std::stoi(m[1].str()), month, std::abs(year), year < 0),
+                           Clock((std::stoi(m[3].str()) + 12) % 24, std::stoi(m[4].str())));
     }
   }
-  EXPECT_EQ(cells, rows.size());
-  EXPECT_GT(cells, 350u);
+  return sunsets;
+}
+
+// The sunsets table: every cell is the day's entry.
+void CheckSunsets(const std::string& text, const std::vector<Row>& rows) {
+  std::map<std::string, Row> byDate;
+  for (const Row& r : rows) byDate[r.at("date")] = r;
+  const auto cells = PrintedSunsets(text);
+  for (const auto& [date, sunset] : cells) {
+    ASSERT_TRUE(byDate.count(date)) << date;
+    EXPECT_EQ(byDate[date].at("sunset"), sunset) << date;
+  }
+  EXPECT_EQ(cells.size(), rows.size());
+  EXPECT_GT(cells.size(), 350u);
+}
+
+// Every stated day begins at the sunset of the evening before its date (the
+// delayed date east of Israel), as the sunsets report of the place prints
+// it: that of the run's year, or of the year before for days ahead of its
+// table.  The holy-day report and the new-moon list compute Jerusalem at
+// 35.244 E 31.78 N, which the place's whole minutes cannot give: the sunsets
+// report of Jerusalem (35 13 E, 31 47 N) lies 0.03 degrees west, and its
+// sunset a tenth of a minute later, so it may print one minute more.  The
+// crescent's evening, where it is the evening before, is a row of the
+// report's own table at its own place.
+void CheckBeginsAtSunset(const std::vector<std::string>& args, const json& doc) {
+  std::vector<std::string> place(args.begin() + 2, args.end());
+  std::erase(place, "--east");
+  const int year = std::stoi(args.at(1));
+  std::map<std::string, std::string> printed;
+  for (const int y : {year == 1 ? -1 : year - 1, year}) {
+    std::vector<std::string> sunsets = {"sunsets", std::to_string(y)};
+    sunsets.insert(sunsets.end(), place.begin(), place.end());
+    for (const auto& [date, sunset] : PrintedSunsets(RunOrvaneCli(sunsets).out)) printed[date] = sunset;
+  }
+  for (const json& day : doc.at("days")) {
+    const json& begins = day.at("begins_at_sunset");
+    const std::string date = begins.at("date");
+    EXPECT_EQ(begins.at("jd"), day.at("date").at("jd").get<double>() - 1) << date;
+    ASSERT_TRUE(printed.count(date)) << date;
+    const std::string sunset = begins.at("sunset");
+    if (place.empty()) {
+      const auto minutes = [](const std::string& t) { return std::stoi(t) * 60 + std::stoi(t.substr(3)); };
+      EXPECT_GE(minutes(sunset), minutes(printed[date]) - 1) << date << " " << printed[date];
+      EXPECT_LE(minutes(sunset), minutes(printed[date])) << date << " " << printed[date];
+    } else {
+      EXPECT_EQ(sunset, printed[date]) << date;
+    }
+    const json& crescent = day.at("crescent_evening");
+    if (crescent.at("date") == date && !crescent.at("sunset").is_null()) {
+      EXPECT_EQ(crescent.at("sunset"), sunset) << date;
+    }
+  }
 }
 
 // The times table: each line "01/05/2024   2460315     6:40      16:49    00:29       42.8 11:55      37.8".
@@ -468,10 +532,15 @@ TEST_P(ReportFormats, CarryTheTextReportsDatesAndFigures) {
   if (command == "easter") return CheckEaster(text.out, doc);
   if (command == "convert") return CheckConvert(text.out, doc, c.args.back() == "--criteria");
   CheckCalendarReport(command, text.out, doc);
+  CheckBeginsAtSunset(c.args, doc);
 }
 
 const std::vector<std::string> kNewYork = {"--lat", "40 43 N", "--lon",  "74 0 W",
                                            "--gmt", "5",       "--name", "New York"};
+
+// A place west of Greenwich on the zone of Greenwich: its sunsets fall
+// after midnight of the zone's clock.
+const std::vector<std::string> kFarFromItsZone = {"--lat", "40 0 N", "--lon", "179 0 W", "--gmt", "0"};
 
 std::vector<std::string> At(std::vector<std::string> args, const std::vector<std::string>& place) {
   args.insert(args.end(), place.begin(), place.end());
@@ -484,8 +553,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{{"holydays", "2024"}, "json"}, FormatCase{{"holydays", "-1461"}, "json"},
         FormatCase{{"holydays", "2027", "--east"}, "json"}, FormatCase{{"newmoons", "2025"}, "json"},
         FormatCase{{"newmoons", "-1", "--east"}, "json"},
-        FormatCase{At({"localmoons", "2024"}, kNewYork), "json"}, FormatCase{{"sunsets", "-1461"}, "json"},
+        FormatCase{At({"localmoons", "2024"}, kNewYork), "json"},
+        FormatCase{At({"localmoons", "-3000"}, kNewYork), "json"}, FormatCase{{"sunsets", "-1461"}, "json"},
         FormatCase{{"sunsets", "2024", "--gregorian"}, "csv"},
+        FormatCase{At({"sunsets", "2024"}, kFarFromItsZone), "csv"},
         FormatCase{{"times", "2024", "--gregorian"}, "csv"},
         FormatCase{At({"times", "-44"}, kNewYork), "json"}, FormatCase{{"golgotha", "31"}, "json"},
         FormatCase{{"golgotha", "20", "40"}, "json"}, FormatCase{{"jordan", "-1406"}, "json"},
