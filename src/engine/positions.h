@@ -132,7 +132,8 @@ double SiderealTimeAt0h(double jd);
 // Given T (centuries from 1900 January 0.5); returns Delta T, dynamical minus
 // universal time, in days: (0.4992 T^2 + 1.2053 T + 0.41) minutes, the
 // parabola the conjunctions were calibrated with.
-//   DeltaTDays(0) = 0.41 / 1440 (24.6 seconds in 1900).
+//   DeltaTDays(0) = 0.41 / 1440 (24.6 seconds in 1900);
+//   DeltaTDays(-20) = 175.984 / 1440 (about three hours, 101 BCE).
 inline double DeltaTDays(double centuries) {
   const double T = centuries;
   return (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;

@@ -8,11 +8,6 @@
 
 namespace orvane {
 
-double DeltaTDays(double centuries) {
-  const double T = centuries;
-  return (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
-}
-
 double EveningCenturies(double eveningJD, double longitudeTurns, double deltaT) {
   const double sixHours = eveningJD < kHezekiahJD ? 0.2222 : 0.25;
   return ((eveningJD + longitudeTurns + sixHours) + deltaT - 2415020) / 36525;

@@ -10,11 +10,6 @@
 
 namespace orvane {
 
-// Given T (centuries from 1900 January 0.5); returns dynamical minus
-// universal time in days, (0.4992 T^2 + 1.2053 T + 0.41) minutes.
-//   DeltaTDays(0) = 0.41 / 1440; DeltaTDays(-20) = 175.984 / 1440 (about three hours).
-double DeltaTDays(double centuries);
-
 // Given the whole JD of a civil day, the place's longitude (a fraction of a
 // turn, west positive) and Delta T (days); returns T of 18:00 local mean
 // time of that day's evening in dynamical time, the instant its sunset is
