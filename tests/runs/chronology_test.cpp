@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 
 #include "engine/numeric.h"
 #include "runs/run_years.h"
-#include "support/report_dates.h"
+#include "support/civil_days.h"
 
 namespace orvane::runs {
 namespace {
@@ -65,25 +64,8 @@ std::string YearText(double year) {
   return Engine(boxes).YearText(year);
 }
 
-// The day count of a date as printed, by the standard library's civil
-// calendar (proleptic Gregorian, astronomical years).
-long DayCount(int day, int month, int year, bool bce) {
-  namespace chr = std::chrono;
-  const chr::year_month_day date{chr::year{bce ? 1 - year : year}, chr::month(month), chr::day(day)};
-  return chr::sys_days(date).time_since_epoch().count();
-}
-long DayCount(const StatedDate& d) { return DayCount(d.day, d.month, d.year, d.bce); }
-
-// The weekday the reports write for a day: the plain cycle, one day later on
-// and before Joshua's long day (22 July 1510 BCE), and always one day later
-// in the Jordan run.
-std::string Weekday(long dayCount, bool shifted) {
-  static const char* const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                       "Thursday", "Friday", "Saturday"};
-  const long jd = dayCount + 2440588;  // JD at noon
-  const long shift = shifted || jd <= kJoshuaJD ? 1 : 0;
-  return kNames[((dayCount + 4 + shift) % 7 + 7) % 7];  // 1 Jan 1970 was a Thursday
-}
+using testing::CivilDays;
+using testing::ReportWeekday;
 
 // The doubt of the month start of the report's last new-moon table: "earlier"
 // when its first doubtful evening is "Prob Not Visible", "later" for "Prob Visible".
@@ -99,7 +81,7 @@ std::string LastTableDoubt(const std::string& text, int year, long* lastEvening)
     if (rows[i].verdict == "Prob Visible") doubt = "later";
   }
   const auto& last = rows.back();
-  *lastEvening = DayCount(last.day, last.month, year < 0 ? -year : year, year < 0);
+  *lastEvening = CivilDays(last.day, last.month, year < 0 ? -year : year, year < 0);
   return doubt;
 }
 
@@ -208,7 +190,8 @@ TEST(ChronologyReport, SingleYearsReadLineByLine) {
     EXPECT_EQ(lines.at(0), heading + YearText(c.year));
     const auto dates = testing::StatedDates(text);
     ASSERT_EQ(dates.size(), run == "Golgotha" ? 6u : run == "Jordan" ? 5u : 1u);
-    for (const StatedDate& d : dates) EXPECT_EQ(d.weekday, Weekday(DayCount(d), run == "Jordan")) << d.label;
+    for (const StatedDate& d : dates)
+      EXPECT_EQ(d.weekday, ReportWeekday(CivilDays(d), run == "Jordan")) << d.label;
     const StatedDate& key = run == "Golgotha" ? dates[1] : dates[0];
     EXPECT_EQ(key.weekday, c.keyWeekday);
 
@@ -217,7 +200,7 @@ TEST(ChronologyReport, SingleYearsReadLineByLine) {
     // evening was "Prob Visible" (the table shows the evening after it).
     long lastEvening = 0;
     const std::string doubt = LastTableDoubt(text, c.year, &lastEvening);
-    const long abib1 = run == "Creation" ? DayCount(key) : DayCount(key) - 13;
+    const long abib1 = run == "Creation" ? CivilDays(key) : CivilDays(key) - 13;
     EXPECT_EQ(abib1, lastEvening + (doubt == "later" ? 0 : 1));
     if (c.conjunction != 0) {
       EXPECT_GE(abib1 - c.conjunction, 1);
@@ -230,9 +213,10 @@ TEST(ChronologyReport, SingleYearsReadLineByLine) {
 
     // The marked weekday, or the one next to it that the month start's doubt allows.
     const char* target = run == "Golgotha" ? "Wednesday" : run == "Jordan" ? "Saturday" : "Sunday";
-    const bool marked = key.weekday == target ||
-                        (doubt == "earlier" && Weekday(DayCount(key) - 1, run == "Jordan") == target) ||
-                        (doubt == "later" && Weekday(DayCount(key) + 1, run == "Jordan") == target);
+    const bool marked =
+        key.weekday == target ||
+        (doubt == "earlier" && ReportWeekday(CivilDays(key) - 1, run == "Jordan") == target) ||
+        (doubt == "later" && ReportWeekday(CivilDays(key) + 1, run == "Jordan") == target);
     EXPECT_EQ(marked, c.marked);
     EXPECT_EQ(text.find("\r\n**") != std::string::npos || text.find("\r\n *****") != std::string::npos,
               c.marked);
@@ -241,17 +225,17 @@ TEST(ChronologyReport, SingleYearsReadLineByLine) {
     // The feast: seven days from the day after the Passover, the Wave
     // Offering on its Sunday (in the Jordan run Abib 15 may be that Sunday),
     // Pentecost seven weeks after it.
-    const long passover = DayCount(key);
+    const long passover = CivilDays(key);
     const std::vector<StatedDate> rest(dates.end() - 4, dates.end());
     EXPECT_EQ(rest[0].label, "Feast of Unleavened Bread runs from");
-    EXPECT_EQ(DayCount(rest[0]), passover + 1);
-    EXPECT_EQ(DayCount(rest[1]), passover + 7);
+    EXPECT_EQ(CivilDays(rest[0]), passover + 1);
+    EXPECT_EQ(CivilDays(rest[1]), passover + 7);
     EXPECT_EQ(rest[2].weekday, "Sunday");
-    EXPECT_GE(DayCount(rest[2]) - passover, run == "Jordan" ? 1 : 2);
-    EXPECT_LE(DayCount(rest[2]) - passover, run == "Jordan" ? 7 : 8);
-    EXPECT_EQ(DayCount(rest[3]), DayCount(rest[2]) + 49);
+    EXPECT_GE(CivilDays(rest[2]) - passover, run == "Jordan" ? 1 : 2);
+    EXPECT_LE(CivilDays(rest[2]) - passover, run == "Jordan" ? 7 : 8);
+    EXPECT_EQ(CivilDays(rest[3]), CivilDays(rest[2]) + 49);
     if (run == "Golgotha") {
-      EXPECT_EQ(DayCount(dates[0]), abib1);
+      EXPECT_EQ(CivilDays(dates[0]), abib1);
     }
   }
   // The equinox line of 30 CE against the equinox of a modern ephemeris.
@@ -341,8 +325,8 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
     EXPECT_TRUE(dates[1].label.starts_with("17th of 7th Month is"));
     EXPECT_EQ(shift(dates[0].label, 1), c.s2);
     EXPECT_EQ(shift(dates[1].label, -1), c.s7);
-    for (const StatedDate& d : dates) EXPECT_EQ(d.weekday, Weekday(DayCount(d), false));
-    ASSERT_EQ(DayCount(dates[1]) - DayCount(dates[0]), c.days);
+    for (const StatedDate& d : dates) EXPECT_EQ(d.weekday, ReportWeekday(CivilDays(d), false));
+    ASSERT_EQ(CivilDays(dates[1]) - CivilDays(dates[0]), c.days);
     const std::string count = "There are " + std::to_string(c.days) + " days between these dates. ";
     const std::string line = (c.days == 150 ? "\r\n\r\n******* " + count + " ******* " : "\r\n" + count) +
                              FloodNoteText(c.days, c.s2, c.s7);
