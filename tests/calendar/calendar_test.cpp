@@ -308,48 +308,34 @@ TEST(JDToBiblicalDate, AThirteenthMonthBeforeALateYearMayBeTheNextYearsFirst) {
 
 // --- The day recorder -----------------------------------------------------------
 
-TEST(DayRecorder, TheReportsAreTheSameWithAndWithoutOne) {
+TEST(DayRecorder, TheReportsAreTheSameWithAndWithoutOneAndSilentRunsRecordTheSameDays) {
   for (const char* year : {"2025", "2021", "-1461", "-1510", "9999"}) {
-    for (bool east : {false, true}) {
-      for (bool months : {false, true}) {
-        SCOPED_TRACE(std::string(year) + (east ? " east" : "") + (months ? " months" : ""));
-        EngineFixture f(year);
-        DayCollector collector;
-        f.engine.dayRecorder = &collector;
-        f.st().EveningFlag = east ? "Y" : "";
-        months ? ListMonthStarts(f.engine) : ComputeHolyDays(f.engine);
-        EXPECT_EQ(f.pane(), Report(year, east, months));
-        ASSERT_EQ(collector.runs.size(), 1u);
-        const RecordedRun& run = collector.runs[0].run;
-        EXPECT_EQ(run.report, months ? ReportKind::MonthStarts : ReportKind::HolyDays);
-        EXPECT_EQ(run.year, std::stoi(year));
-        EXPECT_EQ(run.east, east);
-        EXPECT_EQ(collector.runs[0].days.size(), months ? 14u : testing::StatedDates(f.pane()).size());
-        // Jerusalem: 35.244 degrees east, 31.78 north, two hours ahead of UTC.
-        EXPECT_NEAR(run.place.longitudeTurns * 360, -35.244, 1e-9);
-        EXPECT_NEAR(run.place.latitudeRadians * 180 / 3.14159265358979, 31.78, 1e-9);
-        EXPECT_EQ(run.place.utcOffsetHours, 2);
+    for (int run = 0; run < 5; ++run) {  // plain, east, month starts, both, and a silent holy-day run
+      const bool east = run == 1 || run == 3, months = run == 2 || run == 3;
+      SCOPED_TRACE(std::string(year) + " run " + std::to_string(run));
+      EngineFixture f(year);
+      DayCollector collector;
+      f.engine.dayRecorder = &collector;
+      f.st().EveningFlag = east ? "Y" : "";
+      f.st().ShowInMain = run == 4 ? kFalse : kTrue;
+      months ? ListMonthStarts(f.engine) : ComputeHolyDays(f.engine);
+      const std::string report = Report(year, east, months);
+      EXPECT_EQ(f.pane(), run == 4 ? "" : report);
+      ASSERT_EQ(collector.runs.size(), 1u);
+      const RecordedRun& r = collector.runs[0].run;
+      EXPECT_EQ(std::tie(r.report, r.year, r.east, r.shown),
+                std::make_tuple(months ? ReportKind::MonthStarts : ReportKind::HolyDays, std::stoi(year),
+                                east, run != 4));
+      // The days the report states; Jerusalem at 35.244 E 31.78 N, two hours ahead of UTC.
+      const auto stated = testing::StatedDates(report);
+      ASSERT_EQ(collector.runs[0].days.size(), stated.size());
+      for (std::size_t i = 0; i < stated.size(); ++i) {
+        EXPECT_EQ(collector.runs[0].days[i].jd, testing::NoonJD(CivilDays(stated[i]))) << stated[i].label;
       }
+      EXPECT_NEAR(r.place.longitudeTurns * 360, -35.244, 1e-9);
+      EXPECT_NEAR(r.place.latitudeRadians * 180 / 3.14159265358979, 31.78, 1e-9);
+      EXPECT_EQ(r.place.utcOffsetHours, 2);
     }
-  }
-}
-
-TEST(DayRecorder, SilentRunsRecordTheSameDays) {
-  std::vector<RecordedDay> days[2];
-  for (bool shown : {true, false}) {
-    EngineFixture f("2014");
-    DayCollector collector;
-    f.engine.dayRecorder = &collector;
-    f.st().ShowInMain = shown ? kTrue : kFalse;
-    ComputeHolyDays(f.engine);
-    EXPECT_EQ(f.pane().empty(), !shown);
-    EXPECT_EQ(collector.runs.at(0).run.shown, shown);
-    days[shown] = collector.runs[0].days;
-  }
-  ASSERT_EQ(days[0].size(), days[1].size());
-  for (std::size_t i = 0; i < days[0].size(); ++i) {
-    EXPECT_EQ(days[0][i].jd, days[1][i].jd);
-    EXPECT_EQ(days[0][i].certainty, days[1][i].certainty);
   }
 }
 
