@@ -7,14 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "conversions/easter_window_model.h"
 #include "conversions/hebrew_window_model.h"
 #include "engine/year_box.h"
 #include "support/civil_days.h"
+#include "support/reference_files.h"
 #include "support/report_dates.h"
 #include "support/window_fakes.h"
 
@@ -43,12 +42,8 @@ struct VectorDate {
 };
 
 std::vector<VectorDate> ReadVectors(const std::string& name) {
-  const char* data = std::getenv("ORVANE_TEST_DATA");
-  std::ifstream file((data ? std::string(data) : std::string(ORVANE_TEST_DATA_DIR)) + "/reference/" + name);
-  EXPECT_TRUE(file.good()) << "cannot read " << name;
   std::vector<VectorDate> dates;
-  for (std::string line; std::getline(file, line);) {
-    if (line.empty() || line[0] == '#') continue;
+  for (const std::string& line : testing::ReferenceLines(name)) {
     std::istringstream fields(line);
     VectorDate& date = dates.emplace_back();
     fields >> date.year >> date.month >> date.day >> date.tag;

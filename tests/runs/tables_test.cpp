@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 
 #include "app/holy_days_window.h"
+#include "support/reference_files.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
 
@@ -59,23 +58,20 @@ struct RefDay {
 };
 
 std::map<std::string, RefDay> ReferenceYear() {
-  const char* root = std::getenv("ORVANE_TEST_DATA");
-  std::ifstream in(std::string(root ? root : ORVANE_TEST_DATA_DIR) + "/reference/times_new_york_2024.csv");
   const auto hours = [](const std::string& hms) {
     return hms.empty() ? NAN
                        : std::stoi(hms) + std::stoi(hms.substr(3)) / 60.0 + std::stoi(hms.substr(6)) / 3600.0;
   };
   const auto number = [](const std::string& s) { return s.empty() ? NAN : std::stod(s); };
   std::map<std::string, RefDay> days;
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
+  for (const std::string& line : testing::ReferenceLines("times_new_york_2024.csv")) {
     std::vector<std::string> f;
     std::stringstream s(line);
     for (std::string cell; std::getline(s, cell, ',');) f.push_back(cell);
     f.resize(8);
-    days[f[0]] = {std::stol(f[1]), hours(f[2]),  hours(f[3]), hours(f[4]),
-                  hours(f[5]),     number(f[6]), number(f[7])};
+    if (f[0] != "date")
+      days[f[0]] = {std::stol(f[1]), hours(f[2]),  hours(f[3]), hours(f[4]),
+                    hours(f[5]),     number(f[6]), number(f[7])};
   }
   EXPECT_EQ(days.size(), 366u) << "reference file";
   return days;
@@ -106,7 +102,6 @@ TEST(Sunsets, FourColumnsOfConsecutiveDays) {
   const Case cases[] = {
       {"New York", "2024", true, chr::year{2024} / 1 / 1, 92, " 2024 CE  CALCULATED SUNSETS",
        "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)"},
-      {"New York", "2023", true, chr::year{2023} / 1 / 1, 92, " 2023 CE  CALCULATED SUNSETS", nullptr},
       // The crescent of the new moon of 8 April 2024 was first seen on the
       // evening of the 9th: Abib 1 is 10 April.
       {"New York", "2024", false, chr::year{2024} / 4 / 9, 108, " 2024 CE  CALCULATED SUNSETS", nullptr},
@@ -123,7 +118,6 @@ TEST(Sunsets, FourColumnsOfConsecutiveDays) {
     if (c.place != nullptr) {
       EXPECT_EQ(lines[1], c.place);
     }
-    EXPECT_EQ(lines[2], "Times do not reflect changes in 'Daylight Saving Time'");
     EXPECT_EQ(lines[3], std::string(88, '_'));
     double worst = 0;
     for (std::size_t row = 0; row < c.rows; ++row) {
