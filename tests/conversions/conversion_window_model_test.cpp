@@ -47,22 +47,16 @@ struct Window {
   }
   // Fills a column and presses its compute button.
   void Compute(Column column, const std::string& year, int month, const std::string& day) {
+    using M = ConversionWindowModel;
+    const auto [yearBox, dayBox, compute] =
+        column == Column::Gregorian  ? std::tuple{&M::txtGYear, &M::txtGDay, &M::cmdGCompute_Click}
+        : column == Column::Biblical ? std::tuple{&M::txtBYear, &M::txtBDay, &M::cmdBCompute_Click}
+        : column == Column::Hebrew   ? std::tuple{&M::txtHYear, &M::txtHDay, &M::cmdHCompute_Click}
+                                     : std::tuple{&M::txtJCYear, &M::txtJCDay, &M::cmdJCCompute_Click};
     model.SetListIndex(column, month - 1);
-    YearBox(column) = year;
-    switch (column) {
-      case Column::Gregorian:
-        model.txtGDay = day;
-        return model.cmdGCompute_Click();
-      case Column::Biblical:
-        model.txtBDay = day;
-        return model.cmdBCompute_Click();
-      case Column::Hebrew:
-        model.txtHDay = day;
-        return model.cmdHCompute_Click();
-      default:
-        model.txtJCDay = day;
-        return model.cmdJCCompute_Click();
-    }
+    model.*yearBox = year;
+    model.*dayBox = day;
+    (model.*compute)();
   }
   std::string& YearBox(Column column) {
     return column == Column::Gregorian  ? model.txtGYear
