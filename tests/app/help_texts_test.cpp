@@ -141,6 +141,7 @@ const std::map<std::string_view, std::string> kHeadings = {
     {"Rabbinic", "RABBINICAL CALCULATED CALENDAR"},
     {"Easter", "EASTER DATES"},
     {"Conversions", "CALENDAR CONVERSIONS"},
+    {"Crescent", "CRESCENT VISIBILITY"},
 };
 
 bool IsCentred(const std::string& line) {
@@ -152,7 +153,7 @@ bool IsCentred(const std::string& line) {
 
 // --- Set and layout ------------------------------------------------------------------------
 
-TEST(HelpTexts, ElevenKeysEachWithItsTextAndNoOther) {
+TEST(HelpTexts, EachKeyWithItsTextAndNoOther) {
   std::set<std::string> texts;
   for (std::string_view key : kHelpKeys) {
     const std::string text = BuildHelpText(key);
@@ -326,6 +327,10 @@ TEST(HelpTexts, TopicsInOrder) {
       {"Conversions",
        {"four calendars", "Compute", "month box", "arrow keys", "Enter", "6D 11H 882P", "before the Flood",
         "Pressing F1 will bring up the help screen for this module (and the others too)."}},
+      {"Crescent",
+       {"upper limb", "34 minutes of arc", "four ninths", "NAO Technical Note 69 (1997)", "+0.216", "-0.293",
+        "lower class", "Experimental Astronomy 18 (2004)", "5.65", "-0.96", "upper zone",
+        "before conjunction", "moon sets first", "not visible up to 88", "probably visible up to 112"}},
   };
   ASSERT_EQ(topics.size(), kHelpKeys.size());
   for (const auto& [key, phrases] : topics) {
