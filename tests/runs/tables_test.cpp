@@ -9,10 +9,9 @@
 #include <cmath>
 #include <map>
 #include <regex>
-#include <sstream>
 
 #include "app/holy_days_window.h"
-#include "support/reference_files.h"
+#include "support/reference_csv.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
 
@@ -64,14 +63,10 @@ std::map<std::string, RefDay> ReferenceYear() {
   };
   const auto number = [](const std::string& s) { return s.empty() ? NAN : std::stod(s); };
   std::map<std::string, RefDay> days;
-  for (const std::string& line : testing::ReferenceLines("times_new_york_2024.csv")) {
-    std::vector<std::string> f;
-    std::stringstream s(line);
-    for (std::string cell; std::getline(s, cell, ',');) f.push_back(cell);
+  for (auto f : testing::ReadReferenceCsv("times_new_york_2024.csv")) {
     f.resize(8);
-    if (f[0] != "date")
-      days[f[0]] = {std::stol(f[1]), hours(f[2]),  hours(f[3]), hours(f[4]),
-                    hours(f[5]),     number(f[6]), number(f[7])};
+    days[f[0]] = {std::stol(f[1]), hours(f[2]),  hours(f[3]), hours(f[4]),
+                  hours(f[5]),     number(f[6]), number(f[7])};
   }
   EXPECT_EQ(days.size(), 366u) << "reference file";
   return days;
