@@ -43,9 +43,8 @@ class Cli : public ::testing::Test {
   ScopedEnvironment dataHome_{"XDG_DATA_HOME", (dir_ / "data").c_str()};
 };
 
-// The pane after the main window's own handler with the boxes as given,
-// reading and writing no data file; a typed place is captioned without a
-// name, as on the command line.
+// The pane after the main window's own handler with the boxes as given and
+// no data file; a typed place is captioned without a name, as on the command line.
 std::string Pane(void (Window::*click)(), const std::string& year, const std::string& year2 = "",
                  bool east = false, const std::string& place = "") {
   TempDir elsewhere;
@@ -77,8 +76,9 @@ TEST_F(Cli, EachReportIsThePaneOfTheWindowsOwnHandler) {
       {{"newmoons", "--east", "-1461", "--crlf"}, Pane(&Window::cmdMonths_Click, "-1461", "", true)},
       {{"localmoons", "-1", "--lat", "22 34 n", "--lon", "88 22 e", "--gmt", "5.5"},
        Lf(Pane(&Window::cmdLocMon_Click, "-1", "", false, "22 34 N 88 22 E 5.5"))},
-      {{"times", "2024", "--lat", "40 43 N", "--lon", "74 0 W", "--gmt", "5"},
-       Lf(Pane(&Window::cmdTimes_Click, "2024", "", false, "40 43 N 74 0 W 5"))},
+      // 14 hours from UTC, the most the offset box takes.
+      {{"times", "2024", "--lat", "1 52 N", "--lon", "157 24 W", "--gmt", "14"},
+       Lf(Pane(&Window::cmdTimes_Click, "2024", "", false, "1 52 N 157 24 W 14"))},
       {{"golgotha", "20", "40"}, Lf(Pane(&Window::cmdGolgotha_Click, "20", "40"))},
       {{"creation", "-4040", "-3965"}, Lf(Pane(&Window::cmdCreation_Click, "-4040", "-3965"))},
       {{"rabbinical", "-100"}, Lf(conversions::RabbinicalYearListing("-100"))},

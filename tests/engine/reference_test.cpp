@@ -1,12 +1,9 @@
-// The transcribed sun, moon and new-moon formulas against an independent
-// ephemeris.  The vectors in tests/reference/ were computed with PyEphem
-// 4.1.4 (VSOP87 sun, ELP2000 moon) for Jerusalem and 1900-2100; see the
-// README there for the settings and how to regenerate them.
-//
-// The formulas under test are a low-precision theory, so the comparison
-// allows a stated tolerance, chosen from the errors measured over the whole
-// sample (printed below) with some room.  Any sign or coefficient error in
-// a term of arcminute size or more pushes the worst error past it.
+// The sun, moon and new-moon formulas against an independent ephemeris:
+// tests/reference/, computed with PyEphem 4.1.4 (VSOP87 sun, ELP2000 moon)
+// for Jerusalem and 1900-2100 (see its README).  The tolerances of this
+// low-precision theory are the errors measured over the sample (printed
+// below) with some room; a sign or coefficient error in a term of arcminute
+// size or more pushes the worst error past them.
 #include <gtest/gtest.h>
 
 #include <cmath>
