@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 
+#include "engine/numeric.h"
 #include "support/cli_harness.h"
 #include "support/report_dates.h"
 #include "support/temp_dir.h"
@@ -35,7 +36,7 @@ std::string Clock(int hour, int minute) {
   return text;
 }
 
-// A value of the data as a text: strings as they are, numbers as JSON writes them, null as "".
+// A value of the data as a text: numbers as JSON writes them, null as "".
 std::string Field(const json& value) {
   return value.is_null() ? "" : value.is_string() ? value.get<std::string>() : value.dump();
 }
@@ -96,7 +97,7 @@ void CheckCalendarReport(const std::string& command, const std::string& text, co
     EXPECT_EQ(e.at("sunset"), Clock(r.sunsetHour, r.sunsetMinute));
     EXPECT_EQ(e.at("moonset"), Clock(r.moonsetHour, r.moonsetMinute));
     for (std::size_t f = 0; f < 6; ++f) {
-      EXPECT_DOUBLE_EQ(std::stod(r.figures[f]), e.at(figures[f]).get<double>()) << figures[f];
+      EXPECT_EQ(num::DecimalValue(r.figures[f]), e.at(figures[f]).get<double>()) << figures[f];
     }
     EXPECT_EQ(e.at("visibility"), r.verdict);
     tables += r.lastOfTable;
@@ -127,8 +128,7 @@ void CheckTimes(const std::string& text, const std::string& data) {
     for (const auto& [field, group] :
          {std::pair{"moonrise_illuminated_percent", 10}, {"moonset_illuminated_percent", 12}}) {
       const std::string printed = orEmpty(m[group]);
-      EXPECT_TRUE(r.at(field) == printed ||
-                  (!printed.empty() && std::stod(r.at(field)) == std::stod(printed)))
+      EXPECT_TRUE(r.at(field) == printed || num::DecimalValue(r.at(field)) == num::DecimalValue(printed))
           << l;
     }
   }
