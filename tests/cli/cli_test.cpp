@@ -1,259 +1,319 @@
+// orvane-cli against the window core it drives: the reports, the values it
+// reads differently, the command lines it refuses, the data file, convert,
+// the calendar files and the kept inputs of its fuzz target.
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
-#include <sstream>
-#include <streambuf>
+#include <regex>
 
+#include "app/help_texts.h"
 #include "app/holy_days_window.h"
+#include "conversions/easter_window_model.h"
+#include "conversions/hebrew_window_model.h"
 #include "support/cli_harness.h"
+#include "support/fuzz_inputs.h"
+#include "support/ical_reader.h"
+#include "support/report_dates.h"
 #include "support/scoped_environment.h"
 #include "support/temp_dir.h"
+#include "support/working_folder.h"
 
 namespace orvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using orvane::testing::CliResult;
-using orvane::testing::ProblemWithAnswer;
-using orvane::testing::RunOrvaneCli;
-using orvane::testing::TempDir;
+using namespace orvane::testing;
+using Window = app::HolyDaysWindow;
+using Args = std::vector<std::string>;
 
-CliResult RunCommand(const std::vector<std::string>& args, int currentYear = 2024) {
-  return RunOrvaneCli(args, currentYear);
+std::string Lf(std::string text) {
+  std::erase(text, '\r');
+  return text;
 }
 
-// The pane text after the window's own handler, for comparison.
-std::string PaneAfter(const std::string& year, bool east, bool months) {
+// A fresh working folder without a data file, and a per-user folder of its own.
+class Cli : public ::testing::Test {
+ protected:
+  static CliResult Run(const Args& args, int currentYear = 2024) { return RunOrvaneCli(args, currentYear); }
+  TempDir dir_;
+  WorkingFolder folder_{dir_.path()};
+  ScopedEnvironment dataHome_{"XDG_DATA_HOME", (dir_ / "data").c_str()};
+};
+
+// The pane after the main window's own handler with the boxes as given and
+// no data file; a typed place is captioned without a name, as on the command line.
+std::string Pane(void (Window::*click)(), const std::string& year, const std::string& year2 = "",
+                 bool east = false, const std::string& place = "") {
+  TempDir elsewhere;
   SilentBeeper beeper;
-  app::HolyDaysWindow w(beeper);
+  Window w(beeper);
+  w.SetUserDataFolders({elsewhere.path(), {}});
+  w.SetUserDataWritable(false);
   w.Form_Load(2024);
-  w.txtYear = year;
-  w.chkEJW = east;
-  if (months) {
-    w.cmdMonths_Click();
-  } else {
-    w.cmdHolyDays_Click();
+  if (!place.empty()) {
+    w.TypeKeys(Window::Control::txtLatDeg, place);
+    w.SetFocus(Window::Control::None);
+    w.userData().LocationName = "";
+    w.CaptionOmitsEmptyName = true;
   }
+  w.txtYear = year;
+  w.txtYear2 = year2;
+  w.chkEJW = east;
+  (w.*click)();
   return w.OutputText();
 }
 
-std::string Lf(std::string text) {
-  std::string out;
-  for (char c : text) {
-    if (c != '\r') out.push_back(c);
+TEST_F(Cli, EachReportIsThePaneOfTheWindowsOwnHandler) {
+  struct Case {
+    Args args;
+    std::string pane;
+  };
+  const Case cases[] = {
+      {{"holydays", "2024"}, Lf(Pane(&Window::cmdHolyDays_Click, "2024"))},
+      {{"newmoons", "--east", "-1461", "--crlf"}, Pane(&Window::cmdMonths_Click, "-1461", "", true)},
+      {{"localmoons", "-1", "--lat", "22 34 n", "--lon", "88 22 e", "--gmt", "5.5"},
+       Lf(Pane(&Window::cmdLocMon_Click, "-1", "", false, "22 34 N 88 22 E 5.5"))},
+      // 14 hours from UTC, the most the offset box takes.
+      {{"times", "2024", "--lat", "1 52 N", "--lon", "157 24 W", "--gmt", "14"},
+       Lf(Pane(&Window::cmdTimes_Click, "2024", "", false, "1 52 N 157 24 W 14"))},
+      {{"golgotha", "20", "40"}, Lf(Pane(&Window::cmdGolgotha_Click, "20", "40"))},
+      {{"creation", "-4040", "-3965"}, Lf(Pane(&Window::cmdCreation_Click, "-4040", "-3965"))},
+      {{"rabbinical", "-100"}, Lf(conversions::RabbinicalYearListing("-100"))},
+      {{"easter", "2024"}, Lf(conversions::EasterListing("2024"))},
+      {{"help", "localMOONS", "--crlf"}, app::BuildHelpText("LocalMoons") + "\r\n"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const CliResult r = Run(c.args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    ASSERT_GT(c.pane.size(), 100u);
+    EXPECT_EQ(r.out, c.pane);
   }
-  return out;
+  // Without a year the current one.
+  EXPECT_EQ(Run({"holydays"}, 2031).out, Lf(Pane(&Window::cmdHolyDays_Click, "2031")));
+  // Published dates: 1 Nisan 5784 was 9 April 2024, Easter 2024 31 March.
+  EXPECT_NE(Run({"rabbinical", "2024"}).out.find("Nisan    5784 - TUE,09 APR 2024"), std::string::npos);
+  EXPECT_NE(Run({"easter", "2024"}).out.find("Easter Sunday is 31 March, 2024"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "UserData.Dat")) << "the command line never writes the user's file";
 }
 
-TEST(Cli, PrintsExactlyThePaneTextWithLfLineEnds) {
-  const CliResult r = RunCommand({"holydays", "2024"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, Lf(PaneAfter("2024", false, false)));
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.find('\r'), std::string::npos);
-
-  EXPECT_EQ(RunCommand({"newmoons", "2024"}).out, Lf(PaneAfter("2024", false, true)));
-  EXPECT_EQ(RunCommand({"holydays", "2024", "--east"}).out, Lf(PaneAfter("2024", true, false)));
-  EXPECT_EQ(RunCommand({"newmoons", "--east", "2024"}).out, Lf(PaneAfter("2024", true, true)));
-}
-
-TEST(Cli, CrlfKeepsThePanesLineEnds) {
-  EXPECT_EQ(RunCommand({"holydays", "2024", "--crlf"}).out, PaneAfter("2024", false, false));
-}
-
-TEST(Cli, TheDefaultYearIsTheCurrentYear) {
-  EXPECT_EQ(RunCommand({"holydays"}, 2031).out, Lf(PaneAfter("2031", false, false)));
-}
-
-TEST(Cli, NegativeYearsAreYearsNotOptions) {
-  const CliResult r = RunCommand({"holydays", "-1461"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, Lf(PaneAfter("-1461", false, false)));
-  EXPECT_NE(r.out.find("1st Jubilee"), std::string::npos);
-  EXPECT_EQ(RunCommand({"newmoons", "--east", "-1"}).out, Lf(PaneAfter("-1", true, true)));
-}
-
-TEST(Cli, YearsAreReadAsTheYearBoxReadsThem) {
-  const CliResult zero = RunCommand({"holydays", "0"});
-  EXPECT_EQ(zero.status, 0);
-  EXPECT_EQ(zero.out, Lf(PaneAfter("-1", false, false)));
-  EXPECT_EQ(zero.err, "orvane-cli: year 0 was read as -1 (there is no year 0)\n");
-
-  const CliResult low = RunCommand({"holydays", "-5000"});
-  EXPECT_EQ(low.out, Lf(PaneAfter("-4004", false, false)));
-  EXPECT_EQ(low.err, "orvane-cli: year -5000 was read as -4004 (the years run from -4004 to 9999)\n");
-  EXPECT_EQ(RunCommand({"newmoons", "20000"}).out, Lf(PaneAfter("9999", false, true)));
+// A value read differently is used as read, with one note on stderr; a
+// day given in another reckoning is that day.
+TEST_F(Cli, ValuesReadDifferentlyAreUsedAsReadAndNoted) {
+  struct Case {
+    Args args, readAs;
+    std::string note;  // the note begins so, after "orvane-cli: "
+  };
+  const Case cases[] = {
+      {{"holydays", "0"}, {"holydays", "-1"}, "year 0 was read as -1 (there is no year 0)"},
+      {{"holydays", "-5000"}, {"holydays", "-4004"}, "year -5000 was read as -4004"},
+      {{"golgotha", "40", "20"}, {"golgotha", "20", "40"}, "years 40 to 20 were read as 20 to 40"},
+      {{"creation", "-6001", "-5999"}, {"creation", "-6000", "-5999"}, "years -6001 to -5999"},
+      {{"easter", "0"}, {"easter", "1"}, "year 0 was read as 1"},
+      {{"sunsets", "-1", "--lat", "75 70 N", "--lon", "200 0 E", "--gmt", "2"},
+       {"sunsets", "-1", "--lat", "60 59 N", "--lon", "180 0 E", "--gmt", "2"},
+       "the place 75 70 N, 200 0 E was read as 60 59 N, 180 0 E"},
+      {{"convert", "--gregorian", "2024-2-30"},
+       {"convert", "--gregorian", "2024-3-1"},
+       "day 30 of February 2024 was read as 1 March 2024"},
+      {{"convert", "--jd", "1"}, {"convert", "--jd", "78166.5"}, "Julian day 1 was read as 78166.5"},
+      {{"convert", "--julian", "0-3-1"},
+       {"convert", "--julian", "1-3-1"},
+       "day 1 of March 0 was read as 1 March 1 (there is no year 0)"},
+      // Each reckoning as input, by published dates: 15 Nisan 5784 (the Passover
+      // sacrifice of 2024) was 23 April 2024, Rosh Hashanah 5785 3 October 2024;
+      // Julian 25 Dec 2023 is Gregorian 7 Jan 2024; JD 2451545 the noon of 1 Jan 2000.
+      {{"convert", "--biblical", "6028-1-14"}, {"convert", "--hebrew", "5784-1-15"}, ""},
+      {{"convert", "--hebrew", "5785-7-1"}, {"convert", "--gregorian", "2024-10-3"}, ""},
+      {{"convert", "--julian", "2023-12-25"}, {"convert", "--gregorian", "2024-1-7"}, ""},
+      {{"convert", "--jd", "2451545"}, {"convert", "--gregorian", "2000-1-1"}, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const CliResult r = Run(c.args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.starts_with("orvane-cli: " + c.note) || (c.note.empty() && r.err.empty())) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), c.note.empty() ? 0 : 1) << r.err;
+    EXPECT_EQ(r.out, Run(c.readAs).out);
+  }
 }
 
 // Every command line that cannot run: exit status 2, nothing on stdout and
 // one line on stderr that says what is wrong, with the value as typed and
-// any control character in it escaped.  Run in an empty folder.
-TEST(Cli, BadCommandLinesAreOneLineErrors) {
-  TempDir dir;
-  const fs::path old = fs::current_path();
-  fs::current_path(dir.path());
-  // Without a file in the working folder the per-user one is looked for.
-  const orvane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", (dir / "data").c_str());
-  const std::string see = " (see orvane-cli --help)";
-  const std::string dataFile = (dir / "data" / "orvane" / "UserData.Dat").string();
-  const std::string gmtRule =
-      "--gmt must be the hours from UTC, 0 to 14, without a sign (E or W of --lon gives it) and in at most 5 "
-      "characters, e.g. 2 or 5.5; not ";
-  const std::string latRule =
-      "--lat must be whole degrees (at most 2 digits), whole minutes and N or S, e.g. \"31 47 N\"; not ";
-  const std::string oneDay =
-      "convert takes exactly one day: --jd, --gregorian, --julian, --hebrew or --biblical";
-  const std::string dateForm = " must be a date YEAR-MONTH-DAY such as 2024-4-9 (BCE years negative), not ";
+// any control character in it escaped; no file is written.
+TEST_F(Cli, BadCommandLinesAreOneLineErrors) {
   auto place = [](const std::string& lat, const std::string& lon, const std::string& gmt) {
-    return std::vector<std::string>{"times", "--lat", lat, "--lon", lon, "--gmt", gmt};
+    return Args{"times", "--lat", lat, "--lon", lon, "--gmt", gmt};
   };
   struct Case {
-    std::vector<std::string> args;
-    std::string message;  // the line after "orvane-cli: "
-  };
-  const std::vector<Case> cases = {
-      // Commands and their arguments.
-      {{}, "A subcommand is required" + see},
-      {{"frobnicate"}, "unknown command 'frobnicate'" + see},
-      {{""}, "unknown command ''" + see},
-      {{"a\nb"}, "unknown command 'a\\nb'" + see},
-      {{"holydays", "20x4"}, "YEAR: must be a whole number, not '20x4'" + see},
-      {{"holydays", "1.5"}, "YEAR: must be a whole number, not '1.5'" + see},
-      {{"holydays", " 2024"}, "YEAR: must be a whole number, not ' 2024'" + see},
-      {{"holydays", "\x1b[2J"}, "YEAR: must be a whole number, not '\\x1b[2J'" + see},
-      {{"holydays", "2024", "2025"}, "unexpected argument '2025'" + see},
-      {{"holydays", "--bogus"}, "unknown option '--bogus'" + see},
-      {{"newmoons", "--east=maybe"}, "Could not convert: --east = maybe" + see},
-      {{"golgotha"}, "FIRST is required" + see},
-      {{"creation", "1", "2", "3"}, "unexpected argument '3'" + see},
-      {{"flood", "1", ""}, "LAST: must be a whole number, not ''" + see},
-      {{"easter", "x"}, "YEAR: must be a whole number, not 'x'" + see},
-      {{"help", "Sunsets"},
-       "no help for 'Sunsets'; the sections are HolyDays, LocalMoons, Sunset, Jordan, Flood, Creation, "
-       "Golgotha, "
-       "Times, Rabbinic, Easter, Conversions, Crescent"},
-      {{"help", ""},
-       "no help for ''; the sections are HolyDays, LocalMoons, Sunset, Jordan, Flood, Creation, Golgotha, "
-       "Times, "
-       "Rabbinic, Easter, Conversions, Crescent"},
-      // An empty argument once sent the parser into an endless loop.
-      {{"convert", "", "-e"}, "unexpected argument ''" + see},
-      {{"convert", "", "--bogus"}, "unexpected argument ''" + see},
-      {{"convert", "", "--jd", "2451545"}, "unexpected argument ''" + see},
-      // The day of convert.
-      {{"convert"}, oneDay},
-      {{"convert", "--jd", "2451545", "--gregorian", "2024-1-1"}, oneDay},
-      {{"convert", "--gregorian", "2024/04/09"}, "--gregorian" + dateForm + "'2024/04/09'"},
-      {{"convert", "--biblical", "6028-1"}, "--biblical" + dateForm + "'6028-1'"},
-      {{"convert", "--gregorian", ""}, "--gregorian" + dateForm + "''"},
-      {{"convert", "--gregorian", "2024-13-1"},
-       "--gregorian: the month '13' of '2024-13-1' is not a month number from 1 to 12"},
-      {{"convert", "--hebrew", "5785-14-1"},
-       "--hebrew: the month '14' of '5785-14-1' is not a month number from 1 to 13"},
-      {{"convert", "--gregorian", "2024-02-30x"},
-       "--gregorian: the day '30x' of '2024-02-30x' is not a day number of at most 4 digits"},
-      {{"convert", "--julian", "x-1-1"},
-       "--julian: the year 'x' of 'x-1-1' is not a whole number of at most 5 digits"},
-      {{"convert", "--jd", "-5"}, "--jd must be a Julian day such as 2460409.5, not '-5'"},
-      {{"convert", "--jd", "12.3.4"}, "--jd must be a Julian day such as 2460409.5, not '12.3.4'"},
-      // Formats: only those the command offers, and data for one year on standard output.
-      {{"holydays", "--format", "csv"}, "--format: must be text|json, not 'csv'" + see},
-      {{"sunsets", "--format", "xml"}, "--format: must be text|json|csv, not 'xml'" + see},
-      {{"holydays", "--format", "json", "--ics", "-"},
-       "--ics - and --format json both print to standard output; give --ics a file"},
-      {{"newmoons", "--format", "json", "--ics", "x.ics", "--years", "2020", "2021"},
-       "--format json gives one year; --years is for the text and the calendar file"},
-      // Places.
-      {place("31 47 X", "35 13 E", "2"), latRule + "'31 47 X'"},
-      {place("131 47 N", "35 13 E", "2"), latRule + "'131 47 N'"},
-      {place("31 N", "35 13 E", "2"), latRule + "'31 N'"},
-      {place("31 47 N", "35 13 N", "2"),
-       "--lon must be whole degrees (at most 3 digits), whole minutes and E or W, e.g. \"35 13 E\"; not '35 "
-       "13 N'"},
-      {place("31 47 N", "35 13 E", "10000"), gmtRule + "'10000'"},
-      {place("31 47 N", "35 13 E", "14.5"), gmtRule + "'14.5'"},
-      {place("31 47 N", "35 13 E", "99.99"), gmtRule + "'99.99'"},
-      {place("31 47 N", "35 13 E", "1.2.3"), gmtRule + "'1.2.3'"},
-      {place("31 47 N", "35 13 E", " 2"), gmtRule + "' 2'"},
-      {place("31 47 N", "35 13 E", "-5"), gmtRule + "'-5'"},
-      {place("31 47 N", "35 13 E", "123456"), gmtRule + "'123456'"},
-      {place("31 47 N", "35 13 E", ""), gmtRule + "''"},
-      {{"localmoons", "--lat", "31 47 N", "--lon", "35 13 E"},
-       "--lat, --lon and --gmt give the place together; one is missing"},
-      {{"localmoons", "--location", "-5"},
-       "no location named '-5' in " + dataFile + " (see orvane-cli locations)"},
-      {{"localmoons", "--location", ""},
-       "no location named '' in " + dataFile + " (see orvane-cli locations)"},
-      {{"localmoons", "--location", "Sydney", "--lat", "31 47 N"}, "--location excludes --lat" + see},
-      {{"localmoons", "--name", "Nowhere"}, "--name requires --lat" + see},
-      // A value is taken as typed, but the name of an option is no value.
-      {{"holydays", "--ics", "--crlf"}, "--ics needs a value, not the option '--crlf'" + see},
-      {{"holydays", "--ics", "--help"}, "--ics needs a value, not the option '--help'" + see},
-      {{"holydays", "--ics", ""}, "--ics: needs a file name, not ''" + see},
-      {{"sunsets", "--name", "--lat", "31 47 N", "--lon", "35 13 E", "--gmt", "2"},
-       "--name needs a value, not the option '--lat'" + see},
-      // On failure the error alone: no note on the year 0 read as 1 BCE.
-      {{"holydays", "0", "--ics", "x/y.ics"},
-       "--ics: calendar files hold dates from 1 CE to 9999 CE only; Abib 1 falls on 24 Mar 1 BCE"},
-  };
-  for (const Case& c : cases) {
-    std::string shown;
-    for (const std::string& a : c.args) shown += "[" + a + "] ";
-    SCOPED_TRACE(shown);
-    const CliResult r = RunCommand(c.args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(ProblemWithAnswer(r), "");
-    EXPECT_EQ(r.err, "orvane-cli: " + c.message + "\n");
-  }
-  EXPECT_TRUE(fs::is_empty(dir.path())) << "no file was written";
-  fs::current_path(old);
-}
-
-// A stream whose every write fails, as stdout does on a full disk or when
-// it was closed.
-class FailingBuffer final : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
-TEST(Cli, AReportThatCannotBeWrittenIsAFailure) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string message;
+    Args args;
+    std::string message;  // a part of the line after "orvane-cli: "
   };
   const Case cases[] = {
-      // One line, without the note on the year.
-      {{"holydays", "0"}, "orvane-cli: the report could not be written to standard output"},
-      {{"holydays", "2025", "--ics", "-"},
-       "orvane-cli: the calendar could not be written to standard output"},
-  };
+      {{}, "A subcommand is required (see orvane-cli --help)"},
+      {{"a\nb"}, "unknown command 'a\\nb'"},
+      {{"holydays", "1.5"}, "YEAR: must be a whole number, not '1.5'"},
+      {{"holydays", "\x1b[2J"}, "YEAR: must be a whole number, not '\\x1b[2J'"},
+      {{"help", "Sunsets"}, "no help for 'Sunsets'; the sections are HolyDays, LocalMoons, Sunset, Jordan"},
+      // An empty argument once sent the parser into an endless loop.
+      {{"convert", "", "-e"}, "unexpected argument ''"},
+      {{"convert"}, "convert takes exactly one day: --jd, --gregorian, --julian, --hebrew or --biblical"},
+      {{"convert", "--gregorian", "2024/04/09"},
+       "--gregorian must be a date YEAR-MONTH-DAY such as 2024-4-9"},
+      {{"convert", "--gregorian", "2024-13-1"},
+       "the month '13' of '2024-13-1' is not a month number from 1 to 12"},
+      {{"convert", "--jd", "12.3.4"}, "--jd must be a Julian day such as 2460409.5, not '12.3.4'"},
+      {{"sunsets", "--format", "xml"}, "--format: must be text|json|csv, not 'xml'"},
+      {{"holydays", "--format", "json", "--ics", "-"},
+       "--ics - and --format json both print to standard output"},
+      {{"newmoons", "--format", "json", "--ics", "x.ics", "--years", "2020", "2021"},
+       "--format json gives one year"},
+      // The place options' limits.
+      {place("31 47 X", "35 13 E", "2"),
+       "--lat must be whole degrees (at most 2 digits), whole minutes and N or S"},
+      {place("31 47 N", "35 13 N", "2"),
+       "--lon must be whole degrees (at most 3 digits), whole minutes and E or W"},
+      {place("31 47 N", "35 13 E", "14.5"), "--gmt must be the hours from UTC, 0 to 14, without a sign"},
+      {place("31 47 N", "35 13 E", "123456"), "in at most 5 characters, e.g. 2 or 5.5; not '123456'"},
+      {{"localmoons", "--lat", "31 47 N", "--lon", "35 13 E"},
+       "--lat, --lon and --gmt give the place together"},
+      {{"localmoons", "--location", "-5"},
+       "no location named '-5' in " + (dir_ / "data/orvane/UserData.Dat").string()},
+      // A value is taken as typed, but the name of an option is no value.
+      {{"holydays", "--ics", "--crlf"}, "--ics needs a value, not the option '--crlf'"},
+      // The calendar file: on failure the error alone, no note on the year 0.
+      {{"holydays", "0", "--ics", "x/y.ics"},
+       "--ics: calendar files hold dates from 1 CE to 9999 CE only; Abib 1 falls on 24 Mar 1 BCE"},
+      {{"holydays", "2025", "--ics", "missing/out.ics"}, "--ics: cannot write missing/out.ics: "},
+      {{"sunsets", "2025", "--ics", "x.ics"}, "--ics"},
+      {{"holydays", "--years", "2030", "2025", "--ics", "a.ics"}, "in that order"},
+      {{"holydays", "--years", "2000", "3000", "--ics", "a.ics"}, "at most 1000 years"},
+      {{"holydays", "--years", "-2", "2", "--ics", "bce.ics"}, "1 CE to 9999 CE"},
+      {{"crescent", "2024-02-30", "--lat", "21 25 N", "--lon", "39 50 E", "--gmt", "3"}, "2024-02-30"},
+      {{"crescentmap", "2024-04-09", "--output", "map.gif"}, "the map file must end in .png or .svg"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
-    FailingBuffer failing;
-    std::ostream out(&failing);
-    std::ostringstream err;
-    EXPECT_EQ(RunCli(c.args, out, err, 2024), 1);
-    const std::string message = err.str();
-    EXPECT_TRUE(message.starts_with(c.message)) << message;
-    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const CliResult r = Run(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(ProblemWithAnswer(r), "");
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
+  EXPECT_TRUE(fs::is_empty(dir_.path())) << "no file was written";
 }
 
-TEST(Cli, HelpAndVersion) {
-  const CliResult help = RunCommand({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("holydays"), std::string::npos);
-  EXPECT_NE(help.out.find("newmoons"), std::string::npos);
-  const CliResult sub = RunCommand({"holydays", "--help"});
-  EXPECT_EQ(sub.status, 0);
-  EXPECT_NE(sub.out.find("--east"), std::string::npos);
-  EXPECT_NE(sub.out.find("--crlf"), std::string::npos);
-  const CliResult version = RunCommand({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("orvane-cli ") + ORVANE_VERSION + "\n");
+// Jerusalem and Sydney, the current one: the fuzz target's file with a plain name.
+const std::string kTwoPlaces = std::regex_replace(FuzzUserData(), std::regex("Syd\x1b\\[2Jney"), "Sydney");
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+TEST_F(Cli, StoredLocationsAreListedAndUsedAndTheFileLeftAlone) {
+  EXPECT_EQ(Run({"locations", "--names"}).out, "Jerusalem , Israel\n");  // without a file, the default entry
+  WriteBytes(dir_ / "UserData.Dat", kTwoPlaces);
+  EXPECT_EQ(FirstLine(Run({"times", "2024"}).out), "(Sydney, 33\u00BA52'S 151\u00BA13'E GMT +10)");
+  EXPECT_EQ(FirstLine(Run({"times", "2024", "--location", "Jerusalem , Israel"}).out),
+            "(Jerusalem , Israel, 31\u00BA46'N 35\u00BA13'E GMT +2)");
+  EXPECT_EQ(Run({"locations"}).out,
+            "  NAME                LATITUDE  LONGITUDE  UTC OFFSET\n"
+            "  Jerusalem , Israel  31 46 N   35 13 E    +2\n"
+            "* Sydney              33 52 S   151 13 E   +10\n"
+            "Current location: Sydney\n");
+  // --data names another file; one that is not there is said, and Jerusalem used.
+  WriteBytes(dir_ / "other.dat",
+             "Home\r\n 0 \r\nHome\r\n-1 \r\n 2 \r\n3\r\n" + kTwoPlaces.substr(kTwoPlaces.find(" 1676")));
+  EXPECT_EQ(Run({"locations", "--names", "--data", "other.dat"}).out, "Home\n");
+  const CliResult missing = Run({"locations", "--names", "--data", "nowhere.dat"});
+  EXPECT_EQ(missing.out, "Jerusalem , Israel\n");
+  EXPECT_NE(missing.err.find("there is no file " + (dir_ / "nowhere.dat").string()), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere.dat"));
+  EXPECT_EQ(ReadBytes(dir_ / "UserData.Dat"), kTwoPlaces);
+
+  // Control characters of a name are shown escaped, not obeyed.
+  std::string hostile = kTwoPlaces;
+  for (int i = 0; i < 2; ++i) hostile.replace(hostile.find("Sydney"), 6, "Syd\x1b]0;owned\x07ney\xC2\x9B");
+  WriteBytes(dir_ / "UserData.Dat", hostile);
+  EXPECT_NE(Run({"locations"}).out.find("* Syd\\x1b]0;owned\\x07ney\\u009b  33 52 S"), std::string::npos);
+  EXPECT_TRUE(Run({"times", "2024"}).out.starts_with("(Syd\\x1b]0;owned\\x07ney\\u009b, 33\u00BA52'S"));
+
+  // A damaged file is read as far as it goes and not rewritten.
+  const std::string damaged = kTwoPlaces.substr(0, kTwoPlaces.find("Sydney\r\n-151"));
+  WriteBytes(dir_ / "UserData.Dat", damaged);
+  const CliResult r = Run({"locations", "--names"});
+  EXPECT_EQ(r.out, "Jerusalem , Israel\n");
+  EXPECT_NE(r.err.find("cannot be read from line 7 on (the file ends)"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadBytes(dir_ / "UserData.Dat"), damaged);
+  EXPECT_FALSE(fs::exists(dir_ / "UserData.Dat.bak"));
+}
+
+// A row of the conversion: its caption in a column 29 wide, then the value.
+std::string Row(const std::string& caption, const std::string& value) {
+  return caption + std::string(29 - caption.size(), ' ') + value + "\n";
+}
+
+TEST(Convert, EveryReckoningOfADay) {
+  // 1 Nisan 5784, of a leap year of 383 days, was Tuesday 9 April 2024; the
+  // Julian calendar was 13 days behind; the day began at JD 2460409.5.
+  const CliResult r = RunOrvaneCli({"convert", "--gregorian", "2024-04-09", "--criteria"});
+  for (const std::string& row :
+       {Row("Gregorian", "Tuesday 9 April 2024"), Row("Julian", "27 March 2024"),
+        Row("Julian Day Count", "2460409.5"), Row("Hebrew - Rabbinic", "Third 1 Nisan 5784"),
+        Row("", "Embolismic Deficient (383 days)"),
+        std::string("Biblical year 6027\nwould fall on the 9th of April 2024 CE.\n")}) {
+    EXPECT_NE(r.out.find(row), std::string::npos) << row << r.out;
+  }
+  // The moon's part lit is a single-precision figure: 3.7, not 3.70000004768372.
+  EXPECT_NE(RunOrvaneCli({"convert", "--gregorian", "2024-04-10"}).out.find("(3.7% lit, waxing)"),
+            std::string::npos);
+}
+
+TEST_F(Cli, CalendarFilesHoldTheDatesTheReportStates) {
+  const CliResult r = Run({"holydays", "2021", "--east", "--ics", "out.ics"});
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, Run({"holydays", "2021", "--east"}).out) << "the report is printed as usual";
+  const auto stated = StatedDates(r.out);
+  const IcsFile holyDays = ReadIcs(ReadBytes(dir_ / "out.ics"));
+  ASSERT_EQ(holyDays.events.size(), stated.size());
+  for (std::size_t i = 0; i < stated.size(); ++i) {
+    EXPECT_EQ(holyDays.events[i].start, (IcsDate{stated[i].year, stated[i].month, stated[i].day, true}));
+  }
+
+  // A span is the years' reports, and their month starts in one file.
+  const CliResult span = Run({"newmoons", "--years", "2024", "2026", "--ics", "span.ics"});
+  EXPECT_EQ(span.out,
+            Run({"newmoons", "2024"}).out + Run({"newmoons", "2025"}).out + Run({"newmoons", "2026"}).out);
+  const IcsFile file = ReadIcs(ReadBytes(dir_ / "span.ics"));
+  EXPECT_EQ(file.calendarName, "Orvane: month starts 2024 to 2026 (Jerusalem)");
+}
+
+TEST_F(Cli, TheCalendarGoesToStandardOutputOrARegularFileOnly) {
+  // On its way to a terminal the calendar is escaped as a report is.
+  const CliResult escaped = Run({"localmoons", "2025", "--lat", "31 47 N", "--lon", "35 13 E", "--gmt", "2",
+                                 "--name", "A\x1b[2Jb", "--ics", "-"});
+  EXPECT_EQ(ProblemWithAnswer(escaped), "");
+  EXPECT_NE(escaped.out.find("LOCATION:A\\x1b[2Jb\r\n"), std::string::npos);
+  EXPECT_TRUE(ReadIcs(escaped.out).parsed);
+  // Anything but a regular file or a new name is refused and left as it is.
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.ics").c_str(), 0644), 0);
+  const CliResult pipe = Run({"holydays", "2025", "--ics", "pipe.ics"});
+  EXPECT_EQ(pipe.status, 2);
+  EXPECT_EQ(pipe.err, "orvane-cli: --ics: cannot write pipe.ics: it is a named pipe, not a regular file\n");
+  EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ics"));
+}
+
+// The command lines kept for the fuzz target, its seeds and every one it
+// found to hang or break the rules, in the folder the target runs in.
+TEST_F(Cli, EveryKeptFuzzInputIsAnswered) {
+  const auto inputs = KeptFuzzInputs("cli");
+  ASSERT_FALSE(inputs.empty()) << "ORVANE_TEST_DATA names the tests folder";
+  WriteBytes(dir_ / "UserData.Dat", FuzzUserData());
+  const ScopedEnvironment home("XDG_DATA_HOME", dir_.path().c_str());
+  for (const auto& [name, bytes] : inputs) {
+    SCOPED_TRACE(name);
+    const auto args = ArgumentsFromBytes(bytes);
+    if (MayWriteAFile(args)) continue;
+    EXPECT_EQ(ProblemWithAnswer(RunOrvaneCli(args)), "");
+  }
 }
 
 }  // namespace

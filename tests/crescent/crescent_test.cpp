@@ -35,35 +35,29 @@ TEST(CrescentCriteria, ClassBoundaries) {
   // Yallop's E/F boundary: ARCL 8, DAZ 0 (so ARCV 8) and SD 15' give q = -0.293.
   const double width = 15 * (1 - std::cos(8 * kRad));
   EXPECT_NEAR(YallopQ(8, width), -0.293, 0.0005);
-  // Yallop's boundaries fall in the lower class, Odeh's in the upper zone.
-  struct Edge {
-    double value;
-    char below, at, above;
+  // Yallop's boundaries fall in the lower class, Odeh's in the upper zone:
+  // the classes just below, at and just above each.
+  const auto yallop = [](double q) { return Letter(YallopClassOf(q)); };
+  const auto odeh = [](double v) { return Letter(OdehZoneOf(v)); };
+  const auto around = [](auto classOf, double edge) {
+    return std::string{classOf(edge - 1e-9), classOf(edge), classOf(edge + 1e-9)};
   };
-  for (const Edge& edge :
-       {Edge{0.216, 'B', 'B', 'A'}, Edge{-0.014, 'C', 'C', 'B'}, Edge{-0.160, 'D', 'D', 'C'},
-        Edge{-0.232, 'E', 'E', 'D'}, Edge{-0.293, 'F', 'F', 'E'}}) {
-    EXPECT_EQ(Letter(YallopClassOf(edge.value - 1e-9)), edge.below) << edge.value;
-    EXPECT_EQ(Letter(YallopClassOf(edge.value)), edge.at) << edge.value;
-    EXPECT_EQ(Letter(YallopClassOf(edge.value + 1e-9)), edge.above) << edge.value;
+  for (const auto& [edge, classes] :
+       {std::pair{0.216, "BBA"}, {-0.014, "CCB"}, {-0.160, "DDC"}, {-0.232, "EED"}, {-0.293, "FFE"}}) {
+    EXPECT_EQ(around(yallop, edge), classes) << edge;
   }
-  for (const Edge& edge :
-       {Edge{5.65, 'B', 'A', 'A'}, Edge{2.00, 'C', 'B', 'B'}, Edge{-0.96, 'D', 'C', 'C'}}) {
-    EXPECT_EQ(Letter(OdehZoneOf(edge.value - 1e-9)), edge.below) << edge.value;
-    EXPECT_EQ(Letter(OdehZoneOf(edge.value)), edge.at) << edge.value;
-    EXPECT_EQ(Letter(OdehZoneOf(edge.value + 1e-9)), edge.above) << edge.value;
+  for (const auto& [edge, classes] : {std::pair{5.65, "BAA"}, {2.00, "CBB"}, {-0.96, "DCC"}}) {
+    EXPECT_EQ(around(odeh, edge), classes) << edge;
   }
 }
 
 TEST(CrescentCriteria, OdehsArcOfVisionLimits) {
   // Odeh's table: for a crescent 0.1' wide the zone edges lie at ARCV 5.6
-  // (C from D), 8.5 (B from C) and 12.2 degrees (A from B).
-  const double w = 0.1;
-  // V grows with ARCV one for one: V takes the value v at ARCV = v - V(0).
-  auto arcvAt = [w](double v) { return v - OdehV(0, w); };
-  EXPECT_NEAR(arcvAt(-0.96), 5.6, 0.05);
-  EXPECT_NEAR(arcvAt(2.00), 8.5, 0.05);
-  EXPECT_NEAR(arcvAt(5.65), 12.2, 0.05);
+  // (C from D), 8.5 (B from C) and 12.2 degrees (A from B); V grows with
+  // ARCV one for one, so V takes the value v at ARCV = v - V(0).
+  for (const auto& [v, arcv] : {std::pair{-0.96, 5.6}, {2.00, 8.5}, {5.65, 12.2}}) {
+    EXPECT_NEAR(v - OdehV(0, 0.1), arcv, 0.05) << v;
+  }
 }
 
 TEST(CrescentEvenings, PublishedSightings) {
@@ -108,37 +102,28 @@ TEST(CrescentEvenings, AgreeWithAnIndependentEphemeris) {
   // 2.9 minutes, arcs of light and vision and DAZ 0.015 degrees.  A wrong
   // sign of the parallax, a geocentric moonset or a missing semi-diameter
   // moves these by several times the tolerances.
-  constexpr double kSunsetMinutes = 0.5;
-  constexpr double kMoonsetMinutes = 0.5;
-  constexpr double kConjunctionMinutes = 4;
-  constexpr double kArcDegrees = 0.05;
+  const double limits[4] = {0.5, 0.5, 4, 0.05};  // sunset, moonset, conjunction (minutes), arcs (degrees)
   double worst[4] = {0, 0, 0, 0};
   int withBestTime = 0;
   for (const auto& row : testing::ReadReferenceCsv("crescent_evenings.csv")) {
-    const int year = std::stoi(row[0].substr(0, 4));
-    const double dayJD =
-        JulianDayFromDate(std::stoi(row[0].substr(8, 2)), std::stoi(row[0].substr(5, 2)), year);
+    SCOPED_TRACE(row[0] + " " + row[1]);
+    const double dayJD = JulianDayFromDate(std::stoi(row[0].substr(8, 2)), std::stoi(row[0].substr(5, 2)),
+                                           std::stoi(row[0].substr(0, 4)));
     const CrescentEvening e = EvaluateEvening(dayJD, {std::stod(row[2]), std::stod(row[3]), 0});
-    ASSERT_TRUE(e.sunsetJD && e.moonsetJD && e.arcl) << row[0] << " " << row[1];
-    const double sunset = (HoursOfDay(*e.sunsetJD, dayJD) - std::stod(row[4])) * 60;
-    const double moonset = (HoursOfDay(*e.moonsetJD, dayJD) - std::stod(row[5])) * 60;
-    const double conjunction = (e.conjunctionJD - std::stod(row[7])) * 1440;
+    ASSERT_TRUE(e.sunsetJD && e.moonsetJD && e.arcl);
     // A best time after the conjunction when the moon sets after the sun.
-    const double referenceSunset = dayJD - 0.5 + std::stod(row[4]) / 24;
-    const bool best = std::stod(row[6]) > 0 && std::stod(row[7]) < referenceSunset;
-    EXPECT_EQ(e.bestTimeJD.has_value(), best) << row[0];
+    const bool best = std::stod(row[6]) > 0 && std::stod(row[7]) < dayJD - 0.5 + std::stod(row[4]) / 24;
+    EXPECT_EQ(e.bestTimeJD.has_value(), best);
     withBestTime += best;
-    double arcs = 0;
+    double errors[4] = {(HoursOfDay(*e.sunsetJD, dayJD) - std::stod(row[4])) * 60,
+                        (HoursOfDay(*e.moonsetJD, dayJD) - std::stod(row[5])) * 60,
+                        (e.conjunctionJD - std::stod(row[7])) * 1440, 0};
     const double angles[5] = {*e.arcl, *e.arclTopo, *e.arcv, *e.arcvTopo, *e.daz};
-    for (int i = 0; i < 5; ++i) arcs = std::max(arcs, std::fabs(angles[i] - std::stod(row[9 + i])));
-    EXPECT_LT(std::fabs(sunset), kSunsetMinutes) << row[0] << " " << row[1];
-    EXPECT_LT(std::fabs(moonset), kMoonsetMinutes) << row[0] << " " << row[1];
-    EXPECT_LT(std::fabs(conjunction), kConjunctionMinutes) << row[0];
-    EXPECT_LT(arcs, kArcDegrees) << row[0] << " " << row[1];
-    worst[0] = std::max(worst[0], std::fabs(sunset));
-    worst[1] = std::max(worst[1], std::fabs(moonset));
-    worst[2] = std::max(worst[2], std::fabs(conjunction));
-    worst[3] = std::max(worst[3], arcs);
+    for (int i = 0; i < 5; ++i) errors[3] = std::max(errors[3], std::fabs(angles[i] - std::stod(row[9 + i])));
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_LT(std::fabs(errors[i]), limits[i]) << "quantity " << i;
+      worst[i] = std::max(worst[i], std::fabs(errors[i]));
+    }
   }
   EXPECT_GE(withBestTime, 30);
   std::cout << "worst errors: sunset " << worst[0] << " min, moonset " << worst[1] << " min, conjunction "

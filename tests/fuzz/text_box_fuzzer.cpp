@@ -1,9 +1,5 @@
-// libFuzzer target for the number boxes of the windows (make fuzz): the
-// year, day and Julian-day boxes of the conversion window, the year boxes of
-// the Rabbinical-year and Easter windows, the main window's year box and its
-// seven coordinate boxes.  The first byte of an input picks the box, the
-// rest is pasted into it; what reads the box then runs, and must keep the
-// rules of tests/support/text_box_harness.h.
+// libFuzzer target for the number boxes of the windows (make fuzz; see
+// README.md): the first byte picks the box, the rest is pasted into it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

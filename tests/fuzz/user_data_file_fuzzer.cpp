@@ -1,8 +1,5 @@
-// libFuzzer target for the whole load-then-save path of "UserData.Dat"
-// (make fuzz): the input becomes a real file in a temporary folder, which a
-// running copy of the program reads and saves.  Every entry readable from
-// the input must still be in the file or in a copy kept beside it, and what
-// was saved must read back whole.
+// libFuzzer target for the load-then-save path of "UserData.Dat" on disk
+// (make fuzz; see README.md): no entry readable from the input is lost.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
