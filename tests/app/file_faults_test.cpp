@@ -116,11 +116,12 @@ struct UserDataFault {
 // A calendar file fault: a write to a path that holds something.
 struct CalendarFault {
   std::string fault;
-  std::function<fs::path(const fs::path&)> arrange;  // returns the path written
-  std::string error;                                 // in the refusal; empty: written
-  rlim_t fileSizeLimit = 0;                          // the most this process may write to a file
-  int pieces = 0;      // >0: the text is made while it is written, this many copies of it
-  bool stops = false;  // the maker gives up half-way
+  std::string at;            // the path written: a name in the folder, or absolute
+  std::string holds;         // what is there before: "file" (mode 0600), "link", "dangling", "folder", "pipe"
+  std::string error;         // in the refusal; empty: written
+  rlim_t fileSizeLimit = 0;  // the most this process may write to a file
+  int pieces = 0;            // >0: the text is made while it is written, this many copies of it
+  bool stops = false;        // the maker gives up half-way
 };
 
 TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
@@ -256,67 +257,37 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
 
   const std::string text =
       "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane//Faults//EN\r\nEND:VCALENDAR\r\n";
+  const std::string efbig = std::generic_category().message(EFBIG);
   const std::vector<CalendarFault> calendarFaults = {
-      {"a new file", [](const fs::path& d) { return d / "new.ics"; }, ""},
-      {"a regular file of mode 0600",
-       [](const fs::path& d) {
-         WriteBytes(d / "mine.ics", "old");
-         fs::permissions(d / "mine.ics", fs::perms::owner_read | fs::perms::owner_write);
-         return d / "mine.ics";
-       },
-       ""},
-      {"a symbolic link to a regular file",
-       [](const fs::path& d) {
-         WriteBytes(d / "real.ics", "old");
-         fs::create_symlink("real.ics", d / "link.ics");
-         return d / "link.ics";
-       },
-       ""},
-      {"a symbolic link to nothing",
-       [](const fs::path& d) {
-         fs::create_symlink("gone.ics", d / "link.ics");
-         return d / "link.ics";
-       },
-       "symbolic link to nothing"},
-      {"a folder",
-       [](const fs::path& d) {
-         fs::create_directory(d / "folder.ics");
-         return d / "folder.ics";
-       },
-       "folder"},
-      {"a named pipe",
-       [](const fs::path& d) {
-         ::mkfifo((d / "pipe.ics").c_str(), 0644);
-         return d / "pipe.ics";
-       },
-       "named pipe"},
-      {"the null device", [](const fs::path&) { return fs::path("/dev/null"); }, "device"},
-      {"the full device", [](const fs::path&) { return fs::path("/dev/full"); }, "device"},
-      {"a write the system refuses",
-       [](const fs::path& d) {
-         WriteBytes(d / "big.ics", "old");
-         return d / "big.ics";
-       },
-       std::generic_category().message(EFBIG), 16},
+      {"a new file", "new.ics", "", ""},
+      {"a regular file of mode 0600", "mine.ics", "file", ""},
+      {"a symbolic link to a regular file", "link.ics", "link", ""},
+      {"a symbolic link to nothing", "link.ics", "dangling", "symbolic link to nothing"},
+      {"a folder", "folder.ics", "folder", "folder"},
+      {"a named pipe", "pipe.ics", "pipe", "named pipe"},
+      {"the null device", "/dev/null", "", "device"},
+      {"the full device", "/dev/full", "", "device"},
+      {"a write the system refuses", "big.ics", "file", efbig, 16},
       // Longer than the writer holds at once, so that it is written in turns.
-      {"a long text made while it is written", [](const fs::path& d) { return d / "long.ics"; }, "", 0, 5000},
-      {"a long text the system refuses half-way",
-       [](const fs::path& d) {
-         WriteBytes(d / "long.ics", "old");
-         return d / "long.ics";
-       },
-       std::generic_category().message(EFBIG), 200000, 5000},
-      {"a maker that gives up half-way",
-       [](const fs::path& d) {
-         WriteBytes(d / "long.ics", "old");
-         return d / "long.ics";
-       },
-       "gave up", 0, 5000, true},
+      {"a long text made while it is written", "long.ics", "", "", 0, 5000},
+      {"a long text the system refuses half-way", "long.ics", "file", efbig, 200000, 5000},
+      {"a maker that gives up half-way", "long.ics", "file", "gave up", 0, 5000, true},
   };
   for (const CalendarFault& c : calendarFaults) {
     SCOPED_TRACE(c.fault);
     TempDir dir;
-    const fs::path path = c.arrange(dir.path());
+    const fs::path path = c.at.starts_with("/") ? fs::path(c.at) : dir / c.at;
+    if (c.holds == "file") {
+      WriteBytes(path, "old");
+      fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    if (c.holds == "link") WriteBytes(dir / "real.ics", "old");
+    if (c.holds == "link" || c.holds == "dangling")
+      fs::create_symlink(c.holds == "link" ? "real.ics" : "gone.ics", path);
+    if (c.holds == "folder") fs::create_directory(path);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    }
     const Standing before = StandingAt(path);
     const bool wasRegular = fs::is_regular_file(path);
     const std::string old = wasRegular ? ReadBytes(path) : "";

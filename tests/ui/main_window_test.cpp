@@ -1,0 +1,356 @@
+// The main window driven through its top-level window, as the window system
+// delivers keys and clicks: that each control reaches the core's handler and
+// shows what the core holds.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+
+#include "app/help_texts.h"
+#include "support/temp_dir.h"
+#include "support/window_driver.h"
+#include "support/window_fakes.h"
+#include "ui/calendar_export.h"
+#include "ui/frm_holy_days.h"
+#include "ui/qt_services.h"
+
+using namespace orvane;
+using namespace orvane::ui;
+using test::Click;
+using test::Press;
+using test::Retype;
+using test::Type;
+
+namespace {
+
+class RecordingPrinter final : public app::PrintService {
+ public:
+  bool PrintDocument(const std::string& font, int size, const std::string& text) override {
+    documents.push_back(font + " " + std::to_string(size) + "\n" + text);
+    return true;
+  }
+  std::vector<std::string> documents;
+};
+
+// A main window with "UserData.Dat" in a fresh folder of its own, shown and active.
+struct Fixture {
+  testing::TempDir dir;
+  test::ScriptedQuestions questions;
+  RecordingPrinter printer;
+  test::CountingBeeper beeper;
+  std::unique_ptr<frmHolyDays> w;
+  Fixture() { Open(&printer); }
+  explicit Fixture(app::PrintService* print) { Open(print); }  // null: the platform's printer
+  void Open(app::PrintService* print) {
+    w = std::make_unique<frmHolyDays>(&questions, print, &beeper,
+                                      app::UserDataFolders{dir.path(), dir.path()});
+    test::ActiveWindowOf(w.get());
+  }
+  std::string File() const { return testing::ReadBytes(dir / "UserData.Dat"); }
+  void Section(Qt::Key key) { Press(w.get(), key, Qt::ControlModifier); }
+};
+
+// The text of a PDF file as pdftotext reads it, in its columns.
+QString PdfText(const QString& path) {
+  QProcess p;
+  p.start("pdftotext", {"-layout", path, "-"});
+  return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void reportsSectionsAndKeys() {
+    Fixture f;
+    frmHolyDays& w = *f.w;
+    QCOMPARE(w.txtYear->text(), QString::number(QDate::currentDate().year()));
+    QCOMPARE(w.PaneText(), QString::fromStdString(app::BuildHelpText("HolyDays")));
+    QVERIFY(w.txtOut->isReadOnly() && w.txtOut->font().fixedPitch());
+    // Not resizable: the client area and the menu bar, nothing more.
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.size(), QSize(825, 594 + w.menuBar()->height()));
+    // The year box starts with the focus and its year selected; Enter repeats
+    // the last report; a letter beyond ASCII is dropped with a beep.
+    Type(&w, "2018");
+    QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_Eacute, QStringLiteral("\u00E9"),
+                        Qt::NoModifier);
+    QCOMPARE(f.beeper.beeps, 1);
+    Press(&w, Qt::Key_Return);
+    QVERIFY(w.PaneText().startsWith("These Holy Day dates are for Israel"));
+    QVERIFY(w.PaneText().contains("2018 CE"));
+    // Enter on a focused picture button runs it, as Space does.
+    Retype(w.txtYear, "2024");
+    Press(&w, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.cmdHolyDays);
+    Press(&w, Qt::Key_Return);
+    QVERIFY(w.PaneText().contains("Abib 1 is Wednesday, 10 Apr 2024 CE \r\n"));
+    QCOMPARE(w.txtOut->toPlainText(), test::Lf(w.core().OutputText()));
+    Click(w.chkEJW);
+    QVERIFY(w.PaneText().startsWith("These Holy Day dates are corrected (delayed one day) for the"));
+    Click(w.chkEJW);
+    // In the pane Ctrl+A and Ctrl+C select and copy the report, instead of
+    // opening About and switching to Creation.
+    Click(w.txtOut);
+    Press(&w, Qt::Key_A, Qt::ControlModifier);
+    Press(&w, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), w.txtOut->toPlainText());
+    QCOMPARE(w.core().SectionName, std::string("HolyDays"));
+    QVERIFY(w.about() == nullptr);
+    // A range section selects the start year only where the focus is.
+    f.Section(Qt::Key_G);
+    QCOMPARE(w.txtYear->text(), QString("28"));
+    QVERIFY(w.txtOut->hasFocus() && !w.txtYear->hasSelectedText());
+    // With nothing selected in the pane Ctrl+C is the Creation accelerator.
+    Click(w.txtOut);
+    f.Section(Qt::Key_C);
+    QCOMPARE(w.core().SectionName, std::string("Creation"));
+    // A section that hides the focused control gives the focus to the year
+    // box with its year selected: a year typed and Enter run the section.
+    f.Section(Qt::Key_H);
+    Click(w.chkEJW);
+    f.Section(Qt::Key_L);
+    QVERIFY(w.txtYear->hasFocus());
+    Type(&w, "2025");
+    Press(&w, Qt::Key_Return);
+    QVERIFY(w.PaneText().contains("2025 CE  CALCULATED NEW MOONS"));
+    QVERIFY(!w.PaneText().contains("First Day of Month is"));
+    // Each section of the Mode menu shows its buttons and fields; the tables
+    // leave room for the Gregorian-year box above the pane.
+    struct Expect {
+      QAction* mode;
+      QToolButton* button;
+      bool year2, ejw, greg;
+      int paneTop;
+    };
+    const Expect sections[] = {{w.mnuSunset, w.cmdSunset, false, false, true, 72},
+                               {w.mnuTimes, w.cmdTimes, false, false, true, 72},
+                               {w.mnuGolgotha, w.cmdGolgotha, true, false, false, 48},
+                               {w.mnuJordan, w.cmdJordan, true, false, false, 48},
+                               {w.mnuFlood, w.cmdFlood, true, false, false, 48},
+                               {w.mnuCreation, w.cmdCreation, true, false, false, 48},
+                               {w.mnuLocalMoons, w.cmdLocMon, false, false, false, 48},
+                               {w.mnuHolyDays, w.cmdHolyDays, false, true, false, 48}};
+    for (const Expect& e : sections) {
+      e.mode->trigger();
+      QCOMPARE(w.windowTitle(), QString::fromStdString(w.core().Caption));
+      for (QToolButton* b : {w.cmdHolyDays, w.cmdLocMon, w.cmdSunset, w.cmdTimes, w.cmdGolgotha, w.cmdJordan,
+                             w.cmdFlood, w.cmdCreation}) {
+        QVERIFY2(b->isVisible() == (b == e.button), qPrintable(w.windowTitle() + " " + b->objectName()));
+      }
+      QCOMPARE(w.cboLocation->isVisible() && w.txtGMT->isVisible(), e.mode == w.mnuLocalMoons || e.greg);
+      QCOMPARE(w.txtYear2->isVisible(), e.year2);
+      QCOMPARE(w.chkEJW->isVisible(), e.ejw);
+      QCOMPARE(w.chkGregYear->isVisible(), e.greg);
+      QCOMPARE(w.txtOut->geometry().top(), e.paneTop);
+      QCOMPARE(w.txtOut->geometry().bottom() + 1, 585);
+    }
+    QVERIFY(w.cmdMonths->isVisible());
+    // The picture buttons are named for a screen reader.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w.cmdTimes);
+    QCOMPARE(spoken->role(), QAccessible::Button);
+    QCOMPARE(spoken->text(QAccessible::Name), QString("Sun and moon times"));
+    QCOMPARE(spoken->text(QAccessible::Description), w.cmdTimes->toolTip());
+  }
+
+  void theRunsOfTheLocationAndRangeSections() {
+    Fixture f;
+    frmHolyDays& w = *f.w;
+    f.Section(Qt::Key_S);
+    Click(w.chkGregYear);  // ticking it runs the table
+    QVERIFY(w.PaneText().contains("CALCULATED SUNSETS") && w.PaneText().contains(" 1 Jan "));
+    f.Section(Qt::Key_G);
+    Click(w.cmdGolgotha);
+    const QString range = w.PaneText();
+    QVERIFY(range.startsWith("The following years may have the Passover sacrifice on Wednesday."));
+    w.core().OutputPane().Clear();
+    Click(w.txtYear2);
+    QCOMPARE(w.txtYear2->selectedText(), QString("35"));  // selected on entry
+    Press(&w, Qt::Key_Return);
+    QCOMPARE(w.PaneText(), range);
+    // The Flood button is disabled while a range computes.
+    f.Section(Qt::Key_F);
+    std::vector<bool> enabledDuring;
+    w.core().PendingEventsHook = [&, mirror = w.core().PendingEventsHook] {
+      mirror();
+      enabledDuring.push_back(w.cmdFlood->isEnabled() || !w.txtWorking->isVisible());
+    };
+    Retype(w.txtYear2, "-1890");
+    Press(&w, Qt::Key_Return);
+    QCOMPARE(enabledDuring, std::vector<bool>({false, false}));
+    QVERIFY(w.cmdFlood->isEnabled() && !w.txtWorking->isVisible());
+  }
+
+  void locationsAreTypedAddedPickedAndSaved() {
+    Fixture f;
+    f.Open(&f.printer);  // the second start installs the default entry
+    frmHolyDays& w = *f.w;
+    f.Section(Qt::Key_L);
+    QCOMPARE(w.cboLocation->lineEdit()->maxLength(), 40);
+    QVERIFY(!w.lblChange->isVisible());
+    // Quick entry: the click selects the box's text, a blank moves on to the
+    // next box and selects that one, directions are stored in capitals.
+    Click(w.txtLatDeg);
+    Type(&w, "51 45 n 1 15 w 0");
+    QStringList boxes;
+    for (QLineEdit* box :
+         {w.txtLatDeg, w.txtLatMin, w.txtLatDir, w.txtLongDeg, w.txtLongMin, w.txtLonDir, w.txtGMT})
+      boxes << box->text();
+    QCOMPARE(boxes, (QStringList{"51", "45", "N", "1", "15", "W", "0"}));
+    QVERIFY(w.lblChange->isVisible());
+    // Tab enters the next box with its text selected too; leaving a degree
+    // box applies its limit.
+    Retype(w.txtLatDeg, "75");
+    Press(&w, Qt::Key_Tab);
+    QCOMPARE(w.txtLatDeg->text(), QString("60"));
+    Type(&w, "3");
+    QCOMPARE(w.txtLatMin->text(), QString("3"));
+    // A new name and Enter in the list box: Yes adds it and saves the file.
+    Retype(w.cboLocation, "Test Town, Somewhere");
+    Press(&w, Qt::Key_Return);
+    QCOMPARE(f.questions.LastTitle(), std::string("Add this location information?"));
+    QVERIFY(w.cboLocation->findText("Test Town, Somewhere") >= 0);
+    QVERIFY(!w.lblChange->isVisible());
+    QVERIFY(f.File().find("Test Town, Somewhere\r\n 1.25 \r\n 60.05 \r\n0\r\n") != std::string::npos);
+    // A click on the arrow opens the list, a click on a name picks it.
+    QComboBox* box = w.cboLocation;
+    const int first = 0;
+    test::ClickAt(box, QPoint(box->width() - 6, box->height() / 2));
+    QAbstractItemView* list = box->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::qWait(QApplication::doubleClickInterval());  // the list ignores a release right after it opened
+    test::ClickAt(list->viewport(), list->visualRect(box->model()->index(first, 0)).center());
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(w.cboLocation->currentText(), QString::fromStdString(w.core().userData().Locations[0].name));
+    QCOMPARE(w.txtGMT->text(), QString::fromStdString(w.core().txtGMT.Text));
+    // Unchanged boxes and Enter: Yes deletes it.
+    Retype(w.cboLocation, "Test Town, Somewhere");
+    Press(&w, Qt::Key_Return);
+    QCOMPARE(f.questions.LastTitle(), std::string("Delete this location?"));
+    QCOMPARE(w.cboLocation->findText("Test Town, Somewhere"), -1);
+    // Closing the window saves a changed place, as File, Exit does.
+    Retype(w.txtGMT, "5");
+    std::filesystem::remove(f.dir / "UserData.Dat");
+    w.close();
+    QVERIFY(std::filesystem::exists(f.dir / "UserData.Dat"));
+    // Unchanged, nothing is written.
+    f.Open(&f.printer);
+    std::filesystem::remove(f.dir / "UserData.Dat");
+    f.w->mnuExit->trigger();
+    QVERIFY(!std::filesystem::exists(f.dir / "UserData.Dat"));
+  }
+
+  void printingAndExports() {
+    Fixture f;
+    frmHolyDays& w = *f.w;
+    // An empty pane: asked, nothing printed.
+    w.core().OutputPane().Clear();
+    w.mnuPrint->trigger();
+    QCOMPARE(f.questions.asked.size(), std::size_t(1));
+    QVERIFY(f.printer.documents.empty());
+    Retype(w.txtYear, "2024");
+    // The help text in the pane is no report: the user is told so before
+    // being asked for a file, and nothing is written.
+    const QString ics = f.dir.path().c_str() + QString("/holy-days.ics");
+    bool askedForFile = false;
+    QVERIFY(!ExportToCalendar(&w, w.core(), f.questions, [&] { return askedForFile = true, ics; }));
+    QVERIFY(!askedForFile);
+    QVERIFY(f.questions.LastText().starts_with("The window shows no holy days or month starts to export"));
+    Click(w.cmdHolyDays);
+    QVERIFY(ExportToCalendar(&w, w.core(), f.questions, [&] { return ics; }));
+    QVERIFY(testing::ReadBytes(ics.toStdString()).find("Feast of Trumpets") != std::string::npos);
+    // Verify Print: No prints nothing, Yes prints the pane below four empty lines.
+    f.questions.answer = app::Answer::No;
+    Press(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(QString::fromStdString(f.questions.LastText()),
+             QString("Do you wish to print these results to the printer?"));
+    QVERIFY(f.printer.documents.empty());
+    f.questions.answer = app::Answer::Yes;
+    Press(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(f.printer.documents,
+             std::vector<std::string>{"Courier New 10\n\r\n\r\n\r\n\r\n" + w.core().OutputText() + "\r\n"});
+    // A printer that fails says so.
+    QtPrintService broken([] { return std::make_unique<QPdfWriter>("/nonexistent-folder/report.pdf"); });
+    Fixture failing(&broken);
+    Click(failing.w->cmdHolyDays);
+    failing.w->mnuPrint->trigger();
+    QCOMPARE(failing.questions.LastText(), std::string("There was a problem printing to your printer."));
+  }
+
+  void pdfFilesAsPrinted() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    const QString exported = dir.filePath("chosen.pdf"), printed = dir.filePath("printed.pdf");
+    Fixture f(nullptr);
+    frmHolyDays& w = *f.w;
+    QString offered;
+    w.SetExportFileChooser([&](const QString& name) { return offered = name, exported; });
+    Retype(w.txtYear, "2024");
+    Click(w.cmdHolyDays);
+    // File, Export PDF by its mnemonics, as a user types them.
+    Press(&w, Qt::Key_F, Qt::AltModifier);
+    auto* file = w.menuBar()->findChild<QMenu*>("mnuFile");
+    QTRY_VERIFY(file->isVisible());
+    Press(file, Qt::Key_D);
+    QTRY_COMPARE(offered, QString("holydays-2024.pdf"));
+    // Fixed pitch: the table's columns line up as in the pane.
+    const QString heading =
+        " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
+    const QString text = PdfText(exported);
+    QVERIFY2(text.contains("Abib 1 is Wednesday, 10 Apr 2024 CE"), qPrintable(text.left(400)));
+    for (const QString& l : text.split('\n')) {
+      if (l.contains("Sunset Moonset"))
+        QCOMPARE(l.indexOf("Visib") - l.indexOf("Sunset"),
+                 heading.indexOf("Visib") - heading.indexOf("Sunset"));
+    }
+    // A file that cannot be written is said.
+    w.SetExportFileChooser([&dir](const QString&) { return dir.filePath("no-such-folder/report.pdf"); });
+    w.mnuExportPdf->trigger();
+    QVERIFY(QString::fromStdString(f.questions.LastText()).startsWith("The PDF cannot be written to "));
+    // Print Setup's dialog chooses the PDF printer and its file with Enter;
+    // File, Print then prints there.
+    bool chosen = false;
+    QTimer chooser;
+    chooser.setInterval(20);
+    connect(&chooser, &QTimer::timeout, this, [&] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      auto* printers = dialog != nullptr ? dialog->findChild<QComboBox*>("printers") : nullptr;
+      auto* fileName = dialog != nullptr ? dialog->findChild<QLineEdit*>("filename") : nullptr;
+      if (chosen || printers == nullptr || fileName == nullptr ||
+          printers->findText("PDF", Qt::MatchContains) < 0)
+        return;
+      chosen = true;
+      printers->setCurrentIndex(printers->findText("PDF", Qt::MatchContains));
+      fileName->setText(printed);
+      Press(dialog, Qt::Key_Return);
+    });
+    chooser.start();
+    Press(&w, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(file->isVisible());
+    Press(file, Qt::Key_T);
+    chooser.stop();
+    QVERIFY(chosen && !QFile::exists(printed));  // chosen, not yet printed
+    Press(&w, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(PdfText(printed).contains("Abib 1 is Wednesday, 10 Apr 2024 CE"));
+  }
+};
+
+int MainWindowTests(int argc, char** argv) {
+  MainWindowTest tests;
+  return QTest::qExec(&tests, argc, argv);
+}
+
+#include "main_window_test.moc"
