@@ -10,7 +10,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -101,15 +100,16 @@ int DamagedCopies(const fs::path& folder) {
 // next start.
 struct UserDataFault {
   std::string fault;
-  std::string content = {};                           // the file's bytes before
-  std::function<void(const fs::path&)> arrange = {};  // puts the fault in place in the working folder
-  LoadStatus loaded = LoadStatus::Read;
-  std::string notice = {};      // in the one notice the first start gives; empty: none
-  bool offered = false;         // the notice offers the per-user folder ...
-  Answer offer = Answer::No;    // ... and is answered so
-  bool fileKept = false;        // the working folder's file stays as it was (else it is rewritten)
-  bool saved = true;            // the added location is there at the next start
-  int copies = 0;               // damaged copies kept after both starts
+  std::string content;  // the file's bytes before
+  std::string
+      holds;  // the fault put in place: mode "000" or "0600", "pipe", "link", "bak folder", "bak taken"
+  LoadStatus loaded;
+  std::string notice;           // in the one notice the first start gives; empty: none
+  bool offered;                 // the notice offers the per-user folder ...
+  Answer offer;                 // ... and is answered so
+  bool fileKept;                // the working folder's file stays as it was (else it is rewritten)
+  bool saved;                   // the added location is there at the next start
+  int copies;                   // damaged copies kept after both starts
   std::string added = "Added";  // the location added
 };
 
@@ -129,84 +129,30 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
   if (user.skipped) GTEST_SKIP() << user.why;
   if (!user.here) return;
 
-  auto mode = [](fs::perms perms) {
-    return [perms](const fs::path& work) { fs::permissions(work / "UserData.Dat", perms); };
-  };
   const std::string fiveMegabyteName(5 * 1024 * 1024, 'n');
+  const std::string eacces = "cannot be read: " + std::generic_category().message(EACCES);
+  using enum LoadStatus;
   const std::vector<UserDataFault> userDataFaults = {
-      {.fault = "unreadable (mode 000), the per-user folder declined",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::none),
-       .loaded = LoadStatus::Unreadable,
-       .notice = "cannot be read: " + std::generic_category().message(EACCES),
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "unreadable (mode 000), the per-user folder taken",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::none),
-       .loaded = LoadStatus::Unreadable,
-       .notice = "cannot be read: " + std::generic_category().message(EACCES),
-       .offered = true,
-       .offer = Answer::Yes,
-       .fileKept = true},
-      {.fault = "a named pipe",
-       .arrange = [](const fs::path& work) { ASSERT_EQ(::mkfifo((work / "UserData.Dat").c_str(), 0644), 0); },
-       .loaded = LoadStatus::Unreadable,
-       .notice = "it is a named pipe, not a regular file",
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "damaged, and UserData.Dat.bak is a folder",
-       .content = kDamaged,
-       .arrange =
-           [](const fs::path& work) {
-             fs::create_directory(work / "UserData.Dat.bak");
-             WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
-           },
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "damaged, and every name for a copy taken",
-       .content = kDamaged,
-       .arrange =
-           [](const fs::path& work) {
-             fs::create_directory(work / "UserData.Dat.bak");
-             for (int i = 2; i <= 9; ++i)
-               fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
-           },
-       .loaded = LoadStatus::Damaged,
-       .notice = "no copy of it can be kept",
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "cut inside its last line",
-       .content = kTwoPlaces.substr(0, kTwoPlaces.size() - 3),
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "mode 0600",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::owner_read | fs::perms::owner_write),
-       .loaded = LoadStatus::Read},
-      {.fault = "a symbolic link to a regular file",
-       .content = kTwoPlaces,
-       .arrange =
-           [](const fs::path& work) {
-             fs::rename(work / "UserData.Dat", work / "mine.dat");
-             fs::create_symlink("mine.dat", work / "UserData.Dat");
-           },
-       .loaded = LoadStatus::Read},
-      {.fault = "written past the reader's limit by an earlier version",
-       .content = Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) +
-                  kTwoPlaces.substr(kTwoPlaces.find(" 1676")),
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "a location too large to be read back",
-       .content = kTwoPlaces,
-       .loaded = LoadStatus::Read,
-       .notice = "would take more than the 4 MB",
-       .fileKept = true,
-       .saved = false,
-       .added = fiveMegabyteName},
+      {"unreadable, the per-user folder declined", kTwoPlaces, "000", Unreadable, eacces, true, Answer::No,
+       true, false, 0},
+      {"unreadable, the per-user folder taken", kTwoPlaces, "000", Unreadable, eacces, true, Answer::Yes,
+       true, true, 0},
+      {"a named pipe", "", "pipe", Unreadable, "it is a named pipe, not a regular file", true, Answer::No,
+       true, false, 0},
+      {"damaged, and UserData.Dat.bak is a folder", kDamaged, "bak folder", Damaged, "", false, Answer::No,
+       false, true, 1},
+      {"damaged, and every name for a copy taken", kDamaged, "bak taken", Damaged,
+       "no copy of it can be kept", true, Answer::No, true, false, 0},
+      {"cut inside its last line", kTwoPlaces.substr(0, kTwoPlaces.size() - 3), "", Damaged, "", false,
+       Answer::No, false, true, 1},
+      {"mode 0600", kTwoPlaces, "0600", Read, "", false, Answer::No, false, true, 0},
+      {"a symbolic link to a regular file", kTwoPlaces, "link", Read, "", false, Answer::No, false, true, 0},
+      {"written past the reader's limit by an earlier version",
+       Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) +
+           kTwoPlaces.substr(kTwoPlaces.find(" 1676")),
+       "", Damaged, "", false, Answer::No, false, true, 1},
+      {"a location too large to be read back", kTwoPlaces, "", Read, "would take more than the 4 MB", false,
+       Answer::No, true, false, 0, fiveMegabyteName},
   };
   for (const UserDataFault& c : userDataFaults) {
     SCOPED_TRACE(c.fault);
@@ -215,7 +161,22 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     fs::create_directory(work);
     const fs::path file = work / "UserData.Dat";
     if (!c.content.empty()) WriteBytes(file, c.content);
-    if (c.arrange) c.arrange(work);
+    if (c.holds == "000" || c.holds == "0600")
+      fs::permissions(file,
+                      c.holds == "000" ? fs::perms::none : fs::perms::owner_read | fs::perms::owner_write);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    }
+    if (c.holds == "link") {
+      fs::rename(file, work / "mine.dat");
+      fs::create_symlink("mine.dat", file);
+    }
+    if (c.holds.starts_with("bak")) {
+      fs::create_directory(work / "UserData.Dat.bak");
+      WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
+      for (int i = 2; i <= 9 && c.holds == "bak taken"; ++i)
+        fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
+    }
     const UserDataFolders folders{work, dir / "per-user"};
     const Standing before = StandingAt(file);
 

@@ -90,58 +90,40 @@ TEST(HelpTexts, EveryTextIsLaidOutForThePane) {
 // The texts quote what the runs find for a few years; each run still finds it.
 TEST(HelpTexts, TheQuotedResultsAreThoseOfTheRuns) {
   struct Case {
-    const char* key;
-    const char* year;
-    const char* label;  // the report line's label, or the note the report holds
-    const char* weekday;
-    int day, month, yearOfEra;
-    const char* quoted;  // in the help text
+    const char *key, *year, *reportHas, *helpHas;
   };
   const Case cases[] = {
-      {"Golgotha", "31", "Passover sacrifice is", "Wednesday", 23, 4, 31,
+      {"Golgotha", "31", "Passover sacrifice is Wednesday, 23 Apr 31 CE",
        "For the year 31 CE the run finds the Passover sacrifice on Wednesday, 23 April 31 CE"},
-      {"Jordan", "-1510", "Passover sacrifice is", "Saturday", 27, 4, 1510,
+      {"Jordan", "-1510", "Passover sacrifice is Saturday, 27 Apr 1510 BCE",
        "its Passover sacrifice falls on Saturday, 27 April 1510 BCE and the Wave Offering on Sunday, 28 "
        "April."},
-      {"Jordan", "-1510", "The Wave Offering (the First-Fruit) is", "Sunday", 28, 4, 1510,
-       "1510 BCE is one of"},
-      {"Creation", "-4004", "Abib 1 is", "Sunday", 29, 3, 4004,
+      {"Jordan", "-1510", "The Wave Offering (the First-Fruit) is Sunday, 28 Apr 1510 BCE",
+       "1510 BCE is one"},
+      {"Creation", "-4004", "Abib 1 is Sunday, 29 Mar 4004 BCE",
        "The traditional year 4004 BCE is one of the years the run finds: its Abib 1 falls on Sunday, 29 "
        "March "
        "4004 BCE."},
-      {"Flood", "-2349", "There are 150 days between these dates.", "", 0, 0, 0,
+      {"Flood", "-2349", "There are 150 days between these dates.",
        "closest candidate years the run finds are 2349 BCE and 2348 BCE, both with 150 days"},
-      {"Flood", "-2348", "There are 150 days between these dates.", "", 0, 0, 0, "2348 BCE, both"},
+      {"Flood", "-2348", "There are 150 days between these dates.", "2348 BCE, both"},
+      {"Flood", "-2347", "", "2348 BCE, both"},  // and none as close has 150 days
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.key) + " " + c.year + " " + c.label);
-    EXPECT_NE(Flat(BuildHelpText(c.key)).find(c.quoted), std::string::npos);
+    SCOPED_TRACE(std::string(c.key) + " " + c.year);
+    EXPECT_NE(Flat(BuildHelpText(c.key)).find(c.helpHas), std::string::npos);
     testing::MainWindowCore f;
     f.w.SwitchSection(c.key);
     f.w.txtYear = c.year;
     f.w.txtYear2 = "";
     f.w.txtYear_Enter();
-    const std::string report = f.w.OutputText();
-    if (c.day == 0) {
-      EXPECT_NE(report.find(c.label), std::string::npos) << report;
-      continue;
+    const std::string report = Flat(f.w.OutputText());
+    if (*c.reportHas == 0) {
+      EXPECT_EQ(report.find("There are 150 days"), std::string::npos);
+    } else {
+      EXPECT_NE(report.find(c.reportHas), std::string::npos) << report;
     }
-    bool found = false;
-    for (const testing::StatedDate& d : testing::StatedDates(report)) {
-      if (d.label != c.label) continue;
-      found = true;
-      EXPECT_EQ(d.weekday, c.weekday);
-      EXPECT_EQ(std::vector<int>({d.day, d.month, d.year}), std::vector<int>({c.day, c.month, c.yearOfEra}));
-    }
-    EXPECT_TRUE(found) << report;
   }
-  // And none as close: 2347 BCE has not 150 days.
-  testing::MainWindowCore f;
-  f.w.SwitchSection("Flood");
-  f.w.txtYear = "-2347";
-  f.w.txtYear2 = "";
-  f.w.txtYear_Enter();
-  EXPECT_EQ(f.w.OutputText().find("There are 150 days"), std::string::npos);
 }
 
 }  // namespace

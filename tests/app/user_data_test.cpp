@@ -132,7 +132,6 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 1 "}) + entry1 + Crlf({"Second", " 4 ", " 5 ", "1e308"}), 10, 1, 0},
       {Crlf({"Here", " 0 ", "West", " 4 ", " 5 ", "-5"}), 6, 0, 0},
       {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "10000"}), 6, 0, 0},
-      {Crlf({"Here", " 0 ", "Typo", " 4 ", " 5 ", "1.2.3"}), 6, 0, 0},
       // Cut inside a line: the zone "12" as "1", the last colour as " 167".
       {Crlf({"Here", " 0 ", "Cut", " 1 ", " 2 "}) + "1", 6, 0, 0},
       {two + NumberedColours(14) + " 167", 25, 2, 14},

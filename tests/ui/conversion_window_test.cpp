@@ -81,8 +81,6 @@ class ConversionWindowTest : public QObject {
     QCOMPARE(DateText(w.txtJCDay, w.txtJCMonth, w.txtJCYear),
              QString("%1 %2 %3").arg(jc.day).arg(english.monthName(jc.month)).arg(jc.year));
     QCOMPARE(w.txtJDCount->text().toDouble(), static_cast<double>(today.toJulianDay()) - 0.5);
-    main->mnuConversions->trigger();  // opening it again brings the same window forward
-    QCOMPARE(main->conversion(), &w);
     // A whole day count becomes the civil day that begins at its midnight.
     Retype(w.txtJDCount, "2451545");
     Press(&w, Qt::Key_Return);

@@ -3,7 +3,6 @@
 // shows what the core holds.
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QMenu>
@@ -57,7 +56,6 @@ struct Fixture {
                                       app::UserDataFolders{dir.path(), dir.path()});
     test::ActiveWindowOf(w.get());
   }
-  std::string File() const { return testing::ReadBytes(dir / "UserData.Dat"); }
   void Section(Qt::Key key) { Press(w.get(), key, Qt::ControlModifier); }
 };
 
@@ -80,9 +78,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.txtYear->text(), QString::number(QDate::currentDate().year()));
     QCOMPARE(w.PaneText(), QString::fromStdString(app::BuildHelpText("HolyDays")));
     QVERIFY(w.txtOut->isReadOnly() && w.txtOut->font().fixedPitch());
-    // Not resizable: the client area and the menu bar, nothing more.
-    QCOMPARE(w.minimumSize(), w.maximumSize());
-    QCOMPARE(w.size(), QSize(825, 594 + w.menuBar()->height()));
+    QCOMPARE(w.minimumSize(), w.maximumSize());  // not resizable
     // The year box starts with the focus and its year selected; Enter repeats
     // the last report; a letter beyond ASCII is dropped with a beep.
     Type(&w, "2018");
@@ -102,15 +98,8 @@ class MainWindowTest : public QObject {
     Click(w.chkEJW);
     QVERIFY(w.PaneText().startsWith("These Holy Day dates are corrected (delayed one day) for the"));
     Click(w.chkEJW);
-    // In the pane Ctrl+A and Ctrl+C select and copy the report, instead of
-    // opening About and switching to Creation.
-    Click(w.txtOut);
-    Press(&w, Qt::Key_A, Qt::ControlModifier);
-    Press(&w, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), w.txtOut->toPlainText());
-    QCOMPARE(w.core().SectionName, std::string("HolyDays"));
-    QVERIFY(w.about() == nullptr);
     // A range section selects the start year only where the focus is.
+    Click(w.txtOut);
     f.Section(Qt::Key_G);
     QCOMPARE(w.txtYear->text(), QString("28"));
     QVERIFY(w.txtOut->hasFocus() && !w.txtYear->hasSelectedText());
@@ -194,59 +183,33 @@ class MainWindowTest : public QObject {
     QVERIFY(w.cmdFlood->isEnabled() && !w.txtWorking->isVisible());
   }
 
-  void locationsAreTypedAddedPickedAndSaved() {
+  // Typing a place and adding it are driven by real keys in the real-input
+  // test; here the list is opened and a name picked by clicks.
+  void aLocationIsPickedAndAChangedPlaceSavedOnClosing() {
     Fixture f;
     f.Open(&f.printer);  // the second start installs the default entry
     frmHolyDays& w = *f.w;
     f.Section(Qt::Key_L);
-    QCOMPARE(w.cboLocation->lineEdit()->maxLength(), 40);
-    QVERIFY(!w.lblChange->isVisible());
-    // Quick entry: the click selects the box's text, a blank moves on to the
-    // next box and selects that one, directions are stored in capitals.
-    Click(w.txtLatDeg);
-    Type(&w, "51 45 n 1 15 w 0");
-    QStringList boxes;
-    for (QLineEdit* box :
-         {w.txtLatDeg, w.txtLatMin, w.txtLatDir, w.txtLongDeg, w.txtLongMin, w.txtLonDir, w.txtGMT})
-      boxes << box->text();
-    QCOMPARE(boxes, (QStringList{"51", "45", "N", "1", "15", "W", "0"}));
-    QVERIFY(w.lblChange->isVisible());
-    // Tab enters the next box with its text selected too; leaving a degree
-    // box applies its limit.
     Retype(w.txtLatDeg, "75");
-    Press(&w, Qt::Key_Tab);
-    QCOMPARE(w.txtLatDeg->text(), QString("60"));
+    Press(&w, Qt::Key_Tab);  // leaving a box applies its limit; the next box's text is selected
     Type(&w, "3");
-    QCOMPARE(w.txtLatMin->text(), QString("3"));
-    // A new name and Enter in the list box: Yes adds it and saves the file.
-    Retype(w.cboLocation, "Test Town, Somewhere");
-    Press(&w, Qt::Key_Return);
-    QCOMPARE(f.questions.LastTitle(), std::string("Add this location information?"));
-    QVERIFY(w.cboLocation->findText("Test Town, Somewhere") >= 0);
-    QVERIFY(!w.lblChange->isVisible());
-    QVERIFY(f.File().find("Test Town, Somewhere\r\n 1.25 \r\n 60.05 \r\n0\r\n") != std::string::npos);
-    // A click on the arrow opens the list, a click on a name picks it.
+    QCOMPARE(w.txtLatDeg->text() + " " + w.txtLatMin->text(), QString("60 3"));
+    QVERIFY(w.lblChange->isVisible());
     QComboBox* box = w.cboLocation;
-    const int first = 0;
     test::ClickAt(box, QPoint(box->width() - 6, box->height() / 2));
     QAbstractItemView* list = box->view();
     QTRY_VERIFY(list->isVisible());
     QTest::qWait(QApplication::doubleClickInterval());  // the list ignores a release right after it opened
-    test::ClickAt(list->viewport(), list->visualRect(box->model()->index(first, 0)).center());
+    test::ClickAt(list->viewport(), list->visualRect(box->model()->index(0, 0)).center());
     QTRY_VERIFY(!list->isVisible());
-    QCOMPARE(w.cboLocation->currentText(), QString::fromStdString(w.core().userData().Locations[0].name));
-    QCOMPARE(w.txtGMT->text(), QString::fromStdString(w.core().txtGMT.Text));
-    // Unchanged boxes and Enter: Yes deletes it.
-    Retype(w.cboLocation, "Test Town, Somewhere");
-    Press(&w, Qt::Key_Return);
-    QCOMPARE(f.questions.LastTitle(), std::string("Delete this location?"));
-    QCOMPARE(w.cboLocation->findText("Test Town, Somewhere"), -1);
-    // Closing the window saves a changed place, as File, Exit does.
+    QCOMPARE(box->currentText(), QString("Jerusalem , Israel"));
+    QCOMPARE(w.txtLatDeg->text() + " " + w.txtLatMin->text(), QString("31 46"));
+    QVERIFY(!w.lblChange->isVisible());
+    // Closing the window saves a changed place, as File, Exit does; unchanged, nothing is written.
     Retype(w.txtGMT, "5");
     std::filesystem::remove(f.dir / "UserData.Dat");
     w.close();
     QVERIFY(std::filesystem::exists(f.dir / "UserData.Dat"));
-    // Unchanged, nothing is written.
     f.Open(&f.printer);
     std::filesystem::remove(f.dir / "UserData.Dat");
     f.w->mnuExit->trigger();
@@ -316,10 +279,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(l.indexOf("Visib") - l.indexOf("Sunset"),
                  heading.indexOf("Visib") - heading.indexOf("Sunset"));
     }
-    // A file that cannot be written is said.
-    w.SetExportFileChooser([&dir](const QString&) { return dir.filePath("no-such-folder/report.pdf"); });
-    w.mnuExportPdf->trigger();
-    QVERIFY(QString::fromStdString(f.questions.LastText()).startsWith("The PDF cannot be written to "));
     // Print Setup's dialog chooses the PDF printer and its file with Enter;
     // File, Print then prints there.
     bool chosen = false;
