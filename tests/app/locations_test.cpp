@@ -83,7 +83,8 @@ TEST(Coordinates, ReadCoordinatesCapsThePlaceAndSignsTheZone) {
       {"22", "34", "N", "88", "22", "E", "5.5", 22 + 34.0 / 60, -(88 + 22.0 / 60), 17.5},
       {"75", "0", "S", "190", "0", "W", "0", -60.99, 180, 12},  // past the limits
       {"60", "59", "N", "180", "59", "E", "12", 60.98333333333333, -180, 24},
-      {"61", "", "N", "", "", "E", "", 60.99, 0, 12},  // empty boxes count as 0
+      {"61", "", "N", "", "", "E", "", 60.99, 0, 12},                 // empty boxes count as 0
+      {"0", "-9999", "N", "0", "-32767", "W", "", -60.99, -180, 12},  // minutes pasted past the filter
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lat + " " + c.lon);
