@@ -90,19 +90,33 @@ Location CoordinateFields::LocationFromBoxes(std::string name) const {
   return entry;
 }
 
-void CoordinateFields::ReadPlaceInto(EphemerisState& st) const {
-  st.Longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
-  st.Latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
-  if (st.Longitude > kMaxLongitude) st.Longitude = kMaxLongitude;
-  if (st.Latitude > kMaxLatitude) st.Latitude = kMaxLatitude;
+BoxPlace CoordinateFields::PlaceOfBoxes() const {
+  double longitude = DegMinToDecimal(BoxInteger(txtLongDeg.Text), BoxInteger(txtLongMin.Text));
+  double latitude = DegMinToDecimal(BoxInteger(txtLatDeg.Text), BoxInteger(txtLatMin.Text));
+  if (longitude > kMaxLongitude) longitude = kMaxLongitude;
+  if (latitude > kMaxLatitude) latitude = kMaxLatitude;
   // Only negative minutes pasted into a box reach below the limits; they
   // are held at the same limits, where the sun still sets every day.
-  if (st.Longitude < -kMaxLongitude) st.Longitude = -kMaxLongitude;
-  if (st.Latitude < -kMaxLatitude) st.Latitude = -kMaxLatitude;
-  if (txtLonDir.Text == "E") st.Longitude = -st.Longitude;
-  if (txtLatDir.Text == "S") st.Latitude = -st.Latitude;
+  if (longitude < -kMaxLongitude) longitude = -kMaxLongitude;
+  if (latitude < -kMaxLatitude) latitude = -kMaxLatitude;
+  BoxPlace place;
+  place.longitudeEast = txtLonDir.Text == "E" ? longitude : -longitude;
+  place.latitude = txtLatDir.Text == "S" ? -latitude : latitude;
   const double offset = num::Val(txtGMT.Text);
-  st.ZoneHours = txtLonDir.Text != "W" ? 12 + offset : 12 - offset;
+  place.zoneOffset = txtLonDir.Text != "W" ? offset : -offset;
+  return place;
+}
+
+void CoordinateFields::ReadPlaceInto(EphemerisState& st) const {
+  const BoxPlace place = PlaceOfBoxes();
+  st.Longitude = -place.longitudeEast;  // the engine counts east negative
+  st.Latitude = place.latitude;
+  st.ZoneHours = 12 + place.zoneOffset;
+}
+
+std::string CoordinateFields::CoordinatesText() const {
+  return txtLatDeg.Text + " " + txtLatMin.Text + " " + txtLatDir.Text + ", " + txtLongDeg.Text + " " +
+         txtLongMin.Text + " " + txtLonDir.Text;
 }
 
 std::string CoordinateFields::PlaceCaption() const {

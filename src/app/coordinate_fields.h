@@ -14,6 +14,13 @@
 
 namespace orvane::app {
 
+// A place as the coordinate boxes give it.
+struct BoxPlace {
+  double latitude = 0;       // degrees, north positive
+  double longitudeEast = 0;  // degrees, east positive
+  double zoneOffset = 0;     // hours from UTC, east positive
+};
+
 // The main window's controls that take the focus.
 enum class Control {
   None,
@@ -98,6 +105,11 @@ class CoordinateFields {
   // 60.99 either way) and ZoneHours (12 + the offset, east positive).
   //   "W" with offset 5 gives ZoneHours 7; "E" with 5.5 gives 17.5.
   void ReadPlaceInto(EphemerisState& st) const;
+  // The same place with the engine left alone: degrees north and east, the
+  // zone's hours east of UTC.
+  BoxPlace PlaceOfBoxes() const;
+  // The boxes as typed on the command line: "31 47 N, 35 13 E".
+  std::string CoordinatesText() const;
   // The place as a caption shows it: "31º47'N 35º13'E GMT +2".
   std::string PlaceCaption() const;
 

@@ -525,6 +525,67 @@ dates can only be approximate.
 Pressing F1 will bring up the help screen for this module (and the others too).
 )";
 
+constexpr std::string_view kCrescentText = R"(
+= Crescent Visibility
+
+The Crescent Visibility window (Non-Scriptural menu) and the command orvane-cli crescent judge the
+evening's crescent at a place by two criteria published by astronomers who watch for the new
+moon, beside this program's own visibility number. The window takes the place of the coordinate
+boxes of the main window and the date typed into its date box, and lists five evenings from that
+date; below the table a world map shows the classes of the first evening everywhere between 60
+degrees north and south.
+
+For each evening the sunset and the moonset are those of the almanacs: the upper limb of the sun
+or the moon touching a sea-level horizon, with 34 minutes of arc of refraction, the moon seen from
+the place. The evening of a date is the first sunset after local mean noon. When the moon is
+already down at sunset, the moonset is the last one before the sunset and the lag is negative. The
+best time is sunset plus four ninths of the lag, and the moon's age is counted from the
+conjunction to the best time. ARCL is the arc of light, the elongation of the moon from the sun;
+ARCV the arc of vision, the moon's altitude less the sun's, without refraction; DAZ the sun's
+azimuth less the moon's; W the width of the crescent in minutes of arc. A prime marks a value seen
+from the place (topocentric) rather than from the earth's centre.
+
+^ Yallop's q-test
+
+From B. D. Yallop, A Method for Predicting the First Sighting of the New Crescent Moon, NAO
+Technical Note 69 (1997). At the best time, with the geocentric ARCL and ARCV and the width
+W' = SD' (1 - cos ARCL), SD' the moon's semi-diameter seen from the place:
+q = (ARCV - (11.8371 - 6.3226 W' + 0.7319 W'^2 - 0.1018 W'^3))~/~10.
+* A (q above +0.216): easily visible to the naked eye.
+* B (above -0.014): visible under perfect conditions.
+* C (above -0.160): may need optical aid to find the crescent.
+* D (above -0.232): will need optical aid to find the crescent.
+* E (above -0.293): not visible with a telescope.
+* F (-0.293 or less): not visible, below the Danjon limit.
+
+A value on a boundary falls in the lower class.
+
+^ Odeh's criterion
+
+From M. Sh. Odeh, New Criterion for Lunar Crescent Visibility, Experimental Astronomy 18 (2004).
+At the same best time, with the topocentric ARCV' and the width W = SD' (1 - cos ARCL'):
+V = ARCV' - (-0.1018 W^3 + 0.7319 W^2 - 6.3226 W + 7.1651).
+* A (V 5.65 or more): visible by naked eye.
+* B (2.00 or more): visible by optical aid, and could be seen by naked eye.
+* C (-0.96 or more): visible by optical aid only.
+* D (below -0.96): not visible even by optical aid.
+
+A value on a boundary falls in the upper zone.
+
+Neither criterion is applied when the sun sets before the conjunction ("before conjunction") or,
+after it, when the moon sets at or before the sun ("moon sets first"): there is then no best time
+and no crescent to look for.
+
+The last columns give this program's own visibility number and class for the same evening, as the
+month-start tables compute them: not visible up to {notVisible}, probably not visible up to
+{probNotVisible}, probably visible up to {probVisible}, and visible above. The
+sun and the moon of every column come from the same solar and lunar theory; its sunsets, moonsets and arcs
+agree with an exact ephemeris to a few hundredths of a degree and a fraction of a minute, its
+conjunctions to a few minutes.
+
+Pressing F1 will bring up this help screen.
+)";
+
 // --- Values taken from the program's constants ---------------------------------------------------------
 
 using Values = std::vector<std::pair<std::string_view, std::string>>;
@@ -782,6 +843,7 @@ std::string_view SourceOf(std::string_view key) {
   if (key == "Rabbinic") return kRabbinicText;
   if (key == "Easter") return kEasterText;
   if (key == "Conversions") return kConversionsText;
+  if (key == "Crescent") return kCrescentText;
   return {};
 }
 

@@ -16,10 +16,11 @@
 namespace orvane::app {
 
 // The keys that have a help text: the eight sections of the main window, the
-// Rabbinical-year and Easter windows, and the conversion window.
-inline constexpr std::array<std::string_view, 11> kHelpKeys = {
-    "HolyDays", "LocalMoons", "Sunset",   "Jordan", "Flood",      "Creation",
-    "Golgotha", "Times",      "Rabbinic", "Easter", "Conversions"};
+// Rabbinical-year and Easter windows, the conversion window and the crescent
+// visibility window.
+inline constexpr std::array<std::string_view, 12> kHelpKeys = {
+    "HolyDays", "LocalMoons", "Sunset",   "Jordan", "Flood",       "Creation",
+    "Golgotha", "Times",      "Rabbinic", "Easter", "Conversions", "Crescent"};
 
 inline constexpr std::size_t kHelpLineLength = 88;
 inline constexpr std::size_t kHelpFirstLineIndent = 8;

@@ -114,6 +114,7 @@ int ParseAndRun(const std::vector<std::string>& args, CommandContext& ctx) {
   AddChronologyCommands(commands);
   AddConversionCommands(commands);
   AddConvertCommand(commands);
+  AddCrescentCommands(commands);
   AddHelpCommand(commands);
 
   const auto known =

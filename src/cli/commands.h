@@ -107,6 +107,20 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandCo
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,
                        CommandContext& ctx);
 
+// The place options of the location commands: --location, or --lat, --lon
+// and --gmt with --name; without them the current location of UserData.Dat.
+struct PlaceOptionSet;
+std::shared_ptr<PlaceOptionSet> AddPlaceOptions(CLI::App* cmd);
+// The place the options give, read as the coordinate boxes read it.
+struct Place {
+  double latitude = 0;       // degrees, north positive
+  double longitudeEast = 0;  // degrees, east positive
+  double zoneOffset = 0;     // hours from UT, east positive
+  std::string name;          // may be empty
+  std::string coordinates;   // as the boxes show them: "31 47 N, 35 13 E"
+};
+// False, after ctx.Fail, for a place it cannot use.
+bool ReadPlace(const PlaceOptionSet& set, CommandContext& ctx, Place& place);
 // --format of the commands: the report's text as the program shows it (the
 // default), or its data as JSON or CSV.
 enum class OutputFormat { Text, Json, Csv };
@@ -144,5 +158,6 @@ void AddChronologyCommands(CommandSet& set);  // golgotha, jordan, creation, flo
 void AddConversionCommands(CommandSet& set);  // rabbinical, easter
 void AddConvertCommand(CommandSet& set);      // convert
 void AddHelpCommand(CommandSet& set);         // help
+void AddCrescentCommands(CommandSet& set);    // crescent, crescentmap
 
 }  // namespace orvane::cli

@@ -90,11 +90,6 @@ bool ParseOffset(const std::string& text, std::size_t boxLength, std::string& er
   return false;
 }
 
-std::string BoxesText(const HolyDaysWindow& w) {
-  return w.txtLatDeg.Text + " " + w.txtLatMin.Text + " " + w.txtLatDir.Text + ", " + w.txtLongDeg.Text + " " +
-         w.txtLongMin.Text + " " + w.txtLonDir.Text;
-}
-
 // Where the window reads the data file: the file of --data, or the one the
 // desktop program uses (the working directory's, else the per-user one).
 void UseDataFile(HolyDaysWindow& w, const std::string& data) {
@@ -157,8 +152,8 @@ bool SetPlace(HolyDaysWindow& w, const PlaceOptions& o, CommandContext& ctx) {
     return false;
   }
   const std::string given = lat + ", " + lon;
-  if (BoxesText(w) != given) {
-    ctx.Note("the place " + given + " was read as " + BoxesText(w) +
+  if (w.CoordinatesText() != given) {
+    ctx.Note("the place " + given + " was read as " + w.CoordinatesText() +
              " (latitudes run to 60 degrees, longitudes to 180, minutes to 59)");
   }
   // A place typed without a name is captioned without one.
@@ -230,6 +225,25 @@ void AddDataOption(CLI::App* cmd, std::string& data) {
       ->type_name("FILE");
 }
 
+void AddPlaceFlags(CLI::App* cmd, PlaceOptions& o) {
+  CLI::Option* location = o.locationOption =
+      cmd->add_option("--location", o.location,
+                      "A location stored in UserData.Dat, by its name (see orvane-cli "
+                      "locations). Default: its current location, "
+                      "or Jerusalem when there is no file");
+  CLI::Option* lat = o.latOption =
+      cmd->add_option("--lat", o.lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
+  CLI::Option* lon = o.lonOption =
+      cmd->add_option("--lon", o.lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
+  CLI::Option* gmt = o.gmtOption = cmd->add_option(
+      "--gmt", o.gmt, "Hours from UTC, 0 to 14, without sign (east or west as --lon), e.g. 2 or 5.5");
+  CLI::Option* name =
+      cmd->add_option("--name", o.name, "The place's name in the caption (with --lat, --lon, --gmt)");
+  location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
+  AddDataOption(cmd, o.data);
+  name->needs(lat);
+}
+
 void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
   auto o = std::make_shared<PlaceOptions>();
   CLI::App* cmd = set.Add(kind.name, kind.description,
@@ -245,22 +259,7 @@ void AddPlaceCommand(CommandSet& set, const PlaceCommandKind& kind) {
         "--gregorian", o->gregorian,
         "Start on 1 January instead of the first day of the year's first Biblical month at the place");
   }
-  CLI::Option* location = o->locationOption =
-      cmd->add_option("--location", o->location,
-                      "A location stored in UserData.Dat, by its name (see orvane-cli "
-                      "locations). Default: its current location, "
-                      "or Jerusalem when there is no file");
-  CLI::Option* lat = o->latOption =
-      cmd->add_option("--lat", o->lat, "Latitude as \"DEG MIN N|S\", e.g. \"31 47 N\" (up to 60 59)");
-  CLI::Option* lon = o->lonOption =
-      cmd->add_option("--lon", o->lon, "Longitude as \"DEG MIN E|W\", e.g. \"35 13 E\"");
-  CLI::Option* gmt = o->gmtOption = cmd->add_option(
-      "--gmt", o->gmt, "Hours from UTC, 0 to 14, without sign (east or west as --lon), e.g. 2 or 5.5");
-  CLI::Option* name =
-      cmd->add_option("--name", o->name, "The place's name in the caption (with --lat, --lon, --gmt)");
-  location->excludes(lat)->excludes(lon)->excludes(gmt)->excludes(name);
-  AddDataOption(cmd, o->data);
-  name->needs(lat);
+  AddPlaceFlags(cmd, *o);
   cmd->add_flag("--crlf", o->crlf, "End lines with CR LF, as the program's pane does (default: LF)");
 }
 
@@ -310,6 +309,37 @@ int ListLocations(const ListOptions& o, CommandContext& ctx) {
 }
 
 }  // namespace
+
+namespace detail {
+
+struct PlaceOptionSet {
+  PlaceOptions options;
+};
+
+std::shared_ptr<PlaceOptionSet> AddPlaceOptions(CLI::App* cmd) {
+  auto set = std::make_shared<PlaceOptionSet>();
+  AddPlaceFlags(cmd, set->options);
+  return set;
+}
+
+bool ReadPlace(const PlaceOptionSet& set, CommandContext& ctx, Place& place) {
+  SilentBeeper beeper;
+  HolyDaysWindow w(beeper);
+  w.SetUserDataWritable(false);
+  UseDataFile(w, set.options.data);
+  w.Form_Load(ctx.currentYear);
+  w.SwitchSection("LocalMoons");
+  if (!SetPlace(w, set.options, ctx)) return false;
+  const app::BoxPlace boxes = w.PlaceOfBoxes();
+  place.latitude = boxes.latitude;
+  place.longitudeEast = boxes.longitudeEast;
+  place.zoneOffset = boxes.zoneOffset;
+  place.name = w.LocationName();
+  place.coordinates = w.CoordinatesText();
+  return true;
+}
+
+}  // namespace detail
 
 void AddLocationCommands(CommandSet& set) {
   AddPlaceCommand(set, {"localmoons",

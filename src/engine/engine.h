@@ -131,6 +131,10 @@ class Engine {
   // Tests the evening whose date cell is written.  With EquinoxGap nonzero
   // it only places the sun (for the equinox rule) and returns.
   void TestEvening();
+  // Tests the one evening EveningJD at the place set (FixedPlaceMode on) with
+  // DeltaT set, writing its row when a pane shows text; returns its class
+  // and leaves VisibilityNumber.  No further evening is tried.
+  Visibility TestSingleEvening();
 
  private:
   enum class EveningOutcome { NextEvening, ShowFollowingEvening, Settled };

@@ -73,7 +73,7 @@ void Engine::ComputeConjunction() {
   // Hezekiah's sign: the shadow went back, so every instant before it is 40 minutes earlier.
   if (st.ConjunctionJD < kHezekiahJD) st.ConjunctionJD -= 0.02778;
 
-  st.DeltaT = (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
+  st.DeltaT = DeltaTDays(T);
   const double x = st.ConjunctionJD - st.DeltaT;  // universal time
   st.EveningJD = num::Int(x);
   st.ConjunctionFraction = x - num::Int(x);
@@ -100,6 +100,15 @@ void Engine::TestEvening() {
     return;
   }
   RunEvenings(true);
+}
+
+Visibility Engine::TestSingleEvening() {
+  st.MoonsetPassMarker = 0;
+  WriteEveningCell();
+  const double evening = st.EveningJD;
+  TestOneEvening();
+  st.EveningJD = evening;  // a not-visible evening moves it on; the caller asked for this one
+  return ClassifyVisibility(st.VisibilityNumber);
 }
 
 // Writes the date cell of EveningJD ("5  Apr", "15 Apr") and sets Centuries

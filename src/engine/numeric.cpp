@@ -165,6 +165,16 @@ std::string ZeroPadded(long long value, int width) {
   return value < 0 ? "-" + digits : digits;
 }
 
+std::string Fixed(double x, int decimals) {
+  char buf[400];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  if (ec != std::errc()) return CStr(x);
+  std::string text(buf, end);
+  // A value that rounds to zero is written without its sign.
+  if (text.starts_with('-') && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
 std::string HexDigits(std::uint64_t value, int width) {
   char buf[24];
   const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, 16);

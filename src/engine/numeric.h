@@ -76,6 +76,13 @@ std::string CStr(T x) {
 // a negative one).  ZeroPadded(5, 2) = "05", ZeroPadded(123, 2) = "123".
 std::string ZeroPadded(long long value, int width);
 
+// A number with exactly `decimals` digits after the point (0..15), "." as
+// the point, "-" before a negative one (not before one that rounds to 0),
+// rounded to nearest with halves of the binary value to even.
+//   Fixed(12.965, 2) = "12.96" (12.965 is 12.96499...), Fixed(0.5, 3) = "0.500",
+//   Fixed(-0.004, 2) = "0.00", Fixed(7, 0) = "7".
+std::string Fixed(double x, int decimals);
+
 // Lower-case hexadecimal digits with zeros in front up to `width`.
 //   HexDigits(255, 4) = "00ff".
 std::string HexDigits(std::uint64_t value, int width);

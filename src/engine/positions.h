@@ -129,4 +129,13 @@ double AltitudeOf(double hourAngle, double declination, double latitude);
 //   SiderealTimeAt0h(2446895) = 13.17953 (1987 April 10, 0h UT).
 double SiderealTimeAt0h(double jd);
 
+// Given T (centuries from 1900 January 0.5); returns Delta T, dynamical minus
+// universal time, in days: (0.4992 T^2 + 1.2053 T + 0.41) minutes, the
+// parabola the conjunctions were calibrated with.
+//   DeltaTDays(0) = 0.41 / 1440 (24.6 seconds in 1900).
+inline double DeltaTDays(double centuries) {
+  const double T = centuries;
+  return (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
+}
+
 }  // namespace orvane

@@ -9,6 +9,7 @@
 
 #include "engine/engine.h"
 #include "engine/numeric.h"
+#include "engine/positions.h"
 #include "export/calendar_text_writer.h"
 #include "io/safe_file.h"
 
@@ -275,8 +276,7 @@ ClockTime SunsetAt(const RunPlace& place, double eveningJD, double lunation) {
   st.Latitude = place.latitudeRadians;
   st.ZoneCorrection = place.zoneCorrection;
   // As the conjunction of the lunation sets it for the month's evenings.
-  const double T = lunation / 1236.85;
-  st.DeltaT = (0.4992 * T * T + 1.2053 * T + 0.41) / 1440;
+  st.DeltaT = DeltaTDays(lunation / 1236.85);
   // About six hours after local noon, 40 minutes earlier before Hezekiah's sign.
   const double sixHours = eveningJD < kHezekiahJD ? 0.2222 : 0.25;
   st.Centuries = ((eveningJD + st.Longitude + sixHours) + st.DeltaT - 2415020) / 36525;

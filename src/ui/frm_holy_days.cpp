@@ -16,6 +16,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_back_color.h"
 #include "ui/frm_conversion.h"
+#include "ui/frm_crescent.h"
 #include "ui/key_input.h"
 #include "ui/listing_window.h"
 #include "ui/pdf_export.h"
@@ -372,6 +373,7 @@ void frmHolyDays::BuildMenus() {
   nonScriptural->setObjectName("mnuNonScriptural");
   mnuHebrew = add(nonScriptural, "mnuHebrew", "&Rabbinical", QKeySequence("Ctrl+R"));
   mnuEaster = add(nonScriptural, "mnuEaster", "&Easter", QKeySequence("Ctrl+E"));
+  mnuCrescent = add(nonScriptural, "mnuCrescent", "Crescent &Visibility...", QKeySequence());
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("mnuHelp");
@@ -385,6 +387,7 @@ void frmHolyDays::BuildMenus() {
   connect(mnuPrintSetup, &QAction::triggered, this, &frmHolyDays::mnuPrintSetup_Click);
   connect(mnuHebrew, &QAction::triggered, this, &frmHolyDays::mnuHebrew_Click);
   connect(mnuEaster, &QAction::triggered, this, &frmHolyDays::mnuEaster_Click);
+  connect(mnuCrescent, &QAction::triggered, this, &frmHolyDays::mnuCrescent_Click);
   connect(mnuConversions, &QAction::triggered, this, &frmHolyDays::mnuConversions_Click);
   connect(mnuColors, &QAction::triggered, this, &frmHolyDays::mnuColors_Click);
   connect(mnuAbout, &QAction::triggered, this, &frmHolyDays::mnuAbout_Click);
@@ -531,6 +534,15 @@ void frmHolyDays::mnuEaster_Click() {
   ShowModeless(easter_.get());
 }
 
+void frmHolyDays::mnuCrescent_Click() {
+  if (!crescent_) crescent_ = std::make_unique<frmCrescent>();
+  // The place of the coordinate boxes as they stand now.
+  const app::BoxPlace place = core_->PlaceOfBoxes();
+  crescent_->SetPlace({place.latitude, place.longitudeEast, place.zoneOffset},
+                      {core_->cboLocation.Text, core_->CoordinatesText(), place.zoneOffset});
+  ShowModeless(crescent_.get());
+}
+
 void frmHolyDays::mnuConversions_Click() {
   if (!conversion_) {
     conversion_ = std::make_unique<frmConversion>(core_->engine(), *beeper_, moonPictures_, [this] {
@@ -650,7 +662,7 @@ void frmHolyDays::closeEvent(QCloseEvent* event) {
   frmConversionsHelp* conversionsHelp = conversion_ ? conversion_->conversionsHelp() : nullptr;
   for (QWidget* w :
        std::initializer_list<QWidget*>{about_.get(), backColor_.get(), conversion_.get(), conversionsHelp,
-                                       criteria, hebrew_.get(), easter_.get()}) {
+                                       criteria, hebrew_.get(), easter_.get(), crescent_.get()}) {
     if (w != nullptr) w->close();
   }
   event->accept();

@@ -30,6 +30,7 @@ namespace orvane::ui {
 class frmAbout;
 class frmHebrew;
 class frmEaster;
+class frmCrescent;
 class frmConversion;
 class frmBackColor;
 class ColourDialog;
@@ -96,6 +97,7 @@ class frmHolyDays : public QMainWindow {
   QAction* mnuConversions;
   QAction* mnuHebrew;
   QAction* mnuEaster;
+  QAction* mnuCrescent;
   QAction* mnuDocumentation;
   QAction* mnuColors;
   QAction* mnuAbout;
@@ -114,6 +116,7 @@ class frmHolyDays : public QMainWindow {
   void txtVerification_Click();
   void mnuHebrew_Click();
   void mnuEaster_Click();
+  void mnuCrescent_Click();
   void mnuConversions_Click();
   void mnuColors_Click();
   void mnuAbout_Click();
@@ -123,6 +126,7 @@ class frmHolyDays : public QMainWindow {
   frmAbout* about() const { return about_.get(); }
   frmHebrew* hebrew() const { return hebrew_.get(); }
   frmEaster* easter() const { return easter_.get(); }
+  frmCrescent* crescent() const { return crescent_.get(); }
   frmConversion* conversion() const { return conversion_.get(); }
   frmBackColor* backColor() const { return backColor_.get(); }
   // The file Export PDF writes, given the name it offers (default: the
@@ -185,6 +189,7 @@ class frmHolyDays : public QMainWindow {
   std::unique_ptr<frmAbout> about_;
   std::unique_ptr<frmHebrew> hebrew_;
   std::unique_ptr<frmEaster> easter_;
+  std::unique_ptr<frmCrescent> crescent_;
   MoonPictures moonPictures_{128};
   std::unique_ptr<frmConversion> conversion_;
   std::unique_ptr<ColourDialog> ownColourDialog_;

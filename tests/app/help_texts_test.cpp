@@ -24,7 +24,7 @@ std::string Flat(const std::string& text) {
   return out;
 }
 
-TEST(HelpTexts, ElevenKeysEachWithItsOwnTextMatchedExactly) {
+TEST(HelpTexts, EachKeyWithItsOwnTextMatchedExactly) {
   std::set<std::string> texts;
   for (std::string_view key : kHelpKeys) texts.insert(BuildHelpText(key));
   EXPECT_EQ(texts.size(), kHelpKeys.size());

@@ -133,11 +133,11 @@ TEST(Cli, BadCommandLinesAreOneLineErrors) {
       {{"help", "Sunsets"},
        "no help for 'Sunsets'; the sections are HolyDays, LocalMoons, Sunset, Jordan, Flood, Creation, "
        "Golgotha, "
-       "Times, Rabbinic, Easter, Conversions"},
+       "Times, Rabbinic, Easter, Conversions, Crescent"},
       {{"help", ""},
        "no help for ''; the sections are HolyDays, LocalMoons, Sunset, Jordan, Flood, Creation, Golgotha, "
        "Times, "
-       "Rabbinic, Easter, Conversions"},
+       "Rabbinic, Easter, Conversions, Crescent"},
       // An empty argument once sent the parser into an endless loop.
       {{"convert", "", "-e"}, "unexpected argument ''" + see},
       {{"convert", "", "--bogus"}, "unexpected argument ''" + see},

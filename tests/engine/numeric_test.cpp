@@ -113,6 +113,16 @@ TEST(Numeric, PaddedWholeNumbers) {
   EXPECT_EQ(HexDigits(0xfedcba9876543210ULL, 16), "fedcba9876543210");
 }
 
+TEST(Numeric, FixedDecimalsRoundTheBinaryValue) {
+  // 2.675 is 2.67499999999999982236431605997495353221893310546875 in binary:
+  // the Python documentation's own example of round(2.675, 2) = 2.67.
+  EXPECT_EQ(Fixed(2.675, 2), "2.67");
+  EXPECT_EQ(Fixed(0.5, 3), "0.500");
+  EXPECT_EQ(Fixed(-12.34567, 3), "-12.346");
+  EXPECT_EQ(Fixed(-0.004, 2), "0.00");
+  EXPECT_EQ(Fixed(2.5, 0), "2");
+}
+
 TEST(Numeric, ValReadsTheLeadingNumber) {
   EXPECT_EQ(Val("2024"), 2024.0);
   EXPECT_EQ(Val("-5000"), -5000.0);

@@ -16,6 +16,7 @@
 #include "engine/positions.h"
 #include "engine/trig.h"
 #include "support/fake_host.h"
+#include "support/reference_csv.h"
 
 namespace orvane {
 namespace {
@@ -23,20 +24,7 @@ namespace {
 using testing::EngineFixture;
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
-  std::ifstream in(std::string(ORVANE_TEST_DATA_DIR) + "/reference/" + name);
-  EXPECT_TRUE(in.good()) << name;
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
-    std::vector<std::string> cells;
-    std::stringstream ss(line);
-    std::string cell;
-    while (std::getline(ss, cell, ',')) cells.push_back(cell);
-    if (!line.empty() && line.back() == ',') cells.emplace_back();
-    rows.push_back(cells);
-  }
-  return rows;
+  return testing::ReadReferenceCsv(name);
 }
 
 // Difference of two clock times in minutes, taken the short way round the day.
