@@ -72,7 +72,6 @@ Outputs Everything() {
   {
     const testing::WorkingFolder working(dir.path());
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"holydays", "-1461", "--east"},
              {"localmoons", "2024", "--lat", "4 57 N", "--lon", "94 35 W", "--gmt", "0.5", "--name", "X"},
              {"times", "2024", "--gregorian", "--lat", "28 36 N", "--lon", "77 12 E", "--gmt", "5.5"},
              {"flood", "-2348"},
