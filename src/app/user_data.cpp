@@ -65,36 +65,13 @@ class LineReader {
 std::optional<double> NumberField(std::string_view line) {
   std::size_t i = 0;
   while (i < line.size() && IsBlank(line[i])) ++i;
-  std::string number;
-  if (i < line.size() && (line[i] == '+' || line[i] == '-')) number.push_back(line[i++]);
-  bool digits = false;
-  while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
-    number.push_back(line[i++]);
-    digits = true;
-  }
-  if (i < line.size() && line[i] == '.') {
-    number.push_back(line[i++]);
-    while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
-      number.push_back(line[i++]);
-      digits = true;
-    }
-  }
-  if (!digits) return std::nullopt;
-  if (i < line.size() && (line[i] == 'E' || line[i] == 'e' || line[i] == 'D' || line[i] == 'd')) {
-    number.push_back('e');
-    ++i;
-    if (i < line.size() && (line[i] == '+' || line[i] == '-')) number.push_back(line[i++]);
-    bool exponentDigits = false;
-    while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
-      number.push_back(line[i++]);
-      exponentDigits = true;
-    }
-    if (!exponentDigits) return std::nullopt;
-  }
+  const num::ScannedNumber scanned = num::ScanNumber(line, i);
+  if (!scanned.digits || scanned.bareExponent) return std::nullopt;
+  i = scanned.end;
   while (i < line.size() && IsBlank(line[i])) ++i;
   if (i < line.size() && line[i] != ',') return std::nullopt;
 
-  return num::DecimalValue(number);
+  return num::DecimalValue(scanned.text);
 }
 
 }  // namespace

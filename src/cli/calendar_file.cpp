@@ -2,6 +2,7 @@
 // as an iCalendar file.
 #include <ctime>
 
+#include "app/holy_days_window.h"
 #include "cli/commands.h"
 #include "engine/numeric.h"
 #include "export/ical_export.h"
@@ -47,6 +48,19 @@ bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandCo
     if (y != 0) years.push_back(num::CStr(y));  // there is no year 0
   }
   return true;
+}
+
+YearRuns RunEachYear(app::HolyDaysWindow& w, const std::vector<std::string>& years, bool crlf,
+                     CommandContext& ctx, const std::function<void()>& run) {
+  YearRuns done;
+  for (const std::string& typed : years) {
+    w.txtYear = typed;
+    run();
+    if (w.txtYear != typed) ctx.Note(YearNote(typed, w.txtYear));
+    done.report += WithLineEnds(w.OutputText(), crlf);
+    if (const CalendarRun* shown = w.ShownCalendarRun()) done.runs.push_back(*shown);
+  }
+  return done;
 }
 
 bool WriteCalendarFile(const CalendarFileOptions& o, const std::vector<CalendarRun>& runs,

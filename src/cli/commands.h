@@ -14,6 +14,10 @@
 #include "engine/engine.h"
 #include "export/report_data.h"
 
+namespace orvane::app {
+class HolyDaysWindow;
+}  // namespace orvane::app
+
 namespace orvane::cli {
 
 // What a command needs of the world: the text of its report, today's
@@ -101,6 +105,17 @@ void AddCalendarFileOptions(CLI::App* cmd, CLI::Option* year, CalendarFileOption
 // -4004..9999, backwards or longer than kMaxCalendarYears.
 bool YearsToRun(const CalendarFileOptions& o, const std::string& year, CommandContext& ctx,
                 std::vector<std::string>& years);
+// What the runs of a report over its years showed: the pane's text of each
+// run, one after another, and the calendar runs for --ics.
+struct YearRuns {
+  std::string report;
+  std::vector<CalendarRun> runs;
+};
+// Types each of `years` into the window's year box and calls `run` (which
+// sets the report's options and clicks its command); notes a year the box
+// read otherwise, and keeps each pane's text with the line ends asked for.
+YearRuns RunEachYear(app::HolyDaysWindow& w, const std::vector<std::string>& years, bool crlf,
+                     CommandContext& ctx, const std::function<void()>& run);
 // Writes the days of `runs` to the file of --ics (replacing it whole, or
 // leaving it as it was), or to ctx.out for "-".  False, after ctx.Fail,
 // when they cannot be written: a path that is no regular file, a full disk.

@@ -33,23 +33,17 @@ int RunJerusalemReport(const ReportOptions& o, CommandContext& ctx, const std::s
   detail::CollectingRuns collecting(window.engine());
   std::vector<std::string> years;
   if (!detail::YearsToRun(o.calendar, o.year.empty() ? window.txtYear : o.year, ctx, years)) return 2;
-  std::string report;
-  std::vector<CalendarRun> runs;
-  for (const std::string& typed : years) {
-    window.txtYear = typed;
+  const detail::YearRuns done = detail::RunEachYear(window, years, o.crlf, ctx, [&] {
     window.chkEJW = o.east;
     (window.*command)();
-    if (window.txtYear != typed) ctx.Note(detail::YearNote(typed, window.txtYear));
-    report += detail::WithLineEnds(window.OutputText(), o.crlf);
-    if (const CalendarRun* run = window.ShownCalendarRun()) runs.push_back(*run);
-  }
-  if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
+  });
+  if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, done.runs, ctx)) return 2;
   if (data) {
     const auto& shown = collecting.collector.calendarRuns;
     if (shown.empty()) return ctx.Fail("the report stated no days");
     ctx.out += report::JsonText(report::CalendarReportJson(name, shown.back(), "Jerusalem"));
   } else if (o.calendar.file != detail::kStandardOutput) {
-    ctx.out += report;
+    ctx.out += done.report;
   }
   return 0;
 }

@@ -198,22 +198,16 @@ int RunPlaceCommand(const PlaceOptions& o, const PlaceCommandKind& kind, Command
   if (!SetPlace(w, o, ctx)) return 2;
   std::vector<std::string> years;
   if (!detail::YearsToRun(o.calendar, o.year.empty() ? w.txtYear : o.year, ctx, years)) return 2;
-  std::string report;
-  std::vector<CalendarRun> runs;
-  for (const std::string& typed : years) {
-    w.txtYear = typed;
+  const detail::YearRuns done = detail::RunEachYear(w, years, o.crlf, ctx, [&] {
     w.chkGregYear = o.gregorian;
     (w.*kind.click)();
-    if (w.txtYear != typed) ctx.Note(detail::YearNote(typed, w.txtYear));
-    report += detail::WithLineEnds(w.OutputText(), o.crlf);
-    if (const CalendarRun* run = w.ShownCalendarRun()) runs.push_back(*run);
-  }
+  });
   // With --ics the file is written first; nothing is printed when it cannot be.
-  if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, runs, ctx)) return 2;
+  if (!o.calendar.file.empty() && !detail::WriteCalendarFile(o.calendar, done.runs, ctx)) return 2;
   if (data) {
     ctx.out += ReportData(o, kind, collecting.collector, w.LocationName());
   } else if (o.calendar.file != detail::kStandardOutput) {
-    ctx.out += report;
+    ctx.out += done.report;
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "crescent/crescent.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -280,67 +281,35 @@ OdehZone OdehZoneOf(double v) {
 char Letter(YallopClass c) { return static_cast<char>('A' + static_cast<int>(c)); }
 char Letter(OdehZone z) { return static_cast<char>('A' + static_cast<int>(z)); }
 
-std::string_view Meaning(YallopClass c) {
-  switch (c) {
-    case YallopClass::A:
-      return "easily visible";
-    case YallopClass::B:
-      return "visible under perfect conditions";
-    case YallopClass::C:
-      return "may need optical aid to find the crescent";
-    case YallopClass::D:
-      return "will need optical aid to find the crescent";
-    case YallopClass::E:
-      return "not visible with a telescope";
-    case YallopClass::F:
-      return "not visible, below the Danjon limit";
-  }
-  return {};
+namespace {
+
+// The words of each class, zone, verdict and kind, in the order of the enums.
+constexpr std::array<std::string_view, 6> kYallopMeanings = {"easily visible",
+                                                             "visible under perfect conditions",
+                                                             "may need optical aid to find the crescent",
+                                                             "will need optical aid to find the crescent",
+                                                             "not visible with a telescope",
+                                                             "not visible, below the Danjon limit"};
+constexpr std::array<std::string_view, 4> kOdehMeanings = {
+    "visible by naked eye", "visible by optical aid, could be seen by naked eye",
+    "visible by optical aid only", "not visible even by optical aid"};
+constexpr std::array<std::string_view, 4> kVisibilityMeanings = {"not visible", "probably not visible",
+                                                                 "probably visible", "visible"};
+constexpr std::array<std::string_view, 5> kKindTexts = {"", "before conjunction", "moon sets first",
+                                                        "moon does not set", "sun does not set"};
+
+template <std::size_t N, typename Enum>
+std::string_view WordsOf(const std::array<std::string_view, N>& words, Enum value) {
+  const auto index = static_cast<std::size_t>(value);
+  return index < N ? words[index] : std::string_view();
 }
 
-std::string_view Meaning(OdehZone z) {
-  switch (z) {
-    case OdehZone::A:
-      return "visible by naked eye";
-    case OdehZone::B:
-      return "visible by optical aid, could be seen by naked eye";
-    case OdehZone::C:
-      return "visible by optical aid only";
-    case OdehZone::D:
-      return "not visible even by optical aid";
-  }
-  return {};
-}
+}  // namespace
 
-std::string_view Meaning(Visibility v) {
-  switch (v) {
-    case Visibility::NotVisible:
-      return "not visible";
-    case Visibility::ProbablyNotVisible:
-      return "probably not visible";
-    case Visibility::ProbablyVisible:
-      return "probably visible";
-    case Visibility::Visible:
-      return "visible";
-  }
-  return {};
-}
-
-std::string_view KindText(EveningKind kind) {
-  switch (kind) {
-    case EveningKind::Crescent:
-      return {};
-    case EveningKind::BeforeConjunction:
-      return "before conjunction";
-    case EveningKind::MoonSetsFirst:
-      return "moon sets first";
-    case EveningKind::MoonDoesNotSet:
-      return "moon does not set";
-    case EveningKind::SunDoesNotSet:
-      return "sun does not set";
-  }
-  return {};
-}
+std::string_view Meaning(YallopClass c) { return WordsOf(kYallopMeanings, c); }
+std::string_view Meaning(OdehZone z) { return WordsOf(kOdehMeanings, z); }
+std::string_view Meaning(Visibility v) { return WordsOf(kVisibilityMeanings, v); }
+std::string_view KindText(EveningKind kind) { return WordsOf(kKindTexts, kind); }
 
 std::string YallopText(const CrescentEvening& e) {
   return e.yallopClass ? std::string(1, Letter(*e.yallopClass)) : std::string(KindText(e.kind));

@@ -7,6 +7,7 @@
 // listens: with or without one the text is the same to the byte.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,21 +41,13 @@ enum class Certainty {
   PossiblyWeekLater
 };
 
-// The certainty as the reports word it: "certain", "possibly one day earlier".
+// The certainty as the reports word it, in the order of the enum:
+// "certain", "possibly one day earlier", ...
+inline constexpr std::array<std::string_view, 5> kCertaintyTexts = {
+    "certain", "possibly one day earlier", "possibly one day later", "possibly one week earlier",
+    "possibly one week later"};
 constexpr std::string_view CertaintyText(Certainty c) {
-  switch (c) {
-    case Certainty::PossiblyDayEarlier:
-      return "possibly one day earlier";
-    case Certainty::PossiblyDayLater:
-      return "possibly one day later";
-    case Certainty::PossiblyWeekEarlier:
-      return "possibly one week earlier";
-    case Certainty::PossiblyWeekLater:
-      return "possibly one week later";
-    case Certainty::Certain:
-      break;
-  }
-  return "certain";
+  return kCertaintyTexts.at(static_cast<std::size_t>(c));
 }
 
 // The place of a run as the engine uses it after InitEphemeris.

@@ -1,5 +1,6 @@
 // The new-moon conjunction of a lunation, its first evening, and the
 // evening-by-evening test until the crescent counts as seen.
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -27,17 +28,10 @@ Visibility ClassifyVisibility(double v) {
 }
 
 std::string_view VisibilityText(Visibility verdict) {
-  switch (verdict) {
-    case Visibility::NotVisible:
-      return "Not Visible";
-    case Visibility::ProbablyNotVisible:
-      return "Prob Not Visible";
-    case Visibility::ProbablyVisible:
-      return "Prob Visible";
-    case Visibility::Visible:
-      break;
-  }
-  return "Visible";
+  // The verdicts as the evening tables print them, in the order of the enum.
+  static constexpr std::array<std::string_view, 4> kTexts = {"Not Visible", "Prob Not Visible",
+                                                             "Prob Visible", "Visible"};
+  return kTexts.at(static_cast<std::size_t>(verdict));
 }
 
 // Given LunationNumber (k, whole lunations since the new moon of 1900

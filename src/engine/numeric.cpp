@@ -201,44 +201,52 @@ std::optional<double> DecimalValue(std::string_view number) {
   return value;
 }
 
+ScannedNumber ScanNumber(std::string_view text, std::size_t from) {
+  ScannedNumber scanned;
+  std::size_t i = from;
+  const auto digitRun = [&](std::string& out) {
+    bool any = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      out.push_back(text[i++]);
+      any = true;
+    }
+    return any;
+  };
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) scanned.text.push_back(text[i++]);
+  scanned.digits = digitRun(scanned.text);
+  if (i < text.size() && text[i] == '.') {
+    scanned.text.push_back(text[i++]);
+    scanned.digits = digitRun(scanned.text) || scanned.digits;
+  }
+  if (scanned.digits && i < text.size() &&
+      (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    const std::size_t letter = i++;
+    std::string exponent = "e";
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) exponent.push_back(text[i++]);
+    if (digitRun(exponent)) {
+      scanned.text += exponent;
+    } else {
+      scanned.bareExponent = true;
+      i = letter;
+    }
+  }
+  scanned.end = i;
+  return scanned;
+}
+
 double Val(std::string_view text) {
   std::string s;
   s.reserve(text.size());
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s.push_back(c);
   }
-  std::size_t i = 0;
-  std::string number;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) number.push_back(s[i++]);
-  bool digits = false;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-    number.push_back(s[i++]);
-    digits = true;
-  }
-  if (i < s.size() && s[i] == '.') {
-    number.push_back(s[i++]);
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-      number.push_back(s[i++]);
-      digits = true;
-    }
-  }
-  if (!digits) return 0.0;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
-    std::size_t j = i + 1;
-    std::string exponent = "e";
-    if (j < s.size() && (s[j] == '-' || s[j] == '+')) exponent.push_back(s[j++]);
-    bool expDigits = false;
-    while (j < s.size() && s[j] >= '0' && s[j] <= '9') {
-      exponent.push_back(s[j++]);
-      expDigits = true;
-    }
-    if (expDigits) number += exponent;
-  }
+  const ScannedNumber scanned = ScanNumber(s, 0);
+  if (!scanned.digits) return 0.0;
   // The text is a well-formed number, so only a value beyond the range of a
   // double is refused: it becomes the largest double of its sign.
-  const std::optional<double> v = DecimalValue(number);
+  const std::optional<double> v = DecimalValue(scanned.text);
   if (v) return *v;
-  return number[0] == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+  return scanned.text[0] == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
 }
 
 std::int32_t Mod(double a, double b) {

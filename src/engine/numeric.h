@@ -87,6 +87,19 @@ std::string Fixed(double x, int decimals);
 //   HexDigits(255, 4) = "00ff".
 std::string HexDigits(std::uint64_t value, int width);
 
+// The decimal number at `from` in `text`, as Val and the user data file read
+// it: an optional sign, digits with at most one decimal point, and an
+// optional exponent (E, e, D or d, its own sign, digits) written as "e".
+// An exponent letter without digits after it is left unread and flagged.
+//   ScanNumber("x -1.5D2,", 2) gives "-1.5e2", end 8, digits true.
+struct ScannedNumber {
+  std::string text;           // what was read, the exponent letter as "e"
+  std::size_t end = 0;        // the index after it
+  bool digits = false;        // there was a digit before the exponent
+  bool bareExponent = false;  // an exponent letter stood without digits
+};
+ScannedNumber ScanNumber(std::string_view text, std::size_t from);
+
 // The value of a decimal number text as the lexers of Val and of the user
 // data file cut it out: an optional sign, digits with at most one decimal
 // point, an optional exponent "e" or "E" with its own sign.  Nothing when

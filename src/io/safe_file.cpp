@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -165,20 +166,14 @@ FileKind KindOfFile(const fs::path& path) {
 }
 
 std::string NotARegularFileText(FileKind kind) {
-  switch (kind) {
-    case FileKind::Folder:
-      return "it is a folder, not a regular file";
-    case FileKind::NamedPipe:
-      return "it is a named pipe, not a regular file";
-    case FileKind::Device:
-      return "it is a device, not a regular file";
-    case FileKind::Socket:
-      return "it is a socket, not a regular file";
-    case FileKind::LinkToNothing:
-      return "it is a symbolic link to nothing";
-    default:
-      return "it is not a regular file";
-  }
+  if (kind == FileKind::LinkToNothing) return "it is a symbolic link to nothing";
+  // What each kind is, in the order of the enum; empty for the kinds that
+  // are not named.
+  static constexpr std::array<std::string_view, 8> kNames = {
+      "", "", "a folder", "a named pipe", "a device", "a socket", "", ""};
+  const std::string_view name = kNames.at(static_cast<std::size_t>(kind));
+  if (name.empty()) return "it is not a regular file";
+  return "it is " + std::string(name) + ", not a regular file";
 }
 
 FileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
