@@ -10,17 +10,15 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <sstream>
 #include <thread>
 
-#include "app/holy_days_window.h"
 #include "app/user_data_file.h"
 #include "io/safe_file.h"
 #include "support/load_save_check.h"
+#include "support/main_window_core.h"
 #include "support/ordinary_user.h"
-#include "support/temp_dir.h"
 
 namespace orvane::app {
 namespace {
@@ -28,22 +26,12 @@ namespace {
 namespace fs = std::filesystem;
 using io::ReplaceFile;
 using io::WriteOutcome;
+using orvane::testing::Crlf;
+using orvane::testing::kTwoPlaces;
 using orvane::testing::ReadBytes;
 using orvane::testing::TempDir;
 using orvane::testing::WriteBytes;
 
-std::string Crlf(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-const std::string kColours = Crlf({" 1 ", " 2 ", " 3 ", " 4 ", " 5 ", " 6 ", " 7 ", " 8 ", " 9 ", " 10 ",
-                                   " 11 ", " 12 ", " 13 ", " 14 ", " 15 "});
-const std::string kTwoPlaces =
-    Crlf({"New York", " 1 ", "Jerusalem , Israel", "-35.2166666666667 ", " 31.7833333333333 ", "2",
-          "New York", " 74 ", " 40.7166666666667 ", "5"}) +
-    kColours;
 // Two whole entries, then a third cut off by the end of the file.
 const std::string kDamaged =
     Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third"});
@@ -112,30 +100,28 @@ int DamagedCopies(const fs::path& folder) {
 // next start.
 struct UserDataFault {
   std::string fault;
-  std::string content = {};                           // the file's bytes before
-  std::function<void(const fs::path&)> arrange = {};  // puts the fault in place in the working folder
-  LoadStatus loaded = LoadStatus::Read;
-  std::string notice = {};      // in the one notice the first start gives; empty: none
-  bool offered = false;         // the notice offers the per-user folder ...
-  Answer offer = Answer::No;    // ... and is answered so
-  bool fileKept = false;        // the working folder's file stays as it was (else it is rewritten)
-  bool saved = true;            // the added location is there at the next start
-  int copies = 0;               // damaged copies kept after both starts
+  std::string content;  // the file's bytes before
+  std::string
+      holds;  // the fault put in place: mode "000" or "0600", "pipe", "link", "bak folder", "bak taken"
+  LoadStatus loaded;
+  std::string notice;           // in the one notice the first start gives; empty: none
+  bool offered;                 // the notice offers the per-user folder ...
+  Answer offer;                 // ... and is answered so
+  bool fileKept;                // the working folder's file stays as it was (else it is rewritten)
+  bool saved;                   // the added location is there at the next start
+  int copies;                   // damaged copies kept after both starts
   std::string added = "Added";  // the location added
 };
-
-void WriteFile(const fs::path& work, const std::string& content) {
-  WriteBytes(work / "UserData.Dat", content);
-}
 
 // A calendar file fault: a write to a path that holds something.
 struct CalendarFault {
   std::string fault;
-  std::function<fs::path(const fs::path&)> arrange;  // returns the path written
-  std::string error;                                 // in the refusal; empty: written
-  rlim_t fileSizeLimit = 0;                          // the most this process may write to a file
-  int pieces = 0;      // >0: the text is made while it is written, this many copies of it
-  bool stops = false;  // the maker gives up half-way
+  std::string at;            // the path written: a name in the folder, or absolute
+  std::string holds;         // what is there before: "file" (mode 0600), "link", "dangling", "folder", "pipe"
+  std::string error;         // in the refusal; empty: written
+  rlim_t fileSizeLimit = 0;  // the most this process may write to a file
+  int pieces = 0;            // >0: the text is made while it is written, this many copies of it
+  bool stops = false;        // the maker gives up half-way
 };
 
 TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
@@ -143,83 +129,30 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
   if (user.skipped) GTEST_SKIP() << user.why;
   if (!user.here) return;
 
-  auto mode = [](fs::perms perms) {
-    return [perms](const fs::path& work) { fs::permissions(work / "UserData.Dat", perms); };
-  };
   const std::string fiveMegabyteName(5 * 1024 * 1024, 'n');
+  const std::string eacces = "cannot be read: " + std::generic_category().message(EACCES);
+  using enum LoadStatus;
   const std::vector<UserDataFault> userDataFaults = {
-      {.fault = "unreadable (mode 000), the per-user folder declined",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::none),
-       .loaded = LoadStatus::Unreadable,
-       .notice = "cannot be read: " + std::generic_category().message(EACCES),
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "unreadable (mode 000), the per-user folder taken",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::none),
-       .loaded = LoadStatus::Unreadable,
-       .notice = "cannot be read: " + std::generic_category().message(EACCES),
-       .offered = true,
-       .offer = Answer::Yes,
-       .fileKept = true},
-      {.fault = "a named pipe",
-       .arrange = [](const fs::path& work) { ASSERT_EQ(::mkfifo((work / "UserData.Dat").c_str(), 0644), 0); },
-       .loaded = LoadStatus::Unreadable,
-       .notice = "it is a named pipe, not a regular file",
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "damaged, and UserData.Dat.bak is a folder",
-       .content = kDamaged,
-       .arrange =
-           [](const fs::path& work) {
-             fs::create_directory(work / "UserData.Dat.bak");
-             WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
-           },
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "damaged, and every name for a copy taken",
-       .content = kDamaged,
-       .arrange =
-           [](const fs::path& work) {
-             fs::create_directory(work / "UserData.Dat.bak");
-             for (int i = 2; i <= 9; ++i)
-               fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
-           },
-       .loaded = LoadStatus::Damaged,
-       .notice = "no copy of it can be kept",
-       .offered = true,
-       .fileKept = true,
-       .saved = false},
-      {.fault = "cut inside its last line (\" 15 \" as \" 15\")",
-       .content = kTwoPlaces.substr(0, kTwoPlaces.size() - 3),
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "mode 0600",
-       .content = kTwoPlaces,
-       .arrange = mode(fs::perms::owner_read | fs::perms::owner_write),
-       .loaded = LoadStatus::Read},
-      {.fault = "a symbolic link to a regular file",
-       .content = kTwoPlaces,
-       .arrange =
-           [](const fs::path& work) {
-             fs::rename(work / "UserData.Dat", work / "mine.dat");
-             fs::create_symlink("mine.dat", work / "UserData.Dat");
-           },
-       .loaded = LoadStatus::Read},
-      {.fault = "written past the reader's limit by an earlier version",
-       .content = Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) + kColours,
-       .loaded = LoadStatus::Damaged,
-       .copies = 1},
-      {.fault = "a location too large to be read back",
-       .content = kTwoPlaces,
-       .loaded = LoadStatus::Read,
-       .notice = "would take more than the 4 MB",
-       .fileKept = true,
-       .saved = false,
-       .added = fiveMegabyteName},
+      {"unreadable, the per-user folder declined", kTwoPlaces, "000", Unreadable, eacces, true, Answer::No,
+       true, false, 0},
+      {"unreadable, the per-user folder taken", kTwoPlaces, "000", Unreadable, eacces, true, Answer::Yes,
+       true, true, 0},
+      {"a named pipe", "", "pipe", Unreadable, "it is a named pipe, not a regular file", true, Answer::No,
+       true, false, 0},
+      {"damaged, and UserData.Dat.bak is a folder", kDamaged, "bak folder", Damaged, "", false, Answer::No,
+       false, true, 1},
+      {"damaged, and every name for a copy taken", kDamaged, "bak taken", Damaged,
+       "no copy of it can be kept", true, Answer::No, true, false, 0},
+      {"cut inside its last line", kTwoPlaces.substr(0, kTwoPlaces.size() - 3), "", Damaged, "", false,
+       Answer::No, false, true, 1},
+      {"mode 0600", kTwoPlaces, "0600", Read, "", false, Answer::No, false, true, 0},
+      {"a symbolic link to a regular file", kTwoPlaces, "link", Read, "", false, Answer::No, false, true, 0},
+      {"written past the reader's limit by an earlier version",
+       Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) +
+           kTwoPlaces.substr(kTwoPlaces.find(" 1676")),
+       "", Damaged, "", false, Answer::No, false, true, 1},
+      {"a location too large to be read back", kTwoPlaces, "", Read, "would take more than the 4 MB", false,
+       Answer::No, true, false, 0, fiveMegabyteName},
   };
   for (const UserDataFault& c : userDataFaults) {
     SCOPED_TRACE(c.fault);
@@ -227,8 +160,23 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     const fs::path work = dir / "work";
     fs::create_directory(work);
     const fs::path file = work / "UserData.Dat";
-    if (!c.content.empty()) WriteFile(work, c.content);
-    if (c.arrange) c.arrange(work);
+    if (!c.content.empty()) WriteBytes(file, c.content);
+    if (c.holds == "000" || c.holds == "0600")
+      fs::permissions(file,
+                      c.holds == "000" ? fs::perms::none : fs::perms::owner_read | fs::perms::owner_write);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    }
+    if (c.holds == "link") {
+      fs::rename(file, work / "mine.dat");
+      fs::create_symlink("mine.dat", file);
+    }
+    if (c.holds.starts_with("bak")) {
+      fs::create_directory(work / "UserData.Dat.bak");
+      WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
+      for (int i = 2; i <= 9 && c.holds == "bak taken"; ++i)
+        fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
+    }
     const UserDataFolders folders{work, dir / "per-user"};
     const Standing before = StandingAt(file);
 
@@ -270,67 +218,37 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
 
   const std::string text =
       "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane//Faults//EN\r\nEND:VCALENDAR\r\n";
+  const std::string efbig = std::generic_category().message(EFBIG);
   const std::vector<CalendarFault> calendarFaults = {
-      {"a new file", [](const fs::path& d) { return d / "new.ics"; }, ""},
-      {"a regular file of mode 0600",
-       [](const fs::path& d) {
-         WriteBytes(d / "mine.ics", "old");
-         fs::permissions(d / "mine.ics", fs::perms::owner_read | fs::perms::owner_write);
-         return d / "mine.ics";
-       },
-       ""},
-      {"a symbolic link to a regular file",
-       [](const fs::path& d) {
-         WriteBytes(d / "real.ics", "old");
-         fs::create_symlink("real.ics", d / "link.ics");
-         return d / "link.ics";
-       },
-       ""},
-      {"a symbolic link to nothing",
-       [](const fs::path& d) {
-         fs::create_symlink("gone.ics", d / "link.ics");
-         return d / "link.ics";
-       },
-       "symbolic link to nothing"},
-      {"a folder",
-       [](const fs::path& d) {
-         fs::create_directory(d / "folder.ics");
-         return d / "folder.ics";
-       },
-       "folder"},
-      {"a named pipe",
-       [](const fs::path& d) {
-         ::mkfifo((d / "pipe.ics").c_str(), 0644);
-         return d / "pipe.ics";
-       },
-       "named pipe"},
-      {"the null device", [](const fs::path&) { return fs::path("/dev/null"); }, "device"},
-      {"the full device", [](const fs::path&) { return fs::path("/dev/full"); }, "device"},
-      {"a write the system refuses",
-       [](const fs::path& d) {
-         WriteBytes(d / "big.ics", "old");
-         return d / "big.ics";
-       },
-       std::generic_category().message(EFBIG), 16},
+      {"a new file", "new.ics", "", ""},
+      {"a regular file of mode 0600", "mine.ics", "file", ""},
+      {"a symbolic link to a regular file", "link.ics", "link", ""},
+      {"a symbolic link to nothing", "link.ics", "dangling", "symbolic link to nothing"},
+      {"a folder", "folder.ics", "folder", "folder"},
+      {"a named pipe", "pipe.ics", "pipe", "named pipe"},
+      {"the null device", "/dev/null", "", "device"},
+      {"the full device", "/dev/full", "", "device"},
+      {"a write the system refuses", "big.ics", "file", efbig, 16},
       // Longer than the writer holds at once, so that it is written in turns.
-      {"a long text made while it is written", [](const fs::path& d) { return d / "long.ics"; }, "", 0, 5000},
-      {"a long text the system refuses half-way",
-       [](const fs::path& d) {
-         WriteBytes(d / "long.ics", "old");
-         return d / "long.ics";
-       },
-       std::generic_category().message(EFBIG), 200000, 5000},
-      {"a maker that gives up half-way",
-       [](const fs::path& d) {
-         WriteBytes(d / "long.ics", "old");
-         return d / "long.ics";
-       },
-       "gave up", 0, 5000, true},
+      {"a long text made while it is written", "long.ics", "", "", 0, 5000},
+      {"a long text the system refuses half-way", "long.ics", "file", efbig, 200000, 5000},
+      {"a maker that gives up half-way", "long.ics", "file", "gave up", 0, 5000, true},
   };
   for (const CalendarFault& c : calendarFaults) {
     SCOPED_TRACE(c.fault);
     TempDir dir;
-    const fs::path path = c.arrange(dir.path());
+    const fs::path path = c.at.starts_with("/") ? fs::path(c.at) : dir / c.at;
+    if (c.holds == "file") {
+      WriteBytes(path, "old");
+      fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    if (c.holds == "link") WriteBytes(dir / "real.ics", "old");
+    if (c.holds == "link" || c.holds == "dangling")
+      fs::create_symlink(c.holds == "link" ? "real.ics" : "gone.ics", path);
+    if (c.holds == "folder") fs::create_directory(path);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    }
     const Standing before = StandingAt(path);
     const bool wasRegular = fs::is_regular_file(path);
     const std::string old = wasRegular ? ReadBytes(path) : "";

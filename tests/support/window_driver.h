@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QWidget>
 #include <QWindow>
+#include <string>
 
 namespace orvane::test {
 
@@ -62,6 +63,9 @@ inline void Retype(QWidget* field, const char* text) {
   Press(field, Qt::Key_A, Qt::ControlModifier);
   Type(field, text);
 }
+
+// A core's CR LF text as a pane shows it, with LF line ends.
+inline QString Lf(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
 
 // The lines of a shown pane that the layout broke in two or more.
 inline int WrappedLines(const QPlainTextEdit* pane) {
