@@ -1,10 +1,7 @@
 // The crescent visibility window, opened from the main window's menu and
 // driven through its top-level window: its table is the command line's.
-#include "ui/frm_crescent.h"
-
 #include <QApplication>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
@@ -14,29 +11,19 @@
 #include "support/cli_harness.h"
 #include "support/window_driver.h"
 #include "support/window_fakes.h"
+#include "ui/frm_crescent.h"
 #include "ui/frm_holy_days.h"
 
 using namespace orvane;
 using namespace orvane::ui;
 using orvane::test::CountingBeeper;
+using orvane::test::Lf;
 using orvane::test::Press;
-
-namespace {
-
-QString Lf(const std::string& text) {
-  QString s = QString::fromStdString(text);
-  s.replace("\r\n", "\n");
-  return s;
-}
-
-}  // namespace
 
 class FrmCrescentTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
   void opensFromTheMenuForTheBoxesPlaceAndShowsTheCommandLinesTable() {
     QTemporaryDir dir;
     const std::filesystem::path folder(dir.path().toStdString());
@@ -85,5 +72,9 @@ class FrmCrescentTest : public QObject {
   }
 };
 
-QTEST_MAIN(FrmCrescentTest)
-#include "frm_crescent_test.moc"
+int CrescentWindowTests(int argc, char** argv) {
+  FrmCrescentTest tests;
+  return QTest::qExec(&tests, argc, argv);
+}
+
+#include "crescent_window_test.moc"
