@@ -718,26 +718,28 @@ Values AllValues() {
   };
 }
 
+// The value of the placeholder `name`, or nothing for a name it does not know.
+const std::string* ValueOf(std::string_view name, const Values& values) {
+  for (const auto& [key, value] : values) {
+    if (key == name) return &value;
+  }
+  return nullptr;
+}
+
 std::string Substitute(std::string_view source, const Values& values) {
   std::string out;
   out.reserve(source.size() + source.size() / 8);
   std::size_t i = 0;
   while (i < source.size()) {
-    if (source[i] == '{') {
-      const std::size_t close = source.find('}', i);
-      if (close != std::string_view::npos) {
-        const std::string_view name = source.substr(i + 1, close - i - 1);
-        for (const auto& [key, value] : values) {
-          if (key == name) {
-            out += value;
-            i = close + 1;
-            break;
-          }
-        }
-        if (i == close + 1) continue;
-      }
+    const std::size_t close = source[i] == '{' ? source.find('}', i) : std::string_view::npos;
+    const std::string* value =
+        close != std::string_view::npos ? ValueOf(source.substr(i + 1, close - i - 1), values) : nullptr;
+    if (value != nullptr) {
+      out += *value;
+      i = close + 1;
+    } else {
+      out += source[i++];
     }
-    out += source[i++];
   }
   return out;
 }

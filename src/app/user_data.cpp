@@ -150,7 +150,7 @@ bool MergeOtherCopy(const UserData& base, const UserData& theirs, bool theirsWho
     const Location* was = Find(baseEntries, key);
     if (was == nullptr || (theirsWhole && !SameStoredEntry(other, *was))) {
       // Added by the other copy, or changed there after this copy deleted it.
-      if (merged.size() < static_cast<std::size_t>(kLastPossibleIndex + 1)) merged.push_back(other);
+      if (merged.size() <= static_cast<std::size_t>(kLastPossibleIndex)) merged.push_back(other);
     }
   }
 

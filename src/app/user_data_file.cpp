@@ -114,7 +114,7 @@ bool FolderIsWritable(const fs::path& folder) {
 
 fs::path UserDataSavePath(const UserDataFolders& folders) {
   if (!folders.named.empty()) return folders.named;
-  const fs::path inWorking = folders.working / kUserDataFileName;
+  fs::path inWorking = folders.working / kUserDataFileName;
   if (folders.perUser.empty()) return inWorking;
   if (!folders.working.empty() && KindOfFile(inWorking) != FileKind::Missing &&
       FolderIsWritable(folders.working)) {
@@ -272,7 +272,7 @@ SaveOutcome UserDataFile::Save(UserData& data) {
   const std::string text = WriteUserData(next);
   if (text.size() > kMaxUserDataBytes) {
     return fail("the locations and colours would take more than the " +
-                    num::CStr(kMaxUserDataBytes / (1024 * 1024)) + " MB the file may hold",
+                    num::CStr(kMaxUserDataBytes / (std::size_t{1024} * 1024)) + " MB the file may hold",
                 false);
   }
   UserDataReading check;

@@ -248,7 +248,7 @@ std::string DateReasons(const DateColumn& c, double year, double day, bool clamp
                       num::CStr(ConversionWindowModel::kMaxDay));
   }
   const bool christianEra = c.column == Column::Gregorian || c.column == Column::Julian;
-  if (year == 0 && christianEra) reasons.push_back("there is no year 0");
+  if (year == 0 && christianEra) reasons.emplace_back("there is no year 0");
   if (reasons.empty() && clamped) {
     reasons.push_back("the window's days run from Julian day " +
                       num::CStr(ConversionWindowModel::kMinDayCount) + " to " +

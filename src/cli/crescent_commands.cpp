@@ -88,6 +88,7 @@ int RunCrescent(const CrescentOptions& o, CommandContext& ctx) {
   if (!detail::ReadPlace(*o.place, ctx, place)) return 2;
   const crescent::Observer observer{place.latitude, place.longitudeEast, place.zoneOffset};
   std::vector<CrescentEvening> evenings;
+  evenings.reserve(static_cast<std::size_t>(o.evenings));
   const double first = DayJD(date);
   for (int i = 0; i < o.evenings; ++i) evenings.push_back(crescent::EvaluateEvening(first + i, observer));
   if (o.format == detail::OutputFormat::Json) {

@@ -282,6 +282,7 @@ int ListLocations(const ListOptions& o, CommandContext& ctx) {
   }
   // Names are shown with any control characters escaped, and padded as shown.
   std::vector<std::string> names;
+  names.reserve(entries.size());
   for (const app::Location& e : entries) names.push_back(TerminalText(e.name));
   std::size_t width = 4;
   for (const std::string& name : names) width = std::max(width, app::CharacterCount(name));

@@ -520,8 +520,10 @@ void ConversionWindowModel::WriteCriteriaText() {
       }
     }
     if (st.ThirteenthMonthFlag != 0) {
-      engine_.WriteOutputLine("This may be the first month of the next year if the barley harvest is early." +
-                              lineEnd + lineEnd);
+      engine_.WriteOutputLine(
+          std::string("This may be the first month of the next year if the barley harvest is early.")
+              .append(lineEnd)
+              .append(lineEnd));
     }
     // Leaves the month's first day in PrintJD, its table in this box.
     calendar::BiblicalDateToJD(engine_, num::CLng(candidateMonth_[k]), 1, BY);

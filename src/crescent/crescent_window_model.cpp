@@ -21,6 +21,7 @@ bool CrescentWindowModel::cmdCompute_Click() {
     return false;
   }
   std::vector<CrescentEvening> evenings;
+  evenings.reserve(kEvenings);
   const double first = DayJD(date);
   for (int i = 0; i < kEvenings; ++i) evenings.push_back(EvaluateEvening(first + i, place_));
   output_ = CrescentTable(evenings, label_);

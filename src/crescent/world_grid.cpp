@@ -13,13 +13,14 @@ WorldGrid EvaluateWorld(double dayJD, double cellDegrees, double maxLatitude, in
   grid.maxLatitude = maxLatitude;
   grid.columns = static_cast<int>(std::lround(360 / cellDegrees));
   grid.rows = static_cast<int>(std::lround(2 * maxLatitude / cellDegrees));
-  grid.cells.resize(static_cast<std::size_t>(grid.columns * grid.rows));
+  grid.cells.resize(static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows));
   // Each worker takes every n-th row; the cells are independent.
   const int workers = std::max(1, std::min(threads, grid.rows));
   auto work = [&grid](int first, int step) {
     for (int row = first; row < grid.rows; row += step) {
       for (int column = 0; column < grid.columns; ++column) {
-        grid.cells[static_cast<std::size_t>(row * grid.columns + column)] =
+        grid.cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(grid.columns) +
+                   static_cast<std::size_t>(column)] =
             EvaluateCriteria(grid.dayJD, {grid.Latitude(row), grid.Longitude(column), 0});
       }
     }

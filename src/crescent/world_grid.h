@@ -18,7 +18,8 @@ struct WorldGrid {
   std::vector<CriteriaVerdict> cells;  // row by row
 
   const CriteriaVerdict& At(int row, int column) const {
-    return cells[static_cast<std::size_t>(row * columns + column)];
+    return cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+                 static_cast<std::size_t>(column)];
   }
   // The centre of a cell, degrees (latitude north positive, longitude east positive).
   double Latitude(int row) const { return maxLatitude - (row + 0.5) * cellDegrees; }
