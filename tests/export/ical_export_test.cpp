@@ -193,21 +193,17 @@ std::vector<std::string> Listing(const fs::path& dir) {
   return names;
 }
 
+// What stands at the path (a file, a link, a folder, a pipe) is the file
+// faults' table; here the paths that cannot be made.
 TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
   TempDir dir;
   const CalendarRun run = Window().Jerusalem("2025", false, false).Run();
   const fs::path target = dir / "holy days.ics";
-  WriteBytes(target, "an older file");
-  const ExportOutcome written = ExportCalendar({run}, target, kStamp);
-  ASSERT_TRUE(written.ok) << written.error;
-  EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
-  EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{target.string()});
-  // A missing folder, a folder in the file's place and a file in a folder's
-  // place: one line, and nothing left behind.
-  fs::create_directory(dir / "taken.ics");
+  ASSERT_TRUE(ExportCalendar({run}, target, kStamp).ok);
+  // A missing folder and a file in a folder's place: one line, and nothing
+  // left behind.
   const std::vector<std::string> before = Listing(dir.path());
-  for (const fs::path& bad :
-       {dir / "missing" / "x.ics", dir / "taken.ics", dir / "holy days.ics" / "x.ics"}) {
+  for (const fs::path& bad : {dir / "missing" / "x.ics", dir / "holy days.ics" / "x.ics"}) {
     const ExportOutcome failed = ExportCalendar({run}, bad, kStamp);
     EXPECT_FALSE(failed.ok);
     EXPECT_TRUE(failed.error.starts_with("cannot write " + bad.string() + ": ")) << failed.error;
@@ -215,8 +211,6 @@ TEST(IcalExport, FilesAreReplacedWholeOrLeftAlone) {
     EXPECT_EQ(Listing(dir.path()), before);
   }
   EXPECT_EQ(ReadBytes(target), BuildCalendar({run}, kStamp).text);
-  EXPECT_FALSE(ExportCalendar({Window().Jerusalem("-1", false, false).Run()}, dir / "bce.ics", kStamp).ok);
-  EXPECT_FALSE(fs::exists(dir / "bce.ics"));
 }
 
 TEST(ExportReport, ExportsTheReportThePaneShowsAndNothingElse) {
