@@ -1,11 +1,16 @@
 #include "runs/tables_host.h"
 
+#include "engine/positions.h"
+
 namespace orvane::runs {
 
 bool StartTableYear(Engine& engine, TablesHost& host) {
   EphemerisState& st = engine.st;
   if (host.GregorianYearTicked()) {
     st.MonthStartJD = JulianDayFromDate(1, 1, AstronomicalYear(st.YearNumber)) + 1;
+    // The Delta T of the table's own year, as a Biblical year's table takes
+    // that of its first month: not whatever the last run left.
+    st.DeltaT = DeltaTDays((st.MonthStartJD - 2415020) / 36525);
     engine.out.main.Clear();
     return true;
   }

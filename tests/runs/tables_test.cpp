@@ -141,6 +141,32 @@ TEST(Sunsets, FourColumnsOfConsecutiveDays) {
   }
 }
 
+// A Gregorian table takes the Delta T of its own year, as a Biblical year's
+// table takes that of its first month: both print the same minute on the
+// days they share, whatever ran before (4000 BCE leaves a Delta T of about
+// half a day).  In 1461 BCE a table without it differed on 59 of 266 days.
+TEST(Sunsets, TheGregorianTableIsTheBiblicalOneOnSharedDaysWhateverRanBefore) {
+  Window f("Jerusalem", kJerusalem);
+  const std::string gregorian = f.Run(true, "-1461", true);
+  const auto cells = [](const std::string& text) {
+    static const std::regex cell(R"((\d+ [A-Z][a-z]{2} +\d+) +(\d+:\d\d)PM)");
+    std::map<std::string, std::string> byDay;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), cell); m != std::sregex_iterator(); ++m)
+      byDay[(*m)[1]] = (*m)[2];
+    return byDay;
+  };
+  const auto biblical = cells(f.Run(true, "-1461", false));
+  f.Run(true, "-4000", false);
+  EXPECT_EQ(f.Run(true, "-1461", true), gregorian);
+  std::size_t shared = 0;
+  for (const auto& [day, sunset] : cells(gregorian)) {
+    if (!biblical.contains(day)) continue;
+    ++shared;
+    EXPECT_EQ(sunset, biblical.at(day)) << day;
+  }
+  EXPECT_GT(shared, 250u);
+}
+
 // The cells of a day line of the times table: "01/01/2024   2460311     7:20      16:39    22:14       68.2
 // 10:52      72.6" (date, day number, sunrise and sunset hours and minutes, moonrise, its illumination,
 // moonset, its illumination); a missing moon event is "--:--" with " ----".
