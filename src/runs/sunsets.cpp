@@ -50,7 +50,8 @@ void ListSunsets(Engine& engine, TablesHost& host) {
     const double linePrintJD = st.PrintJD;
     const double lineEveningJD = st.EveningJD;
     for (int column = 1; column <= 4; ++column) {
-      // Delta T is the one the last new-moon search left.
+      // Delta T is the year's: that of its first month for a Biblical year,
+      // its own for a Gregorian one (see StartTableYear).
       st.Centuries = EveningCenturies(st.EveningJD, st.Longitude, st.DeltaT);
       engine.WriteDate();
       engine.SunPositionAndSunset();
