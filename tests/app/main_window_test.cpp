@@ -187,14 +187,12 @@ TEST(ReportFileStem, SectionAndYears) {
   struct Case {
     const char *section, *year, *lastYear, *stem;
   };
-  const Case cases[] = {
-      {"HolyDays", "2024", "", "holydays-2024"},
-      {"LocalMoons", "-1461", "", "localmoons-1461bce"},
-      {"Flood", "-2400", "-2300", "flood-2400bce-2300bce"},
-      {"Golgotha", "28", "35", "golgotha-28-35"},
-      {"Sunset", "", "", "sunset"},
-      {"Times", "20x4", "", "times"},
-  };
+  const Case cases[] = {{"HolyDays", "2024", "", "holydays-2024"},
+                        {"LocalMoons", "-1461", "", "localmoons-1461bce"},
+                        {"Flood", "-2400", "-2300", "flood-2400bce-2300bce"},
+                        {"Golgotha", "28", "35", "golgotha-28-35"},
+                        {"Sunset", "", "", "sunset"},
+                        {"Times", "20x4", "", "times"}};
   for (const Case& c : cases) {
     EXPECT_EQ(ReportFileStem(c.section, c.year, c.lastYear), c.stem) << c.section << " " << c.year;
   }
