@@ -34,6 +34,7 @@ UserData OnDisk(const MainWindowCore& f) {
 }
 
 TEST(Coordinates, DegreesAndMinutesAreTruncated) {
+  EXPECT_DOUBLE_EQ(DegMinToDecimal(-35, 13), 35 + 13.0 / 60);  // the sign is the direction box's
   EXPECT_EQ(WholeDegrees(31.7833333333333), 31);
   EXPECT_EQ(WholeMinutes(31.7833333333333), 46);  // 0.7833333333333 x 60 = 46.999999999998
   EXPECT_EQ(WholeDegrees(-33.8666666666667), 33);
