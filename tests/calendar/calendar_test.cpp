@@ -222,21 +222,6 @@ TEST(BiblicalDateToJD, AgreesWithTheHolyDayReportOfTheSameYear) {
   EXPECT_LE(abib4005, DayStart(30, 4, 1));
 }
 
-TEST(BiblicalDateToJD, WritesOnlyTheMonthsTableToAnOpenCriteriaBox) {
-  // The main window's pane, year box and flags stay as they were (the
-  // conversion window's test checks them through every compute).
-  EngineFixture f;
-  f.st().ShowInMain = kFalse;
-  f.st().ShowInConversion = f.st().ShowInConversion2 = kTrue;
-  BiblicalDateToJD(f.engine, 1, 1, 6028);
-  const std::string& box = f.engine.out.criteria.Text();
-  EXPECT_TRUE(box.starts_with(" Date     Sunset Moonset")) << box;
-  EXPECT_EQ(box.find("After Creation"), std::string::npos) << "the holy-day run is silent";
-  EXPECT_EQ(f.pane(), "");
-  EXPECT_EQ(f.st().ShowInMain + f.st().ConversionMode, kFalse);
-  EXPECT_EQ(f.st().ShowInConversion2, kTrue);
-}
-
 TEST(JDToBiblicalDate, RoundTripsAcrossTheYears) {
   EngineFixture f;
   for (const double start :

@@ -49,9 +49,6 @@ TEST(CrescentCriteria, ClassBoundaries) {
   for (const auto& [edge, classes] : {std::pair{5.65, "BAA"}, {2.00, "CBB"}, {-0.96, "DCC"}}) {
     EXPECT_EQ(around(odeh, edge), classes) << edge;
   }
-}
-
-TEST(CrescentCriteria, OdehsArcOfVisionLimits) {
   // Odeh's table: for a crescent 0.1' wide the zone edges lie at ARCV 5.6
   // (C from D), 8.5 (B from C) and 12.2 degrees (A from B); V grows with
   // ARCV one for one, so V takes the value v at ARCV = v - V(0).

@@ -118,13 +118,6 @@ TEST(ChronologyBoxes, YearsAreBroughtToTheRunsLimitsAndInOrder) {
   EXPECT_EQ(TextLines(Pane("Creation", 0, "3")).at(1), "First year of run is 1 CE    ");
 }
 
-TEST(RunYears, ThereIsNoYearZero) {
-  EXPECT_EQ(RunYears(-1, 2), (std::vector<double>{-1, 1, 2}));
-  EXPECT_EQ(RunYears(-2, 0), (std::vector<double>{-2, -1, 1}));
-  EXPECT_EQ(RunYears(0, 0), (std::vector<double>{1}));
-  EXPECT_EQ(RunYears(30, 29), std::vector<double>{});
-}
-
 // Conjunctions by a modern ephemeris (VSOP87 and ELP2000), as day counts
 // (JD - 2440588 at noon) of the day they fall on, of the first months below.
 constexpr long kNewMoon30 = 1732096 - 2440588;       // 20 Mar 30 CE
