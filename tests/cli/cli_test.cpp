@@ -280,9 +280,7 @@ TEST_F(Cli, CalendarFilesHoldTheDatesTheReportStates) {
             Run({"newmoons", "2024"}).out + Run({"newmoons", "2025"}).out + Run({"newmoons", "2026"}).out);
   const IcsFile file = ReadIcs(ReadBytes(dir_ / "span.ics"));
   EXPECT_EQ(file.calendarName, "Orvane: month starts 2024 to 2026 (Jerusalem)");
-}
 
-TEST_F(Cli, TheCalendarOnStandardOutputIsEscapedAsAReportIs) {
   // On its way to a terminal the calendar is escaped as a report is.
   const CliResult escaped = Run({"localmoons", "2025", "--lat", "31 47 N", "--lon", "35 13 E", "--gmt", "2",
                                  "--name", "A\x1b[2Jb", "--ics", "-"});

@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <utility>
 
 #include "crescent/crescent.h"
 #include "crescentmap/crescent_map.h"
@@ -49,21 +52,18 @@ TEST(CrescentMapCommand, CellsTakeTheClassesTheCrescentCommandGives) {
   EXPECT_EQ(image.size(), layout.size);
   // Cell centres (odd degrees) across the evening's boundary: the Americas
   // see the crescent, Europe and Asia set the sun before the conjunction.
-  struct Cell {
-    int lat, lon;
-    const char *latText, *lonText;
-  };
   int letters = 0;
-  const Cell cells[] = {{21, 39, "21 0 N", "39 0 E"},    {51, -1, "51 0 N", "1 0 W"},
-                        {-33, 151, "33 0 S", "151 0 E"}, {35, -119, "35 0 N", "119 0 W"},
-                        {-33, -71, "33 0 S", "71 0 W"},  {19, -99, "19 0 N", "99 0 W"},
-                        {-7, 107, "7 0 S", "107 0 E"}};
-  for (const Cell& c : cells) {
-    const CriteriaVerdict v = VerdictOfCommand("2024-04-08", c.latText, c.lonText);
+  const std::pair<int, int> cells[] = {{21, 39},   {51, -1},  {-33, 151}, {35, -119},
+                                       {-33, -71}, {19, -99}, {-7, 107}};
+  for (const auto& [lat, lon] : cells) {
+    const auto text = [](int d, const char* signs) {
+      return std::to_string(std::abs(d)) + " 0 " + signs[d < 0];
+    };
+    const CriteriaVerdict v = VerdictOfCommand("2024-04-08", text(lat, "NS"), text(lon, "EW"));
     letters += v.yallop.has_value();
-    const QPointF at = layout.PointOf(c.lat, c.lon);
+    const QPointF at = layout.PointOf(lat, lon);
     EXPECT_EQ(image.pixelColor(at.toPoint()), crescent::CellColour(v, crescent::Criterion::Yallop))
-        << c.lat << " " << c.lon;
+        << lat << " " << lon;
   }
   EXPECT_GE(letters, 2);  // some cells with a class, not only the evenings without one
 

@@ -72,19 +72,6 @@ TEST(OrdinalSuffix, TeensByTheLastTwoDigits) {
   for (const auto& [n, suffix] : cases) EXPECT_EQ(OrdinalSuffix(n), suffix) << n;
 }
 
-TEST(InitEphemeris, JerusalemsPlaceAsFractionsOfADayAndRadians) {
-  EngineFixture f;
-  f.engine.out.main.SetText("old report");
-  f.engine.InitEphemeris();
-  // 35.244 E is 5.244 degrees east of the zone's meridian at 30 E: 20.98
-  // minutes of clock; 35.244 / 360 of a day; 31.78 degrees in radians.
-  EXPECT_NEAR(f.st().ZoneCorrection, -0.34960, 1e-5);
-  EXPECT_NEAR(f.st().Longitude, -0.0979, 1e-6);
-  EXPECT_NEAR(f.st().Latitude, 0.554666, 1e-6);
-  EXPECT_DOUBLE_EQ(f.st().ZoneHours, -2);
-  EXPECT_EQ(f.pane(), "");  // a shown Jerusalem run starts with an empty pane
-}
-
 TEST(ClassifyVisibility, BoundariesBelongToTheLowerClass) {
   const std::pair<double, Visibility> cases[] = {
       {88, Visibility::NotVisible},          {88.0001, Visibility::ProbablyNotVisible},
