@@ -89,7 +89,7 @@ struct EphemerisState {
   Flag ShowInConversion2 = kFalse;
 
   // --- Lunation and evening ---------------------------------------------------
-  double LunationCenturies = 0;    // T of the lunation: k / 1236.85
+  double LunationCenturies = 0;    // T of the lunation: k / kLunationsPerCentury
   double ConjunctionJD = 0;        // the conjunction instant (dynamical time), JD
   double DeltaT = 0;               // days, dynamical minus universal time
   double ConjM = 0;                // sun's mean anomaly at the conjunction (radians)

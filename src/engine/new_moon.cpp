@@ -42,7 +42,7 @@ std::string_view VisibilityText(Visibility verdict) {
 //   k = 0: the mean conjunction JD 2415020.75933 plus its periodic correction.
 void Engine::ComputeConjunction() {
   const double k = st.LunationNumber;
-  const double T = k / 1236.85;
+  const double T = k / kLunationsPerCentury;
   st.LunationCenturies = T;
   const double rad = st.Rad;
   auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };

@@ -129,6 +129,10 @@ double AltitudeOf(double hourAngle, double declination, double latitude);
 //   SiderealTimeAt0h(2446895) = 13.17953 (1987 April 10, 0h UT).
 double SiderealTimeAt0h(double jd);
 
+// Mean lunations in a Julian century: k / kLunationsPerCentury is the T, in
+// centuries from 1900 January 0.5, of lunation k.
+inline constexpr double kLunationsPerCentury = 1236.85;
+
 // Given T (centuries from 1900 January 0.5); returns Delta T, dynamical minus
 // universal time, in days: (0.4992 T^2 + 1.2053 T + 0.41) minutes, the
 // parabola the conjunctions were calibrated with.

@@ -39,7 +39,7 @@ RecordedClock ClockAfterNoon(double hour, double minute) {
 
 RecordedClock SunsetBeginning(const RunPlace& place, const RecordedDay& day) {
   // As the conjunction of the lunation sets Delta T for the month's evenings.
-  const double deltaT = DeltaTDays(day.lunation / 1236.85);
+  const double deltaT = DeltaTDays(day.lunation / kLunationsPerCentury);
   const Sunset s = EveningSunset(place, day.jd - 1, deltaT);
   return ClockAfterNoon(s.hour, s.minute);
 }
