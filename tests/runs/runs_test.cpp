@@ -1,26 +1,37 @@
 // The Golgotha, Jordan, Creation and Flood runs: the year boxes, single years
 // read line by line against day counts and weekdays by std::chrono and the
-// reports' own tables, and the range lists against the years' own reports.
-#include "runs/chronology.h"
-
+// reports' own tables, the range lists against the years' own reports; the
+// sunsets and the sun and moon times of a year at a place against an
+// independent ephemeris (New York, 2024); the location runs; no undefined
+// number within the place limits.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdlib>
+#include <map>
 #include <regex>
 #include <tuple>
 
+#include "app/holy_days_window.h"
 #include "engine/numeric.h"
+#include "runs/chronology.h"
 #include "runs/run_years.h"
 #include "support/civil_days.h"
+#include "support/reference_csv.h"
+#include "support/temp_dir.h"
 
 namespace orvane::runs {
 namespace {
 
+using app::HolyDaysWindow;
+using Control = HolyDaysWindow::Control;
 using testing::CivilDays;
 using testing::ReportWeekday;
 using testing::StatedDate;
 using testing::TextLines;
+namespace chr = std::chrono;
 
 // The two year boxes, the Flood button and the WORKING box of a window.
 class Boxes final : public EngineHost, public ChronologyHost {
@@ -317,6 +328,311 @@ TEST(ChronologyRange, ListsExactlyTheYearsWhoseOwnReportIsMarked) {
     for (int k = 0; k < 3; ++k) EXPECT_EQ(listed[k], marked[k]) << k;
     EXPECT_GE(marked[0].size() + marked[1].size(), 4u);
   }
+}
+
+// --- The tables of a year at a place ----------------------------------------------
+
+// A main window with its user data in a fresh folder and a place typed
+// into the coordinate boxes.
+struct MainWindow {
+  MainWindow(const std::string& name, const std::string& coordinates) {
+    w.SetUserDataFolders({dir.path(), dir.path()});
+    w.Form_Load(2024);
+    w.TypeKeys(Control::txtLatDeg, coordinates);
+    w.SetFocus(Control::None);
+    w.userData().LocationName = name;
+    w.UserDataChanged = false;
+  }
+  const std::string& Run(bool sunsets, const std::string& year, bool gregorian) {
+    w.SwitchSection(sunsets ? "Sunset" : "Times");
+    w.txtYear = year;
+    w.chkGregYear = gregorian;
+    sunsets ? w.cmdSunset_Click() : w.cmdTimes_Click();
+    return w.OutputText();
+  }
+  testing::TempDir dir;
+  SilentBeeper beeper;
+  HolyDaysWindow w{beeper};
+};
+
+const std::string kNewYork = "40 43 N 74 0 W 5";
+const std::string kJerusalem = "31 47 N 35 13 E 2";
+
+// One day of the reference year: times in hours of the zone day (NaN when
+// the event does not happen that day) and the moon's illumination then.
+struct RefDay {
+  long jd;
+  double sunrise, sunset, moonrise, moonset, illumRise, illumSet;
+};
+
+std::map<std::string, RefDay> ReferenceYear() {
+  const auto hours = [](const std::string& hms) {
+    return hms.empty() ? NAN
+                       : std::stoi(hms) + std::stoi(hms.substr(3)) / 60.0 + std::stoi(hms.substr(6)) / 3600.0;
+  };
+  const auto number = [](const std::string& s) { return s.empty() ? NAN : std::stod(s); };
+  std::map<std::string, RefDay> days;
+  for (auto f : testing::ReadReferenceCsv("times_new_york_2024.csv")) {
+    f.resize(8);
+    days[f[0]] = {std::stol(f[1]), hours(f[2]),  hours(f[3]), hours(f[4]),
+                  hours(f[5]),     number(f[6]), number(f[7])};
+  }
+  EXPECT_EQ(days.size(), 366u) << "reference file";
+  return days;
+}
+
+// Minutes between two clock times, across midnight.
+double MinutesApart(double hours, double refHours) {
+  return std::fabs(std::remainder((hours - refHours) * 60, 1440));
+}
+
+chr::year_month_day Plus(chr::year_month_day date, int days) { return chr::sys_days(date) + chr::days(days); }
+
+std::string Iso(const chr::year_month_day& d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(d.year()),
+                static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
+  return text;
+}
+
+TEST(Sunsets, FourColumnsOfConsecutiveDays) {
+  struct Case {
+    const char *name, *year;
+    bool gregorian;
+    chr::year_month_day first;  // the first cell; Biblical years start the evening before Abib 1
+    std::size_t rows;
+    const char *title, *place;
+  };
+  const Case cases[] = {
+      {"New York", "2024", true, chr::year{2024} / 1 / 1, 92, " 2024 CE  CALCULATED SUNSETS",
+       "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)"},
+      // The crescent of the new moon of 8 April 2024 was first seen on the
+      // evening of the 9th: Abib 1 is 10 April.
+      {"New York", "2024", false, chr::year{2024} / 4 / 9, 108, " 2024 CE  CALCULATED SUNSETS", nullptr},
+      {"Jerusalem", "-1", true, chr::year{0} / 1 / 1, 92, " 1 BCE    CALCULATED SUNSETS", nullptr},
+  };
+  static const std::regex cell(R"(([ \d]\d) ([A-Z][a-z]{2}) (\d+)([ \d]{2}\d):(\d\d)PM    )");
+  const auto reference = ReferenceYear();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + c.year + (c.gregorian ? "" : " Biblical"));
+    MainWindow f(c.name, std::string(c.name) == "New York" ? kNewYork : kJerusalem);
+    const auto lines = TextLines(f.Run(true, c.year, c.gregorian));
+    ASSERT_EQ(lines.size(), 4 + c.rows);
+    EXPECT_EQ(lines[0], c.title);
+    if (c.place != nullptr) {
+      EXPECT_EQ(lines[1], c.place);
+    }
+    EXPECT_EQ(lines[3], std::string(88, '_'));
+    double worst = 0;
+    for (std::size_t row = 0; row < c.rows; ++row) {
+      const std::string& line = lines[4 + row];
+      std::size_t column = 0, covered = 0;
+      for (auto m = std::sregex_iterator(line.begin(), line.end(), cell); m != std::sregex_iterator();
+           ++m, ++column) {
+        const chr::year_month_day date = Plus(c.first, static_cast<int>(row + c.rows * column));
+        const int year = static_cast<int>(date.year());
+        EXPECT_EQ(std::stoi((*m)[1]), static_cast<int>(static_cast<unsigned>(date.day()))) << line;
+        EXPECT_EQ(testing::MonthNumber((*m)[2]), static_cast<int>(static_cast<unsigned>(date.month())))
+            << line;
+        EXPECT_EQ(std::stoi((*m)[3]), year > 0 ? year : 1 - year) << line;  // the bare year of its era
+        covered += static_cast<std::size_t>(m->length());
+        const auto ref = reference.find(Iso(date));
+        if (c.gregorian && std::string(c.year) == "2024" && ref != reference.end()) {
+          const double hours = std::stoi((*m)[4]) + 12 + std::stoi((*m)[5]) / 60.0;
+          worst = std::max(worst, MinutesApart(hours, ref->second.sunset));
+        }
+      }
+      EXPECT_EQ(column, 4u) << line;
+      EXPECT_EQ(covered, line.size()) << line;
+    }
+    // Rounded to the minute, the low-precision sun stays within a minute and a half.
+    EXPECT_LT(worst, 1.5);
+  }
+}
+
+// A Gregorian table takes the Delta T of its own year, as a Biblical year's
+// table takes that of its first month: both print the same minute on the
+// days they share, whatever ran before (4000 BCE leaves a Delta T of about
+// half a day).  In 1461 BCE a table without it differed on 59 of 266 days.
+TEST(Sunsets, TheGregorianTableIsTheBiblicalOneOnSharedDaysWhateverRanBefore) {
+  MainWindow f("Jerusalem", kJerusalem);
+  const std::string gregorian = f.Run(true, "-1461", true);
+  const auto cells = [](const std::string& text) {
+    static const std::regex cell(R"((\d+ [A-Z][a-z]{2} +\d+) +(\d+:\d\d)PM)");
+    std::map<std::string, std::string> byDay;
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), cell); m != std::sregex_iterator(); ++m)
+      byDay[(*m)[1]] = (*m)[2];
+    return byDay;
+  };
+  const auto biblical = cells(f.Run(true, "-1461", false));
+  f.Run(true, "-4000", false);
+  EXPECT_EQ(f.Run(true, "-1461", true), gregorian);
+  std::size_t shared = 0;
+  for (const auto& [day, sunset] : cells(gregorian)) {
+    if (!biblical.contains(day)) continue;
+    ++shared;
+    EXPECT_EQ(sunset, biblical.at(day)) << day;
+  }
+  EXPECT_GT(shared, 250u);
+}
+
+// The cells of a day line of the times table: "01/01/2024   2460311     7:20      16:39    22:14       68.2
+// 10:52      72.6" (date, day number, sunrise and sunset hours and minutes, moonrise, its illumination,
+// moonset, its illumination); a missing moon event is "--:--" with " ----".
+std::vector<std::string> TimesCells(const std::string& line) {
+  static const std::regex form(
+      R"((\d\d/\d\d/-?\d{4})   (\d+)     (\d?\d):(\d\d)      (\d?\d):(\d\d)    (\d\d:\d\d|--:--)      ( \d\d\.\d| \d\.\d\d| 100 | ----)    (\d\d:\d\d|--:--)     ( \d\d\.\d| \d\.\d\d| 100 | ----))");
+  std::smatch m;
+  if (!std::regex_match(line, m, form) || (m[7] == "--:--") != (m[8] == " ----") ||
+      (m[9] == "--:--") != (m[10] == " ----"))
+    return {};
+  return {m.begin() + 1, m.end()};
+}
+
+double Hours(const std::string& h, const std::string& m) { return std::stoi(h) + std::stoi(m) / 60.0; }
+
+TEST(Times, AYearAgreesWithAnIndependentEphemeris) {
+  MainWindow f("New York", kNewYork);
+  const auto lines = TextLines(f.Run(false, "2024", true));
+  const std::string header =
+      "  DATE    JULIAN DAY #  SUNRISE   SUNSET   MOONRISE  % ILLUM.  MOONSET  % ILLUM";
+  ASSERT_EQ(lines.size(), 4u + 366u + 13u);
+  EXPECT_EQ(lines[0], "(New York, 40\u00BA43'N 74\u00BA0'W GMT -5)");
+  EXPECT_EQ(lines[1], "Times are not corrected for changes in Daylight Saving.");
+  EXPECT_EQ(lines[2], "Dates are shown in Month/Day/Year format.");
+  EXPECT_EQ(lines[3], std::string(79, '_'));
+  const auto reference = ReferenceYear();
+  int day = 0, moonEvents = 0, moonFar = 0, missing = 0;
+  double worstSun = 0, worstMoon = 0, worstIllum = 0;
+  const RefDay* previous = nullptr;
+  for (std::size_t i = 4; i < lines.size(); ++i) {
+    // The header stands above the 1st, 31st, 61st, ... day.
+    ASSERT_EQ(lines[i] == header, day % 30 == 0 && lines[i - 1] != header) << "above day " << day + 1;
+    if (lines[i] == header) continue;
+    const auto t = TimesCells(lines[i]);
+    ASSERT_EQ(t.size(), 10u) << lines[i];
+    const chr::year_month_day date = Plus(chr::year{2024} / 1 / 1, day++);
+    const std::string iso = Iso(date);
+    EXPECT_EQ(t[0], iso.substr(5, 2) + "/" + iso.substr(8, 2) + "/" + iso.substr(0, 4));
+    const RefDay& ref = reference.at(iso);
+    EXPECT_EQ(t[1], std::to_string(ref.jd));
+    worstSun = std::max({worstSun, MinutesApart(Hours(t[2], t[3]), ref.sunrise),
+                         MinutesApart(Hours(t[4], t[5]), ref.sunset)});
+    const double refHours[] = {ref.moonrise, ref.moonset}, refIllum[] = {ref.illumRise, ref.illumSet};
+    const double dayBefore[] = {previous ? previous->moonrise : NAN, previous ? previous->moonset : NAN};
+    for (int e = 0; e < 2; ++e) {
+      const std::string &cell = t[6 + 2 * e], &illum = t[7 + 2 * e];
+      // A day without the event: the reference has none either, or has it within half an hour of a midnight.
+      if (cell == "--:--" || std::isnan(refHours[e])) {
+        missing += cell != "--:--" || (refHours[e] > 0.5 && refHours[e] < 23.5);
+        continue;
+      }
+      ++moonEvents;
+      const double hours = Hours(cell, cell.substr(3)), apart = MinutesApart(hours, refHours[e]);
+      if (apart > 10) {
+        // The search does not test convergence: an event near noon, a day
+        // from where it starts, can come out as the day before's.
+        ++moonFar;
+        EXPECT_LE(MinutesApart(hours, dayBefore[e]), 10) << lines[i];
+        continue;
+      }
+      worstMoon = std::max(worstMoon, apart);
+      worstIllum = std::max(worstIllum, std::fabs(std::stod(illum) - refIllum[e]));
+    }
+    previous = &ref;
+  }
+  EXPECT_EQ(day, 366);
+  EXPECT_LT(worstSun, 1.5);
+  // The moon's rising and setting come from two passes of a low-precision
+  // theory: all but a few within ten minutes, the illumination to a point and a half.
+  EXPECT_GT(moonEvents, 680);
+  EXPECT_LE(missing, 4);
+  EXPECT_LE(moonFar, moonEvents / 100);
+  EXPECT_LT(worstMoon, 10);
+  EXPECT_LT(worstIllum, 1.5);
+  // A Biblical year: four hundred days from the evening before Abib 1 (10 April 2024).
+  MainWindow jerusalem("Jerusalem, Israel", kJerusalem);
+  std::vector<std::string> days;
+  for (const std::string& line : TextLines(jerusalem.Run(false, "2024", false))) {
+    if (const auto cells = TimesCells(line); !cells.empty()) days.push_back(cells[0]);
+  }
+  ASSERT_EQ(days.size(), 400u);
+  EXPECT_EQ(days.front(), "04/09/2024");
+  EXPECT_EQ(days.back(), "05/13/2025");
+}
+
+TEST(LocationRuns, EnterInTheYearBoxSavesTheChangedPlaceAndRunsTheSectionsTable) {
+  struct Case {
+    const char *section, *start;
+    bool HolyDaysWindow::*button;
+  };
+  for (const Case& c :
+       {Case{"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &HolyDaysWindow::cmdLocMonEnabled},
+        Case{"Sunset", " 2023 CE  CALCULATED SUNSETS", &HolyDaysWindow::cmdSunsetEnabled},
+        Case{"Times", "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)", &HolyDaysWindow::cmdTimesEnabled}}) {
+    SCOPED_TRACE(c.section);
+    MainWindow f("New York", kNewYork);
+    f.w.SwitchSection(c.section);
+    f.w.chkEJW = true;
+    f.w.TypeKeys(Control::txtGMT, "4");
+    f.w.SetFocus(Control::None);
+    bool disabledWhileWriting = false;
+    f.w.OutputPane().onChange = [&] { disabledWhileWriting = disabledWhileWriting || !(f.w.*c.button); };
+    f.w.TypeKeys(Control::txtYear, "2023\r");
+    f.w.OutputPane().onChange = nullptr;
+    EXPECT_TRUE(f.w.OutputText().starts_with(c.start)) << f.w.OutputText().substr(0, 80);
+    EXPECT_TRUE(disabledWhileWriting && f.w.*c.button);
+    EXPECT_FALSE(f.w.UserDataChanged);
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "UserData.Dat"));
+    EXPECT_EQ(f.w.state().TableMode + f.w.state().LocalMode, kFalse);
+    // Local month starts are the tables alone; the east-of-Israel box is for Jerusalem's reports.
+    EXPECT_EQ(f.w.OutputText().find("First Day of Month"), std::string::npos);
+    EXPECT_FALSE(f.w.chkEJW);
+  }
+}
+
+TEST(NoNotANumber, EveryReportIsDefinedAtEveryLatitude) {
+  // The local new moons, the sunsets and every `stride`-th day of the times
+  // table; an undefined hour angle fails even where it prints as no event.
+  const auto sweep = [](const std::string& place, const std::vector<int>& years, int stride) {
+    MainWindow f("Sweep", place);
+    if (place.starts_with("60 59")) {  // 61 degrees pasted past the box's limit are read as 60.99
+      f.w.SetCoordinateText(f.w.txtLatDeg, "61");
+      f.w.SetCoordinateText(f.w.txtLatMin, "0");
+    }
+    EphemerisState& st = f.w.state();
+    for (int year : years) {
+      SCOPED_TRACE(place + " in " + std::to_string(year));
+      f.w.txtYear = std::to_string(year);
+      f.w.cmdLocMon_Click();
+      std::string text = f.w.OutputText() + f.Run(true, std::to_string(year), true);
+      st.LocalMode = st.TableMode = kTrue;
+      f.w.ReadCoordinates();
+      f.w.engine().InitEphemeris();
+      const double first = st.MonthStartJD - 1;  // 1 January
+      for (double jd = first; jd < first + 366; jd += stride) {
+        st.ConvertJD = jd;
+        f.w.engine().JulianDayToDateText();
+        st.LunationNumber = std::floor((jd - 2415021) / 29.530589);
+        f.w.modTimes().WriteDayTimes(f.w.engine(), jd);
+        ASSERT_TRUE(std::isfinite(st.MoonHourAngle) && std::isfinite(st.SunCosHourAngle)) << "JD " << jd;
+      }
+      st.TableMode = st.LocalMode = kFalse;
+      text += f.w.OutputText();
+      ASSERT_TRUE(text.find("nan") == std::string::npos && text.find("inf") == std::string::npos) << text;
+    }
+  };
+  for (int degrees = -60; degrees <= 60; ++degrees) {
+    sweep(std::to_string(std::abs(degrees)) + (degrees < 0 ? " 0 S" : " 0 N") + " 35 13 E 2",
+          {-4004, -1500, 2024, 9999}, 13);
+  }
+  // With the larger obliquity of ancient times the moon's declination
+  // reaches about 29 degrees in the years of its greatest swing (every 18.61
+  // years; one was in 2025): at the limit it then neither rises nor sets on some days.
+  std::vector<int> swings;
+  for (int k = 125; k <= 325; k += 25) swings.push_back(static_cast<int>(std::floor(2025 - 18.61 * k)) - 1);
+  sweep("60 59 N 35 13 W 2", swings, 1);
+  sweep("60 59 S 35 13 W 2", swings, 1);
 }
 
 }  // namespace
