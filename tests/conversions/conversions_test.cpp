@@ -292,17 +292,13 @@ struct Boxes {
   void (Model::*compute)();
 };
 Boxes BoxesOf(Column column) {
-  switch (column) {
-    case G:
-      return {&Model::txtGDay, &Model::txtGMonth, &Model::txtGYear, &Model::cmdGCompute_Click};
-    case J:
-      return {&Model::txtJCDay, &Model::txtJCMonth, &Model::txtJCYear, &Model::cmdJCCompute_Click};
-    case B:
-      return {&Model::txtBDay, &Model::txtBMonth, &Model::txtBYear, &Model::cmdBCompute_Click};
-    case H:
-      break;
-  }
-  return {&Model::txtHDay, &Model::txtHMonth, &Model::txtHYear, &Model::cmdHCompute_Click};
+  static const Boxes kBoxes[] = {
+      // in the order of the columns
+      {&Model::txtGDay, &Model::txtGMonth, &Model::txtGYear, &Model::cmdGCompute_Click},
+      {&Model::txtJCDay, &Model::txtJCMonth, &Model::txtJCYear, &Model::cmdJCCompute_Click},
+      {&Model::txtBDay, &Model::txtBMonth, &Model::txtBYear, &Model::cmdBCompute_Click},
+      {&Model::txtHDay, &Model::txtHMonth, &Model::txtHYear, &Model::cmdHCompute_Click}};
+  return kBoxes[static_cast<int>(column)];
 }
 
 // A conversion window over a main window that shows a report, opened on
