@@ -77,45 +77,40 @@ std::string YearText(double year) {
 }
 
 TEST(ChronologyBoxes, YearsAreBroughtToTheRunsLimitsAndInOrder) {
-  struct Case {
-    const char *run, *first, *second, *wantFirst, *wantSecond;
-    int beeps;
-    const char* firstLine;
-  };
-  const Case cases[] = {
-      {"Golgotha", "40", "20", "20", "40", 0,
+  // The run, the years typed, the years the boxes then hold, beeps, the report's first line.
+  const std::tuple<std::string, const char*, const char*, std::string, int, const char*> cases[] = {
+      {"Golgotha", "40", "20", "20 40", 0,
        "The following years may have the Passover sacrifice on Wednesday."},
-      {"Golgotha", "-5000", "", "-4004", "", 0,
+      {"Golgotha", "-5000", "", "-4004 ", 0,
        "Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in 4004 BCE"},
-      {"Jordan", "9998", "12000", "9998", "9999", 0,
+      {"Jordan", "9998", "12000", "9998 9999", 0,
        "The following years may have the Passover sacrifice on the Sabbath."},
-      {"Jordan", "0", "", "0", "", 0, "Possible Dates for the Jordan Crossing in 1 CE    "},
-      {"Creation", "-7000", "-5999", "-6000", "-5999", 0, "The following years may have Abib 1 on Sunday."},
-      {"Creation", "", "", "-6000", "", 0, "Possible Dates for Creation in 6000 BCE"},
-      {"HolyDays", "30", "", "30", "", 0, nullptr},  // not a chronology run: nothing runs
-      {"Flood", "0", "", "-1", "", 0, nullptr},      // read as the engine reads a year
-      {"Flood", "-5000", "-4003", "-4004", "-4003", 1,
+      {"Jordan", "0", "", "0 ", 0, "Possible Dates for the Jordan Crossing in 1 CE    "},
+      {"Creation", "-7000", "-5999", "-6000 -5999", 0, "The following years may have Abib 1 on Sunday."},
+      {"Creation", "", "", "-6000 ", 0, "Possible Dates for Creation in 6000 BCE"},
+      {"HolyDays", "30", "", "30 ", 0, nullptr},  // not a chronology run: nothing runs
+      {"Flood", "0", "", "-1 ", 0, nullptr},      // read as the engine reads a year
+      {"Flood", "-5000", "-4003", "-4004 -4003", 1,
        " First year of run is 4004 BCE          Last year of run is 4003 BCE"},
-      {"Flood", "-2300", "-2400", "-2400", "-2300", 0,
+      {"Flood", "-2300", "-2400", "-2400 -2300", 0,
        " First year of run is 2400 BCE          Last year of run is 2300 BCE"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.run) + " " + c.first + ".." + c.second);
-    const Window w(c.run, c.first, c.second);
-    EXPECT_EQ(w.boxes.first, c.wantFirst);
-    EXPECT_EQ(w.boxes.second, c.wantSecond);
-    EXPECT_EQ(w.boxes.beeps, c.beeps);
-    if (c.firstLine != nullptr) {
-      EXPECT_EQ(TextLines(w.text()).at(0), c.firstLine);
+  for (const auto& [run, first, second, boxes, beeps, firstLine] : cases) {
+    SCOPED_TRACE(run + " " + first + ".." + second);
+    const Window w(run, first, second);
+    EXPECT_EQ(w.boxes.first + " " + w.boxes.second, boxes);
+    EXPECT_EQ(w.boxes.beeps, beeps);
+    if (firstLine != nullptr) {
+      EXPECT_EQ(TextLines(w.text()).at(0), firstLine);
     }
-    if (std::string(c.run) == "HolyDays") {
+    if (run == "HolyDays") {
       EXPECT_EQ(w.text(), "");
       continue;
     }
     // The run fixes its own place and gives it back; Enter repeats it.
     EXPECT_EQ(
         std::tie(w.boxes.eastTicked, w.engine.st.ShowInMain, w.engine.st.FixedPlaceMode, w.engine.st.RunName),
-        std::make_tuple(false, kTrue, kFalse, std::string(c.run)));
+        std::make_tuple(false, kTrue, kFalse, run));
   }
   // A range headed from year 0 names the year computed.
   EXPECT_EQ(TextLines(Pane("Creation", 0, "3")).at(1), "First year of run is 1 CE    ");
@@ -237,14 +232,8 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
   // s7 = -1: the seventh month possibly one day earlier (one day fewer).
   // Only a count that can rise to exactly 150 is marked and listed.  A year
   // that shows each row, where one does.
-  struct Case {
-    int year;
-    long days;
-    int s2, s7;
-    const char* note;
-    FloodList list;
-  };
-  const Case cases[] = {
+  // The year, the days between, s2, s7, the note and the list it goes in.
+  const std::tuple<int, long, int, int, const char*, FloodList> cases[] = {
       {-2348, 150, 0, 0, "", FloodList::None},
       {-4004, 149, 0, 0, "", FloodList::None},
       {-3931, 149, 1, 0, "********** Possibly 150 days. **********", FloodList::Days149},
@@ -266,24 +255,15 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
       {0, 151, -1, -1, "Possibly 149 or 150 days.", FloodList::None},
       {0, 151, 0, -1, "Possibly 150 days.", FloodList::None},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.year) + ": " + std::to_string(c.days) + " " + std::to_string(c.s2) + " " +
-                 std::to_string(c.s7));
-    EXPECT_EQ(FloodNoteText(static_cast<double>(c.days), c.s2, c.s7), c.note);
-    EXPECT_EQ(FloodNoteList(static_cast<double>(c.days), c.s2, c.s7), c.list);
-    if (c.year == 0) continue;
-    const std::string text = Pane("Flood", c.year);
+  for (const auto& [year, days, s2, s7, note, list] : cases) {
+    SCOPED_TRACE(std::to_string(year) + ": " + std::to_string(days) + " " + std::to_string(s2) + " " +
+                 std::to_string(s7));
+    EXPECT_EQ(FloodNoteText(static_cast<double>(days), s2, s7), note);
+    EXPECT_EQ(FloodNoteList(static_cast<double>(days), s2, s7), list);
+    if (year == 0) continue;
+    const std::string text = Pane("Flood", year);
     const auto dates = testing::StatedDates(text);
     ASSERT_EQ(dates.size(), 2u);
-    const auto shift = [](const std::string& label, int ifEarlier) {
-      return label.ends_with("(possibly one day earlier)") ? ifEarlier
-             : label.ends_with("(possibly one day later)") ? -ifEarlier
-                                                           : 0;
-    };
-    EXPECT_TRUE(dates[0].label.starts_with("17th of 2nd Month is"));
-    EXPECT_TRUE(dates[1].label.starts_with("17th of 7th Month is"));
-    EXPECT_EQ(shift(dates[0].label, 1), c.s2);
-    EXPECT_EQ(shift(dates[1].label, -1), c.s7);
     // The 17th is sixteen days after the first, the day after the last evening
     // of its month's table (two days after a doubtful low one, shown last).
     std::vector<testing::EveningRow> lastRows;
@@ -293,14 +273,18 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
     ASSERT_EQ(lastRows.size(), 3u);
     for (std::size_t k = 0; k < 2; ++k) {
       const auto& evening = lastRows[k + 1];
-      EXPECT_EQ(CivilDays(dates[k]), CivilDays(evening.day, evening.month, -c.year, true) +
+      const std::string& label = dates[k].label;
+      EXPECT_TRUE(label.starts_with(k == 0 ? "17th of 2nd Month is" : "17th of 7th Month is")) << label;
+      EXPECT_EQ(label.ends_with("(possibly one day earlier)") - label.ends_with("(possibly one day later)"),
+                k == 0 ? s2 : -s7);
+      EXPECT_EQ(CivilDays(dates[k]), CivilDays(evening.day, evening.month, -year, true) +
                                          (evening.verdict == "Prob Not Visible" ? 2 : 1) + 16);
       EXPECT_EQ(dates[k].weekday, ReportWeekday(CivilDays(dates[k])));
     }
-    ASSERT_EQ(CivilDays(dates[1]) - CivilDays(dates[0]), c.days);
-    const std::string count = "There are " + std::to_string(c.days) + " days between these dates. ";
-    EXPECT_TRUE(text.ends_with((c.days == 150 ? "\r\n\r\n******* " + count + " ******* " : "\r\n" + count) +
-                               c.note + "\r\n"))
+    ASSERT_EQ(CivilDays(dates[1]) - CivilDays(dates[0]), days);
+    const std::string count = "There are " + std::to_string(days) + " days between these dates. ";
+    EXPECT_TRUE(text.ends_with((days == 150 ? "\r\n\r\n******* " + count + " ******* " : "\r\n" + count) +
+                               note + "\r\n"))
         << text.substr(text.size() - 120);
   }
 }
@@ -531,26 +515,22 @@ TEST(Times, AYearAgreesWithAnIndependentEphemeris) {
 }
 
 TEST(LocationRuns, EnterInTheYearBoxSavesTheChangedPlaceAndRunsTheSectionsTable) {
-  struct Case {
-    const char *section, *start;
-    bool HolyDaysWindow::*button;
-  };
-  for (const Case& c :
-       {Case{"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &HolyDaysWindow::cmdLocMonEnabled},
-        Case{"Sunset", " 2023 CE  CALCULATED SUNSETS", &HolyDaysWindow::cmdSunsetEnabled},
-        Case{"Times", "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)", &HolyDaysWindow::cmdTimesEnabled}}) {
-    SCOPED_TRACE(c.section);
+  for (const auto& [section, start, button] :
+       {std::tuple{"LocalMoons", " 2023 CE  CALCULATED NEW MOONS", &HolyDaysWindow::cmdLocMonEnabled},
+        {"Sunset", " 2023 CE  CALCULATED SUNSETS", &HolyDaysWindow::cmdSunsetEnabled},
+        {"Times", "(New York, 40\u00BA43'N 74\u00BA0'W GMT -4)", &HolyDaysWindow::cmdTimesEnabled}}) {
+    SCOPED_TRACE(section);
     MainWindow f("New York", kNewYork);
-    f.w.SwitchSection(c.section);
+    f.w.SwitchSection(section);
     f.w.chkEJW = true;
     f.w.TypeKeys(Control::txtGMT, "4");
     f.w.SetFocus(Control::None);
     bool disabledWhileWriting = false;
-    f.w.OutputPane().onChange = [&] { disabledWhileWriting = disabledWhileWriting || !(f.w.*c.button); };
+    f.w.OutputPane().onChange = [&] { disabledWhileWriting = disabledWhileWriting || !(f.w.*button); };
     f.w.TypeKeys(Control::txtYear, "2023\r");
     f.w.OutputPane().onChange = nullptr;
-    EXPECT_TRUE(f.w.OutputText().starts_with(c.start)) << f.w.OutputText().substr(0, 80);
-    EXPECT_TRUE(disabledWhileWriting && f.w.*c.button);
+    EXPECT_TRUE(f.w.OutputText().starts_with(start)) << f.w.OutputText().substr(0, 80);
+    EXPECT_TRUE(disabledWhileWriting && f.w.*button);
     EXPECT_FALSE(f.w.UserDataChanged);
     EXPECT_TRUE(std::filesystem::exists(f.dir / "UserData.Dat"));
     EXPECT_EQ(f.w.state().TableMode + f.w.state().LocalMode, kFalse);
