@@ -28,16 +28,12 @@ double GregorianJD(int year, int month, int day) {
   return testing::NoonJD(testing::CivilDays(day, month, std::abs(year), year < 0)) - 0.5;
 }
 
-// "YEAR MONTH DAY [TAG]" lines of a file of reference vectors.
-struct VectorDate {
-  int year = 0, month = 0, day = 0;
-  std::string tag;
-};
-std::vector<VectorDate> ReadVectors(const std::string& name) {
-  std::vector<VectorDate> dates;
+// The "YEAR MONTH DAY [TAG]" lines of a file of reference vectors.
+std::vector<std::tuple<int, int, int, std::string>> ReadVectors(const std::string& name) {
+  std::vector<std::tuple<int, int, int, std::string>> dates;
   for (const std::string& line : testing::ReferenceLines(name)) {
-    VectorDate& date = dates.emplace_back();
-    std::istringstream(line) >> date.year >> date.month >> date.day >> date.tag;
+    auto& [year, month, day, tag] = dates.emplace_back();
+    std::istringstream(line) >> year >> month >> day >> tag;
   }
   return dates;
 }
@@ -46,9 +42,9 @@ TEST(TishriOne, AgreesWithHebcalForEveryYearFrom1To9999) {
   const auto dates = ReadVectors("tishri_one_hebcal.txt");
   ASSERT_EQ(dates.size(), 9999u);
   int disagreements = 0;
-  for (const auto& d : dates) {
-    if (TishriOneJD(d.year) != GregorianJD(d.year, d.month, d.day) && ++disagreements <= 10) {
-      ADD_FAILURE() << "year " << d.year << ": " << TishriOneJD(d.year);
+  for (const auto& [year, month, day, tag] : dates) {
+    if (TishriOneJD(year) != GregorianJD(year, month, day) && ++disagreements <= 10) {
+      ADD_FAILURE() << "year " << year << ": " << TishriOneJD(year);
     }
   }
   EXPECT_EQ(disagreements, 0);
@@ -212,13 +208,13 @@ std::vector<std::string> DateutilLines(int first, int count) {
   static const char* const kMonths[] = {"", "", "", "March", "April"};
   std::vector<std::string> lines;
   for (int year = first; year < first + count; ++year) {
-    const auto& d = dates.at(static_cast<std::size_t>(year - 1));
-    EXPECT_EQ(d.year, year);
-    const bool march = d.day <= 2;
+    const auto& [y, month, day, tag] = dates.at(static_cast<std::size_t>(year - 1));
+    EXPECT_EQ(y, year);
+    const bool march = day <= 2;
     char line[160];
     std::snprintf(line, sizeof line, "'Good Friday' is %02d %s, %04d   Easter Sunday is %02d %s, %04d%s",
-                  march ? d.day + 29 : d.day - 2, kMonths[march ? 3 : d.month], year, d.day, kMonths[d.month],
-                  year, d.tag == "J" ? " (Julian)" : "");
+                  march ? day + 29 : day - 2, kMonths[march ? 3 : month], year, day, kMonths[month], year,
+                  tag == "J" ? " (Julian)" : "");
     lines.push_back(line);
   }
   return lines;
@@ -287,6 +283,8 @@ Boxes BoxesOf(Column column) {
 
 // A conversion window over a main window that shows a report, opened on
 // 9 April 2024.
+std::string HelpFor(std::string_view key) { return "help for " + std::string(key); }
+ClockDate OpeningDay() { return {2024, 4, 9}; }
 struct Window {
   Window() {
     main.engine.out.main.SetText(std::string(kMainPane));
@@ -325,12 +323,7 @@ struct Window {
     };
     return hooks;
   }
-  ConversionWindowModel model{main.engine, beeper,
-                              [](std::string_view key) { return "help for " + std::string(key); },
-                              [] {
-                                return ClockDate{2024, 4, 9};
-                              },
-                              Hooks()};
+  ConversionWindowModel model{main.engine, beeper, HelpFor, OpeningDay, Hooks()};
 };
 
 TEST(ConversionWindow, OpeningOnTodayThenTheDayCountAndRabbinicalColumns) {
@@ -344,28 +337,27 @@ TEST(ConversionWindow, OpeningOnTodayThenTheDayCountAndRabbinicalColumns) {
   EXPECT_EQ(w.VisibleOptions(), (std::vector<bool>{false, false, false, false}));
   EXPECT_EQ(w.model.MoonPictureIndex, 0);  // the day after the new moon of 8 April
   EXPECT_EQ(w.beeper.beeps, 0);
-  struct Case {
-    const char *typed, *box, *gregorian, *weekday, *biblicalWeekday, *hebrew, *caption;
-  };
-  const Case cases[] = {
-      // A whole JD is noon: the day starts half a day before; any other
-      // hour is shown as the day it falls in, in every column.
-      {"2451545", "2451544.5", "1 January 2000", "Saturday", "Sabbath", "23 Tevet 5760", "Gregorian"},
-      {"2451545.25", "2451544.5", "1 January 2000", "Saturday", "Sabbath", "23 Tevet 5760", "Gregorian"},
-      {"2451545.9", "2451545.5", "2 January 2000", "Sunday", "First", "24 Tevet 5760", "Gregorian"},
-      // Joshua's long day: the civil weekday repeats, the Rabbinical column
-      // keeps the true one.
-      {"1170111.5", "1170111.5", "22 July -1510", "Monday", "", "", "Modified Gregorian"},
-      {"1170112.5", "1170112.5", "23 July -1510", "Monday", "", "", "Gregorian"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    w.DayCount(c.typed);
-    EXPECT_EQ(w.model.txtJDCount, c.box);
+  // Typed, shown; the Gregorian column, its weekday and caption; the Biblical weekday and the Hebrew date.
+  const std::tuple<const char*, const char*, std::string, const char*, const char*, const char*, const char*>
+      cases[] = {
+          // A whole JD is noon: the day starts half a day before; any other
+          // hour is shown as the day it falls in, in every column.
+          {"2451545", "2451544.5", "1 January 2000", "Saturday", "Gregorian", "Sabbath", "23 Tevet 5760"},
+          {"2451545.25", "2451544.5", "1 January 2000", "Saturday", "Gregorian", "Sabbath", "23 Tevet 5760"},
+          {"2451545.9", "2451545.5", "2 January 2000", "Sunday", "Gregorian", "First", "24 Tevet 5760"},
+          // Joshua's long day: the civil weekday repeats, the Rabbinical column
+          // keeps the true one.
+          {"1170111.5", "1170111.5", "22 July -1510", "Monday", "Modified Gregorian", "", ""},
+          {"1170112.5", "1170112.5", "23 July -1510", "Monday", "Gregorian", "", ""},
+      };
+  for (const auto& [typed, box, gregorian, weekday, caption, biblicalWeekday, hebrew] : cases) {
+    SCOPED_TRACE(typed);
+    w.DayCount(typed);
+    EXPECT_EQ(w.model.txtJDCount, box);
     EXPECT_EQ(w.Date(G) + " " + w.model.lblGDayOfWeek + " " + w.model.fraGregorian,
-              std::string(c.gregorian) + " " + c.weekday + " " + c.caption);
-    if (*c.biblicalWeekday != '\0') {
-      EXPECT_EQ(w.model.lblBDayOfWeek + " " + w.Date(H), std::string(c.biblicalWeekday) + " " + c.hebrew);
+              gregorian + " " + weekday + " " + caption);
+    if (*biblicalWeekday != '\0') {
+      EXPECT_EQ(w.model.lblBDayOfWeek + " " + w.Date(H), std::string(biblicalWeekday) + " " + hebrew);
     }
   }
   EXPECT_EQ(w.model.lblHDay, "Second");
