@@ -126,7 +126,8 @@ std::string Bare(double year) {
 
 // The years a range report lists: the Flood's by column, as its heading
 // places them: "150 days" at 1, "149(+1)" at 20, "148(+2)" at 40, or at 35
-// below the end of the 149(+1) column, which leaves a blank of 15.
+// below the end of the 149(+1) column, which leaves a blank of 15: a row is
+// 34 characters, 39 with a 149(+1) year, and a 148(+2) year adds 9.
 std::vector<std::string> Listed(const std::string& run, int first, int last, int wanted = 0) {
   static const std::regex year(R"(\d+ B?CE)");
   std::vector<std::string> listed;
@@ -136,15 +137,19 @@ std::vector<std::string> Listed(const std::string& run, int first, int last, int
       below = line.find("=====") != std::string::npos;
       continue;
     }
-    bool second = false;
+    bool second = false, third = false;
     for (std::sregex_iterator it(line.begin(), line.end(), year), end; it != end; ++it) {
       const auto at = it->position();
       const int column = run != "Flood" || at < 19 ? 0 : at < 30 ? 1 : 2;
       second = second || column == 1;
+      third = third || column == 2;
       if (column == 2) {
         EXPECT_EQ(at, second ? 40 : 35) << line;
       }
       if (column == wanted) listed.push_back(it->str());
+    }
+    if (run == "Flood") {
+      EXPECT_EQ(line.size(), (second ? 39u : 34u) + (third ? 9u : 0u)) << line;
     }
   }
   return listed;
