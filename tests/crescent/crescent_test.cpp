@@ -53,27 +53,22 @@ TEST(CrescentCriteria, YallopsWorkedExampleAndTheClassBoundaries) {
   }
 }
 
-TEST(CrescentEvenings, PublishedSightings) {
+TEST(CrescentEvenings, PublishedSightingsAndTheProgramsOwnNumber) {
   // Shawwal 1445: the crescent of 2024 April 9 was easy to see across the
   // Middle East; on March 10 at Mecca the moon was 6.6 hours old, far
   // below every limit; on April 8 the sun set there before the conjunction.
   for (const Observer& place : {kJerusalem, kMecca}) {
     const CrescentEvening e = EvaluateEvening(2024, 4, 9, place);
-    EXPECT_EQ(YallopText(e), "A") << place.latitudeDeg;
-    EXPECT_EQ(OdehText(e), "A") << place.latitudeDeg;
+    EXPECT_EQ(YallopText(e) + OdehText(e), "AA") << place.latitudeDeg;
   }
   const CrescentEvening young = EvaluateEvening(2024, 3, 10, kMecca);
   EXPECT_NEAR(young.ageHours, 6.6, 0.1);
   EXPECT_EQ(YallopText(young), "F");
   const CrescentEvening before = EvaluateEvening(2024, 4, 8, kMecca);
   EXPECT_EQ(before.kind, EveningKind::BeforeConjunction);
-  EXPECT_EQ(YallopText(before), "before conjunction");
-  EXPECT_EQ(OdehText(before), "before conjunction");
+  EXPECT_EQ(YallopText(before) + ", " + OdehText(before), "before conjunction, before conjunction");
   EXPECT_FALSE(before.bestTimeJD || before.yallopQ || before.odehV);
   EXPECT_LT(before.ageHours, 0);
-}
-
-TEST(CrescentEvenings, ProgramNumberIsTheMonthStartTables) {
   // The number beside the criteria is the one the Jerusalem month-start
   // table gives the evening the crescent of April 2024 is first seen.
   testing::EngineFixture f;
@@ -82,8 +77,7 @@ TEST(CrescentEvenings, ProgramNumberIsTheMonthStartTables) {
   f.engine.FindNewMoon();
   ASSERT_EQ(f.st().EveningJD, JulianDayFromDate(9, 4, 2024));
   const CrescentEvening e = EvaluateEvening(2024, 4, 9, kJerusalem);
-  EXPECT_DOUBLE_EQ(e.orvaneNumber, f.st().VisibilityNumber);
-  EXPECT_EQ(e.orvaneClass, f.st().Verdict);
+  EXPECT_EQ(std::tie(e.orvaneNumber, e.orvaneClass), std::tie(f.st().VisibilityNumber, f.st().Verdict));
 }
 
 // Hours after 0h UT of the civil day whose noon is dayJD.
