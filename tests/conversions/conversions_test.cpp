@@ -105,12 +105,7 @@ TEST(CivilDays, EveryThirdDayOfTheRangeBothWaysInBothCalendars) {
     }
   }
   EXPECT_EQ(faults, 0);
-  // Texts across the missing year 0; days outside the month run on.
-  const GregorianDateText lastBce = JDToGregorianText(1721424.5);
-  EXPECT_EQ(lastBce.day_text + "/" + lastBce.month_text + "/" + lastBce.year_text, "31/12/-0001");
-  EXPECT_EQ(JDToGregorianText(GregorianJD(33, 4, 3)).year_text +
-                JDToGregorianText(GregorianJD(29000, 5, 9)).year_text,
-            "003329000");
+  // Days outside the month run on.
   EXPECT_EQ(GregorianToJD(1, -1000, 2024), GregorianJD(2024, 1, 1) - 1001);
   // The reform: Thursday 4 October 1582 (Julian) was followed by Friday 15 October.
   EXPECT_EQ(JulianToJD(1582, 10, 4) + 1, GregorianToJD(10, 15, 1582));
