@@ -4,6 +4,7 @@
 #pragma once
 
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,17 +22,9 @@ struct StatedDate {
 // The lines of a text with CR LF or LF line ends.
 inline std::vector<std::string> TextLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line.ends_with('\r') ? line.erase(line.size() - 1) : line);
   return lines;
 }
 
