@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -247,7 +246,14 @@ void CheckChronology(const std::string& command, const std::string& text, const 
 }
 
 // The listings' dates in order: "TUE,09 APR 2024" and "is 29 March, 2024".
-void CheckListingDates(const std::string& text, const std::vector<std::string>& data) {
+void CheckListingDates(const std::string& text, const json& doc) {
+  std::vector<std::string> data;
+  for (const char* part : {"month_starts", "holy_days"}) {
+    for (const json& d : doc.value(part, json::array())) data.push_back(d.at("date"));
+  }
+  for (const json& y : doc.value("years", json::array())) {
+    data.insert(data.end(), {y.at("good_friday").at("date"), y.at("easter_sunday").at("date")});
+  }
   const std::regex date(R"([A-Z]{3},(\d\d) ([A-Z])([A-Z]{2}) (-?\d+)|is (\d\d) (March|April), (\d+))");
   std::vector<std::string> found;
   for (std::sregex_iterator it(text.begin(), text.end(), date), end; it != end; ++it) {
@@ -265,36 +271,24 @@ void CheckListingDates(const std::string& text, const std::vector<std::string>& 
 TEST(ReportFormats, CarryTheTextReportsDatesAndFigures) {
   const TempDir dir;  // no UserData.Dat: Jerusalem unless a place is typed
   const WorkingFolder folder(dir.path());
-  const std::vector<std::string> newYork = {"--lat", "40 43 N", "--lon", "74 0 W", "--gmt", "5"};
-  // West of Greenwich on the zone of Greenwich: the sunsets fall after
-  // midnight of the zone's clock.
-  const std::vector<std::string> farFromItsZone = {"--lat", "40 0 N", "--lon", "179 0 W", "--gmt", "0"};
-  const char* cases[] = {"holydays 2021",
-                         "holydays -1461",
-                         "holydays 2027 --east",
-                         "newmoons -1 --east",
-                         "localmoons 2024",
-                         "localmoons -3000",
-                         "sunsets 2024 --far",
-                         "times 2024 --gregorian",
-                         "times -44",
-                         "golgotha 31",
-                         "golgotha 20 40",
-                         "jordan -1406",
-                         "creation -4004 -3990",
-                         "flood -2345",
-                         "flood -2400 -2300",
-                         "rabbinical -5",
-                         "easter 1570"};
-  for (const char* line : cases) {
+  // New York, and a place west of Greenwich on the zone of Greenwich, whose
+  // sunsets fall after midnight of the zone's clock.
+  const std::map<std::string, std::vector<std::string>> places = {
+      {"@ny", {"--lat", "40 43 N", "--lon", "74 0 W", "--gmt", "5"}},
+      {"@far", {"--lat", "40 0 N", "--lon", "179 0 W", "--gmt", "0"}}};
+  std::istringstream cases(
+      "holydays 2021; holydays -1461; holydays 2027 --east; newmoons -1 --east; localmoons 2024 @ny;"
+      "localmoons -3000 @ny; sunsets 2024 @far; times 2024 --gregorian; times -44 @ny; golgotha 31;"
+      "golgotha 20 40; jordan -1406; creation -4004 -3990; flood -2345; flood -2400 -2300; rabbinical -5;"
+      "easter 1570");
+  for (std::string line; std::getline(cases, line, ';');) {
+    std::vector<std::string> args;
     std::istringstream words(line);
-    std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
-    const std::string command = args[0];
-    if (command == "localmoons" || args[1] == "-44") args.insert(args.end(), newYork.begin(), newYork.end());
-    if (args.back() == "--far") {
-      args.pop_back();
-      args.insert(args.end(), farFromItsZone.begin(), farFromItsZone.end());
+    for (std::string word; words >> word;) {
+      const auto add = places.contains(word) ? places.at(word) : std::vector<std::string>{word};
+      args.insert(args.end(), add.begin(), add.end());
     }
+    const std::string command = args[0];
     const std::string format = command == "times" || command == "sunsets" ? "csv" : "json";
     SCOPED_TRACE(std::string(line) + " --format " + format);
     const auto text = RunOrvaneCli(args);
@@ -309,17 +303,8 @@ TEST(ReportFormats, CarryTheTextReportsDatesAndFigures) {
       continue;
     }
     const json doc = json::parse(data.out);
-    std::vector<std::string> dates;
-    if (command == "rabbinical") {
-      for (const char* part : {"month_starts", "holy_days"}) {
-        for (const json& d : doc.at(part)) dates.push_back(d.at("date"));
-      }
-      CheckListingDates(text.out, dates);
-    } else if (command == "easter") {
-      for (const json& y : doc.at("years")) {
-        dates.insert(dates.end(), {y.at("good_friday").at("date"), y.at("easter_sunday").at("date")});
-      }
-      CheckListingDates(text.out, dates);
+    if (command == "rabbinical" || command == "easter") {
+      CheckListingDates(text.out, doc);
     } else if (command == "holydays" || command == "newmoons" || command == "localmoons") {
       CheckCalendarReport(command, text.out, doc);
       CheckBeginsAtSunset(std::vector<std::string>(args.begin(), args.end() - 2), doc);
