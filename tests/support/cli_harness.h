@@ -27,15 +27,8 @@ inline CliResult RunOrvaneCli(const std::vector<std::string>& args, int currentY
 
 // The arguments of a fuzz input: its bytes split at each NUL.
 inline std::vector<std::string> ArgumentsFromBytes(std::string_view bytes) {
-  std::vector<std::string> args;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = bytes.find('\0', start);
-    args.emplace_back(
-        bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) break;
-    start = end + 1;
-  }
+  std::vector<std::string> args(1);
+  for (char c : bytes) c == '\0' ? args.emplace_back().clear() : args.back().push_back(c);
   return args;
 }
 
