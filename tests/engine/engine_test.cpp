@@ -1,7 +1,5 @@
-// The day count and its texts, the run set-up and the evening loop,
-// against the standard library's calendar and published dates; the sun,
-// moon and new moons are held against an independent ephemeris in
-// reference_test.cpp.
+// The day count and its texts, the run set-up and the evening loop against
+// the standard library's calendar and published dates.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +10,7 @@
 #include "engine/local_clock.h"
 #include "engine/year_box.h"
 #include "support/fake_host.h"
+#include "support/scoped_environment.h"
 
 namespace orvane {
 namespace {
@@ -117,17 +116,14 @@ TEST(FindNewMoon, ADoubtfulEveningIsFollowedOnlyInHolyDayRuns) {
 // apart, so their dates differ by one or two days at every instant; a clock
 // that read the date of Greenwich would give the same date in both.
 TEST(LocalClock, TodayIsTheDateOfTheLocalTimeZone) {
-  const char* old = std::getenv("TZ");
-  const std::string saved = old ? old : "";
   auto today = [](const char* zone) {
-    ::setenv("TZ", zone, 1);
+    const testing::ScopedEnvironment tz("TZ", zone);
     ::tzset();
     const ClockDate d = LocalToday();
     return std::chrono::sys_days{std::chrono::year{d.year} / d.month / d.day};
   };
   const auto apart = (today("EAST-14") - today("WEST+12")).count();
-  old ? ::setenv("TZ", saved.c_str(), 1) : ::unsetenv("TZ");
-  ::tzset();
+  ::tzset();  // the zone of TZ as it was
   EXPECT_TRUE(apart == 1 || apart == 2) << apart;
 }
 

@@ -52,16 +52,11 @@ EngineEvening EveningAtJerusalem(double jd) {
 }
 
 TEST(Reference, SunAndMoonPositions) {
-  // Geocentric apparent ecliptic coordinates of date.  The lunar theory
-  // leaves out nutation in longitude (up to 17"), so the moon's longitude
-  // tolerance allows for it.  Measured worst errors over the sample: sun
-  // 0.0030 degrees, moon longitude 0.0063, latitude 0.0033, parallax 0.00008.
-  // The smallest terms, at 0.0005 degrees, are below these tolerances; a
-  // sign or coefficient fault in any term from about 0.005 degrees up is not.
-  constexpr double kSunLongitude = 0.005;
-  constexpr double kMoonLongitude = 0.009;
-  constexpr double kMoonLatitude = 0.005;
-  constexpr double kMoonParallax = 0.0002;
+  // Geocentric apparent ecliptic coordinates of date; the moon's longitude
+  // leaves out nutation (up to 17").  Measured worst errors: sun 0.0030
+  // degrees, moon longitude 0.0063, latitude 0.0033, parallax 0.00008.  A
+  // sign or coefficient fault in any term from about 0.005 degrees up fails.
+  const double limits[4] = {0.005, 0.009, 0.005, 0.0002};  // sun, moon longitude, latitude, parallax
   for (const auto& row : testing::ReadReferenceCsv("positions.csv")) {
     const double T = (std::stod(row[0]) - 2415020) / 36525;
     const SolarPosition sun = SolarPositionAt(T, NutationAndAberration::Applied);
@@ -69,7 +64,6 @@ TEST(Reference, SunAndMoonPositions) {
     const double errors[4] = {Apart(sun.longitude / kRad, std::stod(row[2])),
                               Apart(moon.longitude / kRad, std::stod(row[3])),
                               moon.latitude / kRad - std::stod(row[4]), moon.parallaxDeg - std::stod(row[5])};
-    const double limits[4] = {kSunLongitude, kMoonLongitude, kMoonLatitude, kMoonParallax};
     for (int i = 0; i < 4; ++i) EXPECT_LT(std::fabs(errors[i]), limits[i]) << row[1] << " quantity " << i;
   }
 }
