@@ -139,11 +139,8 @@ TEST_F(Cli, BadCommandLinesAreOneLineErrors) {
   auto place = [](const std::string& lat, const std::string& lon, const std::string& gmt) {
     return Args{"times", "--lat", lat, "--lon", lon, "--gmt", gmt};
   };
-  struct Case {
-    Args args;
-    std::string message;  // a part of the line after "orvane-cli: "
-  };
-  const Case cases[] = {
+  // Each command line with a part of the line after "orvane-cli: ".
+  const std::pair<Args, std::string> cases[] = {
       {{}, "A subcommand is required (see orvane-cli --help)"},
       {{"a\nb"}, "unknown command 'a\\nb'"},
       {{"holydays", "\x1b[2J"}, "YEAR: must be a whole number, not '\\x1b[2J'"},
@@ -183,12 +180,12 @@ TEST_F(Cli, BadCommandLinesAreOneLineErrors) {
       {{"holydays", "--years", "2000", "3000", "--ics", "a.ics"}, "at most 1000 years"},
       {{"crescent", "2024-02-30", "--lat", "21 25 N", "--lon", "39 50 E", "--gmt", "3"}, "2024-02-30"},
       {{"crescentmap", "2024-04-09", "--output", "map.gif"}, "the map file must end in .png or .svg"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(c.args));
-    const CliResult r = Run(c.args);
+  for (const auto& [args, message] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const CliResult r = Run(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(ProblemWithAnswer(r), "");
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
   }
   EXPECT_TRUE(fs::is_empty(dir_.path())) << "no file was written";
 }
@@ -199,7 +196,6 @@ const std::string kTwoPlaces = std::regex_replace(FuzzUserData(), std::regex("Sy
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 TEST_F(Cli, StoredLocationsAreListedAndUsedAndTheFileLeftAlone) {
-  EXPECT_EQ(Run({"locations", "--names"}).out, "Jerusalem , Israel\n");  // without a file, the default entry
   WriteBytes(dir_ / "UserData.Dat", kTwoPlaces);
   EXPECT_EQ(FirstLine(Run({"times", "2024"}).out), "(Sydney, 33\u00BA52'S 151\u00BA13'E GMT +10)");
   EXPECT_EQ(FirstLine(Run({"times", "2024", "--location", "Jerusalem , Israel"}).out),
@@ -214,7 +210,7 @@ TEST_F(Cli, StoredLocationsAreListedAndUsedAndTheFileLeftAlone) {
              "Home\r\n 0 \r\nHome\r\n-1 \r\n 2 \r\n3\r\n" + kTwoPlaces.substr(kTwoPlaces.find(" 1676")));
   EXPECT_EQ(Run({"locations", "--names", "--data", "other.dat"}).out, "Home\n");
   const CliResult missing = Run({"locations", "--names", "--data", "nowhere.dat"});
-  EXPECT_EQ(missing.out, "Jerusalem , Israel\n");
+  EXPECT_EQ(missing.out, "Jerusalem , Israel\n");  // without a file, the default entry
   EXPECT_NE(missing.err.find("there is no file " + (dir_ / "nowhere.dat").string()), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_ / "nowhere.dat"));
   EXPECT_EQ(ReadBytes(dir_ / "UserData.Dat"), kTwoPlaces);

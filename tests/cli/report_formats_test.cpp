@@ -140,10 +140,9 @@ void CheckTimes(const std::string& text, const std::string& data) {
 }
 
 // The cells of a sunsets table in date order, by ISO date: "9 Apr 2024
-// 6:04PM" is "18:04" on 2024-04-09, and "18:29PM" of a zone far from the
-// place's longitude is "06:29" of the next morning.  The cells print the year without its
-// era; the table starts in the title's year and a cell of January after
-// one of December is in the next year (1 CE after 1 BCE).
+// 6:04PM" is "18:04" on 2024-04-09, "18:29PM" (a zone far from the place)
+// "06:29" of the next morning.  The years start at the title's, without an
+// era: a January after a December is the next (1 CE after 1 BCE).
 std::vector<std::pair<std::string, std::string>> PrintedSunsets(const std::string& text) {
   const std::vector<std::string> lines = TextLines(text);
   std::smatch title;
@@ -182,15 +181,11 @@ void CheckSunsets(const std::string& text, const std::string& data) {
   EXPECT_GT(cells.size(), 350u);
 }
 
-// Every stated day begins at the sunset of the evening before its date (the
-// delayed date east of Israel), as the sunsets report of the place prints
-// it: that of the run's year, or of the year before for days ahead of its
-// table.  The holy-day report and the new-moon list compute Jerusalem at
-// 35.244 E 31.78 N, which the place's whole minutes cannot give: the sunsets
-// report of Jerusalem (35 13 E, 31 47 N) lies 0.03 degrees west, and its
-// sunset a tenth of a minute later, so it may print one minute more.  The
-// crescent's evening, where it is the evening before, is a row of the
-// report's own table at its own place.
+// Every stated day begins at the sunset of the evening before its date, as
+// the sunsets report of the place (of the run's year or the one before)
+// prints it.  Jerusalem's reports compute 35.244 E 31.78 N; its sunsets
+// report (35 13 E, 31 47 N) lies 0.03 degrees west and may print one minute
+// more.  The crescent's evening, where it is the evening before, agrees.
 void CheckBeginsAtSunset(const std::vector<std::string>& args, const json& doc) {
   std::vector<std::string> place(args.begin() + 2, args.end());
   std::erase(place, "--east");

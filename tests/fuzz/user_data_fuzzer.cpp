@@ -9,13 +9,11 @@
 #include "app/user_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  using orvane::app::ReadUserData;
-  using orvane::app::UserData;
-  using orvane::app::WriteUserData;
+  using namespace orvane::app;
   const std::string_view text(reinterpret_cast<const char*>(bytes), size);
   UserData data;
   const auto reading = ReadUserData(text, data);
-  if (data.Locations.size() > static_cast<std::size_t>(orvane::app::kLastPossibleIndex + 1)) __builtin_trap();
+  if (data.Locations.size() > static_cast<std::size_t>(kLastPossibleIndex + 1)) __builtin_trap();
   if (reading.complete) {
     const std::string written = WriteUserData(data);
     UserData again;

@@ -1,7 +1,5 @@
 // Runs orvane-cli's RunCli in the test process and checks an answer against
-// the rules every command line keeps: exit status 0, or 2 with nothing on
-// stdout and exactly one line on stderr.  Used by the tests of the command
-// line, its fuzz target and the replay of that target's inputs.
+// the rules every command line keeps (for its tests and its fuzz target).
 #pragma once
 
 #include <algorithm>
@@ -59,7 +57,8 @@ inline std::string FuzzUserData() {
   return text;
 }
 
-// What is wrong with an answer, or an empty text when it keeps the rules.
+// What is wrong with an answer, or an empty text when it keeps the rules:
+// status 0, or 2 with nothing on stdout and one line on stderr.
 inline std::string ProblemWithAnswer(const CliResult& r) {
   if (HasControlCharacters(r.out)) return "a control character on stdout";
   if (HasControlCharacters(r.err) || r.err.find('\r') != std::string::npos) {
