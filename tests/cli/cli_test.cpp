@@ -28,10 +28,7 @@ using namespace orvane::testing;
 using Window = app::HolyDaysWindow;
 using Args = std::vector<std::string>;
 
-std::string Lf(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
+std::string Lf(const std::string& text) { return std::regex_replace(text, std::regex("\r"), ""); }
 
 // A fresh working folder without a data file, and a per-user folder of its own.
 class Cli : public ::testing::Test {
