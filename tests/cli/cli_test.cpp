@@ -1,6 +1,5 @@
-// orvane-cli against the window core it drives: the reports, the values it
-// reads differently, the command lines it refuses, the data file, convert,
-// the calendar files and the kept inputs of its fuzz target.
+// orvane-cli against the window core it drives: reports, values read differently, refused
+// command lines, the data file, convert, calendar files and the kept fuzz inputs.
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>

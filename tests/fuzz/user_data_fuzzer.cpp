@@ -1,6 +1,5 @@
-// libFuzzer target for the reader of "UserData.Dat" (make fuzz).  Any input
-// must be read without a crash, a hang or unbounded memory; what reads as a
-// whole file must write back as a file that reads and writes the same again.
+// libFuzzer target for the reader of "UserData.Dat": any input is read within bounds; what
+// reads as a whole file writes back as a file that reads and writes the same again.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,6 +1,5 @@
-// The inputs kept for a fuzz target, for their replay in the tests: its
-// seeds and every input that once crashed or hung it
-// (tests/fuzz/<target>/seeds and regressions).
+// The inputs kept for a fuzz target, for their replay in the tests: its seeds
+// and every input that once crashed or hung it (tests/fuzz/<target>/).
 #pragma once
 
 #include <cstdlib>

@@ -1,6 +1,5 @@
-// The dates a holy-day report or a month-start list states, read from its
-// text as a reader of the report would: the label before each weekday and
-// date, the certainty its notes give and the reading it belongs to.
+// The dates and evening rows of a report's text, read as its reader would: each
+// dated line's label, the certainty its notes give and the reading it belongs to.
 #pragma once
 
 #include <regex>
