@@ -18,12 +18,9 @@ forbidden=(
 )
 
 # The numeric module itself is the one place allowed to convert numbers.
-status=0
-for pattern in "${forbidden[@]}"; do
-  if found=$(grep -rnE --include='*.cpp' --include='*.h' "$pattern" "$src" | grep -v "^$src/engine/numeric\.\(cpp\|h\):"); then
-    echo "Number texts must go through src/engine/numeric (orvane::num):"
-    echo "$found"
-    status=1
-  fi
-done
-exit $status
+patterns=()
+for p in "${forbidden[@]}"; do patterns+=(-e "$p"); done
+if found=$(grep -rnE --include='*.cpp' --include='*.h' "${patterns[@]}" "$src" | grep -v "^$src/engine/numeric\.\(cpp\|h\):"); then
+  printf 'Number texts must go through src/engine/numeric (orvane::num):\n%s\n' "$found"
+  exit 1
+fi

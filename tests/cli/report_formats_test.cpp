@@ -1,10 +1,8 @@
-// --format json and csv carry the dates and figures of the text report of
-// the same run, read back with a JSON library and a plain CSV split; the
-// text of --format text is the default text to the byte.
+// --format json and csv carry the dates and figures of the text report of the
+// same run; --format text is the default text to the byte.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -34,15 +32,8 @@ std::string Iso(int day, int month, int year, bool bce) {
   return text;
 }
 
-std::string Clock(int hour, int minute) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-  return text;
-}
-
-// A value of the data as a text: numbers as JSON writes them, null as "".
-std::string Field(const json& value) {
-  return value.is_null() ? "" : value.is_string() ? value.get<std::string>() : value.dump();
+std::string Clock(int hour, int minute) {  // "07:05"
+  return (hour < 10 ? "0" : "") + std::to_string(hour) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
 }
 
 // The rows of a CSV text, each by its header.
@@ -141,10 +132,9 @@ void CheckTimes(const std::string& text, const std::string& data) {
 }
 
 // The cells of a sunsets table in date order, by ISO date: "9 Apr 2024
-// 6:04PM" is "18:04" on 2024-04-09, and "18:29PM" of a zone far from the
-// place's longitude is "06:29" of the next morning.  The cells print the year without its
-// era; the table starts in the title's year and a cell of January after
-// one of December is in the next year (1 CE after 1 BCE).
+// 6:04PM" is "18:04" on 2024-04-09, "18:29PM" (a zone far from the place)
+// "06:29" of the next morning.  The years start at the title's, without an
+// era: a January after a December is the next (1 CE after 1 BCE).
 std::vector<std::pair<std::string, std::string>> PrintedSunsets(const std::string& text) {
   const std::vector<std::string> lines = TextLines(text);
   std::smatch title;
@@ -183,15 +173,11 @@ void CheckSunsets(const std::string& text, const std::string& data) {
   EXPECT_GT(cells.size(), 350u);
 }
 
-// Every stated day begins at the sunset of the evening before its date (the
-// delayed date east of Israel), as the sunsets report of the place prints
-// it: that of the run's year, or of the year before for days ahead of its
-// table.  The holy-day report and the new-moon list compute Jerusalem at
-// 35.244 E 31.78 N, which the place's whole minutes cannot give: the sunsets
-// report of Jerusalem (35 13 E, 31 47 N) lies 0.03 degrees west, and its
-// sunset a tenth of a minute later, so it may print one minute more.  The
-// crescent's evening, where it is the evening before, is a row of the
-// report's own table at its own place.
+// Every stated day begins at the sunset of the evening before its date, as
+// the sunsets report of the place (of the run's year or the one before)
+// prints it.  Jerusalem's reports compute 35.244 E 31.78 N; its sunsets
+// report (35 13 E, 31 47 N) lies 0.03 degrees west and may print one minute
+// more.  The crescent's evening, where it is the evening before, agrees.
 void CheckBeginsAtSunset(const std::vector<std::string>& args, const json& doc) {
   std::vector<std::string> place(args.begin() + 2, args.end());
   std::erase(place, "--east");
@@ -237,8 +223,8 @@ void CheckChronology(const std::string& command, const std::string& text, const 
     }
   }
   for (const json& y : doc.at("years_found")) {
-    data.push_back(Field(y.at("year")) + " " + Field(y.at("era")) +
-                   (y.contains("list") ? " " + Field(y["list"]) : ""));
+    data.push_back(y.at("year").dump() + " " + y.at("era").get<std::string>() +
+                   (y.contains("list") ? " " + y["list"].get<std::string>() : ""));
   }
   std::sort(found.begin(), found.end());
   std::sort(data.begin(), data.end());
@@ -247,7 +233,14 @@ void CheckChronology(const std::string& command, const std::string& text, const 
 }
 
 // The listings' dates in order: "TUE,09 APR 2024" and "is 29 March, 2024".
-void CheckListingDates(const std::string& text, const std::vector<std::string>& data) {
+void CheckListingDates(const std::string& text, const json& doc) {
+  std::vector<std::string> data;
+  for (const char* part : {"month_starts", "holy_days"}) {
+    for (const json& d : doc.value(part, json::array())) data.push_back(d.at("date"));
+  }
+  for (const json& y : doc.value("years", json::array())) {
+    data.insert(data.end(), {y.at("good_friday").at("date"), y.at("easter_sunday").at("date")});
+  }
   const std::regex date(R"([A-Z]{3},(\d\d) ([A-Z])([A-Z]{2}) (-?\d+)|is (\d\d) (March|April), (\d+))");
   std::vector<std::string> found;
   for (std::sregex_iterator it(text.begin(), text.end(), date), end; it != end; ++it) {
@@ -265,36 +258,24 @@ void CheckListingDates(const std::string& text, const std::vector<std::string>& 
 TEST(ReportFormats, CarryTheTextReportsDatesAndFigures) {
   const TempDir dir;  // no UserData.Dat: Jerusalem unless a place is typed
   const WorkingFolder folder(dir.path());
-  const std::vector<std::string> newYork = {"--lat", "40 43 N", "--lon", "74 0 W", "--gmt", "5"};
-  // West of Greenwich on the zone of Greenwich: the sunsets fall after
-  // midnight of the zone's clock.
-  const std::vector<std::string> farFromItsZone = {"--lat", "40 0 N", "--lon", "179 0 W", "--gmt", "0"};
-  const char* cases[] = {"holydays 2021",
-                         "holydays -1461",
-                         "holydays 2027 --east",
-                         "newmoons -1 --east",
-                         "localmoons 2024",
-                         "localmoons -3000",
-                         "sunsets 2024 --far",
-                         "times 2024 --gregorian",
-                         "times -44",
-                         "golgotha 31",
-                         "golgotha 20 40",
-                         "jordan -1406",
-                         "creation -4004 -3990",
-                         "flood -2345",
-                         "flood -2400 -2300",
-                         "rabbinical -5",
-                         "easter 1570"};
-  for (const char* line : cases) {
+  // New York, and a place west of Greenwich on the zone of Greenwich, whose
+  // sunsets fall after midnight of the zone's clock.
+  const std::map<std::string, std::vector<std::string>> places = {
+      {"@ny", {"--lat", "40 43 N", "--lon", "74 0 W", "--gmt", "5"}},
+      {"@far", {"--lat", "40 0 N", "--lon", "179 0 W", "--gmt", "0"}}};
+  std::istringstream cases(
+      "holydays 2021; holydays -1461; holydays 2027 --east; newmoons -1 --east; localmoons 2024 @ny;"
+      "localmoons -3000 @ny; sunsets 2024 @far; times 2024 --gregorian; times -44 @ny; golgotha 31;"
+      "golgotha 20 40; jordan -1406; creation -4004 -3990; flood -2345; flood -2400 -2300; rabbinical -5;"
+      "easter 1570");
+  for (std::string line; std::getline(cases, line, ';');) {
+    std::vector<std::string> args;
     std::istringstream words(line);
-    std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
-    const std::string command = args[0];
-    if (command == "localmoons" || args[1] == "-44") args.insert(args.end(), newYork.begin(), newYork.end());
-    if (args.back() == "--far") {
-      args.pop_back();
-      args.insert(args.end(), farFromItsZone.begin(), farFromItsZone.end());
+    for (std::string word; words >> word;) {
+      const auto add = places.contains(word) ? places.at(word) : std::vector<std::string>{word};
+      args.insert(args.end(), add.begin(), add.end());
     }
+    const std::string command = args[0];
     const std::string format = command == "times" || command == "sunsets" ? "csv" : "json";
     SCOPED_TRACE(std::string(line) + " --format " + format);
     const auto text = RunOrvaneCli(args);
@@ -309,17 +290,8 @@ TEST(ReportFormats, CarryTheTextReportsDatesAndFigures) {
       continue;
     }
     const json doc = json::parse(data.out);
-    std::vector<std::string> dates;
-    if (command == "rabbinical") {
-      for (const char* part : {"month_starts", "holy_days"}) {
-        for (const json& d : doc.at(part)) dates.push_back(d.at("date"));
-      }
-      CheckListingDates(text.out, dates);
-    } else if (command == "easter") {
-      for (const json& y : doc.at("years")) {
-        dates.insert(dates.end(), {y.at("good_friday").at("date"), y.at("easter_sunday").at("date")});
-      }
-      CheckListingDates(text.out, dates);
+    if (command == "rabbinical" || command == "easter") {
+      CheckListingDates(text.out, doc);
     } else if (command == "holydays" || command == "newmoons" || command == "localmoons") {
       CheckCalendarReport(command, text.out, doc);
       CheckBeginsAtSunset(std::vector<std::string>(args.begin(), args.end() - 2), doc);

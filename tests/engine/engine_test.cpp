@@ -1,7 +1,5 @@
-// The day count and its texts, the run set-up and the evening loop,
-// against the standard library's calendar and published dates; the sun,
-// moon and new moons are held against an independent ephemeris in
-// reference_test.cpp.
+// The day count and its texts, the run set-up and the evening loop against
+// the standard library's calendar and published dates.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +10,7 @@
 #include "engine/local_clock.h"
 #include "engine/year_box.h"
 #include "support/fake_host.h"
+#include "support/scoped_environment.h"
 
 namespace orvane {
 namespace {
@@ -83,14 +82,9 @@ TEST(ClassifyVisibility, BoundariesBelongToTheLowerClass) {
 TEST(FindNewMoon, ADoubtfulEveningIsFollowedOnlyInHolyDayRuns) {
   // The seventh months of 2000 (a "probably not visible" evening on 28 Sep,
   // JD 2451816) and 2018 (a "probably visible" one on 10 Sep, JD 2458372).
-  struct Case {
-    double year;
-    const char* run;
-    Flag fixedPlace, local;
-    std::size_t rows;
-    double eveningJD, printJD;
-    Visibility verdict;
-  };
+  // Year, run, fixed place, local; then the evening rows, the evening, the
+  // day printed and the verdict.
+  using Case = std::tuple<double, const char*, Flag, Flag, std::size_t, double, double, Visibility>;
   const Case cases[] = {
       {2000, "HolyDays", kFalse, kFalse, 3, 2451817, 2451818, Visibility::ProbablyNotVisible},
       {2018, "HolyDays", kFalse, kFalse, 3, 2458373, 2458373, Visibility::ProbablyVisible},
@@ -99,22 +93,22 @@ TEST(FindNewMoon, ADoubtfulEveningIsFollowedOnlyInHolyDayRuns) {
       {2000, "HolyDays", kFalse, kTrue, 2, 2451817, 2451818, Visibility::ProbablyNotVisible},
       {2000, "HolyDays", kTrue, kFalse, 2, 2451816, 2451818, Visibility::ProbablyNotVisible},
       {2018, "HolyDays", kTrue, kFalse, 2, 2458372, 2458373, Visibility::ProbablyVisible}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.year) + " " + c.run);
+  for (const auto& [year, run, fixedPlace, local, rows, eveningJD, printJD, verdict] : cases) {
+    SCOPED_TRACE(std::to_string(year) + " " + run);
     EngineFixture f;
-    f.st().RunName = c.run;
+    f.st().RunName = run;
     f.engine.InitEphemeris();
-    f.st().FixedPlaceMode = c.fixedPlace;
-    f.st().LocalMode = c.local;
+    f.st().FixedPlaceMode = fixedPlace;
+    f.st().LocalMode = local;
     f.st().MonthStartJD = 0;
-    f.st().LunationNumber = calendar::FirstLunationOfYear(c.year + 0.277) + 6;
+    f.st().LunationNumber = calendar::FirstLunationOfYear(year + 0.277) + 6;
     f.engine.FindNewMoon();
-    std::size_t rows = 0;
-    for (std::size_t at = 0; (at = f.pane().find("Visible\r\n", at)) != std::string::npos; ++at) ++rows;
-    EXPECT_EQ(rows, c.rows);
-    EXPECT_EQ(f.st().EveningJD, c.eveningJD);
-    EXPECT_EQ(f.st().PrintJD, c.printJD);
-    EXPECT_EQ(f.st().Verdict, c.verdict);
+    std::size_t shown = 0;
+    for (std::size_t at = 0; (at = f.pane().find("Visible\r\n", at)) != std::string::npos; ++at) ++shown;
+    EXPECT_EQ(shown, rows);
+    EXPECT_EQ(f.st().EveningJD, eveningJD);
+    EXPECT_EQ(f.st().PrintJD, printJD);
+    EXPECT_EQ(f.st().Verdict, verdict);
   }
 }
 
@@ -122,17 +116,14 @@ TEST(FindNewMoon, ADoubtfulEveningIsFollowedOnlyInHolyDayRuns) {
 // apart, so their dates differ by one or two days at every instant; a clock
 // that read the date of Greenwich would give the same date in both.
 TEST(LocalClock, TodayIsTheDateOfTheLocalTimeZone) {
-  const char* old = std::getenv("TZ");
-  const std::string saved = old ? old : "";
   auto today = [](const char* zone) {
-    ::setenv("TZ", zone, 1);
+    const testing::ScopedEnvironment tz("TZ", zone);
     ::tzset();
     const ClockDate d = LocalToday();
     return std::chrono::sys_days{std::chrono::year{d.year} / d.month / d.day};
   };
   const auto apart = (today("EAST-14") - today("WEST+12")).count();
-  old ? ::setenv("TZ", saved.c_str(), 1) : ::unsetenv("TZ");
-  ::tzset();
+  ::tzset();  // the zone of TZ as it was
   EXPECT_TRUE(apart == 1 || apart == 2) << apart;
 }
 

@@ -1,6 +1,5 @@
-// libFuzzer target for orvane-cli's command line (make fuzz; see README.md):
-// the arguments separated by NUL bytes, run in a fresh folder holding a
-// UserData.Dat of two places, removed when the run ends.
+// libFuzzer target for orvane-cli's command line: the arguments separated by NUL bytes,
+// run in a fresh folder holding a UserData.Dat of two places, removed when the run ends.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

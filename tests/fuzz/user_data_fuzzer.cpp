@@ -1,6 +1,5 @@
-// libFuzzer target for the reader of "UserData.Dat" (make fuzz).  Any input
-// must be read without a crash, a hang or unbounded memory; what reads as a
-// whole file must write back as a file that reads and writes the same again.
+// libFuzzer target for the reader of "UserData.Dat": any input is read within bounds; what
+// reads as a whole file writes back as a file that reads and writes the same again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,13 +8,11 @@
 #include "app/user_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  using orvane::app::ReadUserData;
-  using orvane::app::UserData;
-  using orvane::app::WriteUserData;
+  using namespace orvane::app;
   const std::string_view text(reinterpret_cast<const char*>(bytes), size);
   UserData data;
   const auto reading = ReadUserData(text, data);
-  if (data.Locations.size() > static_cast<std::size_t>(orvane::app::kLastPossibleIndex + 1)) __builtin_trap();
+  if (data.Locations.size() > static_cast<std::size_t>(kLastPossibleIndex + 1)) __builtin_trap();
   if (reading.complete) {
     const std::string written = WriteUserData(data);
     UserData again;

@@ -13,10 +13,8 @@ namespace orvane::testing {
 
 // Days from 1 January 1970 to a date given by the year of its era.
 inline long CivilDays(int day, int month, int year, bool bce = false) {
-  namespace chr = std::chrono;
-  const chr::year_month_day date{chr::year{bce ? 1 - year : year}, chr::month(static_cast<unsigned>(month)),
-                                 chr::day(static_cast<unsigned>(day))};
-  return chr::sys_days(date).time_since_epoch().count();
+  using namespace std::chrono;
+  return sys_days(std::chrono::year{bce ? 1 - year : year} / month / day).time_since_epoch().count();
 }
 inline long CivilDays(const StatedDate& d) { return CivilDays(d.day, d.month, d.year, d.bce); }
 

@@ -1,7 +1,5 @@
 // Runs orvane-cli's RunCli in the test process and checks an answer against
-// the rules every command line keeps: exit status 0, or 2 with nothing on
-// stdout and exactly one line on stderr.  Used by the tests of the command
-// line, its fuzz target and the replay of that target's inputs.
+// the rules every command line keeps (for its tests and its fuzz target).
 #pragma once
 
 #include <algorithm>
@@ -27,15 +25,8 @@ inline CliResult RunOrvaneCli(const std::vector<std::string>& args, int currentY
 
 // The arguments of a fuzz input: its bytes split at each NUL.
 inline std::vector<std::string> ArgumentsFromBytes(std::string_view bytes) {
-  std::vector<std::string> args;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = bytes.find('\0', start);
-    args.emplace_back(
-        bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) break;
-    start = end + 1;
-  }
+  std::vector<std::string> args(1);
+  for (char c : bytes) c == '\0' ? args.emplace_back().clear() : args.back().push_back(c);
   return args;
 }
 
@@ -66,7 +57,8 @@ inline std::string FuzzUserData() {
   return text;
 }
 
-// What is wrong with an answer, or an empty text when it keeps the rules.
+// What is wrong with an answer, or an empty text when it keeps the rules:
+// status 0, or 2 with nothing on stdout and one line on stderr.
 inline std::string ProblemWithAnswer(const CliResult& r) {
   if (HasControlCharacters(r.out)) return "a control character on stdout";
   if (HasControlCharacters(r.err) || r.err.find('\r') != std::string::npos) {

@@ -1,15 +1,14 @@
-// The inputs kept for a fuzz target, for their replay in the tests: its
-// seeds and every input that once crashed or hung it
-// (tests/fuzz/<target>/seeds and regressions).
+// The inputs kept for a fuzz target, for their replay in the tests: its seeds
+// and every input that once crashed or hung it (tests/fuzz/<target>/).
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/temp_dir.h"
 
 namespace orvane::testing {
 
@@ -24,11 +23,8 @@ inline std::vector<std::pair<std::string, std::string>> KeptFuzzInputs(const std
     const fs::path dir = fs::path(root) / "fuzz" / target / kind;
     if (!fs::exists(dir)) continue;
     for (const auto& entry : fs::directory_iterator(dir)) {
-      if (!entry.is_regular_file()) continue;
-      std::ifstream in(entry.path(), std::ios::binary);
-      std::ostringstream bytes;
-      bytes << in.rdbuf();
-      inputs.emplace_back(entry.path().filename().string(), bytes.str());
+      if (entry.is_regular_file())
+        inputs.emplace_back(entry.path().filename().string(), ReadBytes(entry.path()));
     }
   }
   return inputs;

@@ -4,27 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/reference_files.h"
 
 namespace orvane::testing {
 
 // The rows of tests/reference/NAME without the header; an empty last cell is kept.
 inline std::vector<std::vector<std::string>> ReadReferenceCsv(const std::string& name) {
-  std::ifstream in(std::string(ORVANE_TEST_DATA_DIR) + "/reference/" + name);
-  EXPECT_TRUE(in.good()) << name;
+  const std::vector<std::string> lines = ReferenceLines(name);
+  EXPECT_FALSE(lines.empty()) << name;
   std::vector<std::vector<std::string>> rows;
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
-    std::vector<std::string> cells;
-    std::stringstream ss(line);
-    std::string cell;
-    while (std::getline(ss, cell, ',')) cells.push_back(cell);
-    if (!line.empty() && line.back() == ',') cells.emplace_back();
-    rows.push_back(cells);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    auto& cells = rows.emplace_back(1);
+    for (char c : lines[i]) c == ',' ? cells.emplace_back().clear() : cells.back().push_back(c);
   }
   return rows;
 }

@@ -1,9 +1,9 @@
-// The dates a holy-day report or a month-start list states, read from its
-// text as a reader of the report would: the label before each weekday and
-// date, the certainty its notes give and the reading it belongs to.
+// The dates and evening rows of a report's text, read as its reader would: each
+// dated line's label, the certainty its notes give and the reading it belongs to.
 #pragma once
 
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,17 +21,9 @@ struct StatedDate {
 // The lines of a text with CR LF or LF line ends.
 inline std::vector<std::string> TextLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string line;
-  for (char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line.ends_with('\r') ? line.erase(line.size() - 1) : line);
   return lines;
 }
 
@@ -49,52 +41,34 @@ inline int MonthNumber(const std::string& name) {
 // with the certainty and reading the report's notes give it.
 inline std::vector<StatedDate> StatedDates(const std::string& report) {
   static const std::regex dated(
-      R"(^(.*?) ?(Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), +(\d+) ([A-Z][a-z]{2}) (\d+) (B?CE) *$)");
+      R"(^(.*?) *(Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), +(\d+) ([A-Z][a-z]{2}) (\d+) (B?CE) *$)");
+  static const std::regex dayNote(R"(^(?:.*Unleavened Bread are possibly one day (earlier|later)\..*)"
+                                  R"(|The following Holy Days could be one day (earlier|later):)$)");
+  static const std::regex weekNote(
+      R"(^If Abib 1 is (\w+) then Wave Offering and Pentecost are one week \1\.$)");
+  static const std::regex ownNote(R"(^First Day of Month is \((possibly one day \w+)\)$)");
   std::vector<StatedDate> dates;
   std::string note = "certain";  // the note over the days of the current month
   std::string reading;
   for (const std::string& line : TextLines(report)) {
-    if (line.rfind(" Date     Sunset", 0) == 0) note = "certain";
-    if (line.find("Unleavened Bread are possibly one day earlier.") != std::string::npos ||
-        line == "The following Holy Days could be one day earlier:") {
-      note = "possibly one day earlier";
-    }
-    if (line.find("Unleavened Bread are possibly one day later.") != std::string::npos ||
-        line == "The following Holy Days could be one day later:") {
-      note = "possibly one day later";
-    }
-    if (line.rfind("If the barley harvest is early", 0) == 0) reading = "early";
-    if (line.rfind("For a year with a late spring barley harvest", 0) == 0) reading = "late";
-    // The week notes follow the Wave Offering and Pentecost lines they concern.
-    for (const char* week : {"earlier", "later"}) {
-      if (line == std::string("If Abib 1 is ") + week + " then Wave Offering and Pentecost are one week " +
-                      week + "." &&
-          dates.size() >= 2) {
-        dates[dates.size() - 1].certainty = dates[dates.size() - 2].certainty =
-            std::string("possibly one week ") + week;
-      }
-    }
     std::smatch m;
-    if (!std::regex_match(line, m, dated)) continue;
-    StatedDate d;
-    d.label = m[1].str();
-    while (!d.label.empty() && d.label.back() == ' ') d.label.pop_back();
-    d.weekday = m[2].str();
-    d.day = std::stoi(m[3].str());
-    d.month = MonthNumber(m[4].str());
-    d.year = std::stoi(m[5].str());
-    d.bce = m[6].str() == "BCE";
-    d.reading = reading;
-    if (d.label.rfind("The Wave Offering", 0) == 0 || d.label.rfind("First-fruits", 0) == 0) {
-      d.certainty = "certain";  // until a week note says otherwise
-    } else if (d.label == "First Day of Month is (possibly one day earlier)") {
-      d.certainty = "possibly one day earlier";
-    } else if (d.label == "First Day of Month is (possibly one day later)") {
-      d.certainty = "possibly one day later";
-    } else {
-      d.certainty = note;
+    if (line.starts_with(" Date     Sunset")) note = "certain";
+    if (std::regex_match(line, m, dayNote)) note = "possibly one day " + (m[1].matched ? m[1] : m[2]).str();
+    if (line.starts_with("If the barley harvest is early")) reading = "early";
+    if (line.starts_with("For a year with a late spring barley harvest")) reading = "late";
+    // The week notes follow the Wave Offering and Pentecost lines they concern.
+    if (std::regex_match(line, m, weekNote) && dates.size() >= 2) {
+      dates[dates.size() - 1].certainty = dates[dates.size() - 2].certainty =
+          "possibly one week " + m[1].str();
     }
-    dates.push_back(d);
+    if (!std::regex_match(line, m, dated)) continue;
+    StatedDate& d = dates.emplace_back(m[1].str(), m[2].str(), std::stoi(m[3].str()), MonthNumber(m[4].str()),
+                                       std::stoi(m[5].str()), m[6] == "BCE", note, reading);
+    std::smatch own;
+    // The Wave Offering and Pentecost are certain until a week note says otherwise.
+    if (d.label.starts_with("The Wave Offering") || d.label.starts_with("First-fruits"))
+      d.certainty = "certain";
+    if (std::regex_match(d.label, own, ownNote)) d.certainty = own[1].str();
   }
   return dates;
 }
@@ -124,16 +98,9 @@ inline std::vector<EveningRow> EveningRows(const std::string& report) {
       if (!rows.empty()) rows.back().lastOfTable = true;
       continue;
     }
-    EveningRow r;
-    r.day = std::stoi(m[1].str());
-    r.month = MonthNumber(m[2].str());
-    r.sunsetHour = std::stoi(m[3].str()) + 12;
-    r.sunsetMinute = std::stoi(m[4].str());
-    r.moonsetHour = (std::stoi(m[5].str()) + 12) % 24;
-    r.moonsetMinute = std::stoi(m[6].str());
-    for (int i = 7; i <= 12; ++i) r.figures.push_back(m[i].str());
-    r.verdict = m[13].str();
-    rows.push_back(r);
+    rows.push_back({std::stoi(m[1].str()), MonthNumber(m[2].str()), std::stoi(m[3].str()) + 12,
+                    std::stoi(m[4].str()), (std::stoi(m[5].str()) + 12) % 24, std::stoi(m[6].str()),
+                    std::vector<std::string>(m.begin() + 7, m.begin() + 13), m[13].str()});
   }
   if (!rows.empty()) rows.back().lastOfTable = true;
   return rows;

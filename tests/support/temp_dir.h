@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -40,9 +40,7 @@ class TempDir {
 // The whole of a file as bytes ("" when it cannot be read).
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
