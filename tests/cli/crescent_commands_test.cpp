@@ -1,9 +1,10 @@
-// orvane-cli crescentmap: the map's cells in the classes the full evaluation
-// of the evening gives for their places.
+// orvane-cli crescent's data and crescentmap: the classes of published
+// evenings, and the map's cells in the classes of their places' evenings.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 
@@ -49,6 +50,20 @@ TEST(CrescentMapCommand, CellsTakeTheClassesOfTheirEvenings) {
   const QByteArray text = file.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("Odeh"));
+}
+
+TEST(CrescentCommand, TheDataNamesTheClassesOfPublishedEvenings) {
+  // Mecca, April 2024: the sun set before the conjunction on the 8th; the
+  // crescent of Shawwal 1445 was seen easily on the 9th.
+  const testing::CliResult r = RunOrvaneCli({"crescent", "2024-04-08", "--lat", "21 25 N", "--lon", "39 49 E",
+                                             "--gmt", "3", "--evenings", "2", "--format", "json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const nlohmann::json days = nlohmann::json::parse(r.out);
+  ASSERT_EQ(days.size(), 2U);
+  for (const auto& [day, expected] : {std::pair{0, "before conjunction"}, std::pair{1, "A"}}) {
+    EXPECT_EQ(days[day].at("yallop_class"), expected);
+    EXPECT_EQ(days[day].at("odeh_zone"), expected);
+  }
 }
 
 }  // namespace
