@@ -148,7 +148,10 @@ int ParseAndRun(const std::vector<std::string>& args, CommandContext& ctx) {
   if (action == nullptr) return ctx.Fail("a command is required (see orvane-cli --help)");
   const std::string misplaced = OptionNameAsValue(app, *cmd);
   if (!misplaced.empty()) return ctx.Fail(misplaced + " (see orvane-cli --help)");
-  const std::vector<std::string> extras = app.remaining(true);
+  std::vector<std::string> extras = app.remaining(true);
+  // "--" ends the options ("flood -- -2400 -2300"), as in other programs; the
+  // parser takes what follows as values but hands the mark itself back.
+  if (const auto mark = std::ranges::find(extras, "--"); mark != extras.end()) extras.erase(mark);
   if (!extras.empty()) return ctx.Fail(Unexpected(extras.front()) + " (see orvane-cli --help)");
   return (*action)(ctx);
 }

@@ -71,7 +71,7 @@ TEST_F(Cli, EachReportIsThePaneOfTheWindowsOwnHandler) {
       {{"times", "2024", "--lat", "1 52 N", "--lon", "157 24 W", "--gmt", "14"},
        Lf(Pane(&Window::cmdTimes_Click, "2024", "", false, "1 52 N 157 24 W 14"))},
       {{"golgotha", "20", "40"}, Lf(Pane(&Window::cmdGolgotha_Click, "20", "40"))},
-      {{"creation", "-4040", "-3965"}, Lf(Pane(&Window::cmdCreation_Click, "-4040", "-3965"))},
+      {{"creation", "--", "-4040", "-3965"}, Lf(Pane(&Window::cmdCreation_Click, "-4040", "-3965"))},
       {{"rabbinical", "-100"}, Lf(conversions::RabbinicalYearListing("-100"))},
       {{"easter", "2024"}, Lf(conversions::EasterListing("2024"))},
       {{"help", "localMOONS", "--crlf"}, app::BuildHelpText("LocalMoons") + "\r\n"}};
