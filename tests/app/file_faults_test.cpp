@@ -36,32 +36,15 @@ using orvane::testing::WriteBytes;
 const std::string kDamaged =
     Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third"});
 
-// Answers as a user does: Yes to adding a location, `offer` to saving in the
-// per-user folder instead, OK to a notice; keeps every notice.
-class Answers final : public QuestionBox {
- public:
-  explicit Answers(Answer offer) : offer_(offer) {}
-  Answer Ask(const Question& q) override {
-    if (q.title == "Locations not saved") notices.push_back(q.text);
-    if (q.buttons == Question::Buttons::Ok) return Answer::Ok;
-    return q.title == "Add this location information?" ? Answer::Yes : offer_;
-  }
-  std::vector<std::string> notices;
+constexpr char kNotice[] = "Locations not saved";
 
- private:
-  Answer offer_;
-};
-
-// One start of the desktop program's core over the folders.
-struct Start {
-  Start(const UserDataFolders& folders, Answer offer) : answers(offer) {
-    w.SetUserDataFolders(folders);
-    w.SetQuestionBox(&answers);
-    w.Form_Load(2024);
+// One start of the desktop program's core over the folders, answering Yes
+// to adding a location and `offer` to saving in the per-user folder instead.
+struct Start : orvane::testing::MainWindowCore {
+  Start(const UserDataFolders& folders, Answer offer) : MainWindowCore(folders) {
+    questions.answer = offer;
+    questions.byTitle["Add this location information?"] = Answer::Yes;
   }
-  SilentBeeper beeper;
-  Answers answers;
-  HolyDaysWindow w{beeper};
 };
 
 // What stands at a path, without following a final symbolic link.
@@ -76,24 +59,18 @@ Standing StandingAt(const fs::path& path) {
   return {s.type(), s.permissions()};
 }
 
-std::vector<std::string> Leftovers(const fs::path& folder) {
-  std::vector<std::string> names;
+// The names in `folder` (and below) starting with `prefix` or holding a
+// temporary file's mark.
+int Count(const fs::path& folder, const std::string& prefix) {
+  int n = 0;
   std::error_code ec;
   for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
     const std::string name = entry.path().filename().string();
-    if (name.find(".tmp-") != std::string::npos || name.find(".probe-") != std::string::npos)
-      names.push_back(name);
+    if (prefix.empty() ? name.find(".tmp-") != std::string::npos || name.find(".probe-") != std::string::npos
+                       : name.rfind(prefix, 0) == 0 && entry.is_regular_file())
+      ++n;
   }
-  return names;
-}
-
-int DamagedCopies(const fs::path& folder) {
-  int copies = 0;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind("UserData.Dat.bak", 0) == 0 && entry.is_regular_file()) ++copies;
-  }
-  return copies;
+  return n;
 }
 
 // A user data file fault: a start that adds a location and exits, then the
@@ -190,12 +167,11 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     next.w.ShutDown();
 
     // Said once, with the reason, offering the per-user folder where it helps.
-    if (c.notice.empty()) {
-      EXPECT_TRUE(first.answers.notices.empty());
-    } else {
-      ASSERT_EQ(first.answers.notices.size(), 1u);
-      EXPECT_NE(first.answers.notices[0].find(c.notice), std::string::npos) << first.answers.notices[0];
-      EXPECT_EQ(first.answers.notices[0].find("own data folder") != std::string::npos, c.offered);
+    const std::vector<std::string> notices = first.questions.TextsTitled(kNotice);
+    ASSERT_EQ(notices.size(), c.notice.empty() ? 0u : 1u);
+    if (!c.notice.empty()) {
+      EXPECT_NE(notices[0].find(c.notice), std::string::npos) << notices[0];
+      EXPECT_EQ(notices[0].find("own data folder") != std::string::npos, c.offered);
     }
     // What stands at the path stays: a pipe a pipe, a link a link, the mode.
     EXPECT_EQ(StandingAt(file), before);
@@ -209,11 +185,11 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
       EXPECT_TRUE(ReadUserData(ReadBytes(file), now).complete);
     }
     EXPECT_EQ(orvane::testing::LostEntries(c.content, file), "");
-    EXPECT_EQ(DamagedCopies(work), c.copies);
+    EXPECT_EQ(Count(work, "UserData.Dat.bak"), c.copies);
     const std::vector<std::string>& names = next.w.cboLocation.List;
     EXPECT_EQ(std::find(names.begin(), names.end(), c.added) != names.end(), c.saved);
     EXPECT_EQ(fs::exists(dir / "per-user" / "UserData.Dat"), c.offer == Answer::Yes);
-    EXPECT_TRUE(Leftovers(dir.path()).empty());
+    EXPECT_EQ(Count(dir.path(), ""), 0) << "a temporary file left behind";
   }
 
   const std::string text =
@@ -296,7 +272,7 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     } else if (wasRegular) {
       EXPECT_EQ(ReadBytes(path), old);
     }
-    EXPECT_TRUE(Leftovers(dir.path()).empty());
+    EXPECT_EQ(Count(dir.path(), ""), 0) << "a temporary file left behind";
   }
 }
 
@@ -337,8 +313,7 @@ TEST(FileFaults, TwoRunningCopiesLoseNoAddition) {
   }
   EXPECT_EQ(kept, 4 * kEach);
   EXPECT_EQ(next.w.cboLocation.List.size(), names.size()) << "no entry twice";
-  EXPECT_TRUE(a.answers.notices.empty());
-  EXPECT_TRUE(b.answers.notices.empty());
+  EXPECT_TRUE(a.questions.TextsTitled(kNotice).empty() && b.questions.TextsTitled(kNotice).empty());
 }
 
 }  // namespace

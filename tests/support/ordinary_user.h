@@ -1,16 +1,8 @@
-// Runs a test as an ordinary user, so that file permissions hold as they do
-// for the program's users (the superuser reads a file of mode 000 and
-// writes anywhere).
-//
+// Runs a test as an ordinary user, for whom file permissions hold (the
+// superuser reads a file of mode 000 and writes anywhere):
 //   const OrdinaryUser user = RunAsOrdinaryUser();
 //   if (user.skipped) GTEST_SKIP() << user.why;
-//   if (!user.here) return;  // it ran as "nobody"; its failures are reported
-//
-// Run by an ordinary user the test goes on here.  Run by the superuser, the
-// test program runs again for this one test as the user "nobody" (through
-// setpriv), and its result is passed on; when that is impossible (no such
-// user or tool, a test program that user cannot run) the test is skipped
-// with the reason.
+//   if (!user.here) return;  // it ran again as "nobody" (through setpriv), its result passed on
 #pragma once
 
 #include <gtest/gtest.h>

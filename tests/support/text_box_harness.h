@@ -20,27 +20,13 @@
 namespace orvane::testing {
 
 // The boxes, chosen by the first byte of an input.
+// clang-format off
 enum class NumberBox {
-  GregorianYear,
-  GregorianDay,
-  JulianYear,
-  JulianDay,
-  BiblicalYear,
-  BiblicalDay,
-  RabbinicalYear,
-  RabbinicalDay,
-  DayCount,
-  RabbinicalListingYear,
-  EasterYear,
-  MainYear,
-  LatitudeDegrees,
-  LatitudeMinutes,
-  LatitudeDirection,
-  LongitudeDegrees,
-  LongitudeMinutes,
-  LongitudeDirection,
-  ZoneOffset,
+  GregorianYear, GregorianDay, JulianYear, JulianDay, BiblicalYear, BiblicalDay, RabbinicalYear,
+  RabbinicalDay, DayCount, RabbinicalListingYear, EasterYear, MainYear, LatitudeDegrees, LatitudeMinutes,
+  LatitudeDirection, LongitudeDegrees, LongitudeMinutes, LongitudeDirection, ZoneOffset
 };
+// clang-format on
 inline constexpr int kNumberBoxCount = 19;
 
 namespace detail {
