@@ -97,6 +97,9 @@ class SmallWindowsTest : public QObject {
   void everyColumnComputes() {
     frmConversion& w = Open();
     QVERIFY(w.isVisible());
+    auto gregorian = [&w] {
+      return DateText(w.txtGDay, w.txtGMonth, w.txtGYear) + " " + w.lblGDayOfWeek->text();
+    };
     // It opens on today, as the toolkit's calendars give it.
     const QDate today = QDate::currentDate();
     const QLocale english(QLocale::English);
@@ -110,8 +113,7 @@ class SmallWindowsTest : public QObject {
     Retype(w.txtJDCount, "2451545");
     Press(&w, Qt::Key_Return);
     QCOMPARE(w.txtJDCount->text(), QString("2451544.5"));
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear) + " " + w.lblGDayOfWeek->text(),
-             QString("1 January 2000 Saturday"));
+    QCOMPARE(gregorian(), QString("1 January 2000 Saturday"));
     QCOMPARE(DateText(w.txtJCDay, w.txtJCMonth, w.txtJCYear), QString("19 December 1999"));
     QCOMPARE(DateText(w.txtHDay, w.txtHMonth, w.txtHYear), QString("23 Tevet 5760"));
     // The moon picture says the phase: a waning crescent of about a quarter,
@@ -129,7 +131,7 @@ class SmallWindowsTest : public QObject {
     Press(&w, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.cmdJCompute);
     Press(&w, Qt::Key_Return);
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("2 January 2000"));
+    QCOMPARE(gregorian(), QString("2 January 2000 Sunday"));
     // A month box steps with the arrows, ignores letters and moves on with Enter.
     PickMonth(w.txtJCMonth, w.lstJCMonth, 12);
     QCOMPARE(QApplication::focusWidget(), w.txtJCMonth);
@@ -142,21 +144,17 @@ class SmallWindowsTest : public QObject {
     Retype(w.txtJCDay, "19");
     Retype(w.txtJCYear, "1999");
     Press(&w, Qt::Key_Return);
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("2 December 1999"));
-    Retype(w.txtGYear, "1");
-    Press(&w, Qt::Key_Down);  // over the year 0
-    QCOMPARE(w.txtGYear->text(), QString("-1"));
+    QCOMPARE(gregorian(), QString("2 December 1999 Thursday"));
     // A doubtful Biblical month start offers its dates; the second is a day earlier.
     Biblical(w, "6028", 1, "1");
     QCOMPARE(VisibleOptions(w), QStringList());
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("10 April 2024"));
+    QCOMPARE(gregorian(), QString("10 April 2024 Wednesday"));
     Biblical(w, "6009", 1, "1");
     QCOMPARE(VisibleOptions(w), (QStringList{"Date 1", "Date 2"}));
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear), QString("11 April 2005"));
+    QCOMPARE(gregorian(), QString("11 April 2005 Monday"));
     Click(w.optDate[1]);
     QVERIFY(w.optDate[1]->isChecked() && !w.optDate[0]->isChecked());
-    QCOMPARE(DateText(w.txtGDay, w.txtGMonth, w.txtGYear) + " " + w.lblGDayOfWeek->text(),
-             QString("10 April 2005 Sunday"));
+    QCOMPARE(gregorian(), QString("10 April 2005 Sunday"));
     QCOMPARE(DateText(w.txtBDay, w.txtBMonth, w.txtBYear), QString("1 Abib 6009"));
     Biblical(w, "5973", 4, "1");  // a doubtful start in a year whose harvest is in doubt
     QCOMPARE(VisibleOptions(w), (QStringList{"Date 1", "Date 2", "Date 3", "Date 4"}));
