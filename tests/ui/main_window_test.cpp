@@ -60,13 +60,6 @@ struct Fixture {
   void Section(Qt::Key key) { Press(w.get(), key, Qt::ControlModifier); }
 };
 
-// The text of a PDF file as pdftotext reads it, in its columns.
-QString PdfText(const QString& path) {
-  QProcess p;
-  p.start("pdftotext", {"-layout", path, "-"});
-  return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -247,7 +240,10 @@ class MainWindowTest : public QObject {
     // Fixed pitch: the table's columns line up as in the pane.
     const QString heading =
         " Date     Sunset Moonset   Illum. Sun's  [Moon's at Sunset]  Sun's    Visib   Visible?";
-    const QString text = PdfText(exported);
+    QProcess pdftotext;  // the text in its columns
+    pdftotext.start("pdftotext", {"-layout", exported, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QVERIFY2(text.contains("Abib 1 is Wednesday, 10 Apr 2024 CE"), qPrintable(text.left(400)));
     for (const QString& l : text.split('\n')) {
       if (l.contains("Sunset Moonset"))
