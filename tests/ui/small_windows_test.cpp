@@ -68,15 +68,7 @@ class SmallWindowsTest : public QObject {
   testing::TempDir dir;
   test::CountingBeeper beeper;
   test::ScriptedQuestions questions{app::Answer::No};
-  std::unique_ptr<frmHolyDays> main;
 
-  frmConversion& Open() {
-    main = std::make_unique<frmHolyDays>(&questions, nullptr, &beeper,
-                                         app::UserDataFolders{dir.path(), dir.path()});
-    main->show();
-    main->mnuConversions->trigger();
-    return *main->conversion();
-  }
   QStringList VisibleOptions(const frmConversion& w) {
     QStringList shown;
     for (QRadioButton* o : w.optDate) {
@@ -92,10 +84,12 @@ class SmallWindowsTest : public QObject {
   }
 
  private slots:
-  void cleanup() { main.reset(); }
-
-  void everyColumnComputes() {
-    frmConversion& w = Open();
+  void everyColumnComputesAndItsSideWindowsOpen() {
+    const auto main = std::make_unique<frmHolyDays>(&questions, nullptr, &beeper,
+                                                    app::UserDataFolders{dir.path(), dir.path()});
+    main->show();
+    main->mnuConversions->trigger();
+    frmConversion& w = *main->conversion();
     QVERIFY(w.isVisible());
     auto gregorian = [&w] {
       return DateText(w.txtGDay, w.txtGMonth, w.txtGYear) + " " + w.lblGDayOfWeek->text();
@@ -158,10 +152,7 @@ class SmallWindowsTest : public QObject {
     QCOMPARE(DateText(w.txtBDay, w.txtBMonth, w.txtBYear), QString("1 Abib 6009"));
     Biblical(w, "5973", 4, "1");  // a doubtful start in a year whose harvest is in doubt
     QCOMPARE(VisibleOptions(w), (QStringList{"Date 1", "Date 2", "Date 3", "Date 4"}));
-  }
-
-  void itsCriteriaHelpAndOnTopBoxes() {
-    frmConversion& w = Open();
+    // Its criteria window, help window and on-top and quick-exit boxes.
     const QString pane = main->PaneText();
     const std::string section = main->core().state().RunName;
     Click(w.cmdCriteria);
