@@ -179,23 +179,21 @@ TEST(StartOptions, DataNamesTheOnlyFileAndTheToolkitsNamesAgreeWithTheCoreAndThe
   EXPECT_EQ(named.named, std::filesystem::path("/srv/shared/places.dat"));
   EXPECT_EQ(app::UserDataSavePath(named), std::filesystem::path("/srv/shared/places.dat"));
 
-  // The toolkit's data folder for the application and the one orvane-cli
-  // finds from the environment are the same folder.
+  // The desktop program's data folder, from the toolkit, and the one
+  // orvane-cli finds from the environment are the same folder: in the data
+  // home given, else (a relative one is ignored) beside the home.
   TempDir dir;
-  QString toolkit;
-  app::UserDataFolders desktop;
-  std::filesystem::path core;
-  {
-    const orvane::testing::ScopedEnvironment dataHome("XDG_DATA_HOME", (dir / "xdg").c_str());
-    SetApplicationIdentity();
-    toolkit = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    desktop = DesktopUserDataFolders(StartOptions{});
-    core = app::PlatformPerUserFolder();
+  const orvane::testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
+  SetApplicationIdentity();
+  const std::pair<std::string, std::filesystem::path> homes[] = {
+      {(dir / "xdg").string(), dir / "xdg" / "orvane"},
+      {"relative/is/ignored", dir / "home" / ".local" / "share" / "orvane"}};
+  for (const auto& [dataHome, folder] : homes) {
+    const orvane::testing::ScopedEnvironment given("XDG_DATA_HOME", dataHome.c_str());
+    EXPECT_EQ(app::PlatformPerUserFolder(), folder);
+    EXPECT_EQ(DesktopUserDataFolders(StartOptions{}).perUser, folder);
   }
-  EXPECT_EQ(toolkit.toStdString(), (dir / "xdg" / "orvane").string());
-  EXPECT_EQ(desktop.perUser, core);
-  EXPECT_EQ(core, dir / "xdg" / "orvane");
-  EXPECT_EQ(desktop.named, std::filesystem::path());
+  EXPECT_EQ(DesktopUserDataFolders(StartOptions{}).named, std::filesystem::path());
 
   // A Wayland desktop matches the windows to the launcher by this name.
   const char* tests = std::getenv("ORVANE_TEST_DATA");
