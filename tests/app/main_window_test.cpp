@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <set>
 
 #include "app/help_texts.h"
@@ -58,10 +59,7 @@ TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelp) {
   f.w.state().RunName = "";
   f.w.mnuDocumentation_Click();
   EXPECT_EQ(f.w.OutputText(), "");
-}
-
-TEST(Sections, TheSavedYearComesBackInTheSingleYearSections) {
-  MainWindowCore f;
+  // The saved year comes back in the single-year sections.
   f.w.txtYear = "1999";
   f.w.mnuGolgotha_Click();
   f.w.mnuHolyDays_Click();  // the year field was not left: the year before Golgotha
@@ -182,15 +180,7 @@ TEST(ReportFileStem, SectionAndYears) {
 
 // The text as one line, every run of blanks and line ends as one blank: what
 // a reader reads, whatever the line breaks.
-std::string Flat(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    const bool blank = c == ' ' || c == '\r' || c == '\n';
-    if (!blank) out += c;
-    if (blank && !out.empty() && out.back() != ' ') out += ' ';
-  }
-  return out;
-}
+std::string Flat(const std::string& text) { return std::regex_replace(text, std::regex("[ \r\n]+"), " "); }
 
 // Each key its own text, in plain ASCII lines of at most 88 characters
 // ending in CR LF (the pane's width), the version beside the first heading
