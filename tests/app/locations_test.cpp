@@ -33,13 +33,6 @@ UserData OnDisk(const MainWindowCore& f) {
   return data;
 }
 
-// (Minutes are truncated, 0.7833333333333 x 60 = 46.999999999998 showing as
-// 46: the picked entries' boxes show it.)
-TEST(Coordinates, AValueFromADamagedFileCannotOverflowTheBoxes) {
-  EXPECT_EQ(WholeDegrees(1e300), 32767);
-  EXPECT_EQ(WholeMinutes(1e300), 0);
-}
-
 TEST(Coordinates, AZoneOffsetIsAnUnsignedNumberOfHoursUpToFourteen) {
   // Standard times run from UTC-12 (Baker Island) to UTC+14 (Kiribati's
   // Line Islands); India is 5:30 ahead, Nepal 5:45, the Chatham Islands 12:45.
@@ -154,7 +147,11 @@ TEST(Locations, TheListTakesNoMoreThan500FromTheWindow) {
 
 TEST(Locations, APickedEntryIsShownUnchangedAndEnterOnItOffersDeletion) {
   MainWindowCore f(FileWith({kJerusalem, kSydney, kNewYork}, "Jerusalem , Israel"), true);
+  // Minutes are truncated: 0.7833333333333 x 60 = 46.999999999998 shows as 46;
+  // a value from a damaged file cannot overflow the boxes.
   EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
+  EXPECT_EQ(WholeDegrees(1e300), 32767);
+  EXPECT_EQ(WholeMinutes(1e300), 0);
   f.w.cboLocation.Text = "Sydney";
   f.w.cboLocation_Click();
   EXPECT_EQ(f.Boxes(), "33 52 S 151 13 E 10");
@@ -211,20 +208,27 @@ TEST(Locations, AChangedBoxOffersTheEdit) {
   }
 }
 
-TEST(Locations, TheComboHoldsFortyCharacters) {
+// --- The entry fields ---------------------------------------------------------------
+
+TEST(EntryFields, TheBoxesFilterKeysHoldTheirLengthsAndMoveOn) {
   MainWindowCore f;
+  // The location box holds forty characters, the year box five, which mark
+  // no change of place. (Which keys the year box takes and how its arrows
+  // step are the year box's own rules, held by its tests.)
   f.w.TypeKeys(Control::cboLocation, std::string(45, 'a'));
   EXPECT_EQ(f.w.cboLocation.Text, std::string(40, 'a'));
   EXPECT_EQ(f.w.cboLocation.SelStart, 40);
   f.w.cboLocation.Text = "\u00C5rhus, Danmark, " + std::string(30, 'x');  // 46 characters, 47 bytes
   f.w.cboLocation_Change();
   EXPECT_EQ(f.w.cboLocation.Text, "\u00C5rhus, Danmark, " + std::string(24, 'x'));
-}
-
-// --- The entry fields ---------------------------------------------------------------
-
-TEST(EntryFields, CoordinateBoxesFilterKeysAndMoveOn) {
-  MainWindowCore f;
+  f.w.TypeKeys(Control::txtYear, "a-99999");
+  EXPECT_EQ(f.beeper.beeps, 1);
+  EXPECT_EQ(f.w.txtYear, "-9999");
+  f.w.txtYear_KeyDown(kKeyUp);
+  EXPECT_EQ(f.w.txtYear, "-9998");
+  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
+  f.beeper.beeps = 0;
+  f.w.txtYear = "2024";
   f.w.TypeKeys(Control::txtLatDeg, "a3x,");
   EXPECT_EQ(f.w.txtLatDeg.Text, "3");  // the whole text was selected: typing replaced it
   EXPECT_EQ(f.beeper.beeps, 2);
@@ -302,18 +306,6 @@ TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
     EXPECT_EQ(f.Boxes(), c.boxes) << c.lat;
     EXPECT_EQ(f.w.ActiveControl, Control::None);
   }
-}
-
-// (Which keys the year box takes and how its arrows step are the year box's
-// own rules, held by its tests.)
-TEST(EntryFields, TheYearBoxHoldsFiveCharactersAndMarksNoChange) {
-  MainWindowCore f;
-  f.w.TypeKeys(Control::txtYear, "a-99999");
-  EXPECT_EQ(f.beeper.beeps, 1);
-  EXPECT_EQ(f.w.txtYear, "-9999");
-  f.w.txtYear_KeyDown(kKeyUp);
-  EXPECT_EQ(f.w.txtYear, "-9998");
-  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
 }
 
 }  // namespace
