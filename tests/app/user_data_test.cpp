@@ -41,16 +41,18 @@ std::string NumberedColours(int upTo = 15) {
   return text;
 }
 
-// A main window over the given folders, started with its data read.
-struct Started : MainWindowCore {
-  explicit Started(const UserDataFolders& folders) : MainWindowCore(folders) {
-    questions.answer = Answer::No;
+// One start of the desktop program's core over the folders, its data read,
+// answering Yes to adding a location and `offer` to anything else asked.
+struct Start : MainWindowCore {
+  explicit Start(const UserDataFolders& folders, Answer offer = Answer::No) : MainWindowCore(folders) {
+    questions.answer = offer;
+    questions.byTitle["Add this location information?"] = Answer::Yes;
     status = w.LoadUserData().status;
   }
   LoadStatus status;
 };
 
-TEST(UserDataText, WhatIsWrittenReadsBackByteForByte) {
+TEST(UserDataText, FieldsAreReadAsTheirLinesAllowAndWhatIsWrittenReadsBackByteForByte) {
   UserData data;
   ASSERT_TRUE(ReadUserData(kTwoPlaces, data).complete);
   EXPECT_EQ(data.LocationName, "New York");
@@ -81,10 +83,6 @@ TEST(UserDataText, WhatIsWrittenReadsBackByteForByte) {
   EXPECT_EQ(again.Colours, data.Colours);
   EXPECT_EQ(WriteUserData(again), written);
   EXPECT_NE(written.find("\r\n\r\n 0.5 \r\n-0.5 \r\n\r\n"), std::string::npos);
-}
-
-TEST(UserDataText, FieldsAreReadAsTheirLinesAllow) {
-  UserData data;
   // LF line ends, blanks around numbers, a comma ending a number or the
   // zone, an exponent, a colour with a fraction rounded half to even.
   const std::string text =
@@ -213,7 +211,7 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
   fs::create_directory(dir / "work");
   const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
   {
-    Started first(folders);
+    Start first(folders);
     EXPECT_EQ(first.status, LoadStatus::Missing);
     EXPECT_TRUE(first.w.cboLocation.List.empty());
     EXPECT_FALSE(first.w.UserDataChanged);
@@ -223,7 +221,7 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
   for (std::int32_t c : ColourSettings().stored) colours += NumberLineText(c) + "\r\n";
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), Crlf({"", "-1 "}) + colours);
   EXPECT_FALSE(fs::exists(dir / "work" / "UserData.Dat"));
-  Started second(folders);
+  Start second(folders);
   EXPECT_EQ(second.status, LoadStatus::Read);
   EXPECT_EQ(second.w.cboLocation.List, std::vector<std::string>{"Jerusalem , Israel"});
   EXPECT_EQ(second.w.cboLocation.Text, "Jerusalem, Israel");
@@ -238,7 +236,7 @@ TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolder
   // Only the folder of earlier versions holds a file: it is read, and the
   // first save goes to the per-user folder, leaving it as it was.
   WriteBytes(dir / "data" / "Orvane" / "UserData.Dat", kTwoPlaces);
-  Started former(folders);
+  Start former(folders);
   EXPECT_EQ(former.w.LocationName(), "New York");
   former.w.SaveUserData();
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
@@ -246,32 +244,16 @@ TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolder
   // A file in the working folder is used, read and saved, before the per-user one.
   const std::string mine = Crlf({"Mine", " 0 ", "Mine", "-1 ", " 2 ", "3"}) + NumberedColours();
   WriteBytes(dir / "work" / "UserData.Dat", mine);
-  Started working(folders);
+  Start working(folders);
   EXPECT_EQ(working.w.LocationName(), "Mine");
   working.w.SaveUserData();
   EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
   // A named file alone: missing, it is created there and nowhere else.
-  EXPECT_EQ(Started(NamedUserDataFile(dir / "named.dat")).status, LoadStatus::Missing);
+  EXPECT_EQ(Start(NamedUserDataFile(dir / "named.dat")).status, LoadStatus::Missing);
   UserData named;
   EXPECT_TRUE(ReadUserData(ReadBytes(dir / "named.dat"), named).complete);
   EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
-}
-
-TEST(UserDataFile, AShippedFileInAReadOnlyFolderIsReadUntilTheFirstSave) {
-  const testing::OrdinaryUser user = testing::RunAsOrdinaryUser();  // for whom a folder's mode holds
-  if (user.skipped) GTEST_SKIP() << user.why;
-  if (!user.here) return;
-  TempDir dir;
-  fs::create_directory(dir / "program");
-  WriteBytes(dir / "program" / "UserData.Dat", kTwoPlaces);
-  fs::permissions(dir / "program", fs::perms::owner_read | fs::perms::owner_exec);
-  Started f({dir / "program", dir / "per-user"});
-  EXPECT_EQ(f.status, LoadStatus::Read);
-  EXPECT_EQ(f.w.LocationName(), "New York");
-  f.w.SaveUserData();
-  EXPECT_EQ(ReadBytes(dir / "per-user" / "UserData.Dat"), kTwoPlaces);
-  EXPECT_EQ(ReadBytes(dir / "program" / "UserData.Dat"), kTwoPlaces);
 }
 
 // --- Under faults ----------------------------------------------------------------
@@ -281,15 +263,6 @@ const std::string kDamaged =
     Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third"});
 
 constexpr char kNotice[] = "Locations not saved";
-
-// One start of the desktop program's core over the folders, answering Yes
-// to adding a location and `offer` to saving in the per-user folder instead.
-struct Start : testing::MainWindowCore {
-  Start(const UserDataFolders& folders, Answer offer) : MainWindowCore(folders) {
-    questions.answer = offer;
-    questions.byTitle["Add this location information?"] = Answer::Yes;
-  }
-};
 
 // What stands at a path, without following a final symbolic link.
 struct Standing {
@@ -322,8 +295,7 @@ int Count(const fs::path& folder, const std::string& prefix) {
 struct UserDataFault {
   std::string fault;
   std::string content;  // the file's bytes before
-  std::string
-      holds;  // the fault put in place: mode "000" or "0600", "pipe", "link", "bak folder", "bak taken"
+  std::string holds;    // mode "000" or "0600", "pipe", "link", "bak folder", "bak taken"
   LoadStatus loaded;
   std::string notice;           // in the one notice the first start gives; empty: none
   bool offered;                 // the notice offers the per-user folder ...
@@ -400,13 +372,12 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     const Standing before = StandingAt(file);
 
     Start first(folders, c.offer);
-    EXPECT_EQ(first.w.LoadUserData().status, c.loaded);
+    EXPECT_EQ(first.status, c.loaded);
     first.w.cboLocation.Text = c.added;
     first.w.MaintainLocation();
     EXPECT_EQ(first.w.UserDataChanged, !c.saved);  // a change not saved stays marked
     first.w.ShutDown();
-    Start next(folders, Answer::No);
-    next.w.LoadUserData();
+    Start next(folders);
     next.w.ShutDown();
 
     // Said once, with the reason, offering the per-user folder where it helps.
@@ -516,38 +487,46 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     }
     EXPECT_EQ(Count(dir.path(), ""), 0) << "a temporary file left behind";
   }
-}
 
-// Adds `count` locations named `prefix` 0, 1, ... through the window, as a
-// user does: the name typed, Enter, Yes.
-void AddLocations(Start& copy, const std::string& prefix, int from, int to) {
-  for (int i = from; i < to; ++i) {
-    copy.w.cboLocation.Text = prefix + std::to_string(i);
-    copy.w.MaintainLocation();
-  }
+  // A file shipped in a read-only folder is read until the first save, which
+  // goes to the per-user folder.
+  TempDir shipped;
+  fs::create_directory(shipped / "program");
+  WriteBytes(shipped / "program" / "UserData.Dat", kTwoPlaces);
+  fs::permissions(shipped / "program", fs::perms::owner_read | fs::perms::owner_exec);
+  Start f({shipped / "program", shipped / "per-user"});
+  EXPECT_EQ(f.status, LoadStatus::Read);
+  EXPECT_EQ(f.w.LocationName(), "New York");
+  f.w.SaveUserData();
+  EXPECT_EQ(ReadBytes(shipped / "per-user" / "UserData.Dat"), kTwoPlaces);
+  EXPECT_EQ(ReadBytes(shipped / "program" / "UserData.Dat"), kTwoPlaces);
 }
 
 TEST(FileFaults, TwoRunningCopiesLoseNoAddition) {
   TempDir dir;
   const UserDataFolders folders{dir.path(), dir / "per-user"};
-  Start a(folders, Answer::No), b(folders, Answer::No);
-  a.w.LoadUserData();
-  b.w.LoadUserData();
+  Start a(folders), b(folders);
+  // Adds locations named `prefix` from, ... to - 1 as a user does: the name, Enter, Yes.
+  const auto add = [](Start& copy, const std::string& prefix, int from, int to) {
+    for (int i = from; i < to; ++i) {
+      copy.w.cboLocation.Text = prefix + std::to_string(i);
+      copy.w.MaintainLocation();
+    }
+  };
   // Taking turns, each copy's list older than the file at every save.
   constexpr int kEach = 60;
   for (int i = 0; i < kEach; ++i) {
-    AddLocations(a, "A", i, i + 1);
-    AddLocations(b, "B", i, i + 1);
+    add(a, "A", i, i + 1);
+    add(b, "B", i, i + 1);
   }
   // At once.
-  std::thread other([&] { AddLocations(b, "D", 0, kEach); });
-  AddLocations(a, "C", 0, kEach);
+  std::thread other([&] { add(b, "D", 0, kEach); });
+  add(a, "C", 0, kEach);
   other.join();
   a.w.ShutDown();
   b.w.ShutDown();
 
-  Start next(folders, Answer::No);
-  next.w.LoadUserData();
+  Start next(folders);
   const std::set<std::string> names(next.w.cboLocation.List.begin(), next.w.cboLocation.List.end());
   int kept = 0;
   for (const char* prefix : {"A", "B", "C", "D"}) {
