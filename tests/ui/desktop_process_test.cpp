@@ -1,18 +1,15 @@
-// The desktop program as a process: under the user's locale, its command
-// line read before any window exists, and where it keeps its data file.
-// The program runs with the process locale and Qt's default locale set to
-// the user's; on a German or French desktop those write two and a half as
-// "2,5", yet the reports and the data file must give the bytes they give
-// under C.
+// The desktop program as a process: under the user's locale (a German or
+// French one writes two and a half as "2,5", yet reports and data file must
+// give the bytes they give under C), its command line read before any window
+// exists, and where it keeps its data file.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QLocale>
-#include <QStandardPaths>
+#include <QRegularExpression>
 #include <algorithm>
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <regex>
@@ -155,10 +152,8 @@ TEST(StartOptions, HelpVersionBadOptionsAndAMissingDisplayEndTheProgramBeforeAny
     const StartDecision d = ReadStartOptions(
         QStringList{"orvane"} + QString(c.arguments).split(' ', Qt::SkipEmptyParts),
         [&environment](const char* name) {
-          for (const QString& e : environment) {
-            if (e.startsWith(QString(name) + "=")) return e.mid(static_cast<int>(std::strlen(name)) + 1);
-          }
-          return QString();
+          const QStringList given = environment.filter(QRegularExpression(QString("^") + name + "="));
+          return given.isEmpty() ? QString() : given[0].section('=', 1);
         },
         options);
     EXPECT_EQ(d.exitStatus, c.exitStatus);
