@@ -1,10 +1,7 @@
-// The whole load-then-save path of "UserData.Dat" over the bytes of one
-// file, for the fuzz target and the replay of the inputs it kept: the bytes
-// go into a real file, a running copy of the program reads it and saves (as
-// it does at once after a failed read and on File, Save), then adds an
-// entry and saves again.  Afterwards every entry that could be read from
-// the bytes must still be in the file or in a copy kept beside it, what was
-// saved must read back whole, and no temporary file may be left.
+// The load-then-save path of "UserData.Dat" over the bytes of one file (a
+// read and a save, as after a failed read or on File, Save, then an entry
+// added and saved): no readable entry may be lost, what was saved must read
+// back whole, and no temporary file may be left.
 #pragma once
 
 #include <filesystem>
@@ -19,10 +16,8 @@
 
 namespace orvane::testing {
 
-// The entries readable from `before` (the bytes a file held) that are in
-// neither the file at `path` nor a copy kept beside it ("UserData.Dat.bak",
-// ".bak.2" ...), one line each; empty when none is lost.  Only regular files
-// are read.
+// The entries readable from `before` that are in neither the regular file at
+// `path` nor a copy kept beside it (".bak", ".bak.2" ...); empty when none is lost.
 inline std::string LostEntries(std::string_view before, const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   using namespace orvane::app;

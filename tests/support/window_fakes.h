@@ -28,9 +28,6 @@ class ScriptedQuestions final : public app::QuestionBox {
     const auto given = byTitle.find(q.title);
     return given != byTitle.end() ? given->second : answer;
   }
-  std::string LastTitle() const {
-    return asked.empty() ? std::string("(nothing asked)") : asked.back().title;
-  }
   std::string LastText() const { return asked.empty() ? std::string("(nothing asked)") : asked.back().text; }
 
   // The texts of what was asked under `title`.
