@@ -1,8 +1,6 @@
-// The user data file: its text, reading damaged files, merging another
-// copy's changes, and where and how it is written; it and the calendar files
-// under faults: files that cannot be read, special files, links, damaged and
-// oversized files, permissions, refused writes, and two running copies saving
-// the same file, run as an ordinary user, for whom permissions hold.
+// The user data file: its text, merging another copy's changes, where it is
+// written; it and the calendar files under faults, run as an ordinary user
+// (for whom permissions hold), and two running copies saving the same file.
 #include "app/user_data.h"
 
 #include <gtest/gtest.h>
@@ -206,11 +204,13 @@ TEST(UserDataText, AnotherCopysChangesAreMergedWithoutLosingEither) {
 
 // --- The file on disk -----------------------------------------------------------
 
-TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) {
+TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolders) {
   TempDir dir;
-  fs::create_directory(dir / "work");
+  fs::create_directories(dir / "work");
+  fs::create_directories(dir / "data" / "Orvane");
   const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
-  {
+  EXPECT_EQ(folders.formerPerUser, dir / "data" / "Orvane");
+  {  // None: the first start writes the file empty, the next installs the default.
     Start first(folders);
     EXPECT_EQ(first.status, LoadStatus::Missing);
     EXPECT_TRUE(first.w.cboLocation.List.empty());
@@ -225,14 +225,7 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
   EXPECT_EQ(second.status, LoadStatus::Read);
   EXPECT_EQ(second.w.cboLocation.List, std::vector<std::string>{"Jerusalem , Israel"});
   EXPECT_EQ(second.w.cboLocation.Text, "Jerusalem, Israel");
-}
-
-TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolders) {
-  TempDir dir;
-  fs::create_directories(dir / "work");
-  fs::create_directories(dir / "data" / "Orvane");
-  const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
-  EXPECT_EQ(folders.formerPerUser, dir / "data" / "Orvane");
+  fs::remove(dir / "data" / "orvane" / "UserData.Dat");
   // Only the folder of earlier versions holds a file: it is read, and the
   // first save goes to the per-user folder, leaving it as it was.
   WriteBytes(dir / "data" / "Orvane" / "UserData.Dat", kTwoPlaces);
