@@ -11,6 +11,7 @@
 #include <csignal>
 #include <set>
 #include <thread>
+#include <utility>
 
 #include "app/user_data_file.h"
 #include "io/safe_file.h"
@@ -257,12 +258,8 @@ const std::string kDamaged =
 
 constexpr char kNotice[] = "Locations not saved";
 
-// What stands at a path, without following a final symbolic link.
-struct Standing {
-  fs::file_type type;
-  fs::perms mode;
-  bool operator==(const Standing&) const = default;
-};
+// What stands at a path, its type and mode, without following a final symbolic link.
+using Standing = std::pair<fs::file_type, fs::perms>;
 Standing StandingAt(const fs::path& path) {
   std::error_code ec;
   const fs::file_status s = fs::symlink_status(path, ec);
@@ -382,9 +379,9 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
     }
     // What stands at the path stays: a pipe a pipe, a link a link, the mode.
     EXPECT_EQ(StandingAt(file), before);
-    if (before.type == fs::file_type::regular)
+    if (before.first == fs::file_type::regular)
       fs::permissions(file, fs::perms::owner_read, fs::perm_options::add);
-    if (c.fileKept && before.type == fs::file_type::regular) {
+    if (c.fileKept && before.first == fs::file_type::regular) {
       EXPECT_EQ(ReadBytes(file), c.content);
     }
     if (!c.fileKept) {
@@ -466,12 +463,12 @@ TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
 
     EXPECT_EQ(written.ok, c.error.empty()) << written.error;
     EXPECT_NE(written.error.find(c.error), std::string::npos) << written.error;
-    if (before.type != fs::file_type::not_found) {
+    if (before.first != fs::file_type::not_found) {
       EXPECT_EQ(StandingAt(path), before);
     }
     if (c.error.empty()) {
       EXPECT_EQ(ReadBytes(path), expected);
-      if (before.type == fs::file_type::not_found) {
+      if (before.first == fs::file_type::not_found) {
         WriteBytes(dir / "reference", "");
         EXPECT_EQ(StandingAt(path), StandingAt(dir / "reference")) << "a new file gets the usual mode";
       }

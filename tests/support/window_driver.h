@@ -1,7 +1,6 @@
-// Driving the windows as the window system does: keys go to the top-level
-// window, where the focus decides which widget receives them, and clicks to
-// the window at a position.  Nothing is sent straight to an inner widget, so
-// a handler that real input cannot reach fails here too.
+// Driving the windows as the window system does: keys and clicks go to the
+// top-level window, where the focus or the position decides which widget
+// receives them, so a handler that real input cannot reach fails here too.
 #pragma once
 
 #include <QAbstractTextDocumentLayout>

@@ -440,7 +440,7 @@ class WindowsTest : public QObject {
     QVERIFY(!w.isVisible() && !w.criteria()->isVisible());
   }
 
-  void theListingWindows() {
+  void theListingAndAboutWindows() {
     test::CountingBeeper listingBeeper;
     frmHebrew hebrew(listingBeeper);
     frmEaster easter(listingBeeper);
@@ -475,6 +475,17 @@ class WindowsTest : public QObject {
                         Qt::NoModifier);
     QCOMPARE(hebrew.txtYear->text(), QString("025"));
     QCOMPARE(listingBeeper.beeps, 2);
+    // About hides on a click on Close, and on Enter on the focused button.
+    // (The splash, which takes the keyboard, is closed by a real key press in
+    // the real-input test.)
+    frmAbout about;
+    about.show();
+    Click(about.cmdClose);
+    QVERIFY(!about.isVisible());
+    about.show();
+    about.cmdClose->setFocus();
+    Press(&about, Qt::Key_Return);
+    QVERIFY(!about.isVisible());
   }
 
   void theColourWindow() {
@@ -522,20 +533,6 @@ class WindowsTest : public QObject {
     QCOMPARE(Back(shown->conversion()->fraHebrew), teal);
     QCOMPARE(Back(shown->centralWidget()), teal);
     QCOMPARE(Back(shown->conversion()->fraBiblical), ToQColor(before.biblicalFrame));
-  }
-
-  // (The splash, which takes the keyboard, is closed by a real key press in
-  // the real-input test.)
-  void theAboutWindow() {
-    // About hides on a click on Close, and on Enter on the focused button.
-    frmAbout about;
-    about.show();
-    Click(about.cmdClose);
-    QVERIFY(!about.isVisible());
-    about.show();
-    about.cmdClose->setFocus();
-    Press(&about, Qt::Key_Return);
-    QVERIFY(!about.isVisible());
   }
 
   void aWindowIsPlacedInsideTheScreen() {
