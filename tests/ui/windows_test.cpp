@@ -75,9 +75,8 @@ class ScriptedColours final : public ColourDialog {
  public:
   std::optional<std::int32_t> Choose(std::int32_t old, QWidget*) override {
     presets.push_back(old);
-    if (answers.empty()) return std::nullopt;
-    const std::optional<std::int32_t> answer = answers.front();
-    answers.pop_front();
+    std::optional<std::int32_t> answer;
+    if (!answers.empty()) answer = answers.front(), answers.pop_front();
     return answer;
   }
   std::deque<std::optional<std::int32_t>> answers;
@@ -103,9 +102,8 @@ void PickMonth(QLineEdit* box, QListWidget* list, int month) {
 
 QStringList VisibleOptions(const frmConversion& w) {
   QStringList shown;
-  for (QRadioButton* o : w.optDate) {
+  for (QRadioButton* o : w.optDate)
     if (o->isVisible()) shown << o->text();
-  }
   return shown;
 }
 
