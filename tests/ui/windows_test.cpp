@@ -120,7 +120,7 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void reportsSectionsAndKeys() {
+  void reportsSectionsKeysAndTheCrescentWindow() {
     Fixture f;
     frmHolyDays& w = *f.w;
     QCOMPARE(w.txtYear->text(), QString::number(QDate::currentDate().year()));
@@ -180,6 +180,38 @@ class WindowsTest : public QObject {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w.cmdTimes);
     QCOMPARE(spoken->text(QAccessible::Name), QString("Sun and moon times"));
     QCOMPARE(spoken->text(QAccessible::Description), w.cmdTimes->toolTip());
+    // The crescent visibility window, opened by the menu's accelerators for
+    // the boxes' place: its table is the command line's.
+    Press(&w, Qt::Key_N, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    Press(menu, Qt::Key_V);
+    frmCrescent* c = w.crescent();
+    QVERIFY(c != nullptr && QTest::qWaitForWindowExposed(c));
+    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
+    Retype(c->txtDate, "2024-04-09");
+    Press(c, Qt::Key_Return);
+    const app::HolyDaysWindow& core = w.core();
+    std::vector<std::string> args = {
+        "crescent",   "2024-04-09",
+        "--evenings", "5",
+        "--lat",      core.txtLatDeg.Text + " " + core.txtLatMin.Text + " " + core.txtLatDir.Text,
+        "--lon",      core.txtLongDeg.Text + " " + core.txtLongMin.Text + " " + core.txtLonDir.Text,
+        "--gmt",      core.txtGMT.Text};
+    if (!core.cboLocation.Text.empty()) args.insert(args.end(), {"--name", core.cboLocation.Text});
+    const testing::CliResult cli = testing::RunOrvaneCli(args);
+    QCOMPARE(cli.status, 0);
+    QCOMPARE(c->txtOut->toPlainText(), QString::fromStdString(cli.out));
+    QVERIFY(c->picMap->pixmap().width() >= 720);
+    QCOMPARE(c->picMap->pixmap().size(), crescent::MapLayout().size);
+    // A date it cannot read is told in the pane, and the map goes.
+    Retype(c->txtDate, "2024-02-30");
+    Press(c, Qt::Key_Return);
+    QVERIFY(c->txtOut->toPlainText().contains(
+        "The date must be a day of the Gregorian calendar, not '2024-02-30'"));
+    QVERIFY(c->picMap->pixmap().isNull());
+    Press(c, Qt::Key_F1);
+    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
   }
 
   void theRunsOfTheLocationAndRangeSections() {
@@ -296,43 +328,6 @@ class WindowsTest : public QObject {
         QCOMPARE(l.indexOf("Visib") - l.indexOf("Sunset"),
                  heading.indexOf("Visib") - heading.indexOf("Sunset"));
     }
-  }
-
-  // The crescent visibility window, opened by the menu's accelerators for
-  // the boxes' place: its table is the command line's.
-  void theCrescentWindowShowsTheCommandLinesTable() {
-    Fixture f;
-    frmHolyDays& w = *f.w;
-    Press(&w, Qt::Key_N, Qt::AltModifier);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    QVERIFY(menu != nullptr);
-    Press(menu, Qt::Key_V);
-    frmCrescent* c = w.crescent();
-    QVERIFY(c != nullptr && QTest::qWaitForWindowExposed(c));
-    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
-    Retype(c->txtDate, "2024-04-09");
-    Press(c, Qt::Key_Return);
-    const app::HolyDaysWindow& core = w.core();
-    std::vector<std::string> args = {
-        "crescent",   "2024-04-09",
-        "--evenings", "5",
-        "--lat",      core.txtLatDeg.Text + " " + core.txtLatMin.Text + " " + core.txtLatDir.Text,
-        "--lon",      core.txtLongDeg.Text + " " + core.txtLongMin.Text + " " + core.txtLonDir.Text,
-        "--gmt",      core.txtGMT.Text};
-    if (!core.cboLocation.Text.empty()) args.insert(args.end(), {"--name", core.cboLocation.Text});
-    const testing::CliResult cli = testing::RunOrvaneCli(args);
-    QCOMPARE(cli.status, 0);
-    QCOMPARE(c->txtOut->toPlainText(), QString::fromStdString(cli.out));
-    QVERIFY(c->picMap->pixmap().width() >= 720);
-    QCOMPARE(c->picMap->pixmap().size(), crescent::MapLayout().size);
-    // A date it cannot read is told in the pane, and the map goes.
-    Retype(c->txtDate, "2024-02-30");
-    Press(c, Qt::Key_Return);
-    QVERIFY(c->txtOut->toPlainText().contains(
-        "The date must be a day of the Gregorian calendar, not '2024-02-30'"));
-    QVERIFY(c->picMap->pixmap().isNull());
-    Press(c, Qt::Key_F1);
-    QCOMPARE(c->txtOut->toPlainText(), test::Lf(app::BuildHelpText("Crescent")));
   }
 
   void everyColumnComputesAndItsSideWindowsOpen() {
