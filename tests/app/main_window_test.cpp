@@ -18,7 +18,7 @@ namespace {
 using testing::MainWindowCore;
 using Menu = void (HolyDaysWindow::*)();
 
-TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelp) {
+TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelpAndTheEastOfIsraelBoxRerunsTheReport) {
   struct Case {
     Menu menu;
     const char* key;
@@ -75,10 +75,7 @@ TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelp) {
   EXPECT_EQ(f.w.txtYear, "32767");
   EXPECT_FALSE(f.w.chkGregYear);  // unticked quietly: no table was computed
   EXPECT_EQ(f.w.OutputText(), BuildHelpText("Sunset"));
-}
-
-TEST(HolyDaysWindow, TheReportsAndTheEastOfIsraelBox) {
-  MainWindowCore f;
+  // The reports and the east-of-Israel box.
   f.w.txtYear = "1999";
   f.w.cmdMonths_Click();
   EXPECT_EQ(f.w.SavedYear, 1999);
