@@ -18,10 +18,13 @@ namespace orvane::ui {
 
 app::UserDataFolders ToolkitUserDataFolders() {
   std::error_code ec;
-  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  return app::UserDataFoldersFor(
-      std::filesystem::current_path(ec),
-      perUser.isEmpty() ? std::filesystem::path() : std::filesystem::path(perUser.toStdString()));
+  // The toolkit takes a relative XDG_DATA_HOME as it stands, a folder below
+  // wherever the program was started, where the XDG rules say to ignore it:
+  // the core's folder, the one orvane-cli reads, is taken instead.
+  const std::filesystem::path perUser =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  return app::UserDataFoldersFor(std::filesystem::current_path(ec),
+                                 perUser.is_absolute() ? perUser : app::PlatformPerUserFolder());
 }
 
 void QtBeeper::Beep() { QApplication::beep(); }

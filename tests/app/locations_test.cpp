@@ -33,18 +33,6 @@ UserData OnDisk(const MainWindowCore& f) {
   return data;
 }
 
-TEST(Coordinates, DegreesAndMinutesAreTruncated) {
-  EXPECT_DOUBLE_EQ(DegMinToDecimal(-35, 13), 35 + 13.0 / 60);  // the sign is the direction box's
-  EXPECT_EQ(WholeDegrees(31.7833333333333), 31);
-  EXPECT_EQ(WholeMinutes(31.7833333333333), 46);  // 0.7833333333333 x 60 = 46.999999999998
-  EXPECT_EQ(WholeDegrees(-33.8666666666667), 33);
-  EXPECT_EQ(WholeMinutes(-33.8666666666667), 52);
-  EXPECT_EQ(WholeDegrees(1e300), 32767);  // a value from a damaged file cannot overflow
-  EXPECT_EQ(WholeMinutes(1e300), 0);
-  EXPECT_EQ(BoxInteger(""), 0);
-  EXPECT_EQ(BoxInteger("99999"), 32767);
-}
-
 TEST(Coordinates, AZoneOffsetIsAnUnsignedNumberOfHoursUpToFourteen) {
   // Standard times run from UTC-12 (Baker Island) to UTC+14 (Kiribati's
   // Line Islands); India is 5:30 ahead, Nepal 5:45, the Chatham Islands 12:45.
@@ -93,45 +81,28 @@ TEST(Coordinates, ReadCoordinatesCapsThePlaceAndSignsTheZone) {
   }
 }
 
+// The zone in the general form keeps its zero before the point; without a
+// name the window keeps the name's place, while the command line's caption
+// of a place typed without one leaves it out.
 TEST(Coordinates, TheCaptionShowsTheBoxes) {
-  MainWindowCore f;
-  auto caption = [&f](const char* name, const char* lonDir, const char* gmt) {
+  const std::tuple<const char*, const char*, const char*, bool, const char*> cases[] = {
+      {"Jerusalem, Israel", "E", "2", false, "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'E GMT +2)\r\n"},
+      {"Jerusalem, Israel", "W", "", false, "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'W GMT -0)\r\n"},
+      {"", "W", ".5", false, "(, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n"},
+      {"", "W", ".5", true, "(31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n"}};
+  for (const auto& [name, lonDir, gmt, omitted, caption] : cases) {
+    MainWindowCore f;
     f.w.userData().LocationName = name;
     f.w.txtLonDir.Text = lonDir;
     f.w.txtGMT.Text = gmt;
+    f.w.CaptionOmitsEmptyName = omitted;
     f.w.OutputPane().Clear();
     f.w.WriteLocationCaption();
-    return f.w.OutputText();
-  };
-  EXPECT_EQ(caption("Jerusalem, Israel", "E", "2"),
-            "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'E GMT +2)\r\n");
-  EXPECT_EQ(caption("Jerusalem, Israel", "W", ""),
-            "(Jerusalem, Israel, 31\u00BA47'N 35\u00BA13'W GMT -0)\r\n");
-  // The zone in the general form keeps its zero before the point.
-  EXPECT_EQ(caption("X", "W", ".5"), "(X, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
-  // Without a name the window keeps the name's place; the command line's
-  // caption of a place typed without one leaves it out.
-  EXPECT_EQ(caption("", "W", ".5"), "(, 31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
-  f.w.CaptionOmitsEmptyName = true;
-  EXPECT_EQ(caption("", "W", ".5"), "(31\u00BA47'N 35\u00BA13'W GMT -0.5)\r\n");
+    EXPECT_EQ(f.w.OutputText(), caption);
+  }
 }
 
 // --- The location list ------------------------------------------------------------
-
-TEST(Locations, PickingAnEntryShowsItInTheBoxesWithoutAChange) {
-  MainWindowCore f(FileWith({kJerusalem, kSydney, kNewYork}, "Jerusalem , Israel"), true);
-  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
-  f.w.cboLocation.Text = "Sydney";
-  f.w.cboLocation_Click();
-  EXPECT_EQ(f.Boxes(), "33 52 S 151 13 E 10");
-  EXPECT_EQ(f.w.LocationName(), "Sydney");
-  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
-  EXPECT_DOUBLE_EQ(f.w.state().Latitude, -(33 + 52.0 / 60));
-  EXPECT_DOUBLE_EQ(f.w.state().ZoneHours, 22);
-  f.w.cboLocation.Text = "New York";
-  f.w.cboLocation_Click();
-  EXPECT_EQ(f.Boxes(), "40 43 N 74 0 W 5");
-}
 
 TEST(Locations, ANewNameIsAddedWithTheBoxesOnYesOnly) {
   MainWindowCore f(FileWith({kJerusalem}, "Jerusalem , Israel"), true);
@@ -174,9 +145,20 @@ TEST(Locations, TheListTakesNoMoreThan500FromTheWindow) {
   EXPECT_EQ(OnDisk(f).Locations.size(), 500u);
 }
 
-TEST(Locations, AnUnchangedNameOffersDeletionAndTheLastDeletedBringsTheDefaultBack) {
-  MainWindowCore f(FileWith({kJerusalem, kSydney, kNewYork}, "Sydney"), true);
+TEST(Locations, APickedEntryIsShownUnchangedAndEnterOnItOffersDeletion) {
+  MainWindowCore f(FileWith({kJerusalem, kSydney, kNewYork}, "Jerusalem , Israel"), true);
+  // Minutes are truncated: 0.7833333333333 x 60 = 46.999999999998 shows as 46;
+  // a value from a damaged file cannot overflow the boxes.
+  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
+  EXPECT_EQ(WholeDegrees(1e300), 32767);
+  EXPECT_EQ(WholeMinutes(1e300), 0);
   f.w.cboLocation.Text = "Sydney";
+  f.w.cboLocation_Click();
+  EXPECT_EQ(f.Boxes(), "33 52 S 151 13 E 10");
+  EXPECT_EQ(f.w.LocationName(), "Sydney");
+  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
+  EXPECT_DOUBLE_EQ(f.w.state().Latitude, -(33 + 52.0 / 60));
+  EXPECT_DOUBLE_EQ(f.w.state().ZoneHours, 22);
   f.questions.answer = Answer::No;
   f.w.MaintainLocation();
   ASSERT_EQ(f.questions.asked.size(), 1u);
@@ -188,8 +170,7 @@ TEST(Locations, AnUnchangedNameOffersDeletionAndTheLastDeletedBringsTheDefaultBa
   f.w.MaintainLocation();
   EXPECT_EQ(f.w.cboLocation.List, (std::vector<std::string>{"Jerusalem , Israel", "New York"}));
   // The first entry becomes current.
-  EXPECT_EQ(f.w.LocationName(), "Jerusalem , Israel");
-  EXPECT_EQ(f.w.cboLocation.Text, "Jerusalem , Israel");
+  EXPECT_EQ(f.w.LocationName() + "|" + f.w.cboLocation.Text, "Jerusalem , Israel|Jerusalem , Israel");
   EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
   EXPECT_EQ(OnDisk(f).Locations[1].name, "New York");
   for (const char* name : {"Jerusalem , Israel", "New York"}) {
@@ -198,9 +179,6 @@ TEST(Locations, AnUnchangedNameOffersDeletionAndTheLastDeletedBringsTheDefaultBa
   }
   EXPECT_TRUE(f.w.cboLocation.List.empty());
   EXPECT_EQ(testing::TextLines(testing::ReadBytes(f.dir / "UserData.Dat")).at(1), "-1 ");
-  MainWindowCore next(testing::ReadBytes(f.dir / "UserData.Dat"), true);
-  EXPECT_EQ(next.w.cboLocation.List, std::vector<std::string>{"Jerusalem , Israel"});
-  EXPECT_EQ(next.w.LocationName(), "Jerusalem, Israel");
 }
 
 TEST(Locations, AChangedBoxOffersTheEdit) {
@@ -227,20 +205,27 @@ TEST(Locations, AChangedBoxOffersTheEdit) {
   }
 }
 
-TEST(Locations, TheComboHoldsFortyCharacters) {
+// --- The entry fields ---------------------------------------------------------------
+
+TEST(EntryFields, TheBoxesFilterKeysHoldTheirLengthsAndMoveOn) {
   MainWindowCore f;
+  // The location box holds forty characters, the year box five, which mark
+  // no change of place. (Which keys the year box takes and how its arrows
+  // step are the year box's own rules, held by its tests.)
   f.w.TypeKeys(Control::cboLocation, std::string(45, 'a'));
   EXPECT_EQ(f.w.cboLocation.Text, std::string(40, 'a'));
   EXPECT_EQ(f.w.cboLocation.SelStart, 40);
   f.w.cboLocation.Text = "\u00C5rhus, Danmark, " + std::string(30, 'x');  // 46 characters, 47 bytes
   f.w.cboLocation_Change();
   EXPECT_EQ(f.w.cboLocation.Text, "\u00C5rhus, Danmark, " + std::string(24, 'x'));
-}
-
-// --- The entry fields ---------------------------------------------------------------
-
-TEST(EntryFields, CoordinateBoxesFilterKeysAndMoveOn) {
-  MainWindowCore f;
+  f.w.TypeKeys(Control::txtYear, "a-99999");
+  EXPECT_EQ(f.beeper.beeps, 1);
+  EXPECT_EQ(f.w.txtYear, "-9999");
+  f.w.txtYear_KeyDown(kKeyUp);
+  EXPECT_EQ(f.w.txtYear, "-9998");
+  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
+  f.beeper.beeps = 0;
+  f.w.txtYear = "2024";
   f.w.TypeKeys(Control::txtLatDeg, "a3x,");
   EXPECT_EQ(f.w.txtLatDeg.Text, "3");  // the whole text was selected: typing replaced it
   EXPECT_EQ(f.beeper.beeps, 2);
@@ -254,20 +239,28 @@ TEST(EntryFields, CoordinateBoxesFilterKeysAndMoveOn) {
     TextBox* field;
     const char *keys, *text;
     int beeps;
+    bool marks;
   };
-  const Step steps[] = {{Control::txtLatDir, &f.w.txtLatDir, "s", "S", 2},
-                        {Control::txtLatDir, &f.w.txtLatDir, "n", "N", 2},
-                        {Control::txtLatDir, &f.w.txtLatDir, "x", "N", 3},
-                        {Control::txtLonDir, &f.w.txtLonDir, "w", "W", 3},
-                        {Control::txtLonDir, &f.w.txtLonDir, "s", "W", 4},
-                        {Control::txtGMT, &f.w.txtGMT, "10.75", "10.75", 4},
-                        {Control::txtGMT, &f.w.txtGMT, "-5", "5", 5},
-                        {Control::txtGMT, &f.w.txtGMT, "123456", "12345", 5}};
+  const Step steps[] = {{Control::txtLatDeg, &f.w.txtLatDeg, "1", "1", 2, true},
+                        {Control::txtLatMin, &f.w.txtLatMin, "1", "1", 2, true},
+                        {Control::txtLongDeg, &f.w.txtLongDeg, "1", "1", 2, true},
+                        {Control::txtLongMin, &f.w.txtLongMin, "1", "1", 2, true},
+                        {Control::txtLatDir, &f.w.txtLatDir, "s", "S", 2, true},
+                        {Control::txtLatDir, &f.w.txtLatDir, "n", "N", 2, true},
+                        {Control::txtLatDir, &f.w.txtLatDir, "x", "N", 3, false},
+                        {Control::txtLonDir, &f.w.txtLonDir, "w", "W", 3, true},
+                        {Control::txtLonDir, &f.w.txtLonDir, "s", "W", 4, false},
+                        {Control::txtGMT, &f.w.txtGMT, "10.75", "10.75", 4, true},
+                        {Control::txtGMT, &f.w.txtGMT, "-5", "5", 5, true},
+                        {Control::txtGMT, &f.w.txtGMT, "123456", "12345", 5, true}};
   for (const Step& s : steps) {
     f.w.SetFocus(Control::None);
+    f.w.UserDataChanged = f.w.lblChangeVisible = false;
     f.w.TypeKeys(s.box, s.keys);
     EXPECT_EQ(s.field->Text, s.text) << s.keys;  // the offset box holds five characters
     EXPECT_EQ(f.beeper.beeps, s.beeps) << s.keys;
+    // Every change to a coordinate box marks the place as changed.
+    EXPECT_EQ(f.w.UserDataChanged && f.w.lblChangeVisible, s.marks) << s.keys;
   }
   f.w.TypeKeys(Control::txtGMT, "\b\b");
   EXPECT_EQ(f.w.txtGMT.Text, "123");
@@ -283,9 +276,9 @@ TEST(EntryFields, CoordinateBoxesFilterKeysAndMoveOn) {
   EXPECT_NE(f.w.OutputText().find(" 1 Jan 2024"), std::string::npos);
 }
 
-// A place entered in one go (as orvane-cli enters its options) follows the
-// keys' rules: the limits on leaving a box correct without a beep, a
-// rejected key and a corrected offset count one beep each.
+// A place entered in one go follows the keys' rules: the limits on leaving
+// a box correct without a beep, a rejected key and a corrected offset (the
+// nearest offset of 0 to 14 hours) count one beep each.
 TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
   struct Case {
     const char *lat, *lon, *offset;
@@ -297,6 +290,10 @@ TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
       {"75 61 S", "200 0 E", "5.5", 0, "60 59 S 180 0 E 5.5"},
       {"31 47 X", "35 13 E", "2", 1, "31 47 N 35 13 E 2"},
       {"31 47 N", "35 13 E", "99", 1, "31 47 N 35 13 E 14"},
+      {"31 47 N", "35 13 E", "14.5", 1, "31 47 N 35 13 E 14"},
+      {"31 47 N", "35 13 E", "1.2.3", 1, "31 47 N 35 13 E 1.2"},
+      {"31 47 N", "35 13 E", ".", 1, "31 47 N 35 13 E 0"},
+      {"31 47 N", "35 13 E", "12.75", 0, "31 47 N 35 13 E 12.75"},
       {"3a1 47 N", "35 13 E", "-2", 2, "31 47 N 35 13 E 2"},
   };
   for (const Case& c : cases) {
@@ -306,62 +303,6 @@ TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
     EXPECT_EQ(f.Boxes(), c.boxes) << c.lat;
     EXPECT_EQ(f.w.ActiveControl, Control::None);
   }
-}
-
-TEST(EntryFields, LeavingABoxAppliesItsLimits) {
-  MainWindowCore f;
-  f.w.TypeKeys(Control::txtLatDeg, "75 60 ");
-  f.w.TypeKeys(Control::txtLongDeg, "200 ");
-  EXPECT_EQ(f.w.txtLatDeg.Text + " " + f.w.txtLatMin.Text + " " + f.w.txtLongDeg.Text, "60 59 180");
-  for (auto [box, field, pasted] : {std::tuple{Control::txtLongMin, &f.w.txtLongMin, "-5"},
-                                    {Control::txtLongDeg, &f.w.txtLongDeg, "-1"}}) {
-    f.w.SetFocus(box);
-    f.w.SetCoordinateText(*field, pasted);  // pasted past the filter
-    f.w.SetFocus(Control::None);
-  }
-  EXPECT_EQ(f.w.txtLongMin.Text + " " + f.w.txtLongDeg.Text, "00 000");
-  // The offset box holds 0 to 14 hours: anything else becomes the nearest
-  // offset when it is left, with a beep; an offset or an empty box stays.
-  const std::pair<std::string, std::string> offsets[] = {
-      {"99", "14"}, {"14.5", "14"}, {"1.2.3", "1.2"}, {".", "0"}, {"10.75", "10.75"}, {"14", "14"}, {"", ""}};
-  for (const auto& [typed, left] : offsets) {
-    f.w.TypeKeys(Control::txtGMT, typed);
-    if (typed.empty()) f.w.SetCoordinateText(f.w.txtGMT, "");
-    const int beeps = f.beeper.beeps;
-    f.w.SetFocus(Control::txtYear);
-    EXPECT_EQ(f.w.txtGMT.Text, left) << typed;
-    EXPECT_EQ(f.beeper.beeps - beeps, typed == left ? 0 : 1) << typed;
-  }
-  for (const char* pasted : {"-5", " 999E-9{ "}) {  // past the filter
-    f.w.SetFocus(Control::txtGMT);
-    f.w.SetCoordinateText(f.w.txtGMT, pasted);
-    f.w.SetFocus(Control::None);
-    EXPECT_EQ(f.w.txtGMT.Text, "0") << pasted;
-  }
-}
-
-TEST(EntryFields, EveryCoordinateChangeButNoYearChangeMarksTheData) {
-  const std::pair<Control, const char*> keys[] = {{Control::txtLatDeg, "1"},  {Control::txtLatMin, "1"},
-                                                  {Control::txtLatDir, "S"},  {Control::txtLongDeg, "1"},
-                                                  {Control::txtLongMin, "1"}, {Control::txtLonDir, "W"},
-                                                  {Control::txtGMT, "1"}};
-  for (const auto& [box, key] : keys) {
-    MainWindowCore f;
-    f.w.TypeKeys(box, key);
-    EXPECT_TRUE(f.w.UserDataChanged && f.w.lblChangeVisible) << key;
-  }
-  MainWindowCore f;
-  f.w.TypeKeys(Control::txtYear, "a1999");
-  EXPECT_EQ(f.beeper.beeps, 1);
-  f.w.txtYear_KeyDown(kKeyUp);
-  EXPECT_EQ(f.w.txtYear, "2000");
-  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
-  f.w.SetFocus(Control::None);  // entering the box again selects its year
-  f.w.TypeKeys(Control::txtYear, "-99999");
-  EXPECT_EQ(f.w.txtYear, "-9999");  // five characters
-  f.w.SetFocus(Control::None);
-  f.w.TypeKeys(Control::txtYear, "20-24");
-  EXPECT_EQ(f.w.txtYear, "20-24");  // "-" anywhere; the runs read the leading number
 }
 
 }  // namespace

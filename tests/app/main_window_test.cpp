@@ -1,10 +1,16 @@
 // The main window's core: its sections, the runs its buttons and Enter
-// start, the east-of-Israel box and the saved year.
+// start, the east-of-Israel box, the saved year, and the help texts: one per
+// key, laid out for the pane, quoting the runs' results as the runs give them.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <set>
 
 #include "app/help_texts.h"
 #include "app/printing.h"
 #include "support/main_window_core.h"
+#include "support/report_dates.h"
 
 namespace orvane::app {
 namespace {
@@ -12,7 +18,7 @@ namespace {
 using testing::MainWindowCore;
 using Menu = void (HolyDaysWindow::*)();
 
-TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelp) {
+TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelpAndTheEastOfIsraelBoxRerunsTheReport) {
   struct Case {
     Menu menu;
     const char* key;
@@ -53,10 +59,7 @@ TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelp) {
   f.w.state().RunName = "";
   f.w.mnuDocumentation_Click();
   EXPECT_EQ(f.w.OutputText(), "");
-}
-
-TEST(Sections, TheSavedYearComesBackInTheSingleYearSections) {
-  MainWindowCore f;
+  // The saved year comes back in the single-year sections.
   f.w.txtYear = "1999";
   f.w.mnuGolgotha_Click();
   f.w.mnuHolyDays_Click();  // the year field was not left: the year before Golgotha
@@ -72,10 +75,7 @@ TEST(Sections, TheSavedYearComesBackInTheSingleYearSections) {
   EXPECT_EQ(f.w.txtYear, "32767");
   EXPECT_FALSE(f.w.chkGregYear);  // unticked quietly: no table was computed
   EXPECT_EQ(f.w.OutputText(), BuildHelpText("Sunset"));
-}
-
-TEST(HolyDaysWindow, TheReportsAndTheEastOfIsraelBox) {
-  MainWindowCore f;
+  // The reports and the east-of-Israel box.
   f.w.txtYear = "1999";
   f.w.cmdMonths_Click();
   EXPECT_EQ(f.w.SavedYear, 1999);
@@ -158,29 +158,6 @@ TEST(ChronologyWindow, EachButtonRunsItsRangeFromEitherBoxAndEnter) {
   EXPECT_EQ(single.w.OutputText(), "kept");
 }
 
-TEST(ChronologyWindow, TheFloodButtonIsDisabledWhileARangeComputes) {
-  MainWindowCore f;
-  f.w.mnuFlood_Click();  // -2400 to -2300
-  int events = 0;
-  bool busy = true;
-  f.w.PendingEventsHook = [&] {
-    ++events;
-    busy = busy && f.w.txtWorkingVisible && !f.w.cmdFloodEnabled;
-  };
-  f.w.txtYear_Enter();
-  EXPECT_EQ(events, 1);  // as the range starts; the next chance would be after 501 years
-  EXPECT_TRUE(busy);
-  EXPECT_FALSE(f.w.txtWorkingVisible);
-  EXPECT_TRUE(f.w.cmdFloodEnabled);
-  // A single year shows no WORKING box.
-  f.w.txtYear2 = "";
-  f.w.txtYear = "-2348";
-  f.w.txtYear_Enter();
-  EXPECT_EQ(events, 1);
-  EXPECT_NE(f.w.OutputText().find("******* There are 150 days between these dates.  ******* "),
-            std::string::npos);
-}
-
 // The name a saved report is offered under: the section and the year as
 // typed, a range with both years, BCE years spelled out (no "--" in a name).
 TEST(ReportFileStem, SectionAndYears) {
@@ -195,6 +172,77 @@ TEST(ReportFileStem, SectionAndYears) {
                         {"Times", "20x4", "", "times"}};
   for (const Case& c : cases) {
     EXPECT_EQ(ReportFileStem(c.section, c.year, c.lastYear), c.stem) << c.section << " " << c.year;
+  }
+}
+
+// The text as one line, every run of blanks and line ends as one blank: what
+// a reader reads, whatever the line breaks.
+std::string Flat(const std::string& text) { return std::regex_replace(text, std::regex("[ \r\n]+"), " "); }
+
+// Each key its own text, in plain ASCII lines of at most 88 characters
+// ending in CR LF (the pane's width), the version beside the first heading
+// and the closing line last.
+TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePane) {
+  std::set<std::string> texts;
+  for (std::string_view key : kHelpKeys) {
+    SCOPED_TRACE(std::string(key));
+    const std::string text = BuildHelpText(key);
+    texts.insert(text);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const auto c = static_cast<unsigned char>(text[i]);
+      if (c == '\r' || c == '\n') {
+        EXPECT_EQ(text.substr(c == '\r' ? i : i - 1, 2), "\r\n") << "at " << i;
+      } else {
+        EXPECT_TRUE(c >= 32 && c < 127 && c != '{' && c != '}') << "character " << int(c) << " at " << i;
+      }
+    }
+    const std::vector<std::string> lines = testing::TextLines(text);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines.back(), HelpClosingLine());
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+      return line.ends_with(std::string("    Ver ") + ORVANE_VERSION);
+    }));
+    for (const std::string& line : lines) {
+      EXPECT_LE(line.size(), 88u) << line;
+      EXPECT_TRUE(line.empty() || line.back() != ' ') << line;
+    }
+  }
+  EXPECT_EQ(texts.size(), kHelpKeys.size());
+}
+
+// The texts quote what the runs find for a few years; each run still finds it.
+TEST(HelpTexts, TheQuotedResultsAreThoseOfTheRuns) {
+  struct Case {
+    const char *key, *year, *reportHas, *helpHas;
+  };
+  const Case cases[] = {
+      {"Golgotha", "31", "Passover sacrifice is Wednesday, 23 Apr 31 CE",
+       "For the year 31 CE the run finds the Passover sacrifice on Wednesday, 23 April 31 CE"},
+      {"Jordan", "-1510", "Passover sacrifice is Saturday, 27 Apr 1510 BCE",
+       "its Passover sacrifice falls on Saturday, 27 April 1510 BCE and the Wave Offering on Sunday, 28 "
+       "April."},
+      {"Jordan", "-1510", "The Wave Offering (the First-Fruit) is Sunday, 28 Apr 1510 BCE",
+       "1510 BCE is one"},
+      {"Creation", "-4004", "Abib 1 is Sunday, 29 Mar 4004 BCE",
+       "The traditional year 4004 BCE is one of the years the run finds: its Abib 1 falls on Sunday, 29 "
+       "March 4004 BCE."},
+      {"Flood", "-2349", "There are 150 days between these dates.",
+       "closest candidate years the run finds are 2349 BCE and 2348 BCE, both with 150 days"},
+      {"Flood", "-2348", "There are 150 days between these dates.", "2348 BCE, both"},
+      {"Flood", "-2347", "", "2348 BCE, both"},  // and none as close has 150 days
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + " " + c.year);
+    EXPECT_NE(Flat(BuildHelpText(c.key)).find(c.helpHas), std::string::npos);
+    MainWindowCore f;
+    f.w.SwitchSection(c.key);
+    f.w.txtYear = c.year;
+    f.w.txtYear2 = "";
+    f.w.txtYear_Enter();
+    const std::string report = Flat(f.w.OutputText());
+    EXPECT_EQ(report.find(*c.reportHas ? c.reportHas : "There are 150 days") != std::string::npos,
+              *c.reportHas != 0)
+        << report;
   }
 }
 

@@ -1,17 +1,30 @@
-// The user data file: its text, reading damaged files, merging another
-// copy's changes, and where and how it is written.
+// The user data file: its text, merging another copy's changes, where it is
+// written; it and the calendar files under faults, run as an ordinary user
+// (for whom permissions hold), and two running copies saving the same file.
 #include "app/user_data.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
+#include <set>
+#include <thread>
+#include <utility>
 
 #include "app/user_data_file.h"
+#include "io/safe_file.h"
+#include "support/load_save_check.h"
 #include "support/main_window_core.h"
-#include "support/scoped_environment.h"
+#include "support/ordinary_user.h"
 
 namespace orvane::app {
 namespace {
 
 namespace fs = std::filesystem;
+using io::ReplaceFile;
+using io::WriteOutcome;
 using testing::Crlf;
 using testing::kTwoPlaces;
 using testing::MainWindowCore;
@@ -27,32 +40,18 @@ std::string NumberedColours(int upTo = 15) {
   return text;
 }
 
-// A main window over the given folders, started with its data read.
-struct Started {
-  explicit Started(const UserDataFolders& folders) {
-    w.SetUserDataFolders(folders);
-    w.SetQuestionBox(&questions);
-    w.Form_Load(2024);
+// One start of the desktop program's core over the folders, its data read,
+// answering Yes to adding a location and `offer` to anything else asked.
+struct Start : MainWindowCore {
+  explicit Start(const UserDataFolders& folders, Answer offer = Answer::No) : MainWindowCore(folders) {
+    questions.answer = offer;
+    questions.byTitle["Add this location information?"] = Answer::Yes;
     status = w.LoadUserData().status;
   }
-  SilentBeeper beeper;
-  test::ScriptedQuestions questions{Answer::No};
-  HolyDaysWindow w{beeper};
   LoadStatus status;
 };
 
-TEST(UserDataText, NumbersAreWrittenWithASignColumnAndATrailingBlank) {
-  const std::pair<double, const char*> cases[] = {{0, " 0 "},
-                                                  {-35.2166666666667, "-35.2166666666667 "},
-                                                  {31 + 47.0 / 60, " 31.7833333333333 "},
-                                                  {16761024, " 16761024 "},
-                                                  {0.5, " 0.5 "} /* the general form, not Str's " .5" */,
-                                                  {-0.5, "-0.5 "}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(NumberLineText(value), text);
-  EXPECT_EQ(Rgb(192, 192, 255), 16761024);
-}
-
-TEST(UserDataText, WhatIsWrittenReadsBackByteForByte) {
+TEST(UserDataText, FieldsAreReadAsTheirLinesAllowAndWhatIsWrittenReadsBackByteForByte) {
   UserData data;
   ASSERT_TRUE(ReadUserData(kTwoPlaces, data).complete);
   EXPECT_EQ(data.LocationName, "New York");
@@ -65,12 +64,13 @@ TEST(UserDataText, WhatIsWrittenReadsBackByteForByte) {
   EXPECT_EQ(data.Colours[ColourItem::MainText], Rgb(255, 255, 255));
   EXPECT_EQ(WriteUserData(data), kTwoPlaces);
   // Values as the boxes give them (minutes / 60 is no short decimal), names
-  // with commas and blanks, a zone with a fraction, an empty entry.
+  // with commas and blanks, a zone with a fraction, an entry of halves
+  // written in the general form (" 0.5 ", not " .5 ").
   data.LocationName = "Washington, D.C. , USA ";
   data.Locations = {{"Washington, D.C. , USA ", 77 + 2.0 / 60, 38 + 54.0 / 60, "5"},
                     {" Kolkata,  India", -(88 + 22.0 / 60), 22 + 34.0 / 60, "5.5"},
                     {"Sydney", -(151 + 13.0 / 60), -(33 + 52.0 / 60), "10"},
-                    {"", 0, 0, ""}};
+                    {"", 0.5, -0.5, ""}};
   data.Colours[ColourItem::MainForm] = Rgb(1, 2, 3);
   const std::string written = WriteUserData(data);
   UserData again;
@@ -81,10 +81,7 @@ TEST(UserDataText, WhatIsWrittenReadsBackByteForByte) {
   EXPECT_EQ(again.Locations[2].latitude, -33.8666666666667);
   EXPECT_EQ(again.Colours, data.Colours);
   EXPECT_EQ(WriteUserData(again), written);
-}
-
-TEST(UserDataText, FieldsAreReadAsTheirLinesAllow) {
-  UserData data;
+  EXPECT_NE(written.find("\r\n\r\n 0.5 \r\n-0.5 \r\n\r\n"), std::string::npos);
   // LF line ends, blanks around numbers, a comma ending a number or the
   // zone, an exponent, a colour with a fraction rounded half to even.
   const std::string text =
@@ -208,12 +205,14 @@ TEST(UserDataText, AnotherCopysChangesAreMergedWithoutLosingEither) {
 
 // --- The file on disk -----------------------------------------------------------
 
-TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) {
+TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolders) {
   TempDir dir;
-  fs::create_directory(dir / "work");
+  fs::create_directories(dir / "work");
+  fs::create_directories(dir / "data" / "Orvane");
   const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
-  {
-    Started first(folders);
+  EXPECT_EQ(folders.formerPerUser, dir / "data" / "Orvane");
+  {  // None: the first start writes the file empty, the next installs the default.
+    Start first(folders);
     EXPECT_EQ(first.status, LoadStatus::Missing);
     EXPECT_TRUE(first.w.cboLocation.List.empty());
     EXPECT_FALSE(first.w.UserDataChanged);
@@ -223,22 +222,15 @@ TEST(UserDataFile, AMissingFileIsWrittenEmptyAndTheNextStartInstallsTheDefault) 
   for (std::int32_t c : ColourSettings().stored) colours += NumberLineText(c) + "\r\n";
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), Crlf({"", "-1 "}) + colours);
   EXPECT_FALSE(fs::exists(dir / "work" / "UserData.Dat"));
-  Started second(folders);
+  Start second(folders);
   EXPECT_EQ(second.status, LoadStatus::Read);
   EXPECT_EQ(second.w.cboLocation.List, std::vector<std::string>{"Jerusalem , Israel"});
   EXPECT_EQ(second.w.cboLocation.Text, "Jerusalem, Israel");
-}
-
-TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolders) {
-  TempDir dir;
-  fs::create_directories(dir / "work");
-  fs::create_directories(dir / "data" / "Orvane");
-  const UserDataFolders folders = UserDataFoldersFor(dir / "work", dir / "data" / "orvane");
-  EXPECT_EQ(folders.formerPerUser, dir / "data" / "Orvane");
+  fs::remove(dir / "data" / "orvane" / "UserData.Dat");
   // Only the folder of earlier versions holds a file: it is read, and the
   // first save goes to the per-user folder, leaving it as it was.
   WriteBytes(dir / "data" / "Orvane" / "UserData.Dat", kTwoPlaces);
-  Started former(folders);
+  Start former(folders);
   EXPECT_EQ(former.w.LocationName(), "New York");
   former.w.SaveUserData();
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
@@ -246,94 +238,293 @@ TEST(UserDataFile, TheWorkingFoldersFileWinsThenThePerUserOneThenTheFormerFolder
   // A file in the working folder is used, read and saved, before the per-user one.
   const std::string mine = Crlf({"Mine", " 0 ", "Mine", "-1 ", " 2 ", "3"}) + NumberedColours();
   WriteBytes(dir / "work" / "UserData.Dat", mine);
-  Started working(folders);
+  Start working(folders);
   EXPECT_EQ(working.w.LocationName(), "Mine");
   working.w.SaveUserData();
   EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
   EXPECT_EQ(ReadBytes(dir / "data" / "orvane" / "UserData.Dat"), kTwoPlaces);
   // A named file alone: missing, it is created there and nowhere else.
-  EXPECT_EQ(Started(NamedUserDataFile(dir / "named.dat")).status, LoadStatus::Missing);
+  EXPECT_EQ(Start(NamedUserDataFile(dir / "named.dat")).status, LoadStatus::Missing);
   UserData named;
   EXPECT_TRUE(ReadUserData(ReadBytes(dir / "named.dat"), named).complete);
   EXPECT_EQ(ReadBytes(dir / "work" / "UserData.Dat"), mine);
 }
 
-TEST(UserDataFile, ThePerUserFolderIsTheToolkitsBesideTheHomeOrTheGivenDataHome) {
-  TempDir dir;
-  const testing::ScopedEnvironment home("HOME", (dir / "home").c_str());
-  auto folder = [](const char* dataHome) {
-    const testing::ScopedEnvironment given("XDG_DATA_HOME", dataHome);
-    return PlatformPerUserFolder();
+// --- Under faults ----------------------------------------------------------------
+
+// Two whole entries, then a third cut off by the end of the file.
+const std::string kDamaged =
+    Crlf({"Second", " 2 ", "First", " 1 ", " 2 ", "3", "Second", "-4 ", " 5 ", "6", "Third"});
+
+constexpr char kNotice[] = "Locations not saved";
+
+// What stands at a path, its type and mode, without following a final symbolic link.
+using Standing = std::pair<fs::file_type, fs::perms>;
+Standing StandingAt(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status s = fs::symlink_status(path, ec);
+  return {s.type(), s.permissions()};
+}
+
+// The names in `folder` (and below) starting with `prefix` or holding a
+// temporary file's mark.
+int Count(const fs::path& folder, const std::string& prefix) {
+  int n = 0;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (prefix.empty() ? name.find(".tmp-") != std::string::npos || name.find(".probe-") != std::string::npos
+                       : name.rfind(prefix, 0) == 0 && entry.is_regular_file())
+      ++n;
+  }
+  return n;
+}
+
+// A user data file fault: a start that adds a location and exits, then the
+// next start.
+struct UserDataFault {
+  std::string fault;
+  std::string content;  // the file's bytes before
+  std::string holds;    // mode "000" or "0600", "pipe", "link", "bak folder", "bak taken"
+  LoadStatus loaded;
+  std::string notice;           // in the one notice the first start gives; empty: none
+  bool offered;                 // the notice offers the per-user folder ...
+  Answer offer;                 // ... and is answered so
+  bool fileKept;                // the working folder's file stays as it was (else it is rewritten)
+  bool saved;                   // the added location is there at the next start
+  int copies;                   // damaged copies kept after both starts
+  std::string added = "Added";  // the location added
+};
+
+// A calendar file fault: a write to a path that holds something.
+struct CalendarFault {
+  std::string fault;
+  std::string at;            // the path written: a name in the folder, or absolute
+  std::string holds;         // what is there before: "file" (mode 0600), "link", "dangling", "folder", "pipe"
+  std::string error;         // in the refusal; empty: written
+  rlim_t fileSizeLimit = 0;  // the most this process may write to a file
+  int pieces = 0;            // >0: the text is made while it is written, this many copies of it
+  bool stops = false;        // the maker gives up half-way
+};
+
+TEST(FileFaults, NothingIsLostAndOnlyRegularFilesAreReplaced) {
+  const testing::OrdinaryUser user = testing::RunAsOrdinaryUser();
+  if (user.skipped) GTEST_SKIP() << user.why;
+  if (!user.here) return;
+
+  const std::string fiveMegabyteName(5 * 1024 * 1024, 'n');
+  const std::string eacces = "cannot be read: " + std::generic_category().message(EACCES);
+  using enum LoadStatus;
+  const std::vector<UserDataFault> userDataFaults = {
+      {"unreadable, the per-user folder declined", kTwoPlaces, "000", Unreadable, eacces, true, Answer::No,
+       true, false, 0},
+      {"unreadable, the per-user folder taken", kTwoPlaces, "000", Unreadable, eacces, true, Answer::Yes,
+       true, true, 0},
+      {"a named pipe", "", "pipe", Unreadable, "it is a named pipe, not a regular file", true, Answer::No,
+       true, false, 0},
+      {"damaged, and UserData.Dat.bak is a folder", kDamaged, "bak folder", Damaged, "", false, Answer::No,
+       false, true, 1},
+      {"damaged, and every name for a copy taken", kDamaged, "bak taken", Damaged,
+       "no copy of it can be kept", true, Answer::No, true, false, 0},
+      {"mode 0600", kTwoPlaces, "0600", Read, "", false, Answer::No, false, true, 0},
+      {"a symbolic link to a regular file", kTwoPlaces, "link", Read, "", false, Answer::No, false, true, 0},
+      {"written past the reader's limit by an earlier version",
+       Crlf({fiveMegabyteName, " 0 ", "Far", " 1 ", " 2 ", "3"}) +
+           kTwoPlaces.substr(kTwoPlaces.find(" 1676")),
+       "", Damaged, "", false, Answer::No, false, true, 1},
+      {"a location too large to be read back", kTwoPlaces, "", Read, "would take more than the 4 MB", false,
+       Answer::No, true, false, 0, fiveMegabyteName},
   };
-  EXPECT_EQ(folder(nullptr), dir / "home" / ".local" / "share" / "orvane");
-  EXPECT_EQ(folder((dir / "xdg").c_str()), dir / "xdg" / "orvane");
-  EXPECT_EQ(folder("relative/is/ignored"), dir / "home" / ".local" / "share" / "orvane");
-}
-
-TEST(UserDataFile, AFolderThatCannotBeWrittenSendsTheFileToThePerUserFolder) {
-  TempDir dir;
-  WriteBytes(dir / "plain-file", "x");  // no one, not even the superuser, creates files inside a file
-  const UserDataFolders folders{dir / "plain-file" / "folder", dir / "data" / "orvane"};
-  {
-    Started f(folders);
-    EXPECT_TRUE(fs::exists(dir / "data" / "orvane" / "UserData.Dat"));
-    EXPECT_TRUE(f.questions.asked.empty());
-  }
-  EXPECT_EQ(Started(folders).w.LocationName(), "Jerusalem, Israel");
-  // With nowhere to write, the user is told once, and the state is kept.
-  Started f({dir / "plain-file" / "folder", dir / "plain-file" / "per-user"});
-  ASSERT_EQ(f.questions.asked.size(), 1u);
-  EXPECT_EQ(f.questions.asked[0].title, "Locations not saved");
-  EXPECT_EQ(f.questions.asked[0].buttons, Question::Buttons::Ok);
-  f.w.cboLocation.Text = "Somewhere";
-  f.questions.answer = Answer::Yes;
-  f.w.MaintainLocation();  // adds, and the save fails again: no second notice
-  EXPECT_EQ(f.w.userData().Locations.back().name, "Somewhere");
-  EXPECT_EQ(f.questions.asked.size(), 2u);  // the add question only
-  EXPECT_TRUE(f.w.UserDataChanged);
-}
-
-TEST(UserDataFile, AShippedFileInAReadOnlyFolderIsReadUntilTheFirstSave) {
-  TempDir dir;
-  fs::create_directory(dir / "program");
-  WriteBytes(dir / "program" / "UserData.Dat", kTwoPlaces);
-  // Read-only for its owner; the superuser needs the immutable attribute.
-  fs::permissions(dir / "program", fs::perms::owner_read | fs::perms::owner_exec);
-  const std::string program = (dir / "program").string();
-  struct Immutable {
-    std::string folder;
-    bool set = false;
-    ~Immutable() {
-      if (set) std::system(("chattr -i '" + folder + "' 2>/dev/null").c_str());
+  for (const UserDataFault& c : userDataFaults) {
+    SCOPED_TRACE(c.fault);
+    TempDir dir;
+    const fs::path work = dir / "work";
+    fs::create_directory(work);
+    const fs::path file = work / "UserData.Dat";
+    if (!c.content.empty()) WriteBytes(file, c.content);
+    if (c.holds == "000" || c.holds == "0600")
+      fs::permissions(file,
+                      c.holds == "000" ? fs::perms::none : fs::perms::owner_read | fs::perms::owner_write);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
     }
-  } immutable{program};
-  if (FolderIsWritable(dir / "program")) {
-    immutable.set = std::system(("chattr +i '" + program + "' 2>/dev/null").c_str()) == 0;
-    if (FolderIsWritable(dir / "program")) GTEST_SKIP() << "the folder cannot be made read-only here";
+    if (c.holds == "link") {
+      fs::rename(file, work / "mine.dat");
+      fs::create_symlink("mine.dat", file);
+    }
+    if (c.holds.starts_with("bak")) {
+      fs::create_directory(work / "UserData.Dat.bak");
+      WriteBytes(work / "UserData.Dat.bak" / "mine", "x");
+      for (int i = 2; i <= 9 && c.holds == "bak taken"; ++i)
+        fs::create_directory(work / ("UserData.Dat.bak." + std::to_string(i)));
+    }
+    const UserDataFolders folders{work, dir / "per-user"};
+    const Standing before = StandingAt(file);
+
+    Start first(folders, c.offer);
+    EXPECT_EQ(first.status, c.loaded);
+    first.w.cboLocation.Text = c.added;
+    first.w.MaintainLocation();
+    EXPECT_EQ(first.w.UserDataChanged, !c.saved);  // a change not saved stays marked
+    first.w.ShutDown();
+    Start next(folders);
+    next.w.ShutDown();
+
+    // Said once, with the reason, offering the per-user folder where it helps.
+    const std::vector<std::string> notices = first.questions.TextsTitled(kNotice);
+    ASSERT_EQ(notices.size(), c.notice.empty() ? 0u : 1u);
+    if (!c.notice.empty()) {
+      EXPECT_NE(notices[0].find(c.notice), std::string::npos) << notices[0];
+      EXPECT_EQ(notices[0].find("own data folder") != std::string::npos, c.offered);
+    }
+    // What stands at the path stays: a pipe a pipe, a link a link, the mode.
+    EXPECT_EQ(StandingAt(file), before);
+    if (before.first == fs::file_type::regular)
+      fs::permissions(file, fs::perms::owner_read, fs::perm_options::add);
+    if (c.fileKept && before.first == fs::file_type::regular) {
+      EXPECT_EQ(ReadBytes(file), c.content);
+    }
+    if (!c.fileKept) {
+      UserData now;
+      EXPECT_TRUE(ReadUserData(ReadBytes(file), now).complete);
+    }
+    EXPECT_EQ(testing::LostEntries(c.content, file), "");
+    EXPECT_EQ(Count(work, "UserData.Dat.bak"), c.copies);
+    const std::vector<std::string>& names = next.w.cboLocation.List;
+    EXPECT_EQ(std::find(names.begin(), names.end(), c.added) != names.end(), c.saved);
+    EXPECT_EQ(fs::exists(dir / "per-user" / "UserData.Dat"), c.offer == Answer::Yes);
+    EXPECT_EQ(Count(dir.path(), ""), 0) << "a temporary file left behind";
   }
-  Started f({dir / "program", dir / "per-user"});
+
+  const std::string text =
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane//Faults//EN\r\nEND:VCALENDAR\r\n";
+  const std::string efbig = std::generic_category().message(EFBIG);
+  const std::vector<CalendarFault> calendarFaults = {
+      {"a new file", "new.ics", "", ""},
+      {"a regular file of mode 0600", "mine.ics", "file", ""},
+      {"a symbolic link to a regular file", "link.ics", "link", ""},
+      {"a symbolic link to nothing", "link.ics", "dangling", "symbolic link to nothing"},
+      {"a folder", "folder.ics", "folder", "folder"},
+      {"a named pipe", "pipe.ics", "pipe", "named pipe"},
+      {"the null device", "/dev/null", "", "device"},
+      {"a write the system refuses", "big.ics", "file", efbig, 16},
+      // Longer than the writer holds at once, so that it is written in turns.
+      {"a long text made while it is written", "long.ics", "", "", 0, 5000},
+      {"a long text the system refuses half-way", "long.ics", "file", efbig, 200000, 5000},
+      {"a maker that gives up half-way", "long.ics", "file", "gave up", 0, 5000, true},
+  };
+  for (const CalendarFault& c : calendarFaults) {
+    SCOPED_TRACE(c.fault);
+    TempDir dir;
+    const fs::path path = c.at.starts_with("/") ? fs::path(c.at) : dir / c.at;
+    if (c.holds == "file") {
+      WriteBytes(path, "old");
+      fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    if (c.holds == "link") WriteBytes(dir / "real.ics", "old");
+    if (c.holds == "link" || c.holds == "dangling")
+      fs::create_symlink(c.holds == "link" ? "real.ics" : "gone.ics", path);
+    if (c.holds == "folder") fs::create_directory(path);
+    if (c.holds == "pipe") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    }
+    const Standing before = StandingAt(path);
+    const bool wasRegular = fs::is_regular_file(path);
+    const std::string old = wasRegular ? ReadBytes(path) : "";
+
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    if (c.fileSizeLimit != 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      limit.rlim_cur = c.fileSizeLimit;
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::string expected = text;
+    int offered = 0;
+    const WriteOutcome written =
+        c.pieces == 0 ? ReplaceFile(path, text) : io::ReplaceFileWith(path, [&](io::TextSink& sink) {
+          expected.clear();
+          for (int i = 0; i < c.pieces; ++i) {
+            if (c.stops && i == c.pieces / 2) return std::string("gave up");
+            expected += text;
+            ++offered;
+            if (!sink.Write(text)) break;
+          }
+          return std::string();
+        });
+    if (c.pieces > 0 && c.fileSizeLimit != 0) {
+      EXPECT_LT(offered, c.pieces) << "the maker is told of a failed write and stops";
+    }
+    if (c.fileSizeLimit != 0) {
+      ::setrlimit(RLIMIT_FSIZE, &saved);
+      std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+    EXPECT_EQ(written.ok, c.error.empty()) << written.error;
+    EXPECT_NE(written.error.find(c.error), std::string::npos) << written.error;
+    if (before.first != fs::file_type::not_found) {
+      EXPECT_EQ(StandingAt(path), before);
+    }
+    if (c.error.empty()) {
+      EXPECT_EQ(ReadBytes(path), expected);
+      if (before.first == fs::file_type::not_found) {
+        WriteBytes(dir / "reference", "");
+        EXPECT_EQ(StandingAt(path), StandingAt(dir / "reference")) << "a new file gets the usual mode";
+      }
+    } else if (wasRegular) {
+      EXPECT_EQ(ReadBytes(path), old);
+    }
+    EXPECT_EQ(Count(dir.path(), ""), 0) << "a temporary file left behind";
+  }
+
+  // A file shipped in a read-only folder is read until the first save, which
+  // goes to the per-user folder.
+  TempDir shipped;
+  fs::create_directory(shipped / "program");
+  WriteBytes(shipped / "program" / "UserData.Dat", kTwoPlaces);
+  fs::permissions(shipped / "program", fs::perms::owner_read | fs::perms::owner_exec);
+  Start f({shipped / "program", shipped / "per-user"});
   EXPECT_EQ(f.status, LoadStatus::Read);
   EXPECT_EQ(f.w.LocationName(), "New York");
   f.w.SaveUserData();
-  EXPECT_EQ(ReadBytes(dir / "per-user" / "UserData.Dat"), kTwoPlaces);
-  EXPECT_EQ(ReadBytes(dir / "program" / "UserData.Dat"), kTwoPlaces);
+  EXPECT_EQ(ReadBytes(shipped / "per-user" / "UserData.Dat"), kTwoPlaces);
+  EXPECT_EQ(ReadBytes(shipped / "program" / "UserData.Dat"), kTwoPlaces);
 }
 
-TEST(UserDataFile, TheReaderStopsAtItsLimit) {
+TEST(FileFaults, TwoRunningCopiesLoseNoAddition) {
   TempDir dir;
-  auto load = [&dir](const std::string& bytes) {
-    WriteBytes(dir / "UserData.Dat", bytes);
-    UserData data;
-    return UserDataFile({dir.path(), {}}).Load(data);
+  const UserDataFolders folders{dir.path(), dir / "per-user"};
+  Start a(folders), b(folders);
+  // Adds locations named `prefix` from, ... to - 1 as a user does: the name, Enter, Yes.
+  const auto add = [](Start& copy, const std::string& prefix, int from, int to) {
+    for (int i = from; i < to; ++i) {
+      copy.w.cboLocation.Text = prefix + std::to_string(i);
+      copy.w.MaintainLocation();
+    }
   };
-  // A megabyte-long name line, then an index far too large: read without
-  // trouble and reported as damage at line 2.
-  const LoadOutcome o = load(std::string(1 << 20, 'x') + "\r\n 2000000000 \r\n");
-  EXPECT_EQ(o.status, LoadStatus::Damaged);
-  EXPECT_EQ(o.reading.badLine, 2);
-  // A file past the limit is read up to it.
-  EXPECT_EQ(load(kTwoPlaces + std::string(kMaxUserDataBytes, ' ')).status, LoadStatus::Read);
-  EXPECT_EQ(load(Crlf({std::string(kMaxUserDataBytes, 'y')}) + " 0 \r\n").status, LoadStatus::Damaged);
+  // Taking turns, each copy's list older than the file at every save.
+  constexpr int kEach = 60;
+  for (int i = 0; i < kEach; ++i) {
+    add(a, "A", i, i + 1);
+    add(b, "B", i, i + 1);
+  }
+  // At once.
+  std::thread other([&] { add(b, "D", 0, kEach); });
+  add(a, "C", 0, kEach);
+  other.join();
+  a.w.ShutDown();
+  b.w.ShutDown();
+
+  Start next(folders);
+  const std::set<std::string> names(next.w.cboLocation.List.begin(), next.w.cboLocation.List.end());
+  int kept = 0;
+  for (const char* prefix : {"A", "B", "C", "D"}) {
+    for (int i = 0; i < kEach; ++i) kept += names.count(prefix + std::to_string(i)) ? 1 : 0;
+  }
+  EXPECT_EQ(kept, 4 * kEach);
+  EXPECT_EQ(next.w.cboLocation.List.size(), names.size()) << "no entry twice";
+  EXPECT_TRUE(a.questions.TextsTitled(kNotice).empty() && b.questions.TextsTitled(kNotice).empty());
 }
 
 }  // namespace

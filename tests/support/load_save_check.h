@@ -1,15 +1,10 @@
-// The whole load-then-save path of "UserData.Dat" over the bytes of one
-// file, for the fuzz target and the replay of the inputs it kept: the bytes
-// go into a real file, a running copy of the program reads it and saves (as
-// it does at once after a failed read and on File, Save), then adds an
-// entry and saves again.  Afterwards every entry that could be read from
-// the bytes must still be in the file or in a copy kept beside it, what was
-// saved must read back whole, and no temporary file may be left.
+// The load-then-save path of "UserData.Dat" over the bytes of one file (a
+// read and a save, as after a failed read or on File, Save, then an entry
+// added and saved): no readable entry may be lost, what was saved must read
+// back whole, and no temporary file may be left.
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -17,13 +12,12 @@
 
 #include "app/user_data.h"
 #include "app/user_data_file.h"
+#include "support/temp_dir.h"
 
 namespace orvane::testing {
 
-// The entries readable from `before` (the bytes a file held) that are in
-// neither the file at `path` nor a copy kept beside it ("UserData.Dat.bak",
-// ".bak.2" ...), one line each; empty when none is lost.  Only regular files
-// are read.
+// The entries readable from `before` that are in neither the regular file at
+// `path` nor a copy kept beside it (".bak", ".bak.2" ...); empty when none is lost.
 inline std::string LostEntries(std::string_view before, const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   using namespace orvane::app;
@@ -34,10 +28,7 @@ inline std::string LostEntries(std::string_view before, const std::filesystem::p
   for (const auto& entry : fs::directory_iterator(path.parent_path(), ec)) {
     const std::string name = entry.path().filename().string();
     if (name.rfind(path.filename().string(), 0) != 0 || !fs::is_regular_file(entry.path(), ec)) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    ReadUserData(s.str(), kept.emplace_back());
+    ReadUserData(ReadBytes(entry.path()), kept.emplace_back());
   }
   std::string lost;
   for (const Location& entry : wanted.Locations) {
@@ -57,7 +48,7 @@ inline std::string LoadThenSaveLosesNothing(std::string_view bytes, const std::f
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(folder, ec)) fs::remove_all(entry.path(), ec);
   const fs::path path = folder / kUserDataFileName;
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  WriteBytes(path, std::string(bytes));
 
   UserDataFile file({folder, folder / "per-user"});
   UserData data;
@@ -68,13 +59,9 @@ inline std::string LoadThenSaveLosesNothing(std::string_view bytes, const std::f
       data.Locations.size() <= static_cast<std::size_t>(kLastPossibleIndex + 1) ? file.Save(data) : first;
 
   std::string problems = LostEntries(bytes, path);
-  if (first.ok || second.ok) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    UserData now;
-    if (!ReadUserData(s.str(), now).complete) problems += "the saved file does not read back whole\n";
-  }
+  UserData now;
+  if ((first.ok || second.ok) && !ReadUserData(ReadBytes(path), now).complete)
+    problems += "the saved file does not read back whole\n";
   for (const auto& entry : fs::directory_iterator(folder, ec)) {
     const std::string name = entry.path().filename().string();
     if (name.find(".tmp-") != std::string::npos) problems += "left behind: " + name + "\n";

@@ -1,6 +1,6 @@
 // The main window's core as the program starts it, for the tests of its
 // commands: a data folder of its own (with a given "UserData.Dat" in it, or
-// none), a beep counter and a scripted message box.
+// none) or the folders given, a beep counter and a scripted message box.
 #pragma once
 
 #include <string>
@@ -32,10 +32,14 @@ struct MainWindowCore {
   // start-up, and nothing counts as changed yet.
   explicit MainWindowCore(const std::string& file = {}, bool load = false) {
     if (!file.empty()) WriteBytes(dir / "UserData.Dat", file);
-    w.SetUserDataFolders({dir.path(), dir / "per-user"});
+    Start({dir.path(), dir / "per-user"});
+    if (load) w.LoadUserDataAtStartUp();
+  }
+  explicit MainWindowCore(const app::UserDataFolders& folders) { Start(folders); }
+  void Start(const app::UserDataFolders& folders) {
+    w.SetUserDataFolders(folders);
     w.SetQuestionBox(&questions);
     w.Form_Load(2024);
-    if (load) w.LoadUserDataAtStartUp();
   }
   // The seven coordinate boxes, blank-separated.
   std::string Boxes() const {

@@ -1,16 +1,8 @@
-// Runs a test as an ordinary user, so that file permissions hold as they do
-// for the program's users (the superuser reads a file of mode 000 and
-// writes anywhere).
-//
+// Runs a test as an ordinary user, for whom file permissions hold (the
+// superuser reads a file of mode 000 and writes anywhere):
 //   const OrdinaryUser user = RunAsOrdinaryUser();
 //   if (user.skipped) GTEST_SKIP() << user.why;
-//   if (!user.here) return;  // it ran as "nobody"; its failures are reported
-//
-// Run by an ordinary user the test goes on here.  Run by the superuser, the
-// test program runs again for this one test as the user "nobody" (through
-// setpriv), and its result is passed on; when that is impossible (no such
-// user or tool, a test program that user cannot run) the test is skipped
-// with the reason.
+//   if (!user.here) return;  // it ran again as "nobody" (through setpriv), its result passed on
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,47 +25,33 @@ struct OrdinaryUser {
 
 inline OrdinaryUser RunAsOrdinaryUser() {
   OrdinaryUser user;
-  if (::geteuid() != 0) {
-    user.here = true;
+  const auto skip = [&user](const std::string& why) {
+    user.skipped = true;
+    user.why = "running as root, and " + why;
     return user;
-  }
+  };
+  if (::geteuid() != 0) return OrdinaryUser{true, false, {}};
   const passwd* nobody = ::getpwnam("nobody");
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (nobody == nullptr || ec) {
-    user.skipped = true;
-    user.why = "running as root, and there is no user \"nobody\" to run this test as an ordinary user";
-    return user;
-  }
+  if (nobody == nullptr || ec)
+    return skip("there is no user \"nobody\" to run this test as an ordinary user");
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   const std::string command = "setpriv --reuid=" + std::to_string(nobody->pw_uid) +
                               " --regid=" + std::to_string(nobody->pw_gid) + " --clear-groups -- '" +
                               self.string() + "' --gtest_color=no --gtest_filter='" +
                               test->test_suite_name() + "." + test->name() + "' 2>&1";
   std::FILE* child = ::popen(command.c_str(), "r");
-  if (child == nullptr) {
-    user.skipped = true;
-    user.why = "running as root, and setpriv could not be started to run this test as \"nobody\"";
-    return user;
-  }
+  if (child == nullptr) return skip("setpriv could not be started to run this test as \"nobody\"");
   std::string output;
   std::array<char, 4096> buffer;
   for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), child)) > 0;)
     output.append(buffer.data(), n);
   const int status = ::pclose(child);
-  const bool ran = output.find("[ RUN      ]") != std::string::npos;
-  if (!ran) {
-    user.skipped = true;
-    user.why =
-        "running as root, and this test program cannot be run as \"nobody\" (is its folder open to "
-        "other users?): " +
-        output;
-  } else if (output.find("[  SKIPPED ] 1 test") != std::string::npos) {
-    user.skipped = true;
-    user.why = "skipped as \"nobody\": " + output;
-  } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    ADD_FAILURE() << "as the user \"nobody\":\n" << output;
-  }
+  if (output.find("[ RUN      ]") == std::string::npos)
+    return skip("this test program cannot be run as \"nobody\" (is its folder open to other users?): " +
+                output);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ADD_FAILURE() << "as the user \"nobody\":\n" << output;
   return user;
 }
 

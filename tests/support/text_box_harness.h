@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/help_texts.h"
 #include "app/holy_days_window.h"
@@ -20,27 +21,13 @@
 namespace orvane::testing {
 
 // The boxes, chosen by the first byte of an input.
+// clang-format off
 enum class NumberBox {
-  GregorianYear,
-  GregorianDay,
-  JulianYear,
-  JulianDay,
-  BiblicalYear,
-  BiblicalDay,
-  RabbinicalYear,
-  RabbinicalDay,
-  DayCount,
-  RabbinicalListingYear,
-  EasterYear,
-  MainYear,
-  LatitudeDegrees,
-  LatitudeMinutes,
-  LatitudeDirection,
-  LongitudeDegrees,
-  LongitudeMinutes,
-  LongitudeDirection,
-  ZoneOffset,
+  GregorianYear, GregorianDay, JulianYear, JulianDay, BiblicalYear, BiblicalDay, RabbinicalYear,
+  RabbinicalDay, DayCount, RabbinicalListingYear, EasterYear, MainYear, LatitudeDegrees, LatitudeMinutes,
+  LatitudeDirection, LongitudeDegrees, LongitudeMinutes, LongitudeDirection, ZoneOffset
 };
+// clang-format on
 inline constexpr int kNumberBoxCount = 19;
 
 namespace detail {
@@ -60,32 +47,20 @@ inline std::string ConversionBox(NumberBox box, const std::string& text) {
   main.Form_Load(2024);
   ConversionWindowModel m(main.engine(), beeper, {}, [] { return ClockDate{2024, 4, 9}; });
   m.Form_Load();
-  switch (box) {
-    case NumberBox::GregorianYear:
-    case NumberBox::GregorianDay:
-      (box == NumberBox::GregorianYear ? m.txtGYear : m.txtGDay) = text;
-      m.cmdGCompute_Click();
-      break;
-    case NumberBox::JulianYear:
-    case NumberBox::JulianDay:
-      (box == NumberBox::JulianYear ? m.txtJCYear : m.txtJCDay) = text;
-      m.cmdJCCompute_Click();
-      break;
-    case NumberBox::BiblicalYear:
-    case NumberBox::BiblicalDay:
-      (box == NumberBox::BiblicalYear ? m.txtBYear : m.txtBDay) = text;
-      m.cmdBCompute_Click();
-      break;
-    case NumberBox::RabbinicalYear:
-    case NumberBox::RabbinicalDay:
-      (box == NumberBox::RabbinicalYear ? m.txtHYear : m.txtHDay) = text;
-      m.cmdHCompute_Click();
-      break;
-    default:
-      m.txtJDCount = text;
-      m.cmdJCompute_Click();
-      break;
-  }
+  // The year and day boxes come in pairs, a column's year first.
+  using M = ConversionWindowModel;
+  const struct {
+    std::string M::*year;
+    std::string M::*day;
+    void (M::*compute)();
+  } columns[] = {{&M::txtGYear, &M::txtGDay, &M::cmdGCompute_Click},
+                 {&M::txtJCYear, &M::txtJCDay, &M::cmdJCCompute_Click},
+                 {&M::txtBYear, &M::txtBDay, &M::cmdBCompute_Click},
+                 {&M::txtHYear, &M::txtHDay, &M::cmdHCompute_Click},
+                 {&M::txtJDCount, &M::txtJDCount, &M::cmdJCompute_Click}};
+  const auto& column = columns[static_cast<int>(box) / 2];
+  m.*(static_cast<int>(box) % 2 == 0 ? column.year : column.day) = text;
+  (m.*column.compute)();
   // Every column is rebuilt from the Julian day: computing again from the
   // day shown shows the same day in every column.  (The Biblical and
   // Gregorian year limits reach a little beyond the Julian day box's, where
@@ -95,8 +70,8 @@ inline std::string ConversionBox(NumberBox box, const std::string& text) {
   if (jd < ConversionWindowModel::kMinDayCount || jd > ConversionWindowModel::kMaxDayCount) return {};
   const std::string shown = Columns(m);
   m.cmdJCompute_Click();
-  if (Columns(m) != shown) return "computing again from the day shown gives " + Columns(m) + ", not " + shown;
-  return {};
+  return Columns(m) == shown ? ""
+                             : "computing again from the day shown gives " + Columns(m) + ", not " + shown;
 }
 
 inline std::string Listing(NumberBox box, const std::string& text) {
@@ -106,16 +81,14 @@ inline std::string Listing(NumberBox box, const std::string& text) {
   if (box == NumberBox::RabbinicalListingYear) {
     conversions::HebrewWindowModel w(beeper, help, clock);
     w.Form_Load();
-    if (w.ListingFor(text).empty()) return "no listing";
-    return {};
+    return w.ListingFor(text).empty() ? "no listing" : "";
   }
   conversions::EasterWindowModel w(beeper, help, clock);
   w.Form_Load();
   // Sixty years from a year within the window's limits.
   const std::string listing = w.ListingFor(text);
   const auto lines = static_cast<int>(std::count(listing.begin(), listing.end(), '\n'));
-  if (lines != conversions::EasterWindowModel::kYearsListed) return std::to_string(lines) + " lines listed";
-  return {};
+  return lines == conversions::EasterWindowModel::kYearsListed ? "" : std::to_string(lines) + " lines listed";
 }
 
 inline std::string MainWindowBox(NumberBox box, const std::string& text) {
@@ -130,21 +103,17 @@ inline std::string MainWindowBox(NumberBox box, const std::string& text) {
     w.SetFocus(Control::None);
     w.cmdHolyDays_Click();
     const double year = num::Val(w.txtYear);
-    if (!(year >= -4004 && year <= 9999 && year != 0)) return "the year box holds " + w.txtYear;
-    return {};
+    return year >= -4004 && year <= 9999 && year != 0 ? "" : "the year box holds " + w.txtYear;
   }
-  struct Field {
-    Control control;
-    app::TextBox* box;
-  };
-  const Field fields[] = {{Control::txtLatDeg, &w.txtLatDeg},   {Control::txtLatMin, &w.txtLatMin},
-                          {Control::txtLatDir, &w.txtLatDir},   {Control::txtLongDeg, &w.txtLongDeg},
-                          {Control::txtLongMin, &w.txtLongMin}, {Control::txtLonDir, &w.txtLonDir},
-                          {Control::txtGMT, &w.txtGMT}};
-  const Field& field = fields[static_cast<int>(box) - static_cast<int>(NumberBox::LatitudeDegrees)];
+  const std::pair<Control, app::TextBox*> fields[] = {
+      {Control::txtLatDeg, &w.txtLatDeg},   {Control::txtLatMin, &w.txtLatMin},
+      {Control::txtLatDir, &w.txtLatDir},   {Control::txtLongDeg, &w.txtLongDeg},
+      {Control::txtLongMin, &w.txtLongMin}, {Control::txtLonDir, &w.txtLonDir},
+      {Control::txtGMT, &w.txtGMT}};
+  const auto& [control, field] = fields[static_cast<int>(box) - static_cast<int>(NumberBox::LatitudeDegrees)];
   w.SwitchSection("LocalMoons");
-  w.SetFocus(field.control);
-  w.SetCoordinateText(*field.box, text);
+  w.SetFocus(control);
+  w.SetCoordinateText(*field, text);
   w.SetFocus(Control::None);
   w.cmdLocMon_Click();
   // The place the engine worked at lies where the sun sets every day.
@@ -152,11 +121,9 @@ inline std::string MainWindowBox(NumberBox box, const std::string& text) {
   if (!(std::fabs(st.Latitude) <= app::kMaxLatitude && std::fabs(st.Longitude) <= app::kMaxLongitude)) {
     return "the place " + std::to_string(st.Latitude) + ", " + std::to_string(st.Longitude);
   }
-  if (!w.txtGMT.Text.empty() && !app::ZoneOffsetHours(w.txtGMT.Text)) {
+  if (!w.txtGMT.Text.empty() && !app::ZoneOffsetHours(w.txtGMT.Text))
     return "the offset box holds " + w.txtGMT.Text;
-  }
-  if (w.OutputText().empty()) return "no report";
-  return {};
+  return w.OutputText().empty() ? "no report" : "";
 }
 
 }  // namespace detail

@@ -1,8 +1,6 @@
-// Driving the windows in the tests as the window system does: keys go to
-// the top-level window, where the focus decides which widget receives them,
-// and clicks go to the window at a position, where the widget under it
-// takes the focus as its policy says.  Nothing is sent straight to an inner
-// widget, so a handler that real input cannot reach fails here too.
+// Driving the windows as the window system does: keys and clicks go to the
+// top-level window, where the focus or the position decides which widget
+// receives them, so a handler that real input cannot reach fails here too.
 #pragma once
 
 #include <QAbstractTextDocumentLayout>
@@ -39,8 +37,7 @@ inline void Press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers 
   QTest::keyClick(ActiveWindowOf(widget), key, modifiers);
 }
 
-// A left click on the middle of `widget` (scrolled into view first, as a
-// user would), delivered to its window at that position.
+// A left click on the middle of `widget` (scrolled into view first), through its window.
 inline void Click(QWidget* widget) {
   for (QWidget* w = widget->parentWidget(); w != nullptr; w = w->parentWidget()) {
     if (auto* area = qobject_cast<QScrollArea*>(w)) area->ensureWidgetVisible(widget);
@@ -56,8 +53,7 @@ inline void ClickAt(QWidget* widget, const QPoint& at) {
                     widget->mapTo(widget->window(), at));
 }
 
-// Clicks into a text field, selects its whole text with Ctrl+A and types
-// `text` over it.
+// Clicks into a text field, selects all with Ctrl+A and types `text` over it.
 inline void Retype(QWidget* field, const char* text) {
   Click(field);
   Press(field, Qt::Key_A, Qt::ControlModifier);
@@ -77,8 +73,7 @@ inline int WrappedLines(const QPlainTextEdit* pane) {
   return wrapped;
 }
 
-// Whether a shown window, decorations included, lies inside the available
-// area of its screen.
+// Whether a shown window, decorations included, lies inside its screen's available area.
 inline bool InsideScreen(const QWidget* window) {
   return window->screen()->availableGeometry().contains(window->frameGeometry());
 }
