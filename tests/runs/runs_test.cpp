@@ -1,15 +1,15 @@
-// The Golgotha, Jordan, Creation and Flood runs: the year boxes, single years
-// read line by line against day counts and weekdays by std::chrono and the
-// reports' own tables, the range lists against the years' own reports; the
-// sunsets and the sun and moon times of a year at a place against an
+// The Golgotha, Jordan, Creation and Flood runs read line by line against
+// std::chrono's day counts and weekdays and their own tables, the range lists
+// against the years' reports; the tables of a year at a place against an
 // independent ephemeris (New York, 2024); the location runs; no undefined
-// number within the place limits.
+// number at any latitude.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <tuple>
@@ -19,8 +19,8 @@
 #include "runs/chronology.h"
 #include "runs/run_years.h"
 #include "support/civil_days.h"
+#include "support/main_window_core.h"
 #include "support/reference_csv.h"
-#include "support/temp_dir.h"
 
 namespace orvane::runs {
 namespace {
@@ -160,20 +160,20 @@ TEST(ChronologyReport, EveryYearOfARangeReadLineByLineAndListedWhenMarked) {
   const std::map<int, std::string> keys = {
       {30, "Friday"},      {31, "Wednesday"}, {65, "Tuesday"},   {-1407, "Thursday"}, {-1406, "Monday"},
       {-1412, "Saturday"}, {-1470, "Sunday"}, {-3965, "Friday"}, {-4004, "Sunday"},   {-4021, "Monday"}};
-  for (const auto& [run, first, last] :
-       {std::tuple{std::string("Golgotha"), -2, 65}, {"Jordan", -1475, -1406}, {"Creation", -4040, -3965}}) {
+  // The run, its range, its heading, the dates it states and the weekday it marks.
+  for (const auto& [run, first, last, heading, stated, target] :
+       {std::tuple{std::string("Golgotha"), -2, 65,
+                   "Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in", 6u, "Wednesday"},
+        {"Jordan", -1475, -1406, "Possible Dates for the Jordan Crossing in", 5u, "Saturday"},
+        {"Creation", -4040, -3965, "Possible Dates for Creation in", 1u, "Sunday"}}) {
     std::vector<std::string> marked;
     std::size_t spotted = 0;
     for (const double y : RunYears(first, last)) {
       SCOPED_TRACE(run + " " + num::CStr(y));
       const std::string text = Pane(run, y);
-      const std::string heading = run == "Golgotha"
-                                      ? "Possible Dates for Jesus' Crucifixion, Resurrection and Pentecost in"
-                                  : run == "Jordan" ? "Possible Dates for the Jordan Crossing in"
-                                                    : "Possible Dates for Creation in";
       EXPECT_EQ(TextLines(text).at(0), heading + YearText(y));
       const auto dates = testing::StatedDates(text);
-      ASSERT_EQ(dates.size(), run == "Golgotha" ? 6u : run == "Jordan" ? 5u : 1u);
+      ASSERT_EQ(dates.size(), stated);
       for (const StatedDate& d : dates)
         EXPECT_EQ(d.weekday, ReportWeekday(CivilDays(d), run == "Jordan")) << d.label;
       const StatedDate& key = run == "Golgotha" ? dates[1] : dates[0];
@@ -190,7 +190,6 @@ TEST(ChronologyReport, EveryYearOfARangeReadLineByLineAndListedWhenMarked) {
       EXPECT_EQ(abib1, CivilDays(lastEvening.day, lastEvening.month, std::abs(static_cast<int>(y)), y < 0) +
                            (doubt == "later" ? 0 : 1));
       // Marked: the run's weekday, or the one next to it that the doubt allows; listed in the range.
-      const char* target = run == "Golgotha" ? "Wednesday" : run == "Jordan" ? "Saturday" : "Sunday";
       const bool isMarked =
           key.weekday == target ||
           (doubt == "earlier" && ReportWeekday(CivilDays(key) - 1, run == "Jordan") == target) ||
@@ -233,11 +232,9 @@ TEST(ChronologyReport, EveryYearOfARangeReadLineByLineAndListedWhenMarked) {
 // --- The Flood ----------------------------------------------------------------
 
 TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
-  // s2 = +1: the second month possibly one day earlier (one day more);
-  // s7 = -1: the seventh month possibly one day earlier (one day fewer).
-  // Only a count that can rise to exactly 150 is marked and listed.  A year
-  // that shows each row, where one does.
-  // The year, the days between, s2, s7, the note and the list it goes in.
+  // A year that shows the row (0: none does), the days between, s2 and s7 (+1: a day more possible, the
+  // 2nd month a day earlier or the 7th a day later; -1 the reverse), the note and the list it goes in:
+  // only a count that can reach exactly 150 is marked and listed.
   const std::tuple<int, long, int, int, const char*, FloodList> cases[] = {
       {-2348, 150, 0, 0, "", FloodList::None},
       {-4004, 149, 0, 0, "", FloodList::None},
@@ -261,8 +258,7 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
       {0, 151, 0, -1, "Possibly 150 days.", FloodList::None},
   };
   for (const auto& [year, days, s2, s7, note, list] : cases) {
-    SCOPED_TRACE(std::to_string(year) + ": " + std::to_string(days) + " " + std::to_string(s2) + " " +
-                 std::to_string(s7));
+    SCOPED_TRACE(::testing::Message() << year << ": " << days << " " << s2 << " " << s7);
     EXPECT_EQ(FloodNoteText(static_cast<double>(days), s2, s7), note);
     EXPECT_EQ(FloodNoteList(static_cast<double>(days), s2, s7), list);
     if (year == 0) continue;
@@ -272,9 +268,8 @@ TEST(FloodReport, TheCountIsTheDaysBetweenTheTwoDatesWithItsNote) {
     // The 17th is sixteen days after the first, the day after the last evening
     // of its month's table (two days after a doubtful low one, shown last).
     std::vector<testing::EveningRow> lastRows;
-    for (const auto& row : testing::EveningRows(text)) {
-      if (row.lastOfTable) lastRows.push_back(row);
-    }
+    std::ranges::copy_if(testing::EveningRows(text), std::back_inserter(lastRows),
+                         &testing::EveningRow::lastOfTable);
     ASSERT_EQ(lastRows.size(), 3u);
     for (std::size_t k = 0; k < 2; ++k) {
       const auto& evening = lastRows[k + 1];
@@ -317,10 +312,8 @@ TEST(FloodRange, ListsEachYearInTheColumnOfItsCount) {
 
 // A main window with its user data in a fresh folder and a place typed
 // into the coordinate boxes.
-struct MainWindow {
+struct MainWindow : testing::MainWindowCore {
   MainWindow(const std::string& name, const std::string& coordinates) {
-    w.SetUserDataFolders({dir.path(), dir.path()});
-    w.Form_Load(2024);
     w.TypeKeys(Control::txtLatDeg, coordinates);
     w.SetFocus(Control::None);
     w.userData().LocationName = name;
@@ -333,9 +326,6 @@ struct MainWindow {
     sunsets ? w.cmdSunset_Click() : w.cmdTimes_Click();
     return w.OutputText();
   }
-  testing::TempDir dir;
-  SilentBeeper beeper;
-  HolyDaysWindow w{beeper};
 };
 
 const std::string kNewYork = "40 43 N 74 0 W 5", kJerusalem = "31 47 N 35 13 E 2";
@@ -345,8 +335,8 @@ const std::string kNewYork = "40 43 N 74 0 W 5", kJerusalem = "31 47 N 35 13 E 2
 struct RefDay {
   double jd, sunrise, sunset, moonrise, moonset, illumRise, illumSet;
 };
-std::map<std::string, RefDay> ReferenceYear() {
-  std::map<std::string, RefDay> days;
+std::map<chr::sys_days, RefDay> ReferenceYear() {
+  std::map<chr::sys_days, RefDay> days;
   for (auto f : testing::ReadReferenceCsv("times_new_york_2024.csv")) {
     f.resize(8);
     double v[7];
@@ -357,7 +347,8 @@ std::map<std::string, RefDay> ReferenceYear() {
                  ? std::stoi(t) + std::stoi(t.substr(3)) / 60.0 + std::stoi(t.substr(6)) / 3600.0
                  : std::stod(t);
     }
-    days[f[0]] = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    days[chr::year{std::stoi(f[0])} / std::stoi(f[0].substr(5)) / std::stoi(f[0].substr(8))] = {
+        v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
   }
   EXPECT_EQ(days.size(), 366u) << "reference file";
   return days;
@@ -366,14 +357,6 @@ std::map<std::string, RefDay> ReferenceYear() {
 // Minutes between two clock times, across midnight.
 double MinutesApart(double hours, double refHours) {
   return std::fabs(std::remainder((hours - refHours) * 60, 1440));
-}
-
-std::string Iso(chr::sys_days day) {
-  const chr::year_month_day d(day);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(d.year()), unsigned(d.month()),
-                unsigned(d.day()));
-  return text;
 }
 
 // A Gregorian table takes the Delta T of its own year, as a Biblical year's
@@ -419,7 +402,7 @@ TEST(Sunsets, FourColumnsOfDaysWithTheBiblicalTablesMinutesWhateverRanBefore) {
                       std::to_string(y > 0 ? y : 1 - y))
             << line;
         covered += static_cast<std::size_t>(m->length());
-        const auto ref = reference.find(Iso(chr::sys_days(date)));
+        const auto ref = reference.find(chr::sys_days(date));
         if (gregorian && y == 2024 && ref != reference.end()) {
           worst = std::max(
               worst, MinutesApart(std::stoi((*m)[4]) + 12 + std::stoi((*m)[5]) / 60.0, ref->second.sunset));
@@ -472,9 +455,10 @@ TEST(Times, AYearAgreesWithAnIndependentEphemeris) {
     ASSERT_TRUE(std::regex_match(lines[i], t, form) && (t[5] == "--:--") == (t[6] == " ----") &&
                 (t[7] == "--:--") == (t[8] == " ----"))
         << lines[i];
-    const std::string iso = Iso(chr::sys_days(chr::year{2024} / 1 / 1) + chr::days(day++));
-    EXPECT_EQ(t[1], iso.substr(5, 2) + "/" + iso.substr(8, 2) + "/" + iso.substr(0, 4));
-    const RefDay& ref = reference.at(iso);
+    const chr::sys_days date = chr::sys_days(chr::year{2024} / 1 / 1) + chr::days(day++);
+    const std::string mdy = t[1];
+    EXPECT_EQ(chr::year{std::stoi(mdy.substr(6))} / std::stoi(mdy) / std::stoi(mdy.substr(3)), date) << mdy;
+    const RefDay& ref = reference.at(date);
     EXPECT_EQ(std::stod(t[2]), ref.jd);
     worstSun =
         std::max({worstSun, MinutesApart(hours(t[3]), ref.sunrise), MinutesApart(hours(t[4]), ref.sunset)});
@@ -537,7 +521,7 @@ TEST(LocationRuns, EnterInTheYearBoxSavesTheChangedPlaceAndRunsTheSectionsTable)
     EXPECT_TRUE(f.w.OutputText().starts_with(start)) << f.w.OutputText().substr(0, 80);
     EXPECT_TRUE(disabledWhileWriting && f.w.*button);
     EXPECT_FALSE(f.w.UserDataChanged);
-    EXPECT_TRUE(std::filesystem::exists(f.dir / "UserData.Dat"));
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "per-user" / "UserData.Dat"));
     EXPECT_EQ(f.w.state().TableMode + f.w.state().LocalMode, kFalse);
     // Local month starts are the tables alone; the east-of-Israel box is for Jerusalem's reports.
     EXPECT_EQ(f.w.OutputText().find("First Day of Month"), std::string::npos);
