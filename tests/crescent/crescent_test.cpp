@@ -80,9 +80,6 @@ TEST(CrescentEvenings, PublishedSightingsAndTheProgramsOwnNumber) {
   EXPECT_EQ(std::tie(e.orvaneNumber, e.orvaneClass), std::tie(f.st().VisibilityNumber, f.st().Verdict));
 }
 
-// Hours after 0h UT of the civil day whose noon is dayJD.
-double HoursOfDay(double jd, double dayJD) { return (jd - (dayJD - 0.5)) * 24; }
-
 TEST(CrescentEvenings, AgreeWithAnIndependentEphemeris) {
   // 42 evenings at ten places from 1931 to 2095.  Measured worst errors:
   // sunset 0.05 minutes, moonset 0.13 minutes, conjunction
@@ -96,13 +93,14 @@ TEST(CrescentEvenings, AgreeWithAnIndependentEphemeris) {
     const double dayJD = JulianDayFromDate(std::stoi(row[0].substr(8, 2)), std::stoi(row[0].substr(5, 2)),
                                            std::stoi(row[0].substr(0, 4)));
     const CrescentEvening e = EvaluateEvening(dayJD, {std::stod(row[2]), std::stod(row[3]), 0});
+    const auto hoursOfDay = [dayJD](double jd) { return (jd - (dayJD - 0.5)) * 24; };  // after 0h UT
     ASSERT_TRUE(e.sunsetJD && e.moonsetJD && e.arcl);
     // A best time after the conjunction when the moon sets after the sun.
     const bool best = std::stod(row[6]) > 0 && std::stod(row[7]) < dayJD - 0.5 + std::stod(row[4]) / 24;
     EXPECT_EQ(e.bestTimeJD.has_value(), best);
     withBestTime += best;
-    double errors[4] = {(HoursOfDay(*e.sunsetJD, dayJD) - std::stod(row[4])) * 60,
-                        (HoursOfDay(*e.moonsetJD, dayJD) - std::stod(row[5])) * 60,
+    double errors[4] = {(hoursOfDay(*e.sunsetJD) - std::stod(row[4])) * 60,
+                        (hoursOfDay(*e.moonsetJD) - std::stod(row[5])) * 60,
                         (e.conjunctionJD - std::stod(row[7])) * 1440, 0};
     const double angles[5] = {*e.arcl, *e.arclTopo, *e.arcv, *e.arcvTopo, *e.daz};
     for (int i = 0; i < 5; ++i) errors[3] = std::max(errors[3], std::fabs(angles[i] - std::stod(row[9 + i])));
