@@ -18,7 +18,6 @@ using testing::MainWindowCore;
 
 const Location kJerusalem{"Jerusalem , Israel", -35.2166666666667, 31.7833333333333, "2"};
 const Location kSydney{"Sydney", -151.216666666667, -33.8666666666667, "10"};
-const Location kNewYork{"New York", 74, 40.7166666666667, "5"};
 
 std::string FileWith(const std::vector<Location>& entries, const std::string& current) {
   UserData data;
@@ -104,31 +103,88 @@ TEST(Coordinates, TheCaptionShowsTheBoxes) {
 
 // --- The location list ------------------------------------------------------------
 
-TEST(Locations, ANewNameIsAddedWithTheBoxesOnYesOnly) {
-  MainWindowCore f(FileWith({kJerusalem}, "Jerusalem , Israel"), true);
-  f.questions.answer = Answer::No;
+// Enter in the location box asks once: a new name is added with the boxes,
+// a stored one with a changed box edited, an unchanged one deleted, each
+// change saved at once; No changes nothing.
+TEST(Locations, EnterOnTheNameAddsEditsOrDeletesAsAnswered) {
+  MainWindowCore f(FileWith({kJerusalem, kSydney}, "Jerusalem , Israel"), true);
+  std::size_t seen = 0;
+  const auto asked = [&f, &seen](const std::string& title) {
+    EXPECT_EQ(f.questions.asked.size(), ++seen);
+    EXPECT_EQ(f.questions.asked.back().title, title);
+    return f.questions.asked.back();
+  };
+  // Minutes are truncated: 0.7833333333333 x 60 = 46.999999999998 shows as 46;
+  // a value from a damaged file cannot overflow the boxes.
+  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
+  EXPECT_EQ(WholeDegrees(1e300), 32767);
+  EXPECT_EQ(WholeMinutes(1e300), 0);
+  f.w.cboLocation.Text = "Sydney";
+  f.w.cboLocation_Click();
+  EXPECT_EQ(f.Boxes(), "33 52 S 151 13 E 10");
+  EXPECT_EQ(f.w.LocationName(), "Sydney");
+  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
+  EXPECT_DOUBLE_EQ(f.w.state().Latitude, -(33 + 52.0 / 60));
+  EXPECT_DOUBLE_EQ(f.w.state().ZoneHours, 22);
+  for (Answer answer : {Answer::No, Answer::Yes}) {
+    f.questions.answer = answer;
+    f.w.TypeKeys(Control::txtGMT, "11");
+    EXPECT_TRUE(f.w.UserDataChanged);
+    f.w.TypeKeys(Control::cboLocation, "\r");
+    const Question edit = asked("Edit this location information?");
+    EXPECT_EQ(edit.text,
+              "Do you wish to edit this location?\n Selecting [Yes] will change the location information.");
+    EXPECT_TRUE(edit.secondButtonDefault);
+    EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
+    EXPECT_EQ(f.w.txtGMT.Text, "11");  // No keeps the typed box but not the change
+    EXPECT_EQ(f.w.userData().Locations[1].zone, answer == Answer::Yes ? "11" : "10");
+    EXPECT_EQ(OnDisk(f).Locations[1].zone, answer == Answer::Yes ? "11" : "10");
+    EXPECT_EQ(OnDisk(f).Locations[1].latitude, -33.8666666666667);
+    // Enter again now offers deletion: the change no longer counts.
+    f.questions.answer = Answer::No;
+    f.w.TypeKeys(Control::cboLocation, "\r");
+    const Question deletion = asked("Delete this location?");
+    EXPECT_EQ(deletion.text, "Do you wish to delete this location?");
+    EXPECT_TRUE(deletion.secondButtonDefault);
+    EXPECT_EQ(f.w.cboLocation.List.size(), 2u);
+  }
   f.w.cboLocation.Text.clear();
   f.w.TypeKeys(Control::cboLocation, "Elsewhere\r");
-  EXPECT_EQ(f.w.userData().Locations.size(), 1u);
+  asked("Add this location information?");
+  EXPECT_EQ(f.w.userData().Locations.size(), 2u);
   f.questions.answer = Answer::Yes;
   f.w.TypeKeys(Control::txtLatDeg, "40 43 n 74 0 w 5");
   EXPECT_TRUE(f.w.lblChangeVisible);
   f.w.cboLocation.Text.clear();
   f.w.TypeKeys(Control::cboLocation, "New York\r");
-  ASSERT_EQ(f.questions.asked.size(), 2u);
-  const Question& q = f.questions.asked[1];
-  EXPECT_EQ(q.title, "Add this location information?");
-  EXPECT_EQ(q.text, "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.");
-  EXPECT_TRUE(q.buttons == Question::Buttons::YesNo && q.questionIcon && !q.secondButtonDefault);
-  EXPECT_EQ(f.w.cboLocation.List, (std::vector<std::string>{"Jerusalem , Israel", "New York"}));
+  const Question add = asked("Add this location information?");
+  EXPECT_EQ(add.text,
+            "Do you wish to add this location?\nSelecting [Yes] will add the location\nto the list.");
+  EXPECT_TRUE(add.buttons == Question::Buttons::YesNo && add.questionIcon && !add.secondButtonDefault);
+  EXPECT_EQ(f.w.cboLocation.List, (std::vector<std::string>{"Jerusalem , Israel", "Sydney", "New York"}));
   EXPECT_EQ(f.w.LocationName(), "New York");
   EXPECT_FALSE(f.w.UserDataChanged);  // saved
-  const UserData disk = OnDisk(f);
-  ASSERT_EQ(disk.Locations.size(), 2u);
+  UserData disk = OnDisk(f);
+  ASSERT_EQ(disk.Locations.size(), 3u);
   EXPECT_EQ(disk.LocationName, "New York");
-  EXPECT_EQ(disk.Locations[1].latitude, 40.7166666666667);  // 15 significant digits on disk
-  EXPECT_EQ(disk.Locations[1].longitude, 74);
-  EXPECT_EQ(disk.Locations[1].zone, "5");
+  EXPECT_EQ(disk.Locations[2].latitude, 40.7166666666667);  // 15 significant digits on disk
+  EXPECT_EQ(disk.Locations[2].longitude, 74);
+  EXPECT_EQ(disk.Locations[2].zone, "5");
+  // Deleting the current entry makes the first one current.
+  f.w.cboLocation.Text = "Sydney";
+  f.w.cboLocation_Click();
+  f.w.MaintainLocation();
+  asked("Delete this location?");
+  EXPECT_EQ(f.w.cboLocation.List, (std::vector<std::string>{"Jerusalem , Israel", "New York"}));
+  EXPECT_EQ(f.w.LocationName() + "|" + f.w.cboLocation.Text, "Jerusalem , Israel|Jerusalem , Israel");
+  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
+  EXPECT_EQ(OnDisk(f).Locations[1].name, "New York");
+  for (const char* name : {"Jerusalem , Israel", "New York"}) {
+    f.w.cboLocation.Text = name;
+    f.w.MaintainLocation();
+  }
+  EXPECT_TRUE(f.w.cboLocation.List.empty());
+  EXPECT_EQ(testing::TextLines(testing::ReadBytes(f.dir / "UserData.Dat")).at(1), "-1 ");
 }
 
 TEST(Locations, TheListTakesNoMoreThan500FromTheWindow) {
@@ -143,66 +199,6 @@ TEST(Locations, TheListTakesNoMoreThan500FromTheWindow) {
   EXPECT_EQ(f.w.userData().Locations.size(), 500u);
   EXPECT_EQ(f.w.cboLocation.List.size(), 500u);
   EXPECT_EQ(OnDisk(f).Locations.size(), 500u);
-}
-
-TEST(Locations, APickedEntryIsShownUnchangedAndEnterOnItOffersDeletion) {
-  MainWindowCore f(FileWith({kJerusalem, kSydney, kNewYork}, "Jerusalem , Israel"), true);
-  // Minutes are truncated: 0.7833333333333 x 60 = 46.999999999998 shows as 46;
-  // a value from a damaged file cannot overflow the boxes.
-  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
-  EXPECT_EQ(WholeDegrees(1e300), 32767);
-  EXPECT_EQ(WholeMinutes(1e300), 0);
-  f.w.cboLocation.Text = "Sydney";
-  f.w.cboLocation_Click();
-  EXPECT_EQ(f.Boxes(), "33 52 S 151 13 E 10");
-  EXPECT_EQ(f.w.LocationName(), "Sydney");
-  EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
-  EXPECT_DOUBLE_EQ(f.w.state().Latitude, -(33 + 52.0 / 60));
-  EXPECT_DOUBLE_EQ(f.w.state().ZoneHours, 22);
-  f.questions.answer = Answer::No;
-  f.w.MaintainLocation();
-  ASSERT_EQ(f.questions.asked.size(), 1u);
-  EXPECT_EQ(f.questions.asked[0].title, "Delete this location?");
-  EXPECT_EQ(f.questions.asked[0].text, "Do you wish to delete this location?");
-  EXPECT_TRUE(f.questions.asked[0].secondButtonDefault);
-  EXPECT_EQ(f.w.userData().Locations.size(), 3u);
-  f.questions.answer = Answer::Yes;
-  f.w.MaintainLocation();
-  EXPECT_EQ(f.w.cboLocation.List, (std::vector<std::string>{"Jerusalem , Israel", "New York"}));
-  // The first entry becomes current.
-  EXPECT_EQ(f.w.LocationName() + "|" + f.w.cboLocation.Text, "Jerusalem , Israel|Jerusalem , Israel");
-  EXPECT_EQ(f.Boxes(), "31 46 N 35 13 E 2");
-  EXPECT_EQ(OnDisk(f).Locations[1].name, "New York");
-  for (const char* name : {"Jerusalem , Israel", "New York"}) {
-    f.w.cboLocation.Text = name;
-    f.w.MaintainLocation();
-  }
-  EXPECT_TRUE(f.w.cboLocation.List.empty());
-  EXPECT_EQ(testing::TextLines(testing::ReadBytes(f.dir / "UserData.Dat")).at(1), "-1 ");
-}
-
-TEST(Locations, AChangedBoxOffersTheEdit) {
-  for (Answer answer : {Answer::Yes, Answer::No}) {
-    MainWindowCore f(FileWith({kJerusalem, kSydney}, "Sydney"), true);
-    f.questions.answer = answer;
-    f.w.TypeKeys(Control::txtGMT, "11");
-    EXPECT_TRUE(f.w.UserDataChanged);
-    f.w.TypeKeys(Control::cboLocation, "\r");
-    ASSERT_EQ(f.questions.asked.size(), 1u);
-    EXPECT_EQ(f.questions.asked[0].title, "Edit this location information?");
-    EXPECT_EQ(f.questions.asked[0].text,
-              "Do you wish to edit this location?\n Selecting [Yes] will change the location information.");
-    EXPECT_TRUE(f.questions.asked[0].secondButtonDefault);
-    EXPECT_FALSE(f.w.UserDataChanged || f.w.lblChangeVisible);
-    EXPECT_EQ(f.w.txtGMT.Text, "11");  // No keeps the typed box but not the change
-    EXPECT_EQ(f.w.userData().Locations[1].zone, answer == Answer::Yes ? "11" : "10");
-    EXPECT_EQ(OnDisk(f).Locations[1].zone, answer == Answer::Yes ? "11" : "10");
-    EXPECT_EQ(OnDisk(f).Locations[1].latitude, -33.8666666666667);
-    EXPECT_EQ(f.w.cboLocation.List.size(), 2u);
-    // Enter again now offers deletion: the change no longer counts.
-    f.w.TypeKeys(Control::cboLocation, "\r");
-    EXPECT_EQ(f.questions.asked.at(1).title, "Delete this location?");
-  }
 }
 
 // --- The entry fields ---------------------------------------------------------------
