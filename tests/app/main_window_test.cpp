@@ -181,8 +181,8 @@ std::string Flat(const std::string& text) { return std::regex_replace(text, std:
 
 // Each key its own text, in plain ASCII lines of at most 88 characters
 // ending in CR LF (the pane's width), the version beside the first heading
-// and the closing line last.
-TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePane) {
+// and the closing line last, quoting the runs' results as the runs give them.
+TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePaneQuotingTheRuns) {
   std::set<std::string> texts;
   for (std::string_view key : kHelpKeys) {
     SCOPED_TRACE(std::string(key));
@@ -208,10 +208,7 @@ TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePane) {
     }
   }
   EXPECT_EQ(texts.size(), kHelpKeys.size());
-}
-
-// The texts quote what the runs find for a few years; each run still finds it.
-TEST(HelpTexts, TheQuotedResultsAreThoseOfTheRuns) {
+  // The texts quote what the runs find for a few years; each run still finds it.
   struct Case {
     const char *key, *year, *reportHas, *helpHas;
   };
