@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <regex>
 #include <set>
@@ -120,12 +121,7 @@ TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelpAndTheEastOfIsraelBoxRerun
 }
 
 TEST(ChronologyWindow, EachButtonRunsItsRangeFromEitherBoxAndEnter) {
-  struct Case {
-    Menu button;
-    const char* name;
-    const char* firstLine;
-  };
-  const Case cases[] = {
+  const std::tuple<Menu, const char*, const char*> cases[] = {
       {&HolyDaysWindow::cmdGolgotha_Click, "Golgotha",
        "The following years may have the Passover sacrifice on Wednesday."},
       {&HolyDaysWindow::cmdJordan_Click, "Jordan",
@@ -134,17 +130,17 @@ TEST(ChronologyWindow, EachButtonRunsItsRangeFromEitherBoxAndEnter) {
       {&HolyDaysWindow::cmdFlood_Click, "Flood",
        " First year of run is 30 CE             Last year of run is 32 CE   "},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [button, name, firstLine] : cases) {
+    SCOPED_TRACE(name);
     MainWindowCore f;
     f.w.chkEJW = true;
     f.w.txtYear = "32";
     f.w.txtYear2 = "30";
-    (f.w.*c.button)();
-    EXPECT_EQ(f.w.state().RunName, c.name);
-    EXPECT_EQ(f.w.SectionName, c.name);
+    (f.w.*button)();
+    EXPECT_EQ(f.w.state().RunName, name);
+    EXPECT_EQ(f.w.SectionName, name);
     const std::string report = f.w.OutputText();
-    EXPECT_TRUE(report.starts_with(std::string(c.firstLine) + "\r\n")) << report;
+    EXPECT_TRUE(report.starts_with(std::string(firstLine) + "\r\n")) << report;
     EXPECT_EQ(f.w.txtYear + " " + f.w.txtYear2, "30 32");  // the range is swapped in the boxes
     EXPECT_FALSE(f.w.chkEJW);                              // the runs give the dates of their own place
     // Enter in either box runs the section again, even after the conversion
@@ -166,18 +162,14 @@ TEST(ChronologyWindow, EachButtonRunsItsRangeFromEitherBoxAndEnter) {
 // The name a saved report is offered under: the section and the year as
 // typed, a range with both years, BCE years spelled out (no "--" in a name).
 TEST(ReportFileStem, SectionAndYears) {
-  struct Case {
-    const char *section, *year, *lastYear, *stem;
-  };
-  const Case cases[] = {{"HolyDays", "2024", "", "holydays-2024"},
-                        {"LocalMoons", "-1461", "", "localmoons-1461bce"},
-                        {"Flood", "-2400", "-2300", "flood-2400bce-2300bce"},
-                        {"Golgotha", "28", "35", "golgotha-28-35"},
-                        {"Sunset", "", "", "sunset"},
-                        {"Times", "20x4", "", "times"}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReportFileStem(c.section, c.year, c.lastYear), c.stem) << c.section << " " << c.year;
-  }
+  const std::array<const char*, 4> cases[] = {{"HolyDays", "2024", "", "holydays-2024"},
+                                              {"LocalMoons", "-1461", "", "localmoons-1461bce"},
+                                              {"Flood", "-2400", "-2300", "flood-2400bce-2300bce"},
+                                              {"Golgotha", "28", "35", "golgotha-28-35"},
+                                              {"Sunset", "", "", "sunset"},
+                                              {"Times", "20x4", "", "times"}};
+  for (const auto& [section, year, lastYear, stem] : cases)
+    EXPECT_EQ(ReportFileStem(section, year, lastYear), stem) << section << " " << year;
 }
 
 // The text as one line, every run of blanks and line ends as one blank: what
@@ -214,10 +206,7 @@ TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePaneQuotingTheRuns) {
   }
   EXPECT_EQ(texts.size(), kHelpKeys.size());
   // The texts quote what the runs find for a few years; each run still finds it.
-  struct Case {
-    const char *key, *year, *reportHas, *helpHas;
-  };
-  const Case cases[] = {
+  const std::array<const char*, 4> cases[] = {
       {"Golgotha", "31", "Passover sacrifice is Wednesday, 23 Apr 31 CE",
        "For the year 31 CE the run finds the Passover sacrifice on Wednesday, 23 April 31 CE"},
       {"Jordan", "-1510", "Passover sacrifice is Saturday, 27 Apr 1510 BCE",
@@ -233,17 +222,17 @@ TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePaneQuotingTheRuns) {
       {"Flood", "-2348", "There are 150 days between these dates.", "2348 BCE, both"},
       {"Flood", "-2347", "", "2348 BCE, both"},  // and none as close has 150 days
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.key) + " " + c.year);
-    EXPECT_NE(Flat(BuildHelpText(c.key)).find(c.helpHas), std::string::npos);
+  for (const auto& [key, year, reportHas, helpHas] : cases) {  // reportHas "": the report has no 150 days
+    SCOPED_TRACE(std::string(key) + " " + year);
+    EXPECT_NE(Flat(BuildHelpText(key)).find(helpHas), std::string::npos);
     MainWindowCore f;
-    f.w.SwitchSection(c.key);
-    f.w.txtYear = c.year;
+    f.w.SwitchSection(key);
+    f.w.txtYear = year;
     f.w.txtYear2 = "";
     f.w.txtYear_Enter();
     const std::string report = Flat(f.w.OutputText());
-    EXPECT_EQ(report.find(*c.reportHas ? c.reportHas : "There are 150 days") != std::string::npos,
-              *c.reportHas != 0)
+    EXPECT_EQ(report.find(*reportHas ? reportHas : "There are 150 days") != std::string::npos,
+              *reportHas != 0)
         << report;
   }
 }
@@ -512,12 +501,7 @@ TEST(EntryFields, TheBoxesFilterKeysHoldTheirLengthsAndMoveOn) {
 // a box correct without a beep, a rejected key and a corrected offset (the
 // nearest offset of 0 to 14 hours) count one beep each.
 TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
-  struct Case {
-    const char *lat, *lon, *offset;
-    int beeps;
-    const char* boxes;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, const char*, int, const char*> cases[] = {
       {"51 30 n", "0 7 w", "0", 0, "51 30 N 0 7 W 0"},
       {"75 61 S", "200 0 E", "5.5", 0, "60 59 S 180 0 E 5.5"},
       {"31 47 X", "35 13 E", "2", 1, "31 47 N 35 13 E 2"},
@@ -528,11 +512,11 @@ TEST(EntryFields, APlaceEnteredInOneGoKeepsTheBoxesRules) {
       {"31 47 N", "35 13 E", "12.75", 0, "31 47 N 35 13 E 12.75"},
       {"3a1 47 N", "35 13 E", "-2", 2, "31 47 N 35 13 E 2"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [lat, lon, offset, beeps, boxes] : cases) {
     MainWindowCore f;
-    EXPECT_EQ(f.w.EnterPlace(c.lat, c.lon, c.offset), c.beeps) << c.lat;
-    EXPECT_EQ(f.beeper.beeps, c.beeps) << c.lat;
-    EXPECT_EQ(f.Boxes(), c.boxes) << c.lat;
+    EXPECT_EQ(f.w.EnterPlace(lat, lon, offset), beeps) << lat;
+    EXPECT_EQ(f.beeper.beeps, beeps) << lat;
+    EXPECT_EQ(f.Boxes(), boxes) << lat;
     EXPECT_EQ(f.w.ActiveControl, Control::None);
   }
 }
