@@ -23,16 +23,11 @@ namespace {
 
 using testing::MainWindowCore;
 using Menu = void (HolyDaysWindow::*)();
+using Control = HolyDaysWindow::Control;
 
 TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelpAndTheEastOfIsraelBoxRerunsTheReport) {
-  struct Case {
-    Menu menu;
-    const char* key;
-    const char* caption;
-    const char* first;  // the range sections' years; "" keeps the saved year
-    const char* last;
-  };
-  const Case cases[] = {
+  // The menu item, its section, caption and range years ("" keeps the saved year).
+  const std::tuple<Menu, const char*, const char*, const char*, const char*> cases[] = {
       {&HolyDaysWindow::mnuLocalMoons_Click, "LocalMoons", "LOCAL NEW MOONS", "", ""},
       {&HolyDaysWindow::mnuSunset_Click, "Sunset", "LOCAL SUNSETS", "", ""},
       {&HolyDaysWindow::mnuTimes_Click, "Times", "LOCAL TIMES", "", ""},
@@ -46,20 +41,20 @@ TEST(Sections, EachMenuItemShowsItsCaptionYearsAndHelpAndTheEastOfIsraelBoxRerun
   EXPECT_EQ(f.w.OutputText(), BuildHelpText("HolyDays"));  // at start-up
   EXPECT_EQ(f.w.txtYear, "2024");
   EXPECT_EQ(f.w.txtYearSelLength, 8);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.key);
-    (f.w.*c.menu)();
-    EXPECT_EQ(f.w.Caption, std::string("Orvane - ") + c.caption + " - orvane.example");
-    EXPECT_EQ(f.w.SectionName, c.key);
-    EXPECT_EQ(f.w.state().RunName, c.key);
-    EXPECT_EQ(f.w.OutputText(), BuildHelpText(c.key));
-    EXPECT_EQ(f.w.txtYear, *c.first ? c.first : "2024");
-    if (*c.first) {
-      EXPECT_EQ(f.w.txtYear2, c.last);
+  for (const auto& [menu, key, caption, first, last] : cases) {
+    SCOPED_TRACE(key);
+    (f.w.*menu)();
+    EXPECT_EQ(f.w.Caption, std::string("Orvane - ") + caption + " - orvane.example");
+    EXPECT_EQ(f.w.SectionName, key);
+    EXPECT_EQ(f.w.state().RunName, key);
+    EXPECT_EQ(f.w.OutputText(), BuildHelpText(key));
+    EXPECT_EQ(f.w.txtYear, *first ? first : "2024");
+    if (*first) {
+      EXPECT_EQ(f.w.txtYear2, last);
     }
     f.w.OutputPane().SetText("a report");
     f.w.mnuDocumentation_Click();  // F1
-    EXPECT_EQ(f.w.OutputText(), BuildHelpText(c.key));
+    EXPECT_EQ(f.w.OutputText(), BuildHelpText(key));
   }
   // Emptied by the conversion window, the run name has no help: the pane empties.
   f.w.state().RunName = "";
@@ -237,9 +232,7 @@ TEST(HelpTexts, EachKeyHasItsOwnTextLaidOutForThePaneQuotingTheRuns) {
   }
 }
 
-// --- The location list and the coordinate boxes ---------------------------------
-
-using Control = HolyDaysWindow::Control;
+// --- The coordinate boxes ---------------------------------------------------------
 
 const Location kJerusalem{"Jerusalem , Israel", -35.2166666666667, 31.7833333333333, "2"};
 const Location kSydney{"Sydney", -151.216666666667, -33.8666666666667, "10"};
@@ -270,37 +263,28 @@ TEST(Coordinates, AZoneOffsetIsAnUnsignedNumberOfHoursUpToFourteen) {
 }
 
 TEST(Coordinates, ReadCoordinatesCapsThePlaceAndSignsTheZone) {
-  struct Case {
-    std::string lat, latMin, latDir, lon, lonMin, lonDir, gmt;
-    double latitude, longitude, zoneHours;
+  // The seven boxes as typed (latitude, longitude, offset), then the place read.
+  const std::tuple<std::array<const char*, 7>, double, double, double> cases[] = {
+      {{"31", "47", "N", "35", "13", "E", "2"}, 31 + 47.0 / 60, -(35 + 13.0 / 60), 14},
+      {{"40", "43", "N", "74", "0", "W", "5"}, 40 + 43.0 / 60, 74, 7},
+      {{"22", "34", "N", "88", "22", "E", "5.5"}, 22 + 34.0 / 60, -(88 + 22.0 / 60), 17.5},
+      {{"75", "0", "S", "190", "0", "W", "0"}, -60.99, 180, 12},  // past the limits
+      {{"60", "59", "N", "180", "59", "E", "12"}, 60.98333333333333, -180, 24},
+      {{"61", "", "N", "", "", "E", ""}, 60.99, 0, 12},                 // empty boxes count as 0
+      {{"0", "-9999", "N", "0", "-32767", "W", ""}, -60.99, -180, 12},  // minutes pasted past the filter
   };
-  const Case cases[] = {
-      {"31", "47", "N", "35", "13", "E", "2", 31 + 47.0 / 60, -(35 + 13.0 / 60), 14},
-      {"40", "43", "N", "74", "0", "W", "5", 40 + 43.0 / 60, 74, 7},
-      {"22", "34", "N", "88", "22", "E", "5.5", 22 + 34.0 / 60, -(88 + 22.0 / 60), 17.5},
-      {"75", "0", "S", "190", "0", "W", "0", -60.99, 180, 12},  // past the limits
-      {"60", "59", "N", "180", "59", "E", "12", 60.98333333333333, -180, 24},
-      {"61", "", "N", "", "", "E", "", 60.99, 0, 12},                 // empty boxes count as 0
-      {"0", "-9999", "N", "0", "-32767", "W", "", -60.99, -180, 12},  // minutes pasted past the filter
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.lat + " " + c.lon);
+  for (const auto& [typed, latitude, longitude, zoneHours] : cases) {
+    SCOPED_TRACE(std::string(typed[0]) + " " + typed[3]);
     MainWindowCore f;
     HolyDaysWindow& w = f.w;
-    for (auto [box, text] : {std::pair{&w.txtLatDeg, c.lat},
-                             {&w.txtLatMin, c.latMin},
-                             {&w.txtLatDir, c.latDir},
-                             {&w.txtLongDeg, c.lon},
-                             {&w.txtLongMin, c.lonMin},
-                             {&w.txtLonDir, c.lonDir},
-                             {&w.txtGMT, c.gmt}}) {
-      box->Text = text;
-    }
+    const std::array<TextBox*, 7> boxes = {&w.txtLatDeg,  &w.txtLatMin, &w.txtLatDir, &w.txtLongDeg,
+                                           &w.txtLongMin, &w.txtLonDir, &w.txtGMT};
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->Text = typed[i];
     w.UserDataChanged = true;
     w.ReadCoordinates();
-    EXPECT_DOUBLE_EQ(w.state().Latitude, c.latitude);
-    EXPECT_DOUBLE_EQ(w.state().Longitude, c.longitude);
-    EXPECT_DOUBLE_EQ(w.state().ZoneHours, c.zoneHours);
+    EXPECT_DOUBLE_EQ(w.state().Latitude, latitude);
+    EXPECT_DOUBLE_EQ(w.state().Longitude, longitude);
+    EXPECT_DOUBLE_EQ(w.state().ZoneHours, zoneHours);
     EXPECT_TRUE(w.UserDataChanged);  // reading keeps the flag
   }
 }

@@ -13,6 +13,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -102,11 +103,8 @@ TEST_F(Cli, EachReportIsThePaneOfTheWindowsOwnHandler) {
 // A value read differently is used as read, with one note on stderr; a
 // day given in another reckoning is that day.
 TEST_F(Cli, ValuesReadDifferentlyAreUsedAsReadAndNoted) {
-  struct Case {
-    Args args, readAs;
-    std::string note;  // the note begins so, after "orvane-cli: "
-  };
-  const Case cases[] = {
+  // The arguments, the arguments they are read as, and how the note begins after "orvane-cli: ".
+  const std::tuple<Args, Args, std::string> cases[] = {
       {{"holydays", "0"}, {"holydays", "-1"}, "year 0 was read as -1 (there is no year 0)"},
       {{"holydays", "-5000"}, {"holydays", "-4004"}, "year -5000 was read as -4004"},
       {{"golgotha", "40", "20"}, {"golgotha", "20", "40"}, "years 40 to 20 were read as 20 to 40"},
@@ -129,13 +127,13 @@ TEST_F(Cli, ValuesReadDifferentlyAreUsedAsReadAndNoted) {
       {{"convert", "--hebrew", "5785-7-1"}, {"convert", "--gregorian", "2024-10-3"}, ""},
       {{"convert", "--julian", "2023-12-25"}, {"convert", "--gregorian", "2024-1-7"}, ""},
       {{"convert", "--jd", "2451545"}, {"convert", "--gregorian", "2000-1-1"}, ""}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(c.args));
-    const CliResult r = Run(c.args);
+  for (const auto& [args, readAs, note] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const CliResult r = Run(args);
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.err.starts_with("orvane-cli: " + c.note) || (c.note.empty() && r.err.empty())) << r.err;
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), c.note.empty() ? 0 : 1) << r.err;
-    EXPECT_EQ(r.out, Run(c.readAs).out);
+    EXPECT_TRUE(r.err.starts_with("orvane-cli: " + note) || (note.empty() && r.err.empty())) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), note.empty() ? 0 : 1) << r.err;
+    EXPECT_EQ(r.out, Run(readAs).out);
   }
 }
 
