@@ -438,34 +438,29 @@ TEST(EntryFields, TheBoxesFilterKeysHoldTheirLengthsAndMoveOn) {
   f.w.TypeKeys(Control::txtLatMin, "5 ");
   EXPECT_EQ(f.w.txtLatMin.Text, "5");  // the blank is not inserted
   EXPECT_EQ(f.w.ActiveControl, Control::txtLatDir);
-  // Entering a box selects its text, so a letter typed replaces the old one.
-  struct Step {
-    Control box;
-    TextBox* field;
-    const char *keys, *text;
-    int beeps;
-    bool marks;
-  };
-  const Step steps[] = {{Control::txtLatDeg, &f.w.txtLatDeg, "1", "1", 2, true},
-                        {Control::txtLatMin, &f.w.txtLatMin, "1", "1", 2, true},
-                        {Control::txtLongDeg, &f.w.txtLongDeg, "1", "1", 2, true},
-                        {Control::txtLongMin, &f.w.txtLongMin, "1", "1", 2, true},
-                        {Control::txtLatDir, &f.w.txtLatDir, "s", "S", 2, true},
-                        {Control::txtLatDir, &f.w.txtLatDir, "n", "N", 2, true},
-                        {Control::txtLatDir, &f.w.txtLatDir, "x", "N", 3, false},
-                        {Control::txtLonDir, &f.w.txtLonDir, "w", "W", 3, true},
-                        {Control::txtLonDir, &f.w.txtLonDir, "s", "W", 4, false},
-                        {Control::txtGMT, &f.w.txtGMT, "10.75", "10.75", 4, true},
-                        {Control::txtGMT, &f.w.txtGMT, "-5", "5", 5, true},
-                        {Control::txtGMT, &f.w.txtGMT, "123456", "12345", 5, true}};
-  for (const Step& s : steps) {
+  // Entering a box selects its text, so a letter typed replaces the old one: the box, the
+  // keys, the text it then holds, the beeps so far and whether the place is marked changed.
+  const std::tuple<Control, TextBox*, const char*, const char*, int, bool> steps[] = {
+      {Control::txtLatDeg, &f.w.txtLatDeg, "1", "1", 2, true},
+      {Control::txtLatMin, &f.w.txtLatMin, "1", "1", 2, true},
+      {Control::txtLongDeg, &f.w.txtLongDeg, "1", "1", 2, true},
+      {Control::txtLongMin, &f.w.txtLongMin, "1", "1", 2, true},
+      {Control::txtLatDir, &f.w.txtLatDir, "s", "S", 2, true},
+      {Control::txtLatDir, &f.w.txtLatDir, "n", "N", 2, true},
+      {Control::txtLatDir, &f.w.txtLatDir, "x", "N", 3, false},
+      {Control::txtLonDir, &f.w.txtLonDir, "w", "W", 3, true},
+      {Control::txtLonDir, &f.w.txtLonDir, "s", "W", 4, false},
+      {Control::txtGMT, &f.w.txtGMT, "10.75", "10.75", 4, true},
+      {Control::txtGMT, &f.w.txtGMT, "-5", "5", 5, true},
+      {Control::txtGMT, &f.w.txtGMT, "123456", "12345", 5, true}};
+  for (const auto& [box, field, keys, text, beeps, marks] : steps) {
     f.w.SetFocus(Control::None);
     f.w.UserDataChanged = f.w.lblChangeVisible = false;
-    f.w.TypeKeys(s.box, s.keys);
-    EXPECT_EQ(s.field->Text, s.text) << s.keys;  // the offset box holds five characters
-    EXPECT_EQ(f.beeper.beeps, s.beeps) << s.keys;
+    f.w.TypeKeys(box, keys);
+    EXPECT_EQ(field->Text, text) << keys;  // the offset box holds five characters
+    EXPECT_EQ(f.beeper.beeps, beeps) << keys;
     // Every change to a coordinate box marks the place as changed.
-    EXPECT_EQ(f.w.UserDataChanged && f.w.lblChangeVisible, s.marks) << s.keys;
+    EXPECT_EQ(f.w.UserDataChanged && f.w.lblChangeVisible, marks) << keys;
   }
   f.w.TypeKeys(Control::txtGMT, "\b\b");
   EXPECT_EQ(f.w.txtGMT.Text, "123");
