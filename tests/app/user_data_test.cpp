@@ -11,6 +11,7 @@
 #include <csignal>
 #include <set>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "app/user_data_file.h"
@@ -103,15 +104,10 @@ TEST(UserDataText, FieldsAreReadAsTheirLinesAllowAndWhatIsWrittenReadsBackByteFo
 }
 
 TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
-  struct Case {
-    std::string text;
-    int badLine;
-    std::size_t entries;
-    int coloursRead;
-  };
   const std::string entry1 = Crlf({"First", " 1 ", " 2 ", "3"}), entry2 = Crlf({"Second", " 4 ", " 5 ", "6"});
   const std::string two = Crlf({"Here", " 1 "}) + entry1 + entry2;
-  const Case cases[] = {
+  // The text, the line reading stops at, the entries and colours read before it.
+  const std::tuple<std::string, int, std::size_t, int> cases[] = {
       {"", 1, 0, 0},                                                        // empty file
       {Crlf({"Here"}), 2, 0, 0},                                            // ends after the name
       {Crlf({"Here", "two"}), 2, 0, 0},                                     // index not a number
@@ -133,16 +129,16 @@ TEST(UserDataText, ReadingStopsAtTheDamageAndKeepsWhatCameBefore) {
       {Crlf({"Here", " 0 ", "Cut", " 1 ", " 2 "}) + "1", 6, 0, 0},
       {two + NumberedColours(14) + " 167", 25, 2, 14},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+  for (const auto& [text, badLine, entries, coloursRead] : cases) {
+    SCOPED_TRACE(text);
     UserData data;
-    const UserDataReading r = ReadUserData(c.text, data);
+    const UserDataReading r = ReadUserData(text, data);
     EXPECT_FALSE(r.complete);
-    EXPECT_EQ(r.badLine, c.badLine) << r.problem;
-    EXPECT_EQ(data.Locations.size(), c.entries);
+    EXPECT_EQ(r.badLine, badLine) << r.problem;
+    EXPECT_EQ(data.Locations.size(), entries);
     for (int i = 0; i < kStoredColourCount; ++i) {
       const auto at = static_cast<std::size_t>(i);
-      EXPECT_EQ(data.Colours.stored[at], i < c.coloursRead ? i + 1 : ColourSettings().stored[at]) << i + 1;
+      EXPECT_EQ(data.Colours.stored[at], i < coloursRead ? i + 1 : ColourSettings().stored[at]) << i + 1;
     }
   }
 }
