@@ -7,6 +7,7 @@
 
 #include "engine/day_recorder.h"
 #include "engine/numeric.h"
+#include "engine/positions.h"
 
 namespace orvane::calendar {
 
@@ -33,7 +34,7 @@ bool EquinoxFallsAfterSunset(Engine& engine) {
     // Close to the sighting: refine the equinox by the sun's apparent
     // longitude (58 days per radian of longitude).
     st.EquinoxGap = gap != 0 ? gap : 1e-12;  // nonzero: TestEvening only places the sun
-    st.Centuries = (st.EquinoxJD - 2415020) / 36525;
+    st.Centuries = CenturiesSince1900(st.EquinoxJD);
     if (st.EquinoxJD < kHezekiahJD) st.Centuries -= 7.6e-07;  // 40 minutes earlier before Hezekiah's sign
     engine.TestEvening();
     st.EquinoxJD = st.EquinoxJD + 58 * std::sin(-st.Sun.longitude);

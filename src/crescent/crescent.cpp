@@ -6,6 +6,7 @@
 
 #include "engine/dates.h"
 #include "engine/engine.h"
+#include "engine/numeric.h"
 #include "engine/positions.h"
 #include "engine/trig.h"
 
@@ -19,7 +20,6 @@ constexpr double kEarthFlattening = 0.99664719;       // polar over equatorial r
 constexpr double kSunSemiDiameterAtOneAU = 15.99383;  // arc minutes (959.63")
 
 double Degrees(double radians) { return radians / kRad; }
-double Normalised360(double degrees) { return degrees - 360 * std::floor(degrees / 360); }
 
 // The angle between two places on the sphere (radians), well conditioned
 // for the small arcs of a young crescent.
@@ -40,7 +40,7 @@ Horizontal HorizontalOf(double hourAngle, double declination, double latitude) {
   h.altitude = AltitudeOf(hourAngle, declination, latitude);
   const double fromSouth = std::atan2(std::sin(hourAngle), std::cos(hourAngle) * std::sin(latitude) -
                                                                std::tan(declination) * std::cos(latitude));
-  h.azimuth = Normalised360(Degrees(fromSouth) + 180);
+  h.azimuth = num::Reduce(Degrees(fromSouth) + 180, 360);
   return h;
 }
 
@@ -126,7 +126,7 @@ double NearestConjunction(double jdUT) {
     if (tt < kHezekiahJD) tt += 0.02778;
     return tt - e.st.DeltaT;
   };
-  const double k = std::floor((jdUT - 2415020.75933) / 29.53058868);
+  const double k = std::floor((jdUT - kMeanNewMoon1900JD) / kSynodicMonthDays);
   const double before = conjunction(k);
   const double after = conjunction(k + 1);
   const double earlier = conjunction(k - 1);
@@ -148,7 +148,7 @@ void ProgramVerdict(CrescentEvening& evening) {
   st.ZoneHours = 12 + evening.place.zoneOffsetHours;
   e.InitEphemeris();
   // Delta T as the evenings of the lunation of the nearest conjunction take it.
-  st.LunationNumber = std::round((evening.conjunctionJD - 2415020.75933) / 29.53058868);
+  st.LunationNumber = std::round((evening.conjunctionJD - kMeanNewMoon1900JD) / kSynodicMonthDays);
   e.ComputeConjunction();
   st.EveningJD = evening.dayJD;
   evening.orvaneClass = e.TestSingleEvening();
@@ -200,8 +200,7 @@ Core EveningCore(double dayJD, const Observer& place) {
 }  // namespace
 
 SkyAt SkyFor(double jdUT, const Observer& place) {
-  const double universalCenturies = (jdUT - 2415020) / 36525;
-  const double T = (jdUT + DeltaTDays(universalCenturies) - 2415020) / 36525;
+  const double T = CenturiesSince1900(jdUT + DeltaTDays(CenturiesSince1900(jdUT)));
   const SolarPosition sun = SolarPositionAt(T, NutationAndAberration::Applied);
   const Equatorial sunEq = EquatorialFromEcliptic(sun.longitude, 0, sun.obliquity);
   const LunarPosition moon = LunarPositionAt(T);

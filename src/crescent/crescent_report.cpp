@@ -20,10 +20,6 @@ bool Digits(const std::string& text, std::size_t maxDigits, bool sign) {
   return true;
 }
 
-bool IsLeap(int astronomicalYear) {
-  return (astronomicalYear % 4 == 0 && astronomicalYear % 100 != 0) || astronomicalYear % 400 == 0;
-}
-
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 struct ClockParts {
@@ -46,12 +42,6 @@ ClockParts ClockOf(double jd, int unitSeconds) {
   c.minutes = total / 60 % 60;
   c.seconds = total % 60;
   return c;
-}
-
-std::string IsoDateOf(const CivilDate& d) {
-  return num::ZeroPadded(static_cast<long long>(AstronomicalYear(d.year)), 4) + "-" +
-         num::ZeroPadded(static_cast<long long>(d.month), 2) + "-" +
-         num::ZeroPadded(static_cast<long long>(d.day), 2);
 }
 
 std::string PadLeft(std::string text, std::size_t width) {
@@ -97,11 +87,10 @@ bool ParseDate(const std::string& text, Date& date, std::string& error) {
     error = "must be a date of the years -4004 to 9999, without 0 (-1 is 1 BCE), not " + Quoted(text);
     return false;
   }
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool monthOk = date.month >= 1 && date.month <= 12;
-  const bool leapDay = date.month == 2 && IsLeap(static_cast<int>(AstronomicalYear(date.year)));
-  const int days = monthOk ? kDays[date.month - 1] + (leapDay ? 1 : 0) : 0;
-  if (!monthOk || date.day < 1 || date.day > days) {
+  // A day of the calendar comes back unchanged from its day number; 30
+  // February or month 13 runs on into another date.
+  const CivilDate back = DateFromJD(DayJD(date));
+  if (back.day != date.day || back.month != date.month || back.year != date.year) {
     error = "must be a day of the Gregorian calendar, not " + Quoted(text);
     return false;
   }
@@ -118,11 +107,11 @@ std::string DateText(double dayJD) {
 
 std::string IsoInstant(double jd) {
   const ClockParts c = ClockOf(jd, 1);
-  return IsoDateOf(c.date) + "T" + num::ZeroPadded(c.hours, 2) + ":" + num::ZeroPadded(c.minutes, 2) + ":" +
+  return IsoDateText(c.date) + "T" + num::ZeroPadded(c.hours, 2) + ":" + num::ZeroPadded(c.minutes, 2) + ":" +
          num::ZeroPadded(c.seconds, 2) + "Z";
 }
 
-std::string IsoDate(double dayJD) { return IsoDateOf(DateFromJD(dayJD)); }
+std::string IsoDate(double dayJD) { return IsoDateText(DateFromJD(dayJD)); }
 
 std::string ClockText(double jd, double zoneHours) {
   const ClockParts c = ClockOf(jd + zoneHours / 24, 60);

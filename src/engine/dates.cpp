@@ -61,6 +61,12 @@ double MidnightJD(double day, double month, double astronomicalYear, Reckoning r
   return Int(365.25 * (year + 4716)) + Int(30.6001 * (month + 1)) + day + b - 1524.5;
 }
 
+std::string IsoDateText(const CivilDate& d) {
+  return num::ZeroPadded(static_cast<long long>(AstronomicalYear(d.year)), 4) + "-" +
+         num::ZeroPadded(static_cast<long long>(d.month), 2) + "-" +
+         num::ZeroPadded(static_cast<long long>(d.day), 2);
+}
+
 double JulianDayFromDate(double day, double month, double year) {
   return Int(MidnightJD(day, month, year)) + 1;
 }

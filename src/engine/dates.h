@@ -11,6 +11,8 @@
 // 3), with historical year numbering at the boundary: no year 0, -1 is 1 BCE.
 #pragma once
 
+#include <string>
+
 namespace orvane {
 
 enum class Reckoning { Gregorian, Julian };
@@ -45,6 +47,12 @@ CivilDate DateFromJD(double jd, DayStart start = DayStart::Noon, Reckoning recko
 //   MidnightJD(1, 1, 2000) = 2451544.5; MidnightJD(1, 1, -4712, Reckoning::Julian) = -0.5.
 double MidnightJD(double day, double month, double astronomicalYear,
                   Reckoning reckoning = Reckoning::Gregorian);
+
+// A date as ISO 8601 writes it: astronomical year numbering, at least four
+// digits of year, a minus before a year before 0.
+//   IsoDateText({10, 4, 2024}) = "2024-04-10"; {31, 12, -1} gives
+//   "0000-12-31"; {15, 3, -44} gives "-0043-03-15".
+std::string IsoDateText(const CivilDate& d);
 
 // The whole JD (noon) of a Gregorian day; the year is astronomical.
 //   JulianDayFromDate(1, 1, 2000) = 2451545.

@@ -48,7 +48,7 @@ void Engine::ComputeConjunction() {
   auto reduce = [rad](double degrees) { return num::Reduce(degrees, 360) * rad; };
 
   const double a = num::Reduce(166.56 + 132.87 * T - 0.009173 * T * T, 360);
-  const double jd = 2415020.75933 + 29.53058868 * k + 0.0001178 * T * T - 1.55e-07 * T * T * T +
+  const double jd = kMeanNewMoon1900JD + kSynodicMonthDays * k + 0.0001178 * T * T - 1.55e-07 * T * T * T +
                     0.00033 * std::sin(a * rad);
   // The k coefficients are these shorter literals, not the published ones.
   const double M = reduce(359.2242 + 29.10535608 * k - 3.33e-05 * T * T - 3.47e-06 * T * T * T);

@@ -133,6 +133,16 @@ double SiderealTimeAt0h(double jd);
 // centuries from 1900 January 0.5, of lunation k.
 inline constexpr double kLunationsPerCentury = 1236.85;
 
+// The mean new moon of 1900 January (lunation 0), JD in dynamical time, and
+// the mean synodic month in days: the mean conjunction of lunation k is
+// kMeanNewMoon1900JD + kSynodicMonthDays k, plus small terms in T.
+inline constexpr double kMeanNewMoon1900JD = 2415020.75933;
+inline constexpr double kSynodicMonthDays = 29.53058868;
+
+// Given a JD; returns T, Julian centuries from 1900 January 0.5 (JD 2415020).
+//   CenturiesSince1900(2451545) = 1 (2000 January 1.5).
+inline double CenturiesSince1900(double jd) { return (jd - 2415020) / 36525; }
+
 // Given T (centuries from 1900 January 0.5); returns Delta T, dynamical minus
 // universal time, in days: (0.4992 T^2 + 1.2053 T + 0.41) minutes, the
 // parabola the conjunctions were calibrated with.

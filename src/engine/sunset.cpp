@@ -10,7 +10,7 @@ namespace orvane {
 
 double EveningCenturies(double eveningJD, double longitudeTurns, double deltaT) {
   const double sixHours = eveningJD < kHezekiahJD ? 0.2222 : 0.25;
-  return ((eveningJD + longitudeTurns + sixHours) + deltaT - 2415020) / 36525;
+  return CenturiesSince1900((eveningJD + longitudeTurns + sixHours) + deltaT);
 }
 
 Sunset SunsetOf(const SolarPosition& sun, const ObserverLatitude& latitude, double zoneCorrection,

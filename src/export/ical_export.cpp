@@ -11,6 +11,7 @@
 #include "engine/numeric.h"
 #include "engine/sunset.h"
 #include "export/calendar_text_writer.h"
+#include "export/report_data.h"
 #include "io/safe_file.h"
 
 namespace orvane::ical {
@@ -37,12 +38,6 @@ std::string DateText(double jd) {
                            std::string(kMonthNames[static_cast<std::size_t>(d.month)]) + " " +
                            num::CStr(static_cast<int>(std::fabs(d.year)));
   return d.year < 0 ? date + " BCE" : WeekdayName(jd) + ", " + date;
-}
-
-// "19:05".
-std::string ClockText(const RecordedClock& t) {
-  return num::ZeroPadded(static_cast<long long>(t.hour), 2) + ":" +
-         num::ZeroPadded(static_cast<long long>(t.minute), 2);
 }
 
 // "UTC+2", "UTC-5", "UTC+5:30": the zone's offset from UTC (hours, east positive).
@@ -113,8 +108,8 @@ std::string Description(const CalendarRun& run, const RecordedDay& day) {
   const std::string place = run.placeName.empty() ? std::string("the place") : run.placeName;
   std::string text = "Certainty: " + std::string(CertaintyText(day.certainty)) + ".\n";
   text += "Begins at sunset on the evening before, " + DateText(day.jd - 1) + ": sunset at " + place + " " +
-          ClockText(SunsetBeginning(run.run.place, day)) + " " + ZoneText(run.run.place.utcOffsetHours) +
-          " (no daylight saving).\n";
+          report::ClockText(SunsetBeginning(run.run.place, day)) + " " +
+          ZoneText(run.run.place.utcOffsetHours) + " (no daylight saving).\n";
   text += "The crescent of the new moon that begins the month counts as seen at " + place +
           " on the evening of " + DateText(day.sightingEveningJD) + ".\n";
   if (day.reading == HarvestReading::EarlyHarvest) {

@@ -67,14 +67,6 @@ namespace {
 
 std::string TwoDigits(double value) { return num::ZeroPadded(static_cast<long long>(value), 2); }
 
-// "2024-04-10", "0000-12-31", "-0043-03-15": ISO 8601 with astronomical
-// year numbering and at least four digits of year.
-std::string IsoDate(const CivilDate& d) {
-  const double year = AstronomicalYear(d.year);
-  return (year < 0 ? "-" : "") + num::ZeroPadded(static_cast<long long>(std::fabs(year)), 4) + "-" +
-         TwoDigits(d.month) + "-" + TwoDigits(d.day);
-}
-
 const char* EraOf(double historicalYear) { return historicalYear < 0 ? "BCE" : "CE"; }
 
 // A clock time the new-moon tables print in hours after noon (an evening
@@ -156,7 +148,7 @@ json NumberJson(double value) {
 
 json DateJson(double jd, DayStart start, Reckoning reckoning) {
   const CivilDate d = DateFromJD(jd, start, reckoning);
-  return json{{"date", IsoDate(d)},
+  return json{{"date", IsoDateText(d)},
               {"era", EraOf(d.year)},
               {"year", NumberJson(std::fabs(d.year))},
               {"jd", NumberJson(jd)}};
@@ -256,7 +248,7 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 // historical year and the whole JD.
 std::vector<std::string> CsvDate(double jd) {
   const CivilDate d = DateFromJD(jd);
-  return {IsoDate(d), EraOf(d.year), num::CStr(std::fabs(d.year)), num::CStr(jd)};
+  return {IsoDateText(d), EraOf(d.year), num::CStr(std::fabs(d.year)), num::CStr(jd)};
 }
 
 // A percentage as the times table prints it, or "" with no such event.

@@ -10,7 +10,7 @@ bool StartTableYear(Engine& engine, TablesHost& host) {
     st.MonthStartJD = JulianDayFromDate(1, 1, AstronomicalYear(st.YearNumber)) + 1;
     // The Delta T of the table's own year, as a Biblical year's table takes
     // that of its first month: not whatever the last run left.
-    st.DeltaT = DeltaTDays((st.MonthStartJD - 2415020) / 36525);
+    st.DeltaT = DeltaTDays(CenturiesSince1900(st.MonthStartJD));
     engine.out.main.Clear();
     return true;
   }

@@ -104,10 +104,10 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
 
   // C. The sun: sunset at 18:00 local mean time, then sunrise about 2 s
   // hours earlier.  No 40-minute shift is made in this table.
-  st.Centuries = (day + 0.25 + st.Longitude + st.DeltaT - 2415020) / 36525;
+  st.Centuries = CenturiesSince1900(day + 0.25 + st.Longitude + st.DeltaT);
   const double T = st.Centuries;
   st.DeltaT = (0.41 + 1.2053 * T + 0.4992 * T * T) / 1440;
-  st.Centuries = (day + 0.25 + st.Longitude + st.DeltaT - 2415020) / 36525;
+  st.Centuries = CenturiesSince1900(day + 0.25 + st.Longitude + st.DeltaT);
   const double s = SunHourAngle(engine) - st.Sun.equationOfTime;
   const double S = st.ZoneCorrection + s + st.SunsetAdjust + 0.008333333 + 12.0;
   const double sunsetMinute = num::Int((S - num::Int(S)) * 60);
@@ -128,7 +128,7 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
   double workingJD = day;
   int n = 0;
   bool steppedBack = false;
-  double centuries = (s / 24 + day + st.DeltaT + st.Longitude + f - 2415020) / 36525;
+  double centuries = CenturiesSince1900(s / 24 + day + st.DeltaT + st.Longitude + f);
   double riseMinute = 0, riseHour = 0, setMinute = 0, setHour = 0;
   double moonsetPercent = 0;  // the illumination at moonset
   for (;;) {
@@ -141,14 +141,14 @@ void SunMoonTimes::WriteDayTimes(Engine& engine, double jd) {
       steppedBack = true;
       n = 0;
       const double x = (t - 0.81) / 24;
-      centuries = (x + workingJD + st.DeltaT + st.Longitude - 2415020) / 36525;
+      centuries = CenturiesSince1900(x + workingJD + st.DeltaT + st.Longitude);
       continue;
     }
     c += 12;
     if (c >= 24) c -= 24;  // clock time of the day
     if (n < 2) {
       const double x = t / 24;
-      centuries = (x + workingJD + st.DeltaT + st.Longitude - 2415020) / 36525;
+      centuries = CenturiesSince1900(x + workingJD + st.DeltaT + st.Longitude);
       continue;
     }
     const bool noEvent = workingJD < day && c >= 22.6;
